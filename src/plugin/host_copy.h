@@ -1,0 +1,30 @@
+// The plugin's own copies of the host's startup record and standard-function
+// table. Every host service is called through them, so after SetStartupInfo
+// returns nothing refers to the host's record or table.
+#pragma once
+
+#include <cstdint>
+
+#include "host/api.h"
+#include "host/startup_info.h"
+
+namespace tolvik {
+
+// The host startup copy. Its table pointer refers to the standard-function
+// copy. REQUIRES: !host_too_old() (before that it is all zeros).
+const startup_info& host();
+
+// True until SetStartupInfo has copied a record of full size.
+bool host_too_old();
+
+// Fills the copies from the host's record (SetStartupInfo's first half).
+// Returns false, leaving the copies empty, when the record is too short.
+bool copy_startup_info(const startup_info* record);
+
+// Shorthands for the services, all through the copy, panel handle no_panel.
+const char* message_text(int32_t id);
+int32_t panel_control(int32_t command, void* param);
+param_t send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+param_t default_dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+
+}  // namespace tolvik

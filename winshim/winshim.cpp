@@ -1,0 +1,89 @@
+#include "winshim.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr uint32_t attribute_directory = 0x10;
+constexpr uint32_t attribute_archive = 0x20;
+constexpr uint32_t attribute_normal = 0x80;
+constexpr uint32_t invalid_attributes = 0xFFFFFFFFu;
+
+// Folder of each drive letter A..Z; empty means unmapped.
+struct drive_table {
+    std::string folders[26];
+    drive_table() {
+        folders['C' - 'A'] = "/";
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            std::string name = std::string("WINSHIM_DRIVE_") + letter;
+            if (const char* value = std::getenv(name.c_str())) folders[letter - 'A'] = value;
+        }
+    }
+};
+
+drive_table& drives() {
+    static drive_table table;
+    return table;
+}
+
+bool key_state[256];
+int32_t disable_calls = 0;
+
+}  // namespace
+
+extern "C" {
+
+void winshim_map_drive(char letter, const char* folder) {
+    int index = std::toupper(static_cast<unsigned char>(letter)) - 'A';
+    if (index < 0 || index >= 26) return;
+    drives().folders[index] = folder ? folder : "";
+}
+
+bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
+    if (!windows_path || !out || size == 0) return false;
+    int index = std::toupper(static_cast<unsigned char>(windows_path[0])) - 'A';
+    if (index < 0 || index >= 26 || windows_path[1] != ':') return false;
+    const std::string& folder = drives().folders[index];
+    if (folder.empty()) return false;
+    std::string result = folder;
+    for (const char* p = windows_path + 2; *p; ++p) {
+        char c = *p == '\\' ? '/' : *p;
+        if (c == '/' && !result.empty() && result.back() == '/') continue;
+        result += c;
+    }
+    if (result.size() > 1 && result.back() == '/') result.pop_back();
+    if (result.size() + 1 > size) return false;
+    std::memcpy(out, result.c_str(), result.size() + 1);
+    return true;
+}
+
+void winshim_set_key(int32_t virtual_key, bool held) {
+    if (virtual_key >= 0 && virtual_key < 256) key_state[virtual_key] = held;
+}
+
+int32_t winshim_disable_thread_calls_count() { return disable_calls; }
+
+uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
+    char native[4096];
+    if (!winshim_native_path(path, native, sizeof native)) return invalid_attributes;
+    struct stat st;
+    if (stat(native, &st) != 0) return invalid_attributes;
+    if (S_ISDIR(st.st_mode)) return attribute_directory;
+    return S_ISREG(st.st_mode) ? attribute_archive : attribute_normal;
+}
+
+int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key) {
+    if (virtual_key < 0 || virtual_key >= 256) return 0;
+    return key_state[virtual_key] ? static_cast<int16_t>(0x8000) : 0;
+}
+
+int32_t WINSHIM_API DisableThreadLibraryCalls(void*) {
+    ++disable_calls;
+    return 1;
+}
+}

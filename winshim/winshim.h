@@ -1,0 +1,30 @@
+// The Linux stand-in for the three Windows calls the plugin makes. Same names,
+// C linkage, stdcall, the same results as Windows. The plugin links
+// libwinshim.so dynamically; a host process may define the calls itself.
+#pragma once
+
+#include <cstdint>
+
+#define WINSHIM_API __attribute__((stdcall))
+
+extern "C" {
+
+// Windows calls.
+uint32_t WINSHIM_API GetFileAttributesA(const char* path);
+int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key);
+int32_t WINSHIM_API DisableThreadLibraryCalls(void* module);
+
+// winshim's own configuration and control calls (not Windows).
+//
+// Maps a drive letter to a folder: "X:\a\b" is then "<folder>/a/b". A null or
+// empty folder unmaps the drive. C: is "/" until configured; WINSHIM_DRIVE_C
+// (and WINSHIM_DRIVE_<letter>) in the environment set the initial mapping.
+void winshim_map_drive(char letter, const char* folder);
+// Writes the Linux path for a Windows path into `out` (size `size`); returns
+// false when the drive is unmapped or the result does not fit.
+bool winshim_native_path(const char* windows_path, char* out, uint32_t size);
+// Sets whether a virtual key is held, as GetAsyncKeyState will report it.
+void winshim_set_key(int32_t virtual_key, bool held);
+// How many times DisableThreadLibraryCalls has been called.
+int32_t winshim_disable_thread_calls_count();
+}
