@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs every test: set-up, the three builds, their tests (win32 under wine),
+# then one summary line "N passed, M failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+./scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+
+jobs=$(nproc 2>/dev/null || echo 2)
+passed=0
+failed=0
+notes=()
+
+# Adds the counts of a ctest run (its log in $1) to the totals.
+count_ctest() {
+  local line total bad
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1)); notes+=("$2: no test results"); return
+  fi
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - bad)); failed=$((failed + bad))
+  [ "$bad" -ne 0 ] && notes+=("$2: $bad failed")
+}
+
+build() {
+  local preset=$1
+  echo "== $preset: build"
+  if ! cmake --preset "$preset" >"build-$preset.log" 2>&1 || ! cmake --build --preset "$preset" -j "$jobs" >>"build-$preset.log" 2>&1; then
+    tail -n 40 "build-$preset.log"
+    failed=$((failed + 1)); notes+=("$preset: build failed")
+    return 1
+  fi
+}
+
+mkdir -p build
+for preset in linux32 linux32-asan; do
+  if build "$preset"; then
+    echo "== $preset: test"
+    ctest --test-dir "build/$preset" -j "$jobs" --output-on-failure --timeout 600 >"build/$preset-ctest.log" 2>&1
+    grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' "build/$preset-ctest.log" | tail -n 30
+    count_ctest "build/$preset-ctest.log" "$preset"
+  fi
+done
+
+if build win32; then
+  echo "== win32: test under wine"
+  export WINEPREFIX="$root/build/win32/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  wineserver -p >/dev/null 2>&1 </dev/null &
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  ctest --test-dir build/win32 --output-on-failure --timeout 900 >"build/win32-ctest.log" 2>&1 </dev/null
+  grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' build/win32-ctest.log | tail -n 30
+  count_ctest build/win32-ctest.log win32
+  wineserver -k >/dev/null 2>&1 || true
+fi
+mv build-*.log build/ 2>/dev/null
+
+for extra in scripts/test-*.sh; do
+  [ -x "$extra" ] || continue
+  echo "== $extra"
+  if "$extra"; then passed=$((passed + 1)); else failed=$((failed + 1)); notes+=("$extra failed"); fi
+done
+
+for note in "${notes[@]+"${notes[@]}"}"; do echo "  $note"; done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
