@@ -1,0 +1,129 @@
+// The host's dialog engine: the extended dialog's modal loop, dialog messages,
+// the default dialog procedure and the message box, plus the stdcall services
+// that the startup record points at.
+//
+// The loop is re-entrant: a dialog opened from inside another dialog's
+// notification runs its own loop on top of the stack and returns; the outer
+// loop then goes on. Nothing here throws into the plugin's frames: anything
+// the plugin does wrong is recorded as a host failure and answered with a
+// neutral result.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "emulator/dialog_state.h"
+#include "emulator/input.h"
+#include "emulator/screen.h"
+#include "host/api.h"
+#include "host/dialog_items.h"
+#include "host/startup_info.h"
+
+namespace tolvik::emu {
+
+// What the engine needs from the rest of the host. Unset hooks are skipped.
+struct dialog_environment {
+    input_queue* input = nullptr;  // required for any loop to get events
+    screen* display = nullptr;     // drawn on every redraw when set
+    std::function<void(const std::string& call)> log;     // the call log
+    std::function<void(const std::string& text)> failure;  // host failures
+    std::function<void(bool held)> set_ctrl_held;          // Control key state
+    std::function<void(screen& display)> draw_background;  // panels, under the dialogs
+};
+
+class dialog_engine {
+public:
+    explicit dialog_engine(dialog_environment environment = {});
+    ~dialog_engine();
+    dialog_engine(const dialog_engine&) = delete;
+    dialog_engine& operator=(const dialog_engine&) = delete;
+
+    dialog_environment& environment() { return env_; }
+
+    // The host services (the stdcall functions below forward here).
+    int32_t run_dialog(int32_t module_number, int32_t left, int32_t top, int32_t width, int32_t height,
+                       const char* help_topic, FarDialogItem* items, int32_t item_count, uint32_t reserved,
+                       uint32_t flags, dialog_proc_fn proc, param_t param);
+    param_t send_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+    param_t default_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+    int32_t message_box(int32_t module_number, uint32_t flags, const char* help_topic, const char* const* items,
+                        int32_t item_count, int32_t button_count);
+
+    // Help file: plain text, topics introduced by a line "@Topic". F1 in a
+    // dialog shows its topic's text as a message box when it is found.
+    bool load_help(const std::string& path);
+    void set_help_text(const std::string& text);
+    // The text of a topic, or "" when absent.
+    std::string help_topic_text(const std::string& topic) const;
+
+    // Open dialogs, outermost first.
+    size_t open_count() const { return stack_.size(); }
+    const open_dialog& open(size_t index) const { return *stack_[index]; }
+    const open_dialog* innermost() const { return stack_.empty() ? nullptr : stack_.back().get(); }
+    const std::vector<dialog_run>& history() const { return history_; }
+    const std::vector<message_box_run>& message_boxes() const { return boxes_; }
+    // Help topics asked for with F1, in order.
+    const std::vector<std::string>& help_requests() const { return help_requests_; }
+    // Screen redraws done, and those skipped because drawing was stopped.
+    int32_t redraw_count() const { return redraws_; }
+    int32_t skipped_redraws() const { return skipped_redraws_; }
+    void clear_records();
+
+    // Draws the background and every open dialog (and a message box being
+    // shown) into the display, unless the innermost dialog stopped drawing.
+    void redraw();
+    // Draws into any screen, ignoring the stop counter.
+    void draw(screen& display) const;
+
+    // Deepest nesting allowed; a dialog beyond it fails and returns -1.
+    static constexpr size_t max_depth = 16;
+
+    // The engine the stdcall services use (null: they fail with -1 / 0).
+    static dialog_engine* active();
+    static void set_active(dialog_engine* engine);
+
+private:
+    dialog_environment env_;
+    std::vector<std::unique_ptr<open_dialog>> stack_;
+    std::vector<dialog_run> history_;
+    std::vector<message_box_run> boxes_;
+    std::vector<std::string> help_requests_;
+    std::string help_text_;
+    const message_box_run* showing_box_ = nullptr;
+    int32_t next_id_ = 1;
+    int32_t redraws_ = 0;
+    int32_t skipped_redraws_ = 0;
+
+    void log(const std::string& call) const;
+    void fail(const std::string& text) const;
+    open_dialog* find(host_handle dialog);
+    param_t notify(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);
+    void request_close(open_dialog& dialog, int32_t item);
+    void key_default(open_dialog& dialog, int32_t code);
+    void show_help(open_dialog& dialog);
+    void run_loop(open_dialog& dialog);
+    param_t handle_message(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);
+    dialog_item_state* list_item_at(open_dialog& dialog, int32_t index, int32_t message);
+    void centre(open_dialog& dialog, bool horizontal, bool vertical);
+    int32_t show_box(message_box_run box);
+    void draw_dialog(screen& display, const open_dialog& dialog) const;
+    void draw_box(screen& display, const message_box_run& box) const;
+};
+
+// The services, with the host's calling convention, as the startup record
+// carries them. They forward to dialog_engine::active().
+int32_t TOLVIK_API dialog_ex(int32_t module_number, int32_t left, int32_t top, int32_t width, int32_t height,
+                             const char* help_topic, FarDialogItem* items, int32_t item_count, uint32_t reserved,
+                             uint32_t flags, dialog_proc_fn proc, param_t param);
+param_t TOLVIK_API send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+param_t TOLVIK_API default_dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+int32_t TOLVIK_API message_box(int32_t module_number, uint32_t flags, const char* help_topic,
+                               const char* const* items, int32_t item_count, int32_t button_count);
+
+// Reads a fixed-size text field up to its first NUL or its size.
+std::string field_text(const char* field, size_t size);
+
+}  // namespace tolvik::emu

@@ -1,0 +1,66 @@
+#include "emulator/input.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace tolvik::emu {
+
+std::string describe(const input_event& event) {
+    switch (event.kind) {
+    case input_kind::key: {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "key 0x%X", static_cast<unsigned>(event.code));
+        return buffer;
+    }
+    case input_kind::ctrl_down:
+        return "ctrl down";
+    case input_kind::ctrl_up:
+        return "ctrl up";
+    case input_kind::idle:
+        return "idle";
+    case input_kind::cancel:
+        return "cancel";
+    }
+    return "unknown event";
+}
+
+void input_queue::push(const input_event& event) { events_.push_back(event); }
+
+void input_queue::key(int32_t code) { push({input_kind::key, code}); }
+
+void input_queue::keys(std::initializer_list<int32_t> codes) {
+    for (int32_t code : codes) key(code);
+}
+
+void input_queue::type(const char* text) {
+    if (!text) return;
+    for (; *text; ++text) key(static_cast<unsigned char>(*text));
+}
+
+void input_queue::ctrl_down() { push({input_kind::ctrl_down, 0}); }
+
+void input_queue::ctrl_up() { push({input_kind::ctrl_up, 0}); }
+
+void input_queue::idle(int count) {
+    for (int i = 0; i < count; ++i) push({input_kind::idle, 0});
+}
+
+void input_queue::cancel() { push({input_kind::cancel, 0}); }
+
+bool input_queue::next(input_event& event) {
+    if (!events_.empty()) {
+        event = events_.front();
+        events_.pop_front();
+        ++consumed_;
+        return true;
+    }
+    if (source_ && source_(event)) {
+        ++consumed_;
+        return true;
+    }
+    return false;
+}
+
+void input_queue::set_source(source_fn source) { source_ = std::move(source); }
+
+}  // namespace tolvik::emu

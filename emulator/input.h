@@ -1,0 +1,67 @@
+// The host's input: a queue of events that the modal loops (dialogs, message
+// boxes) consume in order. Tests fill it before running the plugin; the
+// interactive host installs a source that blocks on the terminal instead.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+namespace tolvik::emu {
+
+enum class input_kind {
+    key,        // a key press; `code` is the host key code (modifier bits included)
+    ctrl_down,  // the Control key goes down (what GetAsyncKeyState reports)
+    ctrl_up,    // the Control key goes up
+    idle,       // the host has nothing to do: an idle notification
+    cancel,     // the host ends the dialog on its own (close with item -1)
+};
+
+struct input_event {
+    input_kind kind = input_kind::idle;
+    int32_t code = 0;  // only for input_kind::key
+};
+
+// "key 0x128", "ctrl down", "idle", ...
+std::string describe(const input_event& event);
+
+class input_queue {
+public:
+    // Called when the queue is empty: fills `event` and returns true, or
+    // returns false when there is no more input (the loops then give up).
+    using source_fn = std::function<bool(input_event& event)>;
+
+    void push(const input_event& event);
+    void key(int32_t code);
+    // Several keys in order.
+    void keys(std::initializer_list<int32_t> codes);
+    // One key per character of `text` (its character code).
+    void type(const char* text);
+    void ctrl_down();
+    void ctrl_up();
+    void idle(int count = 1);
+    void cancel();
+
+    // Takes the next event: the queue first, then the source. False when both
+    // are exhausted.
+    bool next(input_event& event);
+
+    void set_source(source_fn source);
+    bool has_source() const { return static_cast<bool>(source_); }
+
+    bool empty() const { return events_.empty(); }
+    size_t size() const { return events_.size(); }
+    void clear() { events_.clear(); }
+    // Events taken so far (queue and source).
+    size_t consumed() const { return consumed_; }
+
+private:
+    std::deque<input_event> events_;
+    source_fn source_;
+    size_t consumed_ = 0;
+};
+
+}  // namespace tolvik::emu

@@ -1,0 +1,154 @@
+#include "emulator/screen.h"
+
+#include <algorithm>
+
+namespace tolvik::emu {
+
+namespace {
+
+// Box drawing in plain ASCII so golden files stay readable anywhere.
+constexpr char corner = '+';
+constexpr char double_horizontal = '=';
+constexpr char single_horizontal = '-';
+constexpr char vertical = '|';
+
+char printable(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u < 0x20 || u == 0x7F) ? '?' : c;
+}
+
+}  // namespace
+
+screen::screen(int width, int height) { resize(width, height); }
+
+void screen::resize(int width, int height) {
+    width_ = std::clamp(width, 1, 1000);
+    height_ = std::clamp(height, 1, 1000);
+    cells_.assign(static_cast<size_t>(width_) * height_, cell{' ', attr::normal});
+}
+
+void screen::clear(attr a) { std::fill(cells_.begin(), cells_.end(), cell{' ', a}); }
+
+void screen::put(int x, int y, char c, attr a) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    cells_[static_cast<size_t>(y) * width_ + x] = cell{printable(c), a};
+}
+
+void screen::text(int x, int y, std::string_view text, attr a, int max_width) {
+    size_t count = text.size();
+    if (max_width >= 0) count = std::min(count, static_cast<size_t>(max_width));
+    for (size_t i = 0; i < count; ++i) put(x + static_cast<int>(i), y, text[i], a);
+}
+
+void screen::fill(int left, int top, int right, int bottom, char c, attr a) {
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) put(x, y, c, a);
+}
+
+void screen::paint(int x, int y, int count, attr a) {
+    if (y < 0 || y >= height_) return;
+    for (int i = 0; i < count; ++i) {
+        int cx = x + i;
+        if (cx >= 0 && cx < width_) cells_[static_cast<size_t>(y) * width_ + cx].a = a;
+    }
+}
+
+void screen::double_box(int left, int top, int right, int bottom, attr a, std::string_view title) {
+    single_box(left, top, right, bottom, a, title, a);
+    for (int x = left + 1; x < right; ++x) {
+        if (char_at(x, top) == single_horizontal) put(x, top, double_horizontal, a);
+        if (char_at(x, bottom) == single_horizontal) put(x, bottom, double_horizontal, a);
+    }
+}
+
+void screen::single_box(int left, int top, int right, int bottom, attr a, std::string_view title,
+                        attr title_attr) {
+    if (right < left || bottom < top) return;
+    for (int x = left + 1; x < right; ++x) {
+        put(x, top, single_horizontal, a);
+        put(x, bottom, single_horizontal, a);
+    }
+    for (int y = top + 1; y < bottom; ++y) {
+        put(left, y, vertical, a);
+        put(right, y, vertical, a);
+    }
+    put(left, top, corner, a);
+    put(right, top, corner, a);
+    put(left, bottom, corner, a);
+    put(right, bottom, corner, a);
+    if (title.empty()) return;
+    // " title " centred between the corners, cut to fit.
+    int room = right - left - 1 - 2;
+    if (room <= 0) return;
+    int length = std::min(static_cast<int>(title.size()), room);
+    int start = left + 1 + (right - left - 1 - (length + 2)) / 2;
+    put(start, top, ' ', title_attr);
+    text(start + 1, top, title.substr(0, length), title_attr);
+    put(start + 1 + length, top, ' ', title_attr);
+}
+
+char screen::char_at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return '\0';
+    return cells_[static_cast<size_t>(y) * width_ + x].c;
+}
+
+attr screen::attr_at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return attr::normal;
+    return cells_[static_cast<size_t>(y) * width_ + x].a;
+}
+
+int screen::trimmed_length(int y) const {
+    int length = width_;
+    while (length > 0) {
+        const cell& c = cells_[static_cast<size_t>(y) * width_ + length - 1];
+        if (c.c != ' ' || c.a != attr::normal) break;
+        --length;
+    }
+    return length;
+}
+
+std::vector<std::string> screen::text_rows() const {
+    std::vector<std::string> rows;
+    for (int y = 0; y < height_; ++y) rows.push_back(row(y));
+    return rows;
+}
+
+std::vector<std::string> screen::attribute_rows() const {
+    std::vector<std::string> rows;
+    for (int y = 0; y < height_; ++y) {
+        std::string line;
+        int length = trimmed_length(y);
+        for (int x = 0; x < length; ++x) line.push_back(static_cast<char>(attr_at(x, y)));
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+std::string screen::row(int y) const {
+    if (y < 0 || y >= height_) return {};
+    std::string line;
+    for (int x = 0; x < width_; ++x) line.push_back(char_at(x, y));
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+std::string screen::dump() const {
+    std::string out;
+    for (const std::string& line : text_rows()) out += line + '\n';
+    return out;
+}
+
+std::string screen::dump_attributes() const {
+    std::string out;
+    for (const std::string& line : attribute_rows()) out += line + '\n';
+    return out;
+}
+
+bool screen::shows(std::string_view text) const {
+    if (text.empty()) return true;
+    for (const std::string& line : text_rows())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace tolvik::emu
