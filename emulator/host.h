@@ -1,0 +1,137 @@
+// The host emulator: loads the plugin (or is handed its five exports), builds
+// the startup record with the host's services, and holds what the services
+// act on: the call log, the language, the two panels, the input queue, the
+// screen and the dialogs.
+//
+// One host lives at a time: the services are plain functions that find it
+// through host::current(). Everything that goes wrong on the host's side
+// (unexpected calls, bad arguments, input running out) is collected in
+// failures(); tests assert that it is empty.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "call_log.h"
+#include "host/api.h"
+#include "host/startup_info.h"
+#include "input.h"
+#include "language.h"
+#include "panels.h"
+#include "screen.h"
+
+namespace tolvik::emu {
+
+// The plugin's five exports.
+struct plugin_exports {
+    int32_t(TOLVIK_API* get_min_far_version)() = nullptr;
+    void(TOLVIK_API* set_startup_info)(const startup_info* info) = nullptr;
+    void(TOLVIK_API* get_plugin_info)(plugin_info* info) = nullptr;
+    host_handle(TOLVIK_API* open_plugin)(int32_t open_from, int32_t item) = nullptr;
+    void(TOLVIK_API* exit_far)() = nullptr;
+};
+
+// Module number the host gives the plugin unless a test sets another.
+constexpr int32_t default_module_number = 0x2A;
+// Byte that fills a startup record beyond its first 372 bytes.
+constexpr uint8_t startup_poison = 0xA5;
+
+class host {
+public:
+    host();
+    ~host();  // unloads the plugin (without calling ExitFAR)
+    host(const host&) = delete;
+    host& operator=(const host&) = delete;
+
+    // The live host, or null.
+    static host* current();
+
+    // Loads the plugin library and resolves the five exports by their plain
+    // names. False (with load_error()) when the library or a name is missing.
+    bool load(const std::string& path);
+    // Uses exports linked into the test program instead.
+    void attach(const plugin_exports& exports);
+    bool loaded() const;
+    const std::string& load_error() const { return load_error_; }
+
+    // Calls the exports, logging each call. A missing export is a failure.
+    int32_t min_far_version();
+    // Builds a fresh startup record whose size field is `size_field` (a
+    // shorter buffer of exactly that many bytes, at least 4, when smaller than
+    // 372; a longer one, poisoned beyond 372, when larger) and passes it.
+    void set_startup_info(uint32_t size_field = startup_info_size);
+    void get_plugin_info(plugin_info& info);
+    host_handle open_plugin(int32_t open_from = 0, int32_t item = 0);
+    void exit_far();
+
+    // The records of the last set_startup_info. They stay allocated (and the
+    // tests may overwrite them) until the next set_startup_info,
+    // release_startup_records() or the host's end.
+    uint8_t* startup_bytes() { return startup_.get(); }
+    uint32_t startup_buffer_size() const { return startup_size_; }
+    // The record when the buffer holds all 372 bytes, else null.
+    startup_info* startup_record();
+    standard_functions* function_table() { return table_.get(); }
+    // Fills the record and the table with garbage (their slots then point
+    // nowhere usable), to prove the plugin works from its own copies.
+    void scribble_startup_records();
+    // Frees them, so a plugin still using them is caught by the sanitizers.
+    void release_startup_records();
+
+    int32_t module_number() const { return module_number_; }
+    void set_module_number(int32_t number) { module_number_ = number; }
+
+    call_log& log() { return log_; }
+    language& lang() { return language_; }
+    bool load_language(const std::string& path);
+    panel_pair& panels() { return panels_; }
+    input_queue& input() { return input_; }
+    emu::screen& screen() { return screen_; }
+
+    // Host-side faults, in order.
+    const std::vector<std::string>& failures() const { return failures_; }
+    void fail(std::string what);
+    void clear_failures() { failures_.clear(); }
+    // The failures, one per line, then the call log: for assertion messages.
+    std::string report() const;
+
+    // The key state the plugin's GetAsyncKeyState sees (0x8000 while held).
+    void set_key_held(int32_t virtual_key, bool held);
+    bool key_held(int32_t virtual_key) const;
+
+    // What the plugin's GetFileAttributesA returns on Windows once its
+    // imports are redirected; empty: the real call. (On Linux the plugin asks
+    // winshim, which reads the mapped drives.)
+    std::function<uint32_t(const char* path)> file_attributes;
+
+    // Windows: redirects the imports of GetAsyncKeyState and
+    // GetFileAttributesA of the test program itself to the emulator, for
+    // tests that link the plugin's static library. Returns how many import
+    // slots were patched. Linux: does nothing, returns 0.
+    int redirect_own_imports();
+
+private:
+    void unload();
+    bool require(const void* fn, std::string_view name);
+
+    plugin_exports exports_{};
+    void* library_ = nullptr;
+    std::string load_error_;
+    int32_t module_number_ = default_module_number;
+    std::unique_ptr<uint8_t[]> startup_;
+    uint32_t startup_size_ = 0;
+    std::unique_ptr<standard_functions> table_;
+    call_log log_;
+    language language_;
+    panel_pair panels_;
+    input_queue input_;
+    emu::screen screen_;
+    std::vector<std::string> failures_;
+    std::vector<int32_t> held_keys_;
+};
+
+}  // namespace tolvik::emu
