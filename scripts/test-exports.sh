@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The built libraries export exactly the five entry points, undecorated; the
+# DLL imports nothing but Windows' own DLLs; the Linux library takes the three
+# Windows calls from libwinshim.so and defines none of them.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+dll=${1:-build/win32/src/tolvik.dll}
+so=${2:-build/linux32/src/libtolvik.so}
+expected="ExitFAR GetMinFarVersion GetPluginInfo OpenPlugin SetStartupInfo"
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+if [ -f "$dll" ]; then
+  exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
+            | sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ' | sed 's/ $//')
+  [ "$exports" = "$expected" ] || fail "DLL exports: expected '$expected', got '$exports'"
+  imports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort -u)
+  for name in $imports; do
+    case "$name" in
+      KERNEL32.DLL|USER32.DLL|MSVCRT.DLL|NTDLL.DLL|API-MS-WIN-*) ;;
+      *) fail "DLL imports $name, which is not one of Windows' own DLLs" ;;
+    esac
+  done
+  for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do
+    i686-w64-mingw32-objdump -p "$dll" | grep -q "\b$call\b" || fail "DLL does not import $call"
+  done
+else
+  fail "no DLL at $dll"
+fi
+
+if [ -f "$so" ]; then
+  defined=$(nm -D --defined-only "$so" | awk '$2 ~ /^[TW]$/ {print $3}' | grep -v -E '^_(init|fini)$' | sort | tr '\n' ' ' | sed 's/ $//')
+  [ "$defined" = "$expected" ] || fail "libtolvik.so exports: expected '$expected', got '$defined'"
+  for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do
+    nm -D --undefined-only "$so" | grep -q "\b$call\b" || fail "libtolvik.so does not import $call"
+    nm -D --defined-only "$so" | grep -q "\b$call\b" && fail "libtolvik.so defines $call"
+  done
+  readelf -d "$so" | grep -q 'libwinshim.so' || fail "libtolvik.so does not link libwinshim.so"
+  readelf -d "$so" | grep -q SYMBOLIC && fail "libtolvik.so is linked with -Bsymbolic"
+else
+  fail "no Linux library at $so"
+fi
+
+[ $status -eq 0 ] && echo "exports and imports: ok"
+exit $status
