@@ -1,0 +1,107 @@
+#include "views/file_panel_view.h"
+
+#include <cstring>
+#include <new>
+
+#include "base/memory.h"
+#include "base/windows_calls.h"
+#include "host/constants.h"
+#include "plugin/host_copy.h"
+#include "views/panel_text.h"
+
+namespace tolvik {
+namespace {
+
+// Shared by every view's short_path; holds one path and its terminator.
+char short_path_buffer[max_path];
+
+file_panel_view* capture_with(int32_t command) noexcept {
+    panel_info record{};
+    panel_control(command, &record);
+    return file_panel_view::create(record);
+}
+
+}  // namespace
+
+file_panel_view::file_panel_view() noexcept = default;
+
+file_panel_view::~file_panel_view() { free_items(); }
+
+file_panel_view* file_panel_view::create(const panel_info& record) noexcept {
+    void* block = memory::allocate(sizeof(file_panel_view));
+    if (!block) return nullptr;
+    auto* made = new (block) file_panel_view();
+    if (!made->has_number() || !made->copy_items(record)) {
+        memory::destroy(made);
+        return nullptr;
+    }
+    made->valid = true;
+    return made;
+}
+
+file_panel_view* capture_active_panel() noexcept { return capture_with(cmd_get_active_info); }
+
+file_panel_view* capture_passive_panel() noexcept { return capture_with(cmd_get_passive_info); }
+
+file_panel_view* capture_root_panel() noexcept {
+    char directory[] = "C:\\";
+    panel_control(cmd_set_directory, directory);
+    return capture_active_panel();
+}
+
+bool file_panel_view::recapture_from_active() noexcept {
+    panel_info record{};
+    panel_control(cmd_get_active_info, &record);
+    return recapture(record);
+}
+
+bool file_panel_view::recapture_from_passive() noexcept {
+    panel_info record{};
+    panel_control(cmd_get_passive_info, &record);
+    return recapture(record);
+}
+
+bool file_panel_view::recapture(const panel_info& record) noexcept {
+    // A gone view was applied at the fallback directory; that state is not the
+    // view's own and must not overwrite it.
+    if (!is_valid() && text_equals(record.current_dir, max_path, fallback_directory)) return true;
+    if (!copy_items(record)) return false;
+    valid = true;
+    return true;
+}
+
+int file_panel_view::type_label_id() const {
+    if (info.plugin == 1) return msg_label_plugin;
+    switch (info.panel_type) {
+        case panel_file: return msg_label_file;
+        case panel_tree: return msg_label_tree;
+        case panel_quick_view: return msg_label_quick_view;
+        case panel_information: return msg_label_information;
+        default: return msg_label_other;
+    }
+}
+
+const char* file_panel_view::path() const { return info.current_dir; }
+
+const char* file_panel_view::short_path(int width) const {
+    std::memcpy(short_path_buffer, info.current_dir, sizeof short_path_buffer);
+    const char* shortened = host().functions->shorten_path(short_path_buffer, width);
+    return shortened ? shortened : short_path_buffer;
+}
+
+bool file_panel_view::is_unsupported() const { return info.plugin == 1 || info.panel_type != panel_file; }
+
+bool file_panel_view::is_valid() const { return valid; }
+
+void file_panel_view::refresh_validity() {
+    const uint32_t attributes = file_attributes(info.current_dir);
+    valid = attributes != invalid_file_attributes && (attributes & file_attribute_directory) != 0;
+}
+
+file_panel_view* file_panel_view::clone() const {
+    file_panel_view* copy = create(info);
+    if (copy) copy->valid = valid;
+    return copy;
+}
+
+}  // namespace tolvik
