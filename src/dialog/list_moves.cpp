@@ -1,0 +1,146 @@
+// The list part's cursor moves, each ending in a live preview, and the two
+// ways out: commit and revert.
+#include "dialog/list_state.h"
+#include "dialog/view_list_dialog_impl.h"
+#include "host/constants.h"
+
+namespace tolvik {
+namespace {
+
+// Bounds every skipping loop: at most one line is disabled, but a registry
+// that broke that rule must not hang the host.
+size_t step_limit() noexcept { return recent_views().size() + 1; }
+
+}  // namespace
+
+void list_state::commit() noexcept {
+    view* chosen = *cursor;
+    if (chosen != last_applied) {
+        last_applied = chosen;
+        chosen->apply();
+    }
+    cursor = make_current(cursor);
+}
+
+void list_state::revert() noexcept {
+    panel_slot* slot = current_slot();
+    view* shown = slot ? slot->shown_view() : nullptr;
+    if (shown && shown != last_applied) {
+        last_applied = shown;
+        shown->apply();
+    }
+}
+
+void list_state::skip_disabled(int direction, list_position& position) noexcept {
+    view_list& views = recent_views();
+    for (size_t guard = step_limit(); guard > 0 && is_disabled_entry(*cursor); --guard) {
+        if (direction > 0) {
+            ++cursor;
+            ++position.select;
+            if (cursor == views.end()) {
+                cursor = views.begin();
+                position.select = 0;
+            }
+        } else {
+            --cursor;
+            --position.select;
+            if (cursor == views.end()) {
+                --cursor;
+                position.select = line_count() - 1;
+            }
+        }
+    }
+}
+
+void list_state::move_down() noexcept {
+    view_list& views = recent_views();
+    list_position position = host_position();
+    size_t guard = step_limit();
+    do {
+        ++cursor;
+        ++position.select;
+        if (cursor == views.end()) {
+            cursor = views.begin();
+            position.select = 0;
+        }
+    } while (is_disabled_entry(*cursor) && --guard > 0);
+    finish_move(position);
+}
+
+void list_state::move_up() noexcept {
+    view_list& views = recent_views();
+    list_position position = host_position();
+    size_t guard = step_limit();
+    do {
+        --cursor;
+        --position.select;
+        if (cursor == views.end()) {
+            --cursor;
+            position.select = line_count() - 1;
+        }
+    } while (is_disabled_entry(*cursor) && --guard > 0);
+    finish_move(position);
+}
+
+void list_state::move_home() noexcept {
+    list_position position{0, 0};
+    cursor = recent_views().begin();
+    skip_disabled(+1, position);
+    finish_move(position);
+}
+
+void list_state::move_end() noexcept {
+    list_position position{line_count() - 1, 0};
+    cursor = --recent_views().end();
+    skip_disabled(-1, position);
+    finish_move(position);
+}
+
+void list_state::page_up() noexcept {
+    view_list& views = recent_views();
+    list_position position = host_position();
+    for (int32_t steps = page_lines(); steps > 0; --steps) {
+        --cursor;
+        --position.select;
+        if (cursor == views.end()) {
+            cursor = views.begin();
+            position.select = 0;
+            break;
+        }
+    }
+    skip_disabled(+1, position);
+    finish_move(position);
+}
+
+void list_state::page_down() noexcept {
+    view_list& views = recent_views();
+    list_position position = host_position();
+    for (int32_t steps = page_lines(); steps > 0; --steps) {
+        ++cursor;
+        ++position.select;
+        if (cursor == views.end()) {
+            --cursor;
+            position.select = line_count() - 1;
+            break;
+        }
+    }
+    skip_disabled(-1, position);
+    finish_move(position);
+}
+
+void list_state::finish_move(list_position position) noexcept {
+    view* chosen = *cursor;
+    chosen->refresh_validity();
+    owner.send(dm_enable_redraw, 0, 0);
+    fill_list(cursor, position);
+    if (chosen != last_applied) {
+        last_applied = chosen;
+        chosen->apply();
+    }
+    owner.send(dm_enable_redraw, 1, 0);
+    owner.send(dm_redraw, 0, 0);
+    compute_top(position);
+    owner.send(dm_list_set_position, 1, &position);
+}
+
+}  // namespace tolvik

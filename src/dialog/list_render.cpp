@@ -1,0 +1,99 @@
+// The list part's rendering: line estimates, filling the lines, the top line.
+#include <cstring>
+
+#include "dialog/list_line.h"
+#include "dialog/list_state.h"
+#include "dialog/text.h"
+#include "dialog/view_list_dialog_impl.h"
+#include "host/constants.h"
+#include "host/panel_info.h"
+#include "plugin/host_copy.h"
+#include "views/view_numbers.h"
+
+namespace tolvik {
+
+bool is_disabled_entry(const view* v) noexcept { return shown_in_other_panel(v); }
+
+void list_state::measure_lines(int& width) noexcept {
+    label_width = 0;
+    int longest = 0;
+    const int digits = digit_count(max_view_number());
+    for (view* v : recent_views()) {
+        int label = static_cast<int>(message_length(message_text(v->type_label_id())));
+        if (label > label_width) label_width = label;
+        int estimate = digits + label + static_cast<int>(text_length(v->path(), max_path)) + 6;
+        if (estimate > longest) longest = estimate;
+    }
+    width = longest + 4;
+}
+
+void list_state::fill_list(view_position entry, list_position position) noexcept {
+    cursor = entry;
+    view_list& views = recent_views();
+    list_record.count = 0;
+    list_record.items = nullptr;
+    if (lines.resize_lines(static_cast<int32_t>(views.size()))) {
+        const FarDialogItem& box = owner.items[1];
+        const int digits = digit_count(max_view_number());
+        int path_width = box.right - box.left - digits - label_width - 9;
+        if (path_width < 0) path_width = 0;
+
+        list_item* line = lines.block;
+        for (view* v : views) {
+            line->flags = is_disabled_entry(v) ? list_item_disabled : 0;
+            char side = ' ';
+            if (!v->slots.empty()) side = std::strcmp(panel_side(v->slots.front()), "L") == 0 ? '<' : '>';
+            line_fields fields{digits,
+                               v->number,
+                               v->is_valid() ? '.' : '-',
+                               label_width,
+                               message_text(v->type_label_id()),
+                               side,
+                               path_width,
+                               v->short_path(path_width)};
+            format_list_line(line->text, fields);
+            line->reserved[0] = line->reserved[1] = line->reserved[2] = 0;
+            ++line;
+        }
+        list_record.count = lines.count;
+        list_record.items = lines.block;
+    }
+    if (owner.dialog_handle) {
+        owner.send(dm_list_set, 1, &list_record);
+        compute_top(position);
+        owner.send(dm_list_set_position, 1, &position);
+    }
+}
+
+void list_state::compute_top(list_position& position) const noexcept {
+    const FarDialogItem& box = owner.items[1];
+    const int32_t visible = box.bottom - box.top + 1;
+    const int32_t n = list_record.count;
+    const int32_t s = position.select;
+    const int32_t half = visible / 2;
+    if (n < visible || s < half)
+        position.top = 0;
+    else if (s + half + 1 < n)
+        position.top = s - half + 1;
+    else
+        position.top = n - visible;
+}
+
+int32_t list_state::line_count() const noexcept { return static_cast<int32_t>(recent_views().size()); }
+
+int32_t list_state::page_lines() const noexcept {
+    const FarDialogItem& box = owner.items[1];
+    int32_t page = box.bottom - box.top + 1;
+    return page > 0 ? page : 1;
+}
+
+list_position list_state::host_position() const noexcept {
+    list_position position{0, 0};
+    owner.send(dm_list_get_position, 1, &position);
+    int32_t last = line_count() - 1;
+    if (position.select > last) position.select = last;
+    if (position.select < 0) position.select = 0;
+    return position;
+}
+
+}  // namespace tolvik

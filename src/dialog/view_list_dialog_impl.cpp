@@ -1,0 +1,109 @@
+// Opening the view list dialog and laying it out.
+#include "dialog/view_list_dialog_impl.h"
+
+#include "base/windows_calls.h"
+#include "dialog/text.h"
+#include "host/constants.h"
+#include "plugin/host_copy.h"
+
+namespace tolvik {
+namespace {
+
+constexpr const char help_topic[] = "Panel_list";
+constexpr int max_width = 68;
+constexpr int fixed_height = 12;
+
+// Where the opening puts the cursor: the front of recent_views, as always,
+// unless the other panel shows it (which a deletion of the current slot's
+// view can leave behind). Then the cursor starts on the current slot's view,
+// the view the active panel shows, so that commit and delete never act on a
+// view the other panel shows.
+view_position opening_entry(int32_t& index) noexcept {
+    view_list& views = recent_views();
+    index = 0;
+    view_position front = views.begin();
+    if (!is_disabled_entry(*front)) return front;
+    panel_slot* slot = current_slot();
+    const view* shown = slot ? slot->shown_view() : nullptr;
+    int32_t i = 0;
+    for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
+        if (*at == shown && !is_disabled_entry(*at)) {
+            index = i;
+            return at;
+        }
+    }
+    // No such entry: the first enabled one.
+    i = 0;
+    for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
+        if (!is_disabled_entry(*at)) {
+            index = i;
+            return at;
+        }
+    }
+    return front;
+}
+
+}  // namespace
+
+int view_list_dialog_impl::run() {
+    if (recent_views().empty()) return -1;
+    ctrl_mode = ctrl_held();
+
+    int32_t index = 0;
+    view_position entry = opening_entry(index);
+    rebuild_layout(entry, list_position{index, 0});
+    list_state.last_applied = *entry;
+    opening_position_ = list_position{index, 0};
+    list_state.compute_top(opening_position_);
+
+    return host().dialog_ex(host().module_number, -1, -1, width, height, help_topic, items, 2, 0, 0, dialog_proc, 0);
+}
+
+void view_list_dialog_impl::rebuild_layout(view_position entry, list_position position) noexcept {
+    const int mx = ctrl_mode ? 0 : 2;
+    const int my = ctrl_mode ? 0 : 1;
+    const char* title = message_text(msg_list_title);
+
+    list_state.list_record.count = 0;
+    list_state.list_record.items = nullptr;
+    list_state.measure_lines(width);
+    const int title_width = static_cast<int>(message_length(title)) + 4;
+    if (width < title_width) width = title_width;
+    width += 2 * (mx + 1);
+    if (width % 2 != 0) ++width;
+    if (width > max_width) width = max_width;
+    height = fixed_height;
+
+    set_box_item(items[0], mx, my, width - mx - 1, height - my - 1, title, 0);
+    set_list_box_item(items[1], mx + 1, my + 1, width - mx - 2, height - my - 2, list_state.list_record,
+                      flag_no_focus | flag_list_no_box);
+    list_state.fill_list(entry, position);
+
+    if (dialog_handle) {
+        send(dm_set_item, 0, &items[0]);
+        send(dm_set_item, 1, &items[1]);
+        screen_point size{static_cast<int16_t>(width), static_cast<int16_t>(height)};
+        send(dm_resize, 0, &size);
+        screen_point centre{-1, -1};
+        send(dm_move, 1, &centre);
+    }
+}
+
+param_t view_list_dialog_impl::send(int32_t message, int32_t param1, param_t param2) const noexcept {
+    if (!dialog_handle) return 0;
+    return send_dialog_message(dialog_handle, message, param1, param2);
+}
+
+param_t view_list_dialog_impl::send(int32_t message, int32_t param1, void* param2) const noexcept {
+    return send(message, param1, static_cast<param_t>(reinterpret_cast<intptr_t>(param2)));
+}
+
+view_list_dialog_impl& the_view_list_dialog() noexcept {
+    return static_cast<view_list_dialog_impl&>(get_view_list_dialog());
+}
+
+param_t TOLVIK_API dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
+    return the_view_list_dialog().handle_message(dialog, message, param1, param2);
+}
+
+}  // namespace tolvik

@@ -1,0 +1,67 @@
+// The one view list dialog: a double box around a list box with one line per
+// view of recent_views, front first.
+//
+// Items: 0 the double box, 1 the list box (whose list record is the list
+// part's). `dialog_handle` is set from the init notification to the close
+// notification; no dialog message is sent while it is null.
+#pragma once
+
+#include <cstdint>
+
+#include "dialog/list_state.h"
+#include "dialog/static_items.h"
+#include "dialog/view_list_dialog.h"
+#include "dialog/warning_box.h"
+#include "host/api.h"
+#include "host/dialog_items.h"
+
+namespace tolvik {
+
+class view_list_dialog_impl : public view_list_dialog, public static_items<FarDialogItem, 2> {
+public:
+    view_list_dialog_impl() noexcept : list_state(*this) {}
+    view_list_dialog_impl(const view_list_dialog_impl&) = delete;
+    view_list_dialog_impl& operator=(const view_list_dialog_impl&) = delete;
+
+    int run() override;
+
+    // Recomputes the size and both items for the cursor entry `entry` at
+    // index position.select, fills the list and, while running, pushes all
+    // of it into the dialog.
+    void rebuild_layout(view_position entry, list_position position) noexcept;
+
+    // The dialog procedure's body: notifications and keys.
+    param_t handle_message(host_handle dialog, int32_t message, int32_t param1, param_t param2) noexcept;
+
+    // Sends a dialog message to the running dialog; does nothing (0) while
+    // the dialog is not running.
+    param_t send(int32_t message, int32_t param1, param_t param2) const noexcept;
+    param_t send(int32_t message, int32_t param1, void* param2) const noexcept;
+
+    int width = 0;
+    int height = 0;
+    host_handle dialog_handle = nullptr;
+    ::tolvik::list_state list_state;
+    warning_box warning;
+    bool ctrl_mode = false;
+
+private:
+    param_t handle_key(host_handle dialog, int32_t param1, param_t param2) noexcept;
+    // Runs the refused-action check: true (after the warning) when the
+    // current slot's view cannot be switched.
+    bool refused(int title_id) noexcept;
+    // Closes the running dialog (message 1 with 0, 0).
+    void close() noexcept;
+
+    // Where the opening put the cursor; sent to the host at initialisation
+    // when it is not the top line.
+    list_position opening_position_{};
+};
+
+// The dialog procedure of the view list dialog: forwards to the one object.
+param_t TOLVIK_API dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+
+// The one object, as its implementation.
+view_list_dialog_impl& the_view_list_dialog() noexcept;
+
+}  // namespace tolvik
