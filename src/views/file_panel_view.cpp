@@ -85,7 +85,8 @@ const char* file_panel_view::path() const { return info.current_dir; }
 
 const char* file_panel_view::short_path(int width) const {
     std::memcpy(short_path_buffer, info.current_dir, sizeof short_path_buffer);
-    const char* shortened = host().functions->shorten_path(short_path_buffer, width);
+    const shorten_path_fn shorten = host().functions ? host().functions->shorten_path : nullptr;
+    const char* shortened = shorten ? shorten(short_path_buffer, width) : nullptr;
     return shortened ? shortened : short_path_buffer;
 }
 

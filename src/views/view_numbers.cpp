@@ -42,7 +42,7 @@ void view_number_set::erase(int32_t number) noexcept {
     for (size_t at = 0; at < count_; ++at) {
         if (elements_[at] == number) {
             std::memmove(elements_ + at, elements_ + at + 1, (count_ - at - 1) * sizeof(int32_t));
-            --count_;
+            if (--count_ == 0) clear();
             return;
         }
     }
@@ -53,13 +53,23 @@ int32_t view_number_set::largest() const noexcept {
 }
 
 bool view_number_set::assign_first(size_t count) noexcept {
+    if (count == 0) {
+        clear();
+        return true;
+    }
     if (!reserve(count)) return false;
     for (size_t i = 0; i < count; ++i) elements_[i] = static_cast<int32_t>(i + 1);
     count_ = count;
     return true;
 }
 
-void view_number_set::clear() noexcept { count_ = 0; }
+// An empty set holds no storage, so a registry emptied at shut-down leaves
+// nothing allocated.
+void view_number_set::clear() noexcept {
+    memory::release(elements_);
+    elements_ = nullptr;
+    count_ = capacity_ = 0;
+}
 
 bool view_number_set::contains(int32_t number) const noexcept {
     for (size_t at = 0; at < count_; ++at)
