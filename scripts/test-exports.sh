@@ -21,8 +21,9 @@ if [ -f "$dll" ]; then
       *) fail "DLL imports $name, which is not one of Windows' own DLLs" ;;
     esac
   done
+  table=$(i686-w64-mingw32-objdump -p "$dll")
   for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do
-    i686-w64-mingw32-objdump -p "$dll" | grep -q "\b$call\b" || fail "DLL does not import $call"
+    grep -q "\b$call\b" <<<"$table" || fail "DLL does not import $call"
   done
 else
   fail "no DLL at $dll"
@@ -31,12 +32,13 @@ fi
 if [ -f "$so" ]; then
   defined=$(nm -D --defined-only "$so" | awk '$2 ~ /^[TW]$/ {print $3}' | grep -v -E '^_(init|fini)$' | sort | tr '\n' ' ' | sed 's/ $//')
   [ "$defined" = "$expected" ] || fail "libtolvik.so exports: expected '$expected', got '$defined'"
+  undefined=$(nm -D --undefined-only "$so"); defined_all=$(nm -D --defined-only "$so"); dynamic=$(readelf -d "$so")
   for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do
-    nm -D --undefined-only "$so" | grep -q "\b$call\b" || fail "libtolvik.so does not import $call"
-    nm -D --defined-only "$so" | grep -q "\b$call\b" && fail "libtolvik.so defines $call"
+    grep -q "\b$call\b" <<<"$undefined" || fail "libtolvik.so does not import $call"
+    grep -q "\b$call\b" <<<"$defined_all" && fail "libtolvik.so defines $call"
   done
-  readelf -d "$so" | grep -q 'libwinshim.so' || fail "libtolvik.so does not link libwinshim.so"
-  readelf -d "$so" | grep -q SYMBOLIC && fail "libtolvik.so is linked with -Bsymbolic"
+  grep -q 'libwinshim.so' <<<"$dynamic" || fail "libtolvik.so does not link libwinshim.so"
+  grep -q SYMBOLIC <<<"$dynamic" && fail "libtolvik.so is linked with -Bsymbolic"
 else
   fail "no Linux library at $so"
 fi
