@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/api.h"
+#include "host/constants.h"
 #include "host/dialog_items.h"
 #include "host/startup_info.h"
 
@@ -23,10 +24,12 @@ struct dialog_item_state {
     int32_t mouse_reaction = -1;  // last message 54 Param2; -1 never set
 };
 
-// An open dialog. Its address is the dialog handle given to the plugin; it
-// lives from the start of dialog_ex until dialog_ex returns.
+// An open dialog. It lives from the start of dialog_ex until dialog_ex
+// returns. Its handle is derived from its id, never reused, so a message sent
+// to a dialog that has closed is caught rather than reaching a new one.
 struct open_dialog {
     int32_t id = 0;  // 1, 2, ... in order of opening
+    host_handle handle = nullptr;
     int32_t module_number = 0;
     int32_t requested_left = 0;
     int32_t requested_top = 0;
@@ -43,6 +46,7 @@ struct open_dialog {
     int32_t focus = -1;         // focused item, -1 none
     int32_t redraw_stopped = 0;  // message 3 counter: drawn only at 0
     bool closing = false;        // a close was accepted; the loop ends
+    bool in_close_notification = false;
     int32_t result = -1;
 
     // Text of the first double box, or "" when there is none.

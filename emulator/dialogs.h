@@ -13,26 +13,44 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "emulator/dialog_state.h"
-#include "emulator/input.h"
-#include "emulator/screen.h"
+#include "call_log.h"
+#include "dialog_state.h"
+#include "input.h"
+#include "screen.h"
 #include "host/api.h"
 #include "host/dialog_items.h"
 #include "host/startup_info.h"
 
 namespace tolvik::emu {
 
-// What the engine needs from the rest of the host. Unset hooks are skipped.
+// What the engine needs from the rest of the host. Unset members are skipped.
+// The host builds one from itself (host_environment in host_dialogs.h).
 struct dialog_environment {
-    input_queue* input = nullptr;  // required for any loop to get events
-    screen* display = nullptr;     // drawn on every redraw when set
-    std::function<void(const std::string& call)> log;     // the call log
+    input_queue* input = nullptr;  // the events every modal loop consumes
+    emu::screen* display = nullptr;  // drawn on every redraw when set
+    call_log* calls = nullptr;     // every service call, decoded (below)
     std::function<void(const std::string& text)> failure;  // host failures
     std::function<void(bool held)> set_ctrl_held;          // Control key state
-    std::function<void(screen& display)> draw_background;  // panels, under the dialogs
+    std::function<void(emu::screen& display)> draw_background;  // panels, under the dialogs
 };
+
+// Call log entries (see call_log.h for the shape of an entry):
+//   dialog_ex:           args {module, left, top, width, height, help topic pointer, items pointer,
+//                              item count, reserved, flags, procedure pointer, param};
+//                        texts {help topic or "", title (text of the first double box)};
+//                        result: the dialog's result. Calls made while it runs are one deeper.
+//   send_dialog_message: args {handle, message, param1, param2}; values by message:
+//                          10, 43 {x, y} of the screen point
+//                          12     {type, left, top, right, bottom, flags}, texts {item text}
+//                          30     {selected, top} as filled;  31 {selected, top} as given
+//                          53     {count}, texts {the lines}
+//   default_dialog_proc: args {handle, notification, param1, param2}
+//   message_box:         args {module, flags, help topic pointer, items pointer, item count,
+//                              button count}; texts {help topic or "", then every text}
+//   help:                texts {topic}, logged when F1 asks for a dialog's help topic.
 
 class dialog_engine {
 public:
@@ -76,14 +94,15 @@ public:
     // shown) into the display, unless the innermost dialog stopped drawing.
     void redraw();
     // Draws into any screen, ignoring the stop counter.
-    void draw(screen& display) const;
+    void draw(emu::screen& display) const;
 
     // Deepest nesting allowed; a dialog beyond it fails and returns -1.
     static constexpr size_t max_depth = 16;
 
-    // The engine the stdcall services use (null: they fail with -1 / 0).
+    // The engine the stdcall services use: the one constructed last that is
+    // still alive (construction makes an engine active, destruction gives the
+    // place back to the one active before). Null: the services fail.
     static dialog_engine* active();
-    static void set_active(dialog_engine* engine);
 
 private:
     dialog_environment env_;
@@ -93,11 +112,14 @@ private:
     std::vector<std::string> help_requests_;
     std::string help_text_;
     const message_box_run* showing_box_ = nullptr;
+    dialog_engine* previous_active_ = nullptr;
     int32_t next_id_ = 1;
     int32_t redraws_ = 0;
     int32_t skipped_redraws_ = 0;
 
-    void log(const std::string& call) const;
+    size_t log(std::string_view service, std::vector<int32_t> args, std::vector<int32_t> values = {},
+               std::vector<std::string> texts = {}) const;
+    void log_result(size_t index, int32_t result) const;
     void fail(const std::string& text) const;
     open_dialog* find(host_handle dialog);
     param_t notify(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);
@@ -109,8 +131,8 @@ private:
     dialog_item_state* list_item_at(open_dialog& dialog, int32_t index, int32_t message);
     void centre(open_dialog& dialog, bool horizontal, bool vertical);
     int32_t show_box(message_box_run box);
-    void draw_dialog(screen& display, const open_dialog& dialog) const;
-    void draw_box(screen& display, const message_box_run& box) const;
+    void draw_dialog(emu::screen& display, const open_dialog& dialog) const;
+    void draw_box(emu::screen& display, const message_box_run& box) const;
 };
 
 // The services, with the host's calling convention, as the startup record

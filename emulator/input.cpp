@@ -1,4 +1,4 @@
-#include "emulator/input.h"
+#include "input.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "emulator/screen.h"
+#include "screen.h"
 
 #include <algorithm>
 
