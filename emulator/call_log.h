@@ -79,6 +79,8 @@ public:
 
     const std::vector<call_entry>& entries() const { return entries_; }
     const call_entry& operator[](size_t index) const { return entries_[index]; }
+    // The entry at `index` for amending while its call runs, or null.
+    call_entry* entry(size_t index) { return index < entries_.size() ? &entries_[index] : nullptr; }
     size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
     void clear() { entries_.clear(); }

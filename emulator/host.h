@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "call_log.h"
+#include "dialogs.h"
 #include "host/api.h"
 #include "host/startup_info.h"
 #include "input.h"
@@ -91,6 +92,9 @@ public:
     panel_pair& panels() { return panels_; }
     input_queue& input() { return input_; }
     emu::screen& screen() { return screen_; }
+    // The dialog engine behind the dialog services and the message box; its
+    // environment is this host's input, screen, log, failures and key state.
+    dialog_engine& dialogs() { return dialogs_; }
 
     // Host-side faults, in order.
     const std::vector<std::string>& failures() const { return failures_; }
@@ -120,6 +124,7 @@ private:
 
     plugin_exports exports_{};
     void* library_ = nullptr;
+    std::string library_path_;  // the module name the startup record carries
     std::string load_error_;
     int32_t module_number_ = default_module_number;
     std::unique_ptr<uint8_t[]> startup_;
@@ -132,6 +137,8 @@ private:
     emu::screen screen_;
     std::vector<std::string> failures_;
     std::vector<int32_t> held_keys_;
+    dialog_engine dialogs_;  // after everything its environment refers to
+    host* previous_ = nullptr;
 };
 
 }  // namespace tolvik::emu

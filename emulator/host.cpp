@@ -1,0 +1,205 @@
+#include "host.h"
+
+#include <algorithm>
+
+#include "import_patch.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+
+#include "winshim.h"
+#endif
+
+namespace tolvik::emu {
+namespace {
+
+host* live_host = nullptr;
+
+void* find_symbol(void* library, const char* name) {
+#if defined(_WIN32)
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+#else
+    return dlsym(library, name);
+#endif
+}
+
+dialog_environment environment_of(host& h, call_log& log, input_queue& input, emu::screen& display) {
+    dialog_environment env;
+    env.input = &input;
+    env.display = &display;
+    env.calls = &log;
+    env.failure = [&h](const std::string& text) { h.fail(text); };
+    env.set_ctrl_held = [&h](bool held) { h.set_key_held(0x11, held); };
+    return env;
+}
+
+}  // namespace
+
+host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
+    previous_ = live_host;
+    live_host = this;
+    if (previous_) fail("a second host was created while another one lives");
+    set_key_held(0x11, false);
+}
+
+host::~host() {
+    unload();
+    for (int32_t vk : std::vector<int32_t>(held_keys_)) set_key_held(vk, false);
+    live_host = previous_;
+}
+
+host* host::current() { return live_host; }
+
+bool host::load(const std::string& path) {
+    unload();
+    load_error_.clear();
+#if defined(_WIN32)
+    library_ = reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+    if (!library_) {
+        load_error_ = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    if (redirect_key_and_file_imports(library_) == 0)
+        fail("the plugin imports no GetAsyncKeyState: the Ctrl key cannot be emulated");
+#else
+    library_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library_) {
+        const char* why = dlerror();
+        load_error_ = "cannot load " + path + ": " + (why ? why : "unknown error");
+        return false;
+    }
+#endif
+    plugin_exports found;
+    found.get_min_far_version =
+        reinterpret_cast<decltype(found.get_min_far_version)>(find_symbol(library_, "GetMinFarVersion"));
+    found.set_startup_info =
+        reinterpret_cast<decltype(found.set_startup_info)>(find_symbol(library_, "SetStartupInfo"));
+    found.get_plugin_info = reinterpret_cast<decltype(found.get_plugin_info)>(find_symbol(library_, "GetPluginInfo"));
+    found.open_plugin = reinterpret_cast<decltype(found.open_plugin)>(find_symbol(library_, "OpenPlugin"));
+    found.exit_far = reinterpret_cast<decltype(found.exit_far)>(find_symbol(library_, "ExitFAR"));
+    const std::pair<const void*, const char*> names[] = {
+        {reinterpret_cast<const void*>(found.get_min_far_version), "GetMinFarVersion"},
+        {reinterpret_cast<const void*>(found.set_startup_info), "SetStartupInfo"},
+        {reinterpret_cast<const void*>(found.get_plugin_info), "GetPluginInfo"},
+        {reinterpret_cast<const void*>(found.open_plugin), "OpenPlugin"},
+        {reinterpret_cast<const void*>(found.exit_far), "ExitFAR"}};
+    for (const auto& [fn, name] : names) {
+        if (!fn) load_error_ += (load_error_.empty() ? "missing export " : ", ") + std::string(name);
+    }
+    if (!load_error_.empty()) {
+        load_error_ = path + ": " + load_error_;
+        unload();
+        return false;
+    }
+    exports_ = found;
+    library_path_ = path;
+    return true;
+}
+
+void host::attach(const plugin_exports& exports) {
+    unload();
+    exports_ = exports;
+    library_path_ = "(linked in)";
+}
+
+bool host::loaded() const { return exports_.set_startup_info != nullptr; }
+
+void host::unload() {
+    exports_ = plugin_exports{};
+    library_path_.clear();
+    if (!library_) return;
+#if defined(_WIN32)
+    FreeLibrary(static_cast<HMODULE>(library_));
+#else
+    dlclose(library_);
+#endif
+    library_ = nullptr;
+}
+
+bool host::require(const void* fn, std::string_view name) {
+    if (fn) return true;
+    fail("the host called " + std::string(name) + ", which the plugin does not export (not loaded?)");
+    return false;
+}
+
+int32_t host::min_far_version() {
+    size_t index = log_.add(call_kind::export_call, export_name::get_min_far_version, {});
+    if (!require(reinterpret_cast<const void*>(exports_.get_min_far_version), export_name::get_min_far_version))
+        return 0;
+    log_.enter();
+    int32_t version = exports_.get_min_far_version();
+    log_.leave();
+    log_.set_result(index, version);
+    return version;
+}
+
+void host::get_plugin_info(plugin_info& info) {
+    log_.add(call_kind::export_call, export_name::get_plugin_info,
+             {static_cast<int32_t>(reinterpret_cast<intptr_t>(&info))});
+    if (!require(reinterpret_cast<const void*>(exports_.get_plugin_info), export_name::get_plugin_info)) return;
+    log_.enter();
+    exports_.get_plugin_info(&info);
+    log_.leave();
+}
+
+host_handle host::open_plugin(int32_t open_from, int32_t item) {
+    size_t index = log_.add(call_kind::export_call, export_name::open_plugin, {open_from, item});
+    if (!require(reinterpret_cast<const void*>(exports_.open_plugin), export_name::open_plugin)) return nullptr;
+    log_.enter();
+    host_handle result = exports_.open_plugin(open_from, item);
+    log_.leave();
+    log_.set_result(index, static_cast<int32_t>(reinterpret_cast<intptr_t>(result)));
+    return result;
+}
+
+void host::exit_far() {
+    log_.add(call_kind::export_call, export_name::exit_far, {});
+    if (!require(reinterpret_cast<const void*>(exports_.exit_far), export_name::exit_far)) return;
+    log_.enter();
+    exports_.exit_far();
+    log_.leave();
+}
+
+bool host::load_language(const std::string& path) {
+    std::string error;
+    if (language_.load(path, &error)) return true;
+    fail(error);
+    return false;
+}
+
+void host::fail(std::string what) { failures_.push_back(std::move(what)); }
+
+std::string host::report() const {
+    std::string out;
+    if (!failures_.empty()) {
+        out += "host failures:\n";
+        for (const std::string& f : failures_) out += "  " + f + "\n";
+    }
+    out += "call log:\n" + log_.to_string();
+    return out;
+}
+
+void host::set_key_held(int32_t virtual_key, bool held) {
+    auto it = std::find(held_keys_.begin(), held_keys_.end(), virtual_key);
+    if (held && it == held_keys_.end()) held_keys_.push_back(virtual_key);
+    if (!held && it != held_keys_.end()) held_keys_.erase(it);
+#if !defined(_WIN32)
+    winshim_set_key(virtual_key, held);
+#endif
+}
+
+bool host::key_held(int32_t virtual_key) const {
+    return std::find(held_keys_.begin(), held_keys_.end(), virtual_key) != held_keys_.end();
+}
+
+int host::redirect_own_imports() {
+#if defined(_WIN32)
+    return redirect_key_and_file_imports(reinterpret_cast<void*>(GetModuleHandleA(nullptr)));
+#else
+    return 0;
+#endif
+}
+
+}  // namespace tolvik::emu
