@@ -1,0 +1,226 @@
+// The extended dialog's modal loop: notifications, closing, nesting, running
+// out of input.
+#include "engine_fixture.h"
+
+namespace tolvik::emu::testing {
+namespace {
+
+using loop_test = engine_test;
+
+std::vector<FarDialogItem> ok_cancel_dialog() {
+    return {box_item(2, 1, 27, 6, "Question"), text_item(-1, 2, "Go on?"),
+            button_item(-1, 4, "OK", flag_button_centered, true), button_item(-1, 4, "Cancel", flag_button_centered)};
+}
+
+TEST_F(loop_test, InitFirstThenKeysIdleAndCtrlInOrder) {
+    auto items = ok_cancel_dialog();
+    outer_handler = [](host_handle, int32_t message, int32_t, param_t) -> param_t {
+        return message == dn_key || message == dn_close ? 1 : 0;  // swallow every key
+    };
+    input.key('a');
+    input.idle();
+    input.ctrl_down();
+    input.ctrl_up();
+    input.cancel();
+
+    int32_t result = run(items);
+
+    EXPECT_EQ(result, -1) << "expected a host cancel to end with -1";
+    std::vector<int32_t> expected{dn_init, dn_key, dn_idle, dn_close};
+    EXPECT_EQ(messages_seen(), expected) << "expected init, key, idle, close; got " << to_string(messages_seen());
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].param2, 0x55) << "init carries the dialog's param";
+    EXPECT_EQ(seen[1].param2, 'a') << "the key code is Param2";
+    EXPECT_EQ(seen[3].param1, -1) << "a cancel closes with item -1";
+    EXPECT_EQ(ctrl_changes, (std::vector<bool>{true, false})) << "Ctrl events set the key state only";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+    EXPECT_EQ(engine->open_count(), 0u);
+}
+
+TEST_F(loop_test, EnterWithoutHandlerClosesOnTheDefaultButtonAndIsRecorded) {
+    auto items = ok_cancel_dialog();
+    input.key(key::enter);
+
+    int32_t result = run(items, 30, 8, outer_proc, "Topic", style_warning);
+
+    EXPECT_EQ(result, 2) << "expected the default button (item 2)";
+    ASSERT_EQ(engine->history().size(), 1u);
+    const dialog_run& record = engine->history()[0];
+    EXPECT_EQ(record.title, "Question");
+    EXPECT_EQ(record.width, 30);
+    EXPECT_EQ(record.height, 8);
+    EXPECT_EQ(record.left, 25) << "centred in 80 columns";
+    EXPECT_EQ(record.top, 8) << "centred in 25 rows";
+    EXPECT_EQ(record.flags, style_warning);
+    EXPECT_EQ(record.help_topic, "Topic");
+    EXPECT_EQ(record.items.size(), 4u);
+    EXPECT_EQ(record.result, 2);
+    const call_entry* logged = calls.last(service::dialog_ex);
+    ASSERT_NE(logged, nullptr);
+    EXPECT_EQ(logged->texts, (std::vector<std::string>{"Topic", "Question"}));
+    EXPECT_TRUE(logged->has_result && logged->result == 2) << logged->describe();
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(loop_test, ZeroAnswerToAKeyLeavesItToTheHost) {
+    auto items = ok_cancel_dialog();
+    outer_handler = [](host_handle, int32_t message, int32_t, param_t) -> param_t {
+        return message == dn_close ? 1 : 0;  // never calls the default procedure
+    };
+    input.keys({'x', key::esc});
+    EXPECT_EQ(run(items), -1) << "Esc answered 0 must close with -1 by the host's own behaviour";
+    EXPECT_EQ(calls.count(service::default_dialog_proc), 0u);
+}
+
+TEST_F(loop_test, HandledEscKeepsTheDialogOpen) {
+    auto items = ok_cancel_dialog();
+    outer_handler = [](host_handle, int32_t message, int32_t, param_t code) -> param_t {
+        if (message == dn_key) return code == key::esc ? 1 : 0;
+        return message == dn_close ? 1 : 0;
+    };
+    input.keys({key::esc, key::esc, key::enter});
+    EXPECT_EQ(run(items), 2);
+    EXPECT_EQ(input.size(), 0u) << "all three keys went to the one dialog";
+}
+
+TEST_F(loop_test, RefusedCloseKeepsTheLoopGoing) {
+    auto items = ok_cancel_dialog();
+    int closes = 0;
+    outer_handler = [&closes](host_handle, int32_t message, int32_t, param_t) -> param_t {
+        if (message == dn_close) return ++closes >= 2 ? 1 : 0;
+        return 0;
+    };
+    input.keys({key::esc, key::esc});
+    EXPECT_EQ(run(items), -1);
+    EXPECT_EQ(closes, 2) << "expected the first close to be refused";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(loop_test, InputRunningOutCancelsWithAClearFailure) {
+    auto items = ok_cancel_dialog();
+    input.key('q');
+    EXPECT_EQ(run(items), -1);
+    ASSERT_EQ(failures.size(), 1u) << failure_text();
+    EXPECT_EQ(failures[0], "input ran out while dialog 'Question' was open");
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back().message, dn_close);
+    EXPECT_EQ(seen.back().param1, -1);
+}
+
+TEST_F(loop_test, InputRunningOutEndsEvenADialogThatRefusesToClose) {
+    auto items = ok_cancel_dialog();
+    outer_handler = [](host_handle, int32_t, int32_t, param_t) -> param_t { return 0; };
+    EXPECT_EQ(run(items), -1);
+    EXPECT_EQ(failures.size(), 2u) << "expected the run-out and the refusal, got:\n" << failure_text();
+    EXPECT_EQ(engine->open_count(), 0u);
+}
+
+TEST_F(loop_test, SourceFeedsTheLoopWhenTheQueueIsEmpty) {
+    auto items = ok_cancel_dialog();
+    int asked = 0;
+    input.set_source([&asked](input_event& event) {
+        ++asked;
+        event = {input_kind::key, key::enter};
+        return true;
+    });
+    EXPECT_EQ(run(items), 2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(loop_test, NestedDialogRunsItsOwnLoopInsideTheOuterNotification) {
+    static std::vector<FarDialogItem> inner_items;
+    inner_items = {box_item(0, 0, 19, 3, "Inner"), button_item(-1, 2, "OK", flag_button_centered, true)};
+    auto outer_items = ok_cancel_dialog();
+    int32_t inner_result = 99;
+    size_t open_inside = 0;
+    host_handle outer_handle = nullptr;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t, param_t code) -> param_t {
+        if (message == dn_init) outer_handle = dialog;
+        if (message == dn_key && code == 'n') {
+            inner_result = dialog_ex(7, -1, -1, 20, 4, nullptr, inner_items.data(), 2, 0, 1, inner_proc, 0);
+            return 1;
+        }
+        return message == dn_close ? 1 : 0;
+    };
+    inner_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        if (message == dn_key && param2 == 'm') {
+            open_inside = engine->open_count();
+            // The outer dialog still answers messages while the inner one runs.
+            EXPECT_EQ(send_dialog_message(outer_handle, dm_redraw, 0, 0), 1);
+            return 1;
+        }
+        return default_dialog_proc(dialog, message, param1, param2);
+    };
+    input.keys({'n', 'm', key::esc, key::enter});
+
+    int32_t result = run(outer_items);
+
+    EXPECT_EQ(open_inside, 2u) << "expected both dialogs open inside the inner notification";
+    EXPECT_EQ(inner_result, -1) << "Esc went to the inner dialog";
+    EXPECT_EQ(result, 2) << "Enter went to the outer dialog after the inner one closed";
+    ASSERT_EQ(engine->history().size(), 2u);
+    EXPECT_EQ(engine->history()[0].title, "Inner");
+    EXPECT_EQ(engine->history()[0].depth, 1);
+    EXPECT_EQ(engine->history()[1].title, "Question");
+    EXPECT_EQ(engine->history()[1].depth, 0);
+    EXPECT_TRUE(failures.empty()) << failure_text();
+    // The inner dialog_ex call is logged one level deeper than the outer.
+    auto runs = calls.calls_to(service::dialog_ex);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].depth, runs[0].depth + 1);
+}
+
+TEST_F(loop_test, CloseMessageEndsWithItsParam1AfterTheNotificationReturns) {
+    auto items = ok_cancel_dialog();
+    bool after_close_still_open = false;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t, param_t) -> param_t {
+        if (message == dn_key) {
+            EXPECT_EQ(send_dialog_message(dialog, dm_close, 3, 0), 1);
+            after_close_still_open = engine->open_count() == 1;
+            return 1;
+        }
+        return 1;
+    };
+    input.key('z');
+    EXPECT_EQ(run(items), 3);
+    EXPECT_TRUE(after_close_still_open) << "the dialog ends only once the notification has returned";
+    std::vector<int32_t> expected{dn_init, dn_key, dn_close};
+    EXPECT_EQ(messages_seen(), expected) << to_string(messages_seen());
+}
+
+TEST_F(loop_test, MessageToAClosedDialogIsAFailureNotACrash) {
+    auto items = ok_cancel_dialog();
+    host_handle remembered = nullptr;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        if (message == dn_init) remembered = dialog;
+        return default_dialog_proc(dialog, message, param1, param2);
+    };
+    input.key(key::enter);
+    run(items);
+    ASSERT_NE(remembered, nullptr);
+    failures.clear();
+    EXPECT_EQ(send_dialog_message(remembered, dm_redraw, 0, 0), 0);
+    EXPECT_EQ(failures.size(), 1u) << failure_text();
+    // A new dialog never gets the handle of an old one.
+    host_handle second = nullptr;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        if (message == dn_init) second = dialog;
+        return default_dialog_proc(dialog, message, param1, param2);
+    };
+    input.key(key::enter);
+    run(items);
+    EXPECT_NE(second, remembered);
+}
+
+TEST_F(loop_test, MalformedItemArraysAreRefused) {
+    EXPECT_EQ(dialog_ex(7, -1, -1, 10, 5, nullptr, nullptr, 3, 0, 0, outer_proc, 0), -1);
+    EXPECT_EQ(failures.size(), 1u) << failure_text();
+    std::vector<FarDialogItem> items = ok_cancel_dialog();
+    EXPECT_EQ(dialog_ex(7, -1, -1, 10, 5, nullptr, items.data(), -2, 0, 0, outer_proc, 0), -1);
+    EXPECT_EQ(failures.size(), 2u) << failure_text();
+    EXPECT_TRUE(seen.empty()) << "a refused dialog sends no notification";
+}
+
+}  // namespace
+}  // namespace tolvik::emu::testing
