@@ -1,0 +1,163 @@
+// Dialog messages sent from inside notifications: the host's copies of items
+// and lines, list positions, size and place, drawing on and off.
+#include "engine_fixture.h"
+
+namespace tolvik::emu::testing {
+namespace {
+
+
+// Runs a list dialog and calls `act` once, inside the key notification of 'k'.
+// Returns the dialog as the host held it at the end.
+class list_dialog_test : public engine_test {
+protected:
+    plugin_lines lines{{"one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"}, 4};
+    std::vector<FarDialogItem> items;
+
+    void SetUp() override {
+        engine_test::SetUp();
+        items = {box_item(2, 1, 27, 10, "Views"), list_box_item(3, 2, 26, 9, &lines.record)};
+    }
+
+    const dialog_run& run_with(const std::function<void(host_handle)>& act) {
+        outer_handler = [act](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+            if (message == dn_key && param2 == 'k') {
+                act(dialog);
+                return 1;
+            }
+            return default_dialog_proc(dialog, message, param1, param2);
+        };
+        input.keys({'k', key::esc});
+        run(items, 30, 12);
+        return engine->history().back();
+    }
+};
+
+TEST_F(list_dialog_test, LinesAreCopiedAtCreation) {
+    const dialog_run& record = run_with([this](host_handle) {
+        std::strcpy(lines.items[0].text, "changed");  // the plugin's buffer, not the host's
+    });
+    ASSERT_EQ(record.items[1].lines.size(), 10u);
+    EXPECT_STREQ(record.items[1].lines[0].text, "one");
+    EXPECT_EQ(record.items[1].lines[4].flags, list_item_disabled);
+}
+
+TEST_F(list_dialog_test, PositionSetIsReadBackAndClampedToTheLines) {
+    list_position got{-7, -7};
+    list_position late{-7, -7};
+    const dialog_run& record = run_with([&](host_handle dialog) {
+        list_position set{6, 2};
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&set)), 6);
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 1, reinterpret_cast<param_t>(&got)), 6);
+        list_position beyond{25, 40};
+        send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&beyond));
+        send_dialog_message(dialog, dm_list_get_position, 1, reinterpret_cast<param_t>(&late));
+    });
+    EXPECT_EQ(got.select, 6);
+    EXPECT_EQ(got.top, 2);
+    EXPECT_EQ(late.select, 9) << "expected the last line";
+    EXPECT_EQ(late.top, 2) << "expected the last full window (10 lines, 8 visible)";
+    EXPECT_EQ(record.items[1].list_select, 9);
+    auto sent = calls.calls_to(service::send_dialog_message);
+    ASSERT_GE(sent.size(), 2u);
+    EXPECT_EQ(sent[1].values, (std::vector<int32_t>{6, 2})) << "message 30 is logged with what it filled";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(list_dialog_test, ReplacingLinesCopiesThemAndKeepsTheCursorOnALine) {
+    plugin_lines fewer{{"alpha", "beta"}, 1};
+    const dialog_run& record = run_with([&](host_handle dialog) {
+        list_position set{7, 2};
+        send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&set));
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&fewer.record)), 2);
+        std::strcpy(fewer.items[0].text, "gone");
+    });
+    ASSERT_EQ(record.items[1].lines.size(), 2u);
+    EXPECT_STREQ(record.items[1].lines[0].text, "alpha") << "expected the host's own copy";
+    EXPECT_EQ(record.items[1].lines[1].flags, list_item_disabled);
+    EXPECT_EQ(record.items[1].list_select, 1);
+    EXPECT_EQ(record.items[1].list_top, 0);
+    const call_entry* logged = calls.last(service::send_dialog_message);
+    ASSERT_NE(logged, nullptr);
+    EXPECT_EQ(logged->texts, (std::vector<std::string>{"alpha", "beta"}));
+}
+
+TEST_F(list_dialog_test, MalformedListRecordGivesNoLinesAndAFailure) {
+    list_record bogus{-3, nullptr};
+    list_record missing{4, nullptr};
+    const dialog_run& record = run_with([&](host_handle dialog) {
+        send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&bogus));
+        send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&missing));
+    });
+    EXPECT_TRUE(record.items[1].lines.empty());
+    EXPECT_EQ(failures.size(), 2u) << failure_text();
+}
+
+TEST_F(list_dialog_test, ItemReplacementSizeAndPlace) {
+    const dialog_run& record = run_with([](host_handle dialog) {
+        FarDialogItem wider = box_item(2, 1, 37, 10, "Wider");
+        EXPECT_EQ(send_dialog_message(dialog, dm_set_item, 0, reinterpret_cast<param_t>(&wider)), 1);
+        std::strcpy(wider.text, "not seen");
+        screen_point size{40, 12};
+        EXPECT_EQ(send_dialog_message(dialog, dm_resize, 0, reinterpret_cast<param_t>(&size)), 1);
+        screen_point centre{-1, -1};
+        EXPECT_EQ(send_dialog_message(dialog, dm_move, 1, reinterpret_cast<param_t>(&centre)), 1);
+    });
+    EXPECT_EQ(record.title, "Wider");
+    EXPECT_EQ(record.items[0].record.right, 37);
+    EXPECT_EQ(record.width, 40);
+    EXPECT_EQ(record.left, 20) << "expected the resized dialog centred again";
+    EXPECT_EQ(record.top, 6);
+    EXPECT_EQ(record.items[1].lines.size(), 10u) << "replacing the box keeps the list's lines";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(list_dialog_test, NoRedrawWhileStoppedCountingNestedStops) {
+    int32_t during = -1;
+    int32_t after_inner_resume = -1;
+    int32_t after = -1;
+    run_with([&](host_handle dialog) {
+        int32_t before = engine->redraw_count();
+        send_dialog_message(dialog, dm_enable_redraw, 0, 0);
+        send_dialog_message(dialog, dm_enable_redraw, 0, 0);
+        send_dialog_message(dialog, dm_redraw, 0, 0);
+        screen_point size{30, 12};
+        send_dialog_message(dialog, dm_resize, 0, reinterpret_cast<param_t>(&size));
+        during = engine->redraw_count() - before;
+        send_dialog_message(dialog, dm_enable_redraw, 1, 0);
+        send_dialog_message(dialog, dm_redraw, 0, 0);
+        after_inner_resume = engine->redraw_count() - before;
+        send_dialog_message(dialog, dm_enable_redraw, 1, 0);
+        send_dialog_message(dialog, dm_redraw, 0, 0);
+        after = engine->redraw_count() - before;
+    });
+    EXPECT_EQ(during, 0) << "expected no redraw while stopped, got " << during;
+    EXPECT_EQ(after_inner_resume, 0) << "one resume of two stops must not draw";
+    EXPECT_GE(after, 1) << "expected drawing once both stops were resumed";
+    EXPECT_GE(engine->skipped_redraws(), 3);
+}
+
+TEST_F(list_dialog_test, MouseReactionIsRecordedAndUnknownMessagesFail) {
+    const dialog_run& record = run_with([](host_handle dialog) {
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_mouse_reaction, 1, 0), 0);
+        EXPECT_EQ(send_dialog_message(dialog, 77, 0, 0), 0);
+    });
+    EXPECT_EQ(record.items[1].mouse_reaction, 0);
+    EXPECT_EQ(record.items[0].mouse_reaction, -1);
+    ASSERT_EQ(failures.size(), 1u) << failure_text();
+    EXPECT_NE(failures[0].find("unexpected dialog message 77"), std::string::npos) << failures[0];
+}
+
+TEST_F(list_dialog_test, ListMessagesToOtherItemsOrWithoutRecordsFail) {
+    run_with([](host_handle dialog) {
+        list_position position{0, 0};
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 0, reinterpret_cast<param_t>(&position)), 0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_set_position, 5, reinterpret_cast<param_t>(&position)), 0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_set, 1, 0), 0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_set_item, 2, 0), 0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_resize, 0, 0), 0);
+    });
+    EXPECT_EQ(failures.size(), 5u) << failure_text();
+}
+
+}  // namespace
+}  // namespace tolvik::emu::testing
