@@ -1,0 +1,138 @@
+// The host's default dialog procedure and the message box service.
+#include "engine_fixture.h"
+
+namespace tolvik::emu::testing {
+namespace {
+
+using default_proc_test = engine_test;
+using message_box_test = engine_test;
+
+std::vector<FarDialogItem> two_buttons(bool second_focused) {
+    std::vector<FarDialogItem> items{box_item(2, 1, 27, 5, "Pick"), button_item(4, 3, "Yes"),
+                                     button_item(12, 3, "No")};
+    if (second_focused) items[2].focus = 1;
+    return items;
+}
+
+TEST_F(default_proc_test, EnterClosesOnTheFocusedButton) {
+    auto items = two_buttons(true);
+    input.key(key::enter);
+    EXPECT_EQ(run(items), 2);
+}
+
+TEST_F(default_proc_test, EnterWithoutFocusClosesOnTheFirstButtonThatCanTakeIt) {
+    auto items = two_buttons(false);
+    items[1].flags = flag_hidden;  // hidden items never take the focus
+    input.key(key::enter);
+    EXPECT_EQ(run(items), 2);
+}
+
+TEST_F(default_proc_test, EscClosesWithMinusOneAndOtherKeysAreLeftAlone) {
+    auto items = two_buttons(false);
+    std::vector<param_t> answers;
+    outer_handler = [&answers](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        param_t answer = default_dialog_proc(dialog, message, param1, param2);
+        answers.push_back(answer);
+        return answer;
+    };
+    input.keys({'x', key::down, key::esc});
+    EXPECT_EQ(run(items), -1);
+    // init, 'x', Down, Esc, close
+    ASSERT_EQ(answers.size(), 5u);
+    EXPECT_EQ(answers[1], 0) << "expected an ordinary key left unhandled";
+    EXPECT_EQ(answers[2], 0);
+    EXPECT_EQ(answers[3], 1) << "expected Esc handled";
+    EXPECT_EQ(answers[4], 1) << "expected the close allowed";
+    EXPECT_EQ(calls.count(service::default_dialog_proc), 5u);
+}
+
+TEST_F(default_proc_test, IdleAnswersZero) {
+    auto items = two_buttons(false);
+    param_t idle_answer = -5;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        param_t answer = default_dialog_proc(dialog, message, param1, param2);
+        if (message == dn_idle) idle_answer = answer;
+        return answer;
+    };
+    input.idle();
+    input.key(key::esc);
+    run(items);
+    EXPECT_EQ(idle_answer, 0);
+}
+
+TEST_F(default_proc_test, F1RecordsTheTopicAndShowsItsHelpText) {
+    engine->set_help_text("@Other\nNot this.\n@Panel_list\n\nThe list of views.\nEnter keeps one.\n@End\n");
+    auto items = two_buttons(false);
+    input.keys({key::f1, key::enter /* closes the help box */, key::esc});
+    EXPECT_EQ(run(items, 30, 7, outer_proc, "Panel_list"), -1) << "Enter went to the help box, Esc to the dialog";
+    EXPECT_EQ(engine->help_requests(), (std::vector<std::string>{"Panel_list"}));
+    EXPECT_EQ(calls.count(service::help), 1u);
+    ASSERT_EQ(engine->message_boxes().size(), 1u);
+    const message_box_run& help = engine->message_boxes()[0];
+    EXPECT_EQ(help.title, "Panel_list");
+    EXPECT_EQ(help.lines, (std::vector<std::string>{"The list of views.", "Enter keeps one."}));
+    EXPECT_EQ(help.result, 0);
+}
+
+TEST_F(default_proc_test, F1WithoutTopicOrHelpFileShowsNothing) {
+    auto items = two_buttons(false);
+    input.keys({key::f1, key::esc});
+    run(items);
+    EXPECT_TRUE(engine->help_requests().empty()) << "a dialog without a help topic has no help";
+    input.keys({key::f1, key::esc});
+    run(items, 30, 7, outer_proc, "Missing");
+    EXPECT_EQ(engine->help_requests().size(), 1u);
+    EXPECT_TRUE(engine->message_boxes().empty()) << "no help file: nothing to show";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(default_proc_test, UnknownHandleIsAFailure) {
+    EXPECT_EQ(default_dialog_proc(reinterpret_cast<host_handle>(0x1234), dn_key, 0, key::esc), 0);
+    EXPECT_EQ(failures.size(), 1u) << failure_text();
+}
+
+TEST_F(message_box_test, TextsAreSplitIntoTitleLinesAndButtons) {
+    const char* texts[] = {"Too old", "This host is too old.", "Update it.", "OK", "Cancel"};
+    input.key(key::enter);
+    EXPECT_EQ(message_box(7, style_warning, "Topic", texts, 5, 2), 0);
+    ASSERT_EQ(engine->message_boxes().size(), 1u);
+    const message_box_run& box = engine->message_boxes()[0];
+    EXPECT_EQ(box.flags, style_warning);
+    EXPECT_EQ(box.help_topic, "Topic");
+    EXPECT_EQ(box.title, "Too old");
+    EXPECT_EQ(box.lines, (std::vector<std::string>{"This host is too old.", "Update it."}));
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Cancel"}));
+    const call_entry* logged = calls.last(service::message_box);
+    ASSERT_NE(logged, nullptr);
+    EXPECT_EQ(logged->args[1], 1);
+    EXPECT_EQ(logged->args[4], 5);
+    EXPECT_EQ(logged->args[5], 2);
+    EXPECT_EQ(logged->texts.size(), 6u) << "the topic, then every text";
+    EXPECT_TRUE(failures.empty()) << failure_text();
+}
+
+TEST_F(message_box_test, EscGivesMinusOneAndOtherKeysAreIgnored) {
+    const char* texts[] = {"T", "line", "OK"};
+    input.keys({'a', key::down, key::esc, key::enter});
+    EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
+    EXPECT_EQ(input.size(), 1u) << "the box stops at Esc";
+}
+
+TEST_F(message_box_test, EmptyQueueClosesAtOnceWithoutFailure) {
+    const char* texts[] = {"T", "line", "OK"};
+    EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
+    EXPECT_TRUE(failures.empty()) << failure_text();
+    EXPECT_EQ(engine->message_boxes().size(), 1u);
+}
+
+TEST_F(message_box_test, MalformedArgumentsAreFailuresNotCrashes) {
+    EXPECT_EQ(message_box(7, 1, nullptr, nullptr, 2, 1), -1);
+    const char* texts[] = {"T", nullptr, "OK"};
+    message_box(7, 1, nullptr, texts, 3, 5);
+    EXPECT_EQ(failures.size(), 3u) << "expected null array, null text and too many buttons, got:\n" << failure_text();
+    ASSERT_EQ(engine->message_boxes().size(), 1u);
+    EXPECT_EQ(engine->message_boxes()[0].buttons.size(), 2u) << "the buttons are cut to the texts after the title";
+}
+
+}  // namespace
+}  // namespace tolvik::emu::testing
