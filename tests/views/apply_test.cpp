@@ -1,0 +1,161 @@
+// Applying a snapshot: the host's command sequences and the selection rules,
+// as the emulated host sees them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "emulator/call_log.h"
+#include "in_process_host.h"
+#include "records.h"
+#include "views/file_panel_view.h"
+
+namespace tolvik::test {
+namespace {
+
+using emu::service::panel_control;
+using strings = std::vector<std::string>;
+
+class apply_test : public in_process_host {
+protected:
+    // The panel control calls of the log, in order.
+    std::vector<emu::call_entry> panel_calls() { return host.log().calls_to(panel_control); }
+
+    file_panel_view* adopt(file_panel_view* v) {
+        EXPECT_NE(v, nullptr);
+        made.push_back(v);
+        return v;
+    }
+    void TearDown() override {
+        for (auto* v : made) memory::destroy(v);
+        in_process_host::TearDown();
+    }
+    std::vector<file_panel_view*> made;
+};
+
+TEST_F(apply_test, valid_view_restores_directory_modes_selection_and_position) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) tree.file(std::string("left/") + name);
+    start_without_registry();
+    emu::panel_model& panel = host.panels().active();
+    panel.set_directory(tree.windows("left"));
+    panel.view_mode = 3;
+    panel.set_sort_mode(emu::sort_modes::by_size);
+    panel.set_reversed(true);
+    panel.select_name("b.txt", true);
+    panel.select_name("d.txt", true);
+    panel.set_cursor(3);
+    panel.set_top(1);
+    file_panel_view* v = adopt(capture_active_panel());
+
+    panel.set_directory(tree.windows("right"));
+    panel.view_mode = 1;
+    panel.set_sort_mode(emu::sort_modes::by_name);
+    panel.set_reversed(false);
+    host.log().clear();
+    v->apply();
+
+    EXPECT_EQ(commands(), (std::vector<int32_t>{16, 12, 19, 21, 1, 10, 5, 21})) << host.report();
+    auto calls = panel_calls();
+    ASSERT_EQ(calls.size(), 8u);
+    EXPECT_EQ(calls[0].texts, strings{tree.windows("left")});
+    EXPECT_EQ(calls[1].values, std::vector<int32_t>{3});
+    EXPECT_EQ(calls[2].values, std::vector<int32_t>{emu::sort_modes::by_size});
+    EXPECT_EQ(calls[3].values, std::vector<int32_t>{1});
+    EXPECT_EQ(calls[6].values, (std::vector<int32_t>{3, 1})) << "expected the stored cursor and top line";
+    EXPECT_EQ(calls[7].values, std::vector<int32_t>{1});
+    EXPECT_EQ(panel.directory(), tree.windows("left"));
+    strings selected = panel.selected_names();
+    std::sort(selected.begin(), selected.end());  // listed in reverse order
+    EXPECT_EQ(selected, (strings{"b.txt", "d.txt"}));
+    EXPECT_EQ(panel.view_mode, 3);
+    EXPECT_TRUE(panel.reversed());
+}
+
+TEST_F(apply_test, invalid_view_goes_to_the_fallback_without_selection) {
+    tree.folder("gone");
+    tree.file("gone/a.txt");
+    start_without_registry();
+    host.panels().active().set_directory(tree.windows("gone"));
+    host.panels().active().select_name("a.txt", true);
+    file_panel_view* v = adopt(capture_active_panel());
+    host.panels().active().set_directory(tree.windows("right"));
+    tree.remove("gone");
+    v->refresh_validity();
+    ASSERT_FALSE(v->is_valid());
+    host.log().clear();
+    v->apply();
+
+    EXPECT_EQ(commands(), (std::vector<int32_t>{16, 12, 19, 21, 5, 21})) << host.report();
+    auto calls = panel_calls();
+    ASSERT_EQ(calls.size(), 6u);
+    EXPECT_EQ(calls[0].texts, strings{"C:\\"});
+    EXPECT_TRUE(calls[4].values.empty()) << "expected command 5 with null";
+    EXPECT_TRUE(host.panels().active().selected_names().empty());
+}
+
+TEST_F(apply_test, selection_matches_names_case_sensitively) {
+    tree.file("sel/a.txt");
+    tree.file("sel/b.txt");
+    start_without_registry();
+    record_builder record(tree.windows("sel"));
+    record.item("B.TXT", true).item("a.txt", true).item("zz.txt", true).item("b.txt", false);
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
+    v->apply();
+    EXPECT_EQ(host.panels().active().selected_names(), strings{"a.txt"});
+}
+
+// The host never lists two items of one name; a tampered record does.
+TEST_F(apply_test, selection_marks_only_the_first_of_two_equal_names) {
+    tree.file("dup/x.txt");
+    tree.file("dup/y.txt");
+    start_without_registry();
+    record_builder record(tree.windows("dup"));
+    record.item("x.txt", true);
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
+    host.panels().tamper = [](panel_info& info) {
+        ASSERT_EQ(info.item_count, 3);  // "..", x.txt, y.txt
+        std::strcpy(info.items[2].file_name, "x.txt");
+    };
+    for (long fail : {0L, 1L}) {  // with the name index, and without its memory
+        host.log().clear();
+        memory::fail_allocation(fail);
+        v->apply();
+        memory::fail_allocation(0);
+        auto calls = panel_calls();
+        ASSERT_EQ(calls.size(), 8u);
+        EXPECT_EQ(calls[5].values, std::vector<int32_t>{1}) << "failing allocation " << fail;
+    }
+}
+
+// Regression: the index and the linear search must agree on every name.
+TEST_F(apply_test, index_and_linear_search_select_the_same_items) {
+    std::vector<std::string> expected;
+    record_builder record(tree.windows("many"));
+    for (int i = 0; i < 300; ++i) {
+        std::string name = "f" + std::to_string(i) + ".dat";
+        tree.file("many/" + name);
+        const bool selected = i % 3 == 0;
+        record.item(name, selected);
+        if (selected) expected.push_back(name);
+        if (i % 7 == 0) record.item("missing" + std::to_string(i), true);
+    }
+    start_without_registry();
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
+    for (long fail : {0L, 1L}) {
+        host.panels().active().set_directory(tree.windows("right"));
+        memory::fail_allocation(fail);
+        v->apply();
+        memory::fail_allocation(0);
+        strings got = host.panels().active().selected_names();
+        std::sort(got.begin(), got.end());
+        strings want = expected;
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(got, want) << "failing allocation " << fail;
+    }
+}
+
+}  // namespace
+}  // namespace tolvik::test

@@ -1,0 +1,144 @@
+// Records the host should never send but might: every field read within its
+// size, every count checked against its array.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "emulator/call_log.h"
+#include "in_process_host.h"
+#include "records.h"
+#include "views/file_panel_view.h"
+
+namespace tolvik::test {
+namespace {
+
+class malformed_records : public in_process_host {
+protected:
+    void SetUp() override {
+        in_process_host::SetUp();
+        tree.file("left/a.txt");
+        tree.file("left/b.txt");
+        start_without_registry();
+        host.panels().active().set_custom_columns("a.txt", {"one", "two", "three"});
+        host.panels().active().refresh();
+    }
+    file_panel_view* capture_tampered(std::function<void(panel_info&)> tamper) {
+        host.panels().tamper = std::move(tamper);
+        file_panel_view* v = capture_active_panel();
+        host.panels().tamper = nullptr;
+        EXPECT_NE(v, nullptr);
+        if (v) made.push_back(v);
+        return v;
+    }
+    void TearDown() override {
+        host.panels().tamper = nullptr;
+        for (auto* v : made) memory::destroy(v);
+        in_process_host::TearDown();
+    }
+    // The items command 10 carried selected, from the log.
+    std::vector<int32_t> selection_sent() {
+        for (const auto& call : host.log().entries())
+            if (call.args.size() > 1 && call.args[1] == 10) return call.values;
+        ADD_FAILURE() << "expected a command 10\n" << host.report();
+        return {};
+    }
+    std::vector<file_panel_view*> made;
+};
+
+TEST_F(malformed_records, unterminated_directory_is_cut_within_its_field) {
+    file_panel_view* v = capture_tampered([](panel_info& info) { std::memset(info.current_dir, 'x', max_path); });
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(std::strlen(v->path()), static_cast<size_t>(max_path - 1));
+    v->refresh_validity();
+    EXPECT_FALSE(v->is_valid());
+    const std::string shortened = v->short_path(20);
+    const emu::call_entry* call = host.log().last(emu::service::shorten_path);
+    ASSERT_NE(call, nullptr);
+    EXPECT_EQ(call->texts.at(0), std::string(max_path - 1, 'x')) << "expected the terminated directory";
+    EXPECT_EQ(shortened, call->texts.at(1));
+}
+
+TEST_F(malformed_records, bad_item_counts_give_an_empty_panel) {
+    file_panel_view* negative = capture_tampered([](panel_info& info) { info.item_count = -5; });
+    file_panel_view* no_array = capture_tampered([](panel_info& info) { info.items = nullptr; });
+    for (file_panel_view* v : {negative, no_array}) {
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(field(v->record().item_count), 0);
+        file_panel_view* copy = v->clone();
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(field(copy->record().item_count), 0);
+        memory::destroy(copy);
+    }
+}
+
+TEST_F(malformed_records, custom_columns_with_null_entries_or_negative_counts) {
+    auto column_item = [](panel_info& info) -> panel_item& {
+        for (int32_t i = 0; i < info.item_count; ++i)
+            if (std::strcmp(info.items[i].file_name, "a.txt") == 0) return info.items[i];
+        ADD_FAILURE() << "a.txt not listed";
+        return info.items[0];
+    };
+    file_panel_view* holes = capture_tampered([&](panel_info& info) { column_item(info).custom_column_data[1] = nullptr; });
+    file_panel_view* negative =
+        capture_tampered([&](panel_info& info) { column_item(info).custom_column_count = -3; });
+    ASSERT_TRUE(holes && negative);
+    auto copied = [](file_panel_view* v) -> const panel_item& {
+        const panel_info& r = v->record();
+        for (int32_t i = 0; i < r.item_count; ++i)
+            if (std::strcmp(r.items[i].file_name, "a.txt") == 0) return r.items[i];
+        return r.items[0];
+    };
+    const panel_item& with_hole = copied(holes);
+    ASSERT_EQ(field(with_hole.custom_column_count), 3);
+    EXPECT_STREQ(with_hole.custom_column_data[0], "one");
+    EXPECT_EQ(with_hole.custom_column_data[1], nullptr) << "a null entry is copied as null";
+    EXPECT_STREQ(with_hole.custom_column_data[2], "three");
+    EXPECT_EQ(field(copied(negative).custom_column_data), nullptr) << "a negative count means no columns";
+    EXPECT_EQ(field(copied(negative).custom_column_count), 0);
+}
+
+TEST_F(malformed_records, unterminated_and_empty_names_during_apply) {
+    record_builder record(tree.windows("left"));
+    record.item("", true).item("a.txt", true);
+    std::memset(record.items()[0].file_name, 'n', max_path);  // unterminated, selected
+    file_panel_view* v = file_panel_view::create(record.info());
+    ASSERT_NE(v, nullptr);
+    made.push_back(v);
+    host.panels().tamper = [](panel_info& info) {
+        ASSERT_GE(info.item_count, 2);
+        std::memset(info.items[0].file_name, 'n', max_path);  // the same unterminated name
+        info.items[1].file_name[0] = '\0';                    // an empty name
+    };
+    v->apply();
+    EXPECT_EQ(selection_sent(), std::vector<int32_t>{0}) << "the 260-character name matches within its field";
+
+    record_builder empty_name(tree.windows("left"));
+    empty_name.item("", true);
+    file_panel_view* w = file_panel_view::create(empty_name.info());
+    ASSERT_NE(w, nullptr);
+    made.push_back(w);
+    host.log().clear();
+    w->apply();
+    EXPECT_TRUE(selection_sent().empty()) << "an empty name never matches";
+}
+
+TEST_F(malformed_records, fresh_listing_without_items_during_apply) {
+    record_builder record(tree.windows("left"));
+    record.item("a.txt", true);
+    file_panel_view* v = file_panel_view::create(record.info());
+    ASSERT_NE(v, nullptr);
+    made.push_back(v);
+    for (auto tamper : {std::function<void(panel_info&)>([](panel_info& i) { i.item_count = -1; }),
+                        std::function<void(panel_info&)>([](panel_info& i) { i.items = nullptr; })}) {
+        host.panels().tamper = tamper;
+        host.log().clear();
+        v->apply();
+        EXPECT_EQ(commands(), (std::vector<int32_t>{16, 12, 19, 21, 1, 10, 5, 21}));
+    }
+}
+
+}  // namespace
+}  // namespace tolvik::test

@@ -1,0 +1,185 @@
+// The snapshot itself: deep copies, clones, the re-capture rule, type labels,
+// validity and the shortened path.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "emulator/call_log.h"
+#include "host/constants.h"
+#include "in_process_host.h"
+#include "records.h"
+#include "views/file_panel_view.h"
+
+namespace tolvik::test {
+namespace {
+
+const panel_item* find_item(const file_panel_view& v, const char* name) {
+    const panel_info& r = v.record();
+    for (int32_t i = 0; i < r.item_count; ++i)
+        if (std::strcmp(r.items[i].file_name, name) == 0) return &r.items[i];
+    return nullptr;
+}
+
+std::string text_or_null(const char* text) { return text ? text : "<null>"; }
+
+class snapshot_test : public in_process_host {
+protected:
+    file_panel_view* adopt(file_panel_view* v) {
+        EXPECT_NE(v, nullptr);
+        made.push_back(v);
+        return v;
+    }
+    void forget(file_panel_view* v) { std::erase(made, v); }
+    void TearDown() override {
+        for (auto* v : made) memory::destroy(v);
+        in_process_host::TearDown();
+    }
+    std::vector<file_panel_view*> made;
+};
+
+TEST_F(snapshot_test, item_texts_are_deep_copies_that_outlive_the_host_array_and_the_source) {
+    tree.file("left/a.txt");
+    tree.file("left/b.txt");
+    start_without_registry();
+    emu::panel_model& panel = host.panels().active();
+    panel.set_description("a.txt", "first file");
+    panel.set_owner("a.txt", "alice");
+    panel.set_custom_columns("a.txt", {"one", "two", "three"});
+    panel.refresh();
+    file_panel_view* source = adopt(capture_active_panel());
+    const panel_item* host_array = host.panels().handed_out();
+    memory::destroy(capture_passive_panel());  // the host replaces (frees) its array
+    ASSERT_NE(source->record().items, host_array);
+
+    file_panel_view* copy = adopt(source->clone());
+    EXPECT_NE(copy->number, source->number);
+    EXPECT_TRUE(copy->slots.empty());
+    EXPECT_EQ(copy->is_valid(), source->is_valid());
+    EXPECT_STREQ(copy->path(), source->path());
+    const panel_item* a_source = find_item(*source, "a.txt");
+    const panel_item* a_copy = find_item(*copy, "a.txt");
+    ASSERT_TRUE(a_source && a_copy);
+    EXPECT_NE(field(a_copy->description), field(a_source->description)) << "expected a duplicate, got the same pointer";
+    EXPECT_NE(a_copy->custom_column_data[1], a_source->custom_column_data[1]);
+    a_source->description[0] = 'X';  // changing the source leaves the copy alone
+    forget(source);
+    memory::destroy(source);
+
+    EXPECT_EQ(text_or_null(a_copy->description), "first file");
+    EXPECT_EQ(text_or_null(a_copy->owner), "alice");
+    ASSERT_EQ(field(a_copy->custom_column_count), 3);
+    EXPECT_EQ(text_or_null(a_copy->custom_column_data[0]), "one");
+    EXPECT_EQ(text_or_null(a_copy->custom_column_data[2]), "three");
+    const panel_item* b_copy = find_item(*copy, "b.txt");
+    ASSERT_TRUE(b_copy);
+    EXPECT_EQ(field(b_copy->description), nullptr);
+    EXPECT_EQ(field(b_copy->owner), nullptr);
+    EXPECT_EQ(field(b_copy->custom_column_data), nullptr);
+}
+
+TEST_F(snapshot_test, empty_panel_is_captured_cloned_recaptured_and_applied) {
+    tree.folder("nothing");
+    start_without_registry();
+    record_builder record(tree.windows("nothing"));
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
+    EXPECT_EQ(field(v->record().item_count), 0);
+    EXPECT_NE(field(v->record().items), nullptr) << "an empty panel still gets an array of its own";
+    file_panel_view* copy = adopt(v->clone());
+    EXPECT_EQ(field(copy->record().item_count), 0);
+    EXPECT_TRUE(v->recapture(record.info()));
+    host.log().clear();
+    v->apply();
+    const emu::call_entry* selection = nullptr;
+    for (const auto& call : host.log().entries())
+        if (call.args.size() > 1 && call.args[1] == 10) selection = &call;
+    ASSERT_NE(selection, nullptr) << host.report();
+    EXPECT_TRUE(selection->values.empty()) << "expected nothing selected";
+}
+
+TEST_F(snapshot_test, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
+    start_without_registry();
+    record_builder gone(tree.windows("gone"));
+    gone.item("old.txt", true);
+    struct case_ {
+        const char* directory;
+        bool invalid_before;
+        bool replaced;
+    } cases[] = {{"C:\\", true, false}, {"c:\\", true, true}, {"C:\\Temp", true, true}, {"C:\\", false, true}};
+    for (const auto& c : cases) {
+        file_panel_view* v = adopt(file_panel_view::create(gone.info()));
+        if (c.invalid_before) v->refresh_validity();
+        ASSERT_EQ(v->is_valid(), !c.invalid_before);
+        record_builder next(c.directory);
+        next.item("new.txt");
+        EXPECT_TRUE(v->recapture(next.info()));
+        const bool replaced = std::strcmp(v->path(), c.directory) == 0;
+        EXPECT_EQ(replaced, c.replaced) << c.directory << " on a " << (c.invalid_before ? "gone" : "valid")
+                                        << " view: path is " << v->path();
+        EXPECT_EQ(v->is_valid(), c.replaced);
+        EXPECT_NE(find_item(*v, c.replaced ? "new.txt" : "old.txt"), nullptr);
+    }
+}
+
+TEST_F(snapshot_test, type_labels_and_unsupported_panels) {
+    start_without_registry();
+    struct case_ {
+        int32_t type, plugin, label;
+        bool unsupported;
+    } cases[] = {{0, 0, msg_label_file, false},        {0, 2, msg_label_file, false},
+                 {0, 1, msg_label_plugin, true},       {3, 1, msg_label_plugin, true},
+                 {1, 0, msg_label_tree, true},         {2, 0, msg_label_quick_view, true},
+                 {3, 0, msg_label_information, true},  {5, 0, msg_label_other, true},
+                 {-1, 2, msg_label_other, true}};
+    for (const auto& c : cases) {
+        record_builder record("C:\\");
+        record.type(c.type, c.plugin);
+        file_panel_view* v = adopt(file_panel_view::create(record.info()));
+        EXPECT_EQ(v->type_label_id(), c.label) << "type " << c.type << ", plugin " << c.plugin;
+        EXPECT_EQ(v->is_unsupported(), c.unsupported) << "type " << c.type << ", plugin " << c.plugin;
+    }
+}
+
+TEST_F(snapshot_test, refresh_validity_follows_the_disk) {
+    tree.folder("here");
+    tree.file("plain.txt");
+    start_without_registry();
+    struct case_ {
+        std::string directory;
+        bool valid;
+    } cases[] = {{tree.windows("here"), true}, {tree.windows("plain.txt"), false}, {tree.windows("never"), false}};
+    for (const auto& c : cases) {
+        record_builder record(c.directory);
+        file_panel_view* v = adopt(file_panel_view::create(record.info()));
+        ASSERT_TRUE(v->is_valid()) << "a capture is valid";
+        v->refresh_validity();
+        EXPECT_EQ(v->is_valid(), c.valid) << c.directory;
+    }
+    record_builder record(tree.windows("here"));
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
+    tree.remove("here");
+    v->refresh_validity();
+    EXPECT_FALSE(v->is_valid()) << "a removed directory";
+}
+
+TEST_F(snapshot_test, short_paths_share_one_buffer) {
+    start_without_registry();
+    record_builder first("C:\\first\\folder"), second("C:\\second");
+    file_panel_view* a = adopt(file_panel_view::create(first.info()));
+    file_panel_view* b = adopt(file_panel_view::create(second.info()));
+    const char* from_a = a->short_path(40);
+    const std::string a_text = from_a;
+    const char* from_b = b->short_path(8);
+    EXPECT_EQ(from_a, from_b) << "expected one shared buffer";
+    EXPECT_EQ(a_text, "C:\\first\\folder");
+    auto calls = host.log().calls_to(emu::service::shorten_path);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].args.at(1), 8);
+    EXPECT_EQ(calls[1].texts.at(0), "C:\\second");
+    EXPECT_EQ(std::string(from_b), calls[1].texts.at(1));
+}
+
+}  // namespace
+}  // namespace tolvik::test

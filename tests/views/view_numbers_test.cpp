@@ -1,0 +1,125 @@
+// View numbers: the smallest free number, release, the maximum, renumbering.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "base/memory.h"
+#include "in_process_host.h"
+#include "records.h"
+#include "views/file_panel_view.h"
+#include "views/view_numbers.h"
+
+namespace tolvik::test {
+namespace {
+
+std::string contents(const view_number_set& set) {
+    std::string text;
+    for (size_t i = 0; i < set.size(); ++i) text += std::to_string(set.at(i)) + " ";
+    return text;
+}
+
+// A set holding exactly `numbers` (taken in order, then the gaps released).
+void fill(view_number_set& set, std::initializer_list<int32_t> numbers) {
+    int32_t top = 0;
+    for (int32_t n : numbers) top = n > top ? n : top;
+    for (int32_t i = 1; i <= top; ++i) ASSERT_EQ(set.take_smallest_free(), i);
+    for (int32_t i = 1; i <= top; ++i) {
+        bool wanted = false;
+        for (int32_t n : numbers) wanted = wanted || n == i;
+        if (!wanted) set.erase(i);
+    }
+}
+
+TEST(view_number_set, takes_the_smallest_free_number) {
+    struct case_ {
+        std::initializer_list<int32_t> held;
+        int32_t expected;
+    } cases[] = {{{}, 1}, {{1}, 2}, {{1, 2, 3}, 4}, {{2, 3}, 1}, {{1, 3}, 2}, {{1, 2, 5, 9}, 3}};
+    for (const auto& c : cases) {
+        view_number_set set;
+        fill(set, c.held);
+        const std::string before = contents(set);
+        EXPECT_EQ(set.take_smallest_free(), c.expected) << "set {" << before << "}";
+        EXPECT_TRUE(set.contains(c.expected));
+    }
+}
+
+TEST(view_number_set, release_and_largest) {
+    view_number_set set;
+    EXPECT_EQ(set.largest(), 1) << "empty set";
+    fill(set, {1});
+    EXPECT_EQ(set.largest(), 1);
+    set.erase(1);
+    fill(set, {3, 7});
+    EXPECT_EQ(set.largest(), 7);
+    set.erase(5);
+    EXPECT_EQ(contents(set), "3 7 ") << "releasing an absent number changes nothing";
+    set.erase(7);
+    EXPECT_EQ(contents(set), "3 ");
+}
+
+TEST(view_number_set, failed_growth_leaves_the_set_as_it_was) {
+    view_number_set set;
+    memory::fail_allocation(1);
+    EXPECT_EQ(set.take_smallest_free(), 0);
+    memory::fail_allocation(0);
+    EXPECT_EQ(set.size(), 0u);
+    for (int i = 1; i <= 8; ++i) set.take_smallest_free();  // fills the first block
+    memory::fail_allocation(1);
+    EXPECT_EQ(set.take_smallest_free(), 0);
+    memory::fail_allocation(0);
+    EXPECT_EQ(contents(set), "1 2 3 4 5 6 7 8 ");
+}
+
+class view_numbers_of_views : public in_process_host {};
+
+TEST_F(view_numbers_of_views, views_take_and_give_back_numbers) {
+    start_without_registry();
+    record_builder record(tree.windows("left"));
+    file_panel_view* one = file_panel_view::create(record.info());
+    file_panel_view* two = file_panel_view::create(record.info());
+    file_panel_view* three = file_panel_view::create(record.info());
+    ASSERT_TRUE(one && two && three);
+    EXPECT_EQ(one->number, 1);
+    EXPECT_EQ(two->number, 2);
+    EXPECT_EQ(three->number, 3);
+    memory::destroy(two);
+    EXPECT_EQ(max_view_number(), 3);
+    file_panel_view* again = file_panel_view::create(record.info());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->number, 2) << "the freed number is taken again";
+    memory::destroy(three);
+    file_panel_view* copy = one->clone();
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->number, 3) << "a clone takes the smallest free number";
+    memory::destroy(copy);
+    memory::destroy(again);
+    memory::destroy(one);
+    EXPECT_EQ(view_numbers().size(), 0u);
+}
+
+TEST_F(view_numbers_of_views, renumbering_gives_the_last_entry_number_one) {
+    start_without_registry();
+    record_builder record(tree.windows("left"));
+    view_list list;
+    file_panel_view* made[3];
+    for (auto*& v : made) v = file_panel_view::create(record.info());
+    memory::destroy(file_panel_view::create(record.info()));  // leaves no gap
+    release_view_number(made[0]->number);  // a stale number the set forgets
+    for (auto* v : made) list.push_back(v);
+    ASSERT_TRUE(renumber_views(list));
+    EXPECT_EQ(made[0]->number, 3);
+    EXPECT_EQ(made[1]->number, 2);
+    EXPECT_EQ(made[2]->number, 1);
+    EXPECT_EQ(contents(view_numbers()), "1 2 3 ");
+    view_list empty;
+    ASSERT_TRUE(renumber_views(empty));
+    EXPECT_EQ(view_numbers().size(), 0u) << "an empty list empties the set";
+    ASSERT_TRUE(renumber_views(list));
+    for (auto* v : made) memory::destroy(v);
+    EXPECT_EQ(view_numbers().size(), 0u);
+}
+
+}  // namespace
+}  // namespace tolvik::test
