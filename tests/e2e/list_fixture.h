@@ -1,0 +1,167 @@
+// The view list dialog through the emulator: a started plugin over a
+// temporary tree, input helpers, a way to look at the screen while a dialog
+// is open, and readers for what the call log recorded.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "e2e_plugin/fixture.h"
+#include "emulator/host.h"
+#include "host/constants.h"
+
+namespace tolvik::emu {
+
+inline input_event press(int32_t code) { return {input_kind::key, code}; }
+inline input_event ctrl_up() { return {input_kind::ctrl_up, 0}; }
+inline input_event ctrl_down() { return {input_kind::ctrl_down, 0}; }
+inline input_event idle() { return {input_kind::idle, 0}; }
+inline input_event cancel() { return {input_kind::cancel, 0}; }
+
+namespace keys {
+constexpr int32_t ctrl_r = key::ctrl | 0x52;
+constexpr int32_t ctrl_u = key::ctrl | 0x55;
+constexpr int32_t new_view = key::ctrl | key::shift | key::f3;
+constexpr int32_t duplicate = key::ctrl | key::f3;
+constexpr int32_t ctrl_f4 = key::ctrl | key::f4;
+constexpr int32_t renumber = key::ctrl | key::shift | key::f5;
+}  // namespace keys
+
+class list_dialog_test : public plugin_fixture {
+protected:
+    list_dialog_test() {
+        host_->panels().lay_out(80, 25);
+        host_->set_startup_info();
+    }
+
+    void TearDown() override {
+        host_->exit_far();
+        plugin_fixture::TearDown();
+    }
+
+    // Opens the plugin with `events` queued (Ctrl held at the opening when
+    // `ctrl`); returns the log index where this opening starts.
+    size_t open(const std::vector<input_event>& events, bool ctrl = false) {
+        size_t from = host_->log().size();
+        for (const input_event& e : events) host_->input().push(e);
+        host_->set_key_held(virtual_key_control, ctrl);
+        host_->open_plugin();
+        EXPECT_TRUE(host_->input().empty()) << "input left over after the dialog closed";
+        host_->input().clear();
+        return from;
+    }
+
+    // As open, but the screen is captured once `before` has been consumed;
+    // then `after` is fed. Returns the screen text.
+    std::string open_and_look(const std::vector<input_event>& before, const std::vector<input_event>& after,
+                              bool ctrl = false, std::string* attributes = nullptr) {
+        std::string seen;
+        size_t next = 0;
+        bool looked = false;
+        host_->input().set_source([&](input_event& e) {
+            if (!looked) {
+                looked = true;
+                seen = host_->screen().dump();
+                if (attributes) *attributes = host_->screen().dump_attributes();
+            }
+            if (next >= after.size()) return false;
+            e = after[next++];
+            return true;
+        });
+        open(before, ctrl);
+        host_->input().set_source(nullptr);
+        EXPECT_TRUE(looked) << "the dialog closed before the screen was captured";
+        return seen;
+    }
+
+    // Grows the registry to `count` views: each new view is made at the
+    // fallback directory, committed, and the active panel then goes to its own
+    // folder "vK" (captured at the next opening, done here too). Afterwards
+    // recent_views is count, count-1, ..., 3, 2, 1; the active panel shows
+    // view `count` in C:\v<count>, the right panel view 1, no panel view 2.
+    void grow_to(int count) {
+        for (int k = 3; k <= count; ++k) {
+            open({press(keys::new_view), press(key::enter)});
+            std::string folder = "v" + std::to_string(k);
+            tree_.folder(folder);
+            host_->panels().active().set_directory(tree_.windows(folder));
+        }
+        host_->log().clear();
+    }
+
+    // The list dialog runs recorded by the host, last first.
+    const dialog_run& last_list_run() {
+        const auto& runs = host_->dialogs().history();
+        for (auto it = runs.rbegin(); it != runs.rend(); ++it)
+            if (it->items.size() == 2) return *it;
+        ADD_FAILURE() << "no list dialog ran";
+        static dialog_run none;
+        return none;
+    }
+
+    // The lines as the host holds them at the end of the last list dialog.
+    std::vector<std::string> lines() {
+        std::vector<std::string> out;
+        const dialog_run& run = last_list_run();
+        if (run.items.size() < 2) return out;
+        for (const list_item& line : run.items[1].lines) out.push_back(field_text(line.text, sizeof line.text));
+        return out;
+    }
+    std::vector<uint32_t> line_flags() {
+        std::vector<uint32_t> out;
+        const dialog_run& run = last_list_run();
+        if (run.items.size() < 2) return out;
+        for (const list_item& line : run.items[1].lines) out.push_back(line.flags);
+        return out;
+    }
+    // The list cursor as the host holds it at the end of the last list dialog.
+    int32_t host_cursor() {
+        const dialog_run& run = last_list_run();
+        return run.items.size() < 2 ? -1 : run.items[1].list_select;
+    }
+
+    // The calls to `service` from log index `from` on.
+    std::vector<call_entry> calls_since(size_t from, std::string_view service) {
+        std::vector<call_entry> out;
+        const auto& all = host_->log().entries();
+        for (size_t i = from; i < all.size(); ++i)
+            if (all[i].kind == call_kind::service && all[i].service == service) out.push_back(all[i]);
+        return out;
+    }
+    // Dialog message numbers sent from `from` on.
+    std::vector<int32_t> messages_since(size_t from) {
+        std::vector<int32_t> out;
+        for (const call_entry& c : calls_since(from, service::send_dialog_message)) out.push_back(c.args[1]);
+        return out;
+    }
+    // The directories the active panel was sent to (command 16): one per apply.
+    std::vector<std::string> applied_since(size_t from) {
+        std::vector<std::string> out;
+        for (const call_entry& c : calls_since(from, service::panel_control))
+            if (c.args[1] == cmd_set_directory) out.push_back(c.texts.empty() ? "?" : c.texts[0]);
+        return out;
+    }
+    // The {selected, top} of every message 31 from `from` on.
+    std::vector<std::vector<int32_t>> positions_since(size_t from) {
+        std::vector<std::vector<int32_t>> out;
+        for (const call_entry& c : calls_since(from, service::send_dialog_message))
+            if (c.args[1] == dm_list_set_position) out.push_back(c.values);
+        return out;
+    }
+
+    std::string dir(const std::string& folder) { return tree_.windows(folder); }
+    std::string active_dir() { return host_->panels().active().directory(); }
+};
+
+// "{a, b}" of texts, for messages.
+inline std::string join(const std::vector<std::string>& texts) {
+    std::string out = "{";
+    for (size_t i = 0; i < texts.size(); ++i) out += (i ? ", \"" : "\"") + texts[i] + "\"";
+    return out + "}";
+}
+
+}  // namespace tolvik::emu
