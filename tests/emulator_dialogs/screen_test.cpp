@@ -1,0 +1,203 @@
+// What the host draws: dialogs, message boxes and panels, as golden rows of
+// text and of attribute letters.
+#include "engine_fixture.h"
+#include "panel_drawing.h"
+#include "panels.h"
+#include "support/test_tree.h"
+
+namespace tolvik::emu::testing {
+namespace {
+
+using screen_test = engine_test;
+
+// Rows first..last of a dump, for comparing a region.
+std::vector<std::string> rows_of(const std::vector<std::string>& all, size_t first, size_t last) {
+    return std::vector<std::string>(all.begin() + static_cast<long>(first), all.begin() + static_cast<long>(last) + 1);
+}
+
+std::string joined(const std::vector<std::string>& rows) {
+    std::string out;
+    for (const std::string& row : rows) out += row + "\n";
+    return out;
+}
+
+// Runs a dialog and captures the screen inside the notification of key 'k',
+// after `act` ran.
+struct capture {
+    std::vector<std::string> text;
+    std::vector<std::string> attributes;
+};
+
+capture look_inside(engine_test& test, input_queue& input, screen& display, std::vector<FarDialogItem>& items,
+                    int32_t width, int32_t height, uint32_t flags = 0,
+                    const std::function<void(host_handle)>& act = nullptr) {
+    capture seen;
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        if (message == dn_key && param2 == 'k') {
+            if (act) act(dialog);
+            seen.text = display.text_rows();
+            seen.attributes = display.attribute_rows();
+            return 1;
+        }
+        return default_dialog_proc(dialog, message, param1, param2);
+    };
+    input.keys({'k', key::esc});
+    dialog_ex(7, -1, -1, width, height, nullptr, items.data(), static_cast<int32_t>(items.size()), 0, flags,
+              outer_proc, 0);
+    (void)test;
+    return seen;
+}
+
+TEST_F(screen_test, ListDialogGolden) {
+    plugin_lines lines{{"1. File  < C:\\", "2. File  > C:\\Temp", "3. Tree    C:\\Windows"}, 1};
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"), list_box_item(3, 2, 24, 5, &lines.record)};
+    capture seen = look_inside(*this, input, display, items, 28, 8, 0, [](host_handle dialog) {
+        list_position position{2, 0};
+        send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&position));
+    });
+    ASSERT_EQ(seen.text.size(), 25u);
+    std::vector<std::string> text{
+        "",
+        "                            +======= Views ========+",
+        "                            |1. File  < C:\\        |",
+        "                            |2. File  > C:\\Temp    |",
+        "                            |3. Tree    C:\\Windows |",
+        "                            |                      |",
+        "                            +======================+",
+        "",
+    };
+    std::vector<std::string> attributes{
+        "..........................dddddddddddddddddddddddddddd",
+        "..........................ddffffffffffffffffffffffffdd",
+        "..........................ddfddddddddddddddddddddddfdd",
+        "..........................ddfxxxxxxxxxxxxxxxxxxxxxxfdd",
+        "..........................ddfllllllllllllllllllllllfdd",
+        "..........................ddfddddddddddddddddddddddfdd",
+        "..........................ddffffffffffffffffffffffffdd",
+        "..........................dddddddddddddddddddddddddddd",
+    };
+    EXPECT_EQ(joined(rows_of(seen.text, 8, 15)), joined(text));
+    EXPECT_EQ(joined(rows_of(seen.attributes, 8, 15)), joined(attributes));
+    EXPECT_EQ(seen.text[7], "") << "nothing above the dialog";
+}
+
+TEST_F(screen_test, WarningDialogCentresTextsAndHidesHiddenButtons) {
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 5, "Refused"), text_item(-1, 2, "Not here."),
+                                     text_item(-1, 3, "Panel: Tree"),
+                                     button_item(-1, 4, "OK", flag_button_centered, true)};
+    capture normal = look_inside(*this, input, display, items, 28, 7, style_warning);
+    std::vector<std::string> text{
+        "                            +====== Refused =======+",
+        "                            |      Not here.       |",
+        "                            |     Panel: Tree      |",
+        "                            |        [ OK ]        |",
+        "                            +======================+",
+    };
+    EXPECT_EQ(joined(rows_of(normal.text, 10, 14)), joined(text));
+    EXPECT_EQ(normal.attributes[13], "..........................wwWwwwwwwwwBBBBBBwwwwwwwwWww")
+        << "expected warning colours and the focused button";
+
+    items[3].flags |= flag_hidden;
+    capture hidden = look_inside(*this, input, display, items, 28, 7, style_warning);
+    EXPECT_EQ(hidden.text[13], "                            |                      |") << "a hidden button is not drawn";
+}
+
+TEST_F(screen_test, CentredButtonsShareTheirRow) {
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"), button_item(0, 2, "Yes", flag_button_centered, true),
+                                     button_item(0, 2, "No", flag_button_centered)};
+    capture seen = look_inside(*this, input, display, items, 28, 6);
+    EXPECT_EQ(seen.text[11], "                            |    [ Yes ] [ No ]    |");
+}
+
+TEST_F(screen_test, NothingIsDrawnWhileRedrawIsStopped) {
+    plugin_lines before{{"old line"}};
+    plugin_lines after{{"new line"}};
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
+    bool stale_while_stopped = false;
+    capture seen = look_inside(*this, input, display, items, 28, 6, 0, [&](host_handle dialog) {
+        send_dialog_message(dialog, dm_enable_redraw, 0, 0);
+        send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&after.record));
+        send_dialog_message(dialog, dm_redraw, 0, 0);
+        stale_while_stopped = display.shows("old line") && !display.shows("new line");
+        send_dialog_message(dialog, dm_enable_redraw, 1, 0);
+    });
+    EXPECT_TRUE(stale_while_stopped) << "expected the old picture while drawing was stopped";
+    EXPECT_NE(joined(seen.text).find("new line"), std::string::npos) << "expected the new line once resumed";
+}
+
+TEST_F(screen_test, MessageBoxIsDrawnWhileItWaits) {
+    std::string shown;
+    std::string attributes;
+    input.set_source([&](input_event& event) {
+        shown = display.dump();
+        attributes = display.dump_attributes();
+        event = {input_kind::key, key::enter};
+        return true;
+    });
+    const char* texts[] = {"Warning", "Something is odd.", "OK", "Cancel"};
+    EXPECT_EQ(message_box(7, style_warning, nullptr, texts, 4, 2), 0);
+    EXPECT_NE(shown.find("+===== Warning =====+"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("| Something is odd. |"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("[ OK ] [ Cancel ]"), std::string::npos) << shown;
+    EXPECT_NE(attributes.find("BBBBBBwbbbbbbbbbb"), std::string::npos) << attributes;
+    EXPECT_FALSE(display.shows("Warning")) << "the box is gone once closed";
+}
+
+TEST_F(screen_test, ScreenPrimitivesClipAndTrim) {
+    screen small(12, 3);
+    small.double_box(0, 0, 11, 2, attr::frame, "A very long title");
+    small.text(9, 1, "abcd", attr::dialog);
+    small.put(-1, 0, 'x', attr::dialog);
+    small.put(12, 0, 'x', attr::dialog);
+    EXPECT_EQ(small.row(0), "+ A very l +") << "a long title is cut inside the corners";
+    EXPECT_EQ(small.row(1), "|        abc") << "text is clipped to the screen";
+    EXPECT_EQ(small.attribute_rows()[1], "f........ddd");
+    EXPECT_EQ(small.attribute_rows()[2].size(), 12u);
+    small.clear();
+    small.text(2, 1, "x", attr::dialog);
+    EXPECT_EQ(small.attribute_rows()[1], "..d") << "trailing normal blanks are trimmed";
+    small.text(0, 2, std::string_view("\x01\x7F", 2), attr::dialog);
+    EXPECT_EQ(small.row(2), "??") << "control characters show as '?'";
+}
+
+TEST_F(screen_test, PanelsShowItemsSelectionCursorAndStandIns) {
+    test::test_tree tree;
+    tree.folder("docs/sub");
+    tree.file("docs/a.txt");
+    tree.file("docs/b.txt");
+    panel_pair panels;
+    panels.lay_out(80, 25);
+    ASSERT_TRUE(panels.left().set_directory(tree.windows("docs")));
+    ASSERT_TRUE(panels.right().set_directory(tree.windows("docs")));
+    panels.set_active(side::left);
+    int a = panels.left().find("a.txt");
+    ASSERT_GE(a, 0);
+    panels.left().set_selected(static_cast<size_t>(a), true);
+    panels.left().set_cursor(panels.left().find("b.txt"));
+    panels.right().type = panel_tree;
+
+    screen display_80(80, 25);
+    draw_panels(display_80, panels);
+    auto text = display_80.text_rows();
+    auto attributes = display_80.attribute_rows();
+    std::string all = display_80.dump();
+
+    EXPECT_EQ(text[0].substr(0, 1), "+");
+    EXPECT_NE(text[0].find("docs"), std::string::npos) << "the directory stands in the top border:\n" << all;
+    int a_row = -1, b_row = -1;
+    for (int y = 1; y < 20; ++y) {
+        if (text[static_cast<size_t>(y)].compare(0, 8, "|*a.txt ") == 0) a_row = y;
+        if (text[static_cast<size_t>(y)].compare(0, 8, "| b.txt ") == 0) b_row = y;
+    }
+    ASSERT_GT(a_row, 0) << "expected a.txt marked selected:\n" << all;
+    ASSERT_GT(b_row, 0) << all;
+    EXPECT_EQ(attributes[static_cast<size_t>(a_row)][2], 's');
+    EXPECT_EQ(attributes[static_cast<size_t>(b_row)][2], 'C') << "the active panel's cursor line";
+    EXPECT_EQ(text[21].substr(0, 7), "|b.txt ") << "the footer names the item under the cursor";
+    EXPECT_NE(all.find("[ Tree ]"), std::string::npos) << "the tree panel shows a stand-in:\n" << all;
+    EXPECT_EQ(all.find("| a.txt", 40), std::string::npos);
+    EXPECT_EQ(text[23], tree.windows("docs") + ">");
+}
+
+}  // namespace
+}  // namespace tolvik::emu::testing
