@@ -1,0 +1,136 @@
+// Keys refused while the active panel cannot be switched: the warning box
+// names the panel type, and nothing changes.
+#include <cstring>
+
+#include "e2e/list_fixture.h"
+
+namespace tolvik::emu {
+namespace {
+
+struct refused_case {
+    int32_t type;
+    int32_t plugin;
+    int32_t label_id;
+};
+
+class refused : public list_dialog_test {
+protected:
+    // Makes the active panel of the given kind; the next opening captures it.
+    void make_active_panel(const refused_case& c) {
+        host_->panels().active().type = c.type;
+        host_->panels().active().plugin = c.plugin;
+    }
+    const dialog_run* last_warning() {
+        const auto& runs = host_->dialogs().history();
+        for (auto it = runs.rbegin(); it != runs.rend(); ++it)
+            if (it->items.size() == 4) return &*it;
+        return nullptr;
+    }
+};
+
+const refused_case panel_kinds[] = {
+    {panel_file, 1, msg_label_plugin},
+    {1, 0, msg_label_tree},
+    {2, 0, msg_label_quick_view},
+    {3, 0, msg_label_information},
+};
+
+TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
+    grow_to(3);
+    const struct {
+        int32_t code;
+        int32_t title;
+    } guarded[] = {{key::down, msg_refused_move}, {key::up, msg_refused_move},     {key::home, msg_refused_move},
+                   {key::end, msg_refused_move},  {key::pg_up, msg_refused_move},  {key::pg_dn, msg_refused_move},
+                   {key::wheel_down, msg_refused_move}, {keys::duplicate, msg_refused_clone},
+                   {keys::new_view, msg_refused_new}};
+    for (const refused_case& kind : panel_kinds) {
+        make_active_panel(kind);
+        for (const auto& g : guarded) {
+            SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " + std::to_string(kind.plugin) +
+                         " key " + std::to_string(g.code));
+            size_t from = open({press(g.code), press(key::enter), press(key::esc)});
+            const dialog_run* box = last_warning();
+            ASSERT_NE(box, nullptr) << host_->report();
+            EXPECT_EQ(box->title, text(g.title));
+            EXPECT_EQ(field_text(box->items[2].record.text, item_text_size),
+                      "The active panel is a " + text(kind.label_id) + ".");
+            EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
+            EXPECT_TRUE(applied_since(from).empty()) << "a refused key changes nothing: " << join(applied_since(from));
+            auto boxes = calls_since(from, service::dialog_ex);
+            ASSERT_EQ(boxes.size(), 2u);
+            EXPECT_EQ(boxes[1].args[9], 1) << "warning colours";
+            EXPECT_EQ(boxes[1].args[5], 0) << "no help topic";
+            EXPECT_EQ(boxes[1].args[7], 4);
+        }
+    }
+}
+
+TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button) {
+    make_active_panel(panel_kinds[0]);
+    open({press(key::down), press(key::enter), press(key::esc)});
+    const dialog_run* box = last_warning();
+    ASSERT_NE(box, nullptr);
+    // Inner width: the longest of "Views work on file panels only." (31), the
+    // formatted line "The active panel is a plugin panel." (35) and the
+    // title + 2 (21): 35; W = 35 + 4 + 4.
+    EXPECT_EQ(box->width, 43);
+    EXPECT_EQ(box->height, 7);
+    const FarDialogItem& frame = box->items[0].record;
+    EXPECT_EQ(std::vector<int32_t>({frame.left, frame.top, frame.right, frame.bottom}),
+              std::vector<int32_t>({2, 1, 40, 5}));
+    EXPECT_EQ(box->items[1].record.top, 2);
+    EXPECT_EQ(box->items[2].record.top, 3);
+    EXPECT_EQ(box->items[1].record.left, -1);
+    const FarDialogItem& button = box->items[3].record;
+    EXPECT_EQ(button.type, item_button);
+    EXPECT_EQ(button.top, 4);
+    EXPECT_EQ(button.flags, flag_button_centered);
+    EXPECT_EQ(button.focus, 1);
+    EXPECT_EQ(button.default_button, 1);
+    EXPECT_EQ(field_text(button.text, item_text_size), text(msg_ok));
+}
+
+TEST_F(refused, a_title_longer_than_both_lines_sets_the_width) {
+    host_->lang().set_message(msg_refused_move, std::string(50, 'T'));
+    make_active_panel(panel_kinds[1]);
+    open({press(key::down), press(key::enter), press(key::esc)});
+    ASSERT_NE(last_warning(), nullptr);
+    EXPECT_EQ(last_warning()->width, 52 + 8) << "inner width = title + 2";
+}
+
+TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
+    grow_to(3);
+    auto before = (open({press(key::esc)}), lines());
+    make_active_panel(panel_kinds[2]);
+    size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
+    const dialog_run* box = last_warning();
+    ASSERT_NE(box, nullptr) << host_->report();
+    EXPECT_EQ(box->height, 4);
+    // "The active panel is a quick view." (33) is the widest; no margins.
+    EXPECT_EQ(box->width, 33 + 4);
+    EXPECT_EQ(box->items[3].record.flags, flag_hidden | flag_button_centered);
+    EXPECT_EQ(box->items[0].record.right, box->width - 1);
+    EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
+    auto messages = messages_since(from);
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(messages[messages.size() - 1], dm_close) << "the list closes";
+    EXPECT_EQ(messages[messages.size() - 2], dm_close) << "after the box";
+    EXPECT_EQ(host_->dialogs().open_count(), 0u);
+    // Nothing committed: the order stays.
+    make_active_panel({panel_file, 0, 0});
+    open({press(key::esc)});
+    EXPECT_EQ(lines(), before);
+}
+
+TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {
+    grow_to(3);
+    make_active_panel(panel_kinds[3]);
+    size_t from = open({press(key::ctrl | key::home), press(key::enter), press(keys::ctrl_r), press(keys::renumber), press(key::esc)});
+    auto boxes = calls_since(from, service::dialog_ex);
+    EXPECT_EQ(boxes.size(), 2u) << "only Ctrl+Home is refused";
+    EXPECT_EQ(applied_since(from).size(), 1u) << "Ctrl+R re-applies the view";
+}
+
+}  // namespace
+}  // namespace tolvik::emu
