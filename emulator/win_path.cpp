@@ -19,7 +19,7 @@ bool has_drive(std::string_view path) {
 }  // namespace
 
 std::string resolve(std::string_view path, std::string_view base) {
-    if (path.size() > longest_path) return {};
+    if (path.empty() || path.size() > longest_path) return {};
     std::string full;
     if (has_drive(path)) {
         full = std::string(path);

@@ -10,8 +10,8 @@ namespace tolvik::emu::win_path {
 // An absolute path for `path`: "X:\..." as it stands, or relative to `base`
 // (itself absolute); '/' becomes '\', "." and ".." are resolved (never above
 // the root), repeated and trailing separators dropped. The drive letter keeps
-// its case. Empty when the result would not be a drive path (or `path` holds
-// a NUL-free text longer than any host path).
+// its case. Empty when `path` is empty, longer than any host path, or the
+// result would not be a drive path.
 std::string resolve(std::string_view path, std::string_view base = {});
 
 // True for "X:\" (the result of resolve for a drive root).

@@ -1,0 +1,165 @@
+// Panels over a real directory tree: listing, sorting, moving around.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "emulator/panel_model.h"
+#include "emulator/win_path.h"
+#include "support/test_tree.h"
+
+namespace tolvik::emu {
+namespace {
+
+std::vector<std::string> names(const panel_model& panel) {
+    std::vector<std::string> out;
+    for (const panel_entry& e : panel.items()) out.push_back(e.name);
+    return out;
+}
+
+std::string joined(const std::vector<std::string>& v) {
+    std::string out;
+    for (const std::string& s : v) out += (out.empty() ? "" : " ") + s;
+    return out;
+}
+
+class panels_test : public ::testing::Test {
+protected:
+    panels_test() {
+        tree.folder("top/zeta");
+        tree.folder("top/Alpha");
+        tree.file("top/b.txt", "12345");
+        tree.file("top/a.log", "1");
+        tree.file("top/C.dat", "123");
+        auto now = std::filesystem::file_time_type::clock::now();
+        std::filesystem::last_write_time(tree.native("top/b.txt"), now - std::chrono::hours(3));
+        std::filesystem::last_write_time(tree.native("top/a.log"), now - std::chrono::hours(1));
+        std::filesystem::last_write_time(tree.native("top/C.dat"), now - std::chrono::hours(2));
+        std::filesystem::last_write_time(tree.native("top/zeta"), now - std::chrono::hours(5));
+        std::filesystem::last_write_time(tree.native("top/Alpha"), now - std::chrono::hours(5));
+    }
+    test::test_tree tree;
+    panel_model panel;
+};
+
+TEST_F(panels_test, lists_parent_then_directories_then_files_with_attributes_and_sizes) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    EXPECT_EQ(panel.directory(), tree.windows("top"));
+    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log b.txt C.dat");
+    EXPECT_EQ(panel.items()[0].attributes, attribute_directory);
+    EXPECT_EQ(panel.items()[1].attributes, attribute_directory);
+    const panel_entry& b = panel.items()[static_cast<size_t>(panel.find("b.txt"))];
+    EXPECT_EQ(b.attributes, attribute_file);
+    EXPECT_EQ(b.size, 5u);
+    EXPECT_GT(b.write_time, 116444736000000000ull) << "a file time after 1970";
+}
+
+TEST_F(panels_test, sort_modes_keep_directories_first_and_parent_on_top) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    panel.set_sort_mode(sort_modes::by_size);
+    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log C.dat b.txt");
+    panel.set_sort_mode(sort_modes::by_extension);
+    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta C.dat a.log b.txt");
+    panel.set_sort_mode(sort_modes::by_write_time);
+    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta b.txt C.dat a.log");
+    panel.set_reversed(true);
+    EXPECT_EQ(joined(names(panel)), ".. zeta Alpha a.log C.dat b.txt");
+    panel.set_sort_mode(sort_modes::by_name);
+    EXPECT_EQ(joined(names(panel)), ".. zeta Alpha C.dat b.txt a.log");
+    EXPECT_EQ(panel.sort_mode(), sort_modes::by_name);
+    EXPECT_TRUE(panel.reversed());
+    panel.set_sort_mode(99);
+    EXPECT_EQ(panel.sort_mode(), 99) << "an unknown mode is kept and reported back";
+    EXPECT_EQ(joined(names(panel)), ".. zeta Alpha C.dat b.txt a.log") << "and sorts by name";
+}
+
+TEST_F(panels_test, sorting_keeps_the_cursor_and_selection_on_their_items) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    panel.set_cursor(panel.find("b.txt"));
+    panel.select_name("a.log", true);
+    panel.set_reversed(true);
+    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "b.txt");
+    EXPECT_EQ(panel.selected_names(), std::vector<std::string>{"a.log"});
+    EXPECT_FALSE(panel.select_name("..", true)) << "the parent entry is never selected";
+}
+
+TEST_F(panels_test, a_missing_directory_leaves_the_panel_where_it_was) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    size_t before = panel.size();
+    EXPECT_FALSE(panel.set_directory(tree.windows("nowhere")));
+    EXPECT_FALSE(panel.set_directory(tree.windows("top\\b.txt"))) << "a file is no directory";
+    EXPECT_FALSE(panel.set_directory("")) << "an empty path resolves to nothing";
+    EXPECT_EQ(panel.directory(), tree.windows("top"));
+    EXPECT_EQ(panel.size(), before);
+}
+
+TEST_F(panels_test, relative_paths_and_entering_directories) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    ASSERT_TRUE(panel.set_directory("zeta"));
+    EXPECT_EQ(panel.directory(), tree.windows("top\\zeta"));
+    EXPECT_EQ(joined(names(panel)), "..");
+    ASSERT_TRUE(panel.enter()) << "the cursor is on ..";
+    EXPECT_EQ(panel.directory(), tree.windows("top"));
+    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "zeta") << "the cursor is on the folder left";
+    panel.set_cursor(panel.find("b.txt"));
+    EXPECT_FALSE(panel.enter()) << "a file cannot be entered";
+}
+
+TEST_F(panels_test, refresh_sees_new_files_and_keeps_selection_by_name) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    panel.select_name("C.dat", true);
+    tree.file("top/new.txt");
+    tree.remove("top/a.log");
+    ASSERT_TRUE(panel.refresh());
+    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta b.txt C.dat new.txt");
+    EXPECT_EQ(panel.selected_names(), std::vector<std::string>{"C.dat"});
+    tree.remove("top");
+    EXPECT_FALSE(panel.refresh()) << "a directory that is gone cannot be re-read";
+    EXPECT_EQ(panel.size(), 6u) << "the panel keeps its items";
+}
+
+TEST_F(panels_test, cursor_moves_are_clamped_and_keep_the_cursor_visible) {
+    ASSERT_TRUE(panel.set_directory(tree.windows("top")));
+    panel.rect = panel_rect{0, 0, 39, 6};  // 3 visible lines
+    ASSERT_EQ(panel.visible_lines(), 3);
+    panel.move_cursor(4);
+    EXPECT_EQ(panel.cursor(), 4);
+    EXPECT_EQ(panel.top(), 2);
+    panel.move_cursor(100);
+    EXPECT_EQ(panel.cursor(), 5);
+    panel.move_cursor(-100);
+    EXPECT_EQ(panel.cursor(), 0);
+    EXPECT_EQ(panel.top(), 0);
+    panel.set_cursor(-3);
+    EXPECT_EQ(panel.cursor(), 0);
+    panel.set_top(1000);
+    EXPECT_EQ(panel.top(), 5);
+}
+
+TEST(win_path, resolves_relative_parts_and_keeps_the_drive_case) {
+    EXPECT_EQ(win_path::resolve("C:\\a\\b\\..\\.\\c\\\\"), "C:\\a\\c");
+    EXPECT_EQ(win_path::resolve("c:/x/y"), "c:\\x\\y");
+    EXPECT_EQ(win_path::resolve("..\\..\\..", "C:\\a\\b"), "C:\\");
+    EXPECT_EQ(win_path::resolve("sub", "D:\\"), "D:\\sub");
+    EXPECT_EQ(win_path::resolve("sub"), "") << "relative with no base";
+    EXPECT_TRUE(win_path::is_root("C:\\"));
+    EXPECT_FALSE(win_path::is_root("C:\\a"));
+    EXPECT_EQ(win_path::parent("C:\\a\\b"), "C:\\a");
+    EXPECT_EQ(win_path::parent("C:\\a"), "C:\\");
+    EXPECT_EQ(win_path::leaf("C:\\a\\b"), "b");
+}
+
+#if !defined(_WIN32)
+TEST(win_path, drive_root_has_no_parent_entry) {
+    test::test_tree tree;
+    tree.file("only.txt");
+    panel_model panel;
+    ASSERT_TRUE(panel.set_directory("C:\\"));
+    EXPECT_EQ(joined(names(panel)), "only.txt");
+}
+#endif
+
+}  // namespace
+}  // namespace tolvik::emu
