@@ -13,18 +13,24 @@ constexpr const char help_topic[] = "Panel_list";
 constexpr int max_width = 68;
 constexpr int fixed_height = 12;
 
-// Where the opening puts the cursor: the front of recent_views, as always,
-// unless the other panel shows it (which a deletion of the current slot's
-// view can leave behind). Then the cursor starts on the current slot's view,
-// the view the active panel shows, so that commit and delete never act on a
-// view the other panel shows.
+// Where the opening puts the cursor: the front of recent_views, which after
+// every commit is the view the active panel shows. Two editing actions can
+// leave another view at the front: a deletion of the current slot's view
+// gives the slot a view further down (the front may then be the view the
+// other panel shows), and a new view or duplicate made on the top line and
+// left with Esc stays at the front, shown by no panel. Opening there would
+// make last_applied a view the panel does not show, so a commit would not
+// apply it (and the next opening would re-capture the panel into it), and
+// a commit or delete on the other panel's view would leave that panel's slot
+// without a view of its own. So the cursor then starts on the current slot's
+// view, the one the panel shows; failing that, on the first enabled line.
 view_position opening_entry(int32_t& index) noexcept {
     view_list& views = recent_views();
     index = 0;
     view_position front = views.begin();
-    if (!is_disabled_entry(*front)) return front;
     panel_slot* slot = current_slot();
     const view* shown = slot ? slot->shown_view() : nullptr;
+    if (*front == shown || (!shown && !is_disabled_entry(*front))) return front;
     int32_t i = 0;
     for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
         if (*at == shown && !is_disabled_entry(*at)) {
@@ -32,7 +38,6 @@ view_position opening_entry(int32_t& index) noexcept {
             return at;
         }
     }
-    // No such entry: the first enabled one.
     i = 0;
     for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
         if (!is_disabled_entry(*at)) {
