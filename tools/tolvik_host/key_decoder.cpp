@@ -1,0 +1,286 @@
+#include "key_decoder.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tolvik::tools {
+namespace {
+
+struct named_key {
+    const char* name;
+    int32_t code;
+};
+
+constexpr named_key named_keys[] = {
+    {"Enter", keys::enter}, {"Esc", keys::esc},     {"Tab", keys::tab},     {"Space", keys::space},
+    {"BSpace", keys::backspace}, {"Up", keys::up},  {"Down", keys::down},   {"Left", keys::left},
+    {"Right", keys::right}, {"Home", keys::home},   {"End", keys::end},     {"PgUp", keys::pg_up},
+    {"PgDn", keys::pg_dn},  {"Ins", keys::ins},     {"Del", keys::del},     {"F1", keys::f(1)},
+    {"F2", keys::f(2)},     {"F3", keys::f(3)},     {"F4", keys::f(4)},     {"F5", keys::f(5)},
+    {"F6", keys::f(6)},     {"F7", keys::f(7)},     {"F8", keys::f(8)},     {"F9", keys::f(9)},
+    {"F10", keys::f(10)},   {"F11", keys::f(11)},   {"F12", keys::f(12)},   {"WheelUp", keys::wheel_up},
+    {"WheelDown", keys::wheel_down},
+};
+
+// The progressive protocol's numbers for the modifier keys themselves.
+constexpr int32_t left_shift_key = 57441;
+constexpr int32_t left_ctrl_key = 57442;
+constexpr int32_t right_ctrl_key = 57448;
+constexpr int32_t last_modifier_key = 57454;
+
+// Modifier bits from a terminal's modifier parameter (1 + shift 1, alt 2, ctrl 4).
+int32_t modifier_bits(int parameter) {
+    if (parameter < 2) return 0;
+    int bits = parameter - 1;
+    int32_t out = 0;
+    if (bits & 1) out |= keys::shift;
+    if (bits & 2) out |= keys::alt;
+    if (bits & 4) out |= keys::ctrl;
+    return out;
+}
+
+// A character key with modifiers: letters with Ctrl or Alt are upper case,
+// '`' is the key that carries '~'.
+int32_t character_key(int32_t c, int32_t mods) {
+    if (c == '`') c = '~';
+    if (c >= 'a' && c <= 'z' && (mods & (keys::ctrl | keys::alt | keys::shift))) {
+        c = c - 'a' + 'A';
+        if (!(mods & (keys::ctrl | keys::alt))) mods &= ~keys::shift;  // Shift+a is 'A'
+    }
+    return c | mods;
+}
+
+// A single byte outside any sequence.
+int32_t legacy_byte(unsigned char b) {
+    switch (b) {
+    case 0x0D:
+    case 0x0A:
+        return keys::enter;
+    case 0x09:
+        return keys::tab;
+    case 0x08:
+    case 0x7F:
+        return keys::backspace;
+    case 0x00:
+        return keys::ctrl | keys::space;
+    default:
+        break;
+    }
+    if (b >= 0x01 && b <= 0x1A) return keys::ctrl | ('A' + b - 1);
+    if (b >= 0x20 && b < 0x7F) return b;
+    return 0;  // other control bytes and UTF-8: no host key
+}
+
+// Keys of "CSI number ~".
+int32_t tilde_key(int number) {
+    switch (number) {
+    case 1: case 7: return keys::home;
+    case 2: return keys::ins;
+    case 3: return keys::del;
+    case 4: case 8: return keys::end;
+    case 5: return keys::pg_up;
+    case 6: return keys::pg_dn;
+    case 11: case 12: case 13: case 14: case 15: return keys::f(number - 10);
+    case 17: case 18: case 19: case 20: case 21: return keys::f(number - 11);
+    case 23: case 24: return keys::f(number - 12);
+    default: return 0;
+    }
+}
+
+// Keys of "CSI 1 ; mods X" and "ESC O X".
+int32_t letter_key(char final) {
+    switch (final) {
+    case 'A': return keys::up;
+    case 'B': return keys::down;
+    case 'C': return keys::right;
+    case 'D': return keys::left;
+    case 'H': return keys::home;
+    case 'F': return keys::end;
+    case 'P': return keys::f(1);
+    case 'Q': return keys::f(2);
+    case 'R': return keys::f(3);
+    case 'S': return keys::f(4);
+    default: return 0;
+    }
+}
+
+// Keys the progressive protocol sends as "CSI code u".
+int32_t protocol_key(int32_t code, int32_t mods) {
+    switch (code) {
+    case 13: case 57414: return keys::enter | mods;
+    case 9: return keys::tab | mods;
+    case 27: return keys::esc | mods;
+    case 8: case 127: return keys::backspace | mods;
+    case 57417: return keys::left | mods;
+    case 57418: return keys::right | mods;
+    case 57419: return keys::up | mods;
+    case 57420: return keys::down | mods;
+    case 57421: return keys::pg_up | mods;
+    case 57422: return keys::pg_dn | mods;
+    case 57423: return keys::home | mods;
+    case 57424: return keys::end | mods;
+    case 57425: return keys::ins | mods;
+    case 57426: return keys::del | mods;
+    default: break;
+    }
+    if (code >= 0x20 && code < 0x7F) return character_key(code, mods);
+    return 0;
+}
+
+// "1;5:3" -> {{1}, {5, 3}}.
+std::vector<std::vector<int>> split_parameters(std::string_view text) {
+    std::vector<std::vector<int>> out(1, std::vector<int>(1, 0));
+    for (char c : text) {
+        if (c == ';') {
+            out.emplace_back(1, 0);
+        } else if (c == ':') {
+            out.back().push_back(0);
+        } else if (c >= '0' && c <= '9') {
+            int& v = out.back().back();
+            if (v < 1000000) v = v * 10 + (c - '0');
+        }
+    }
+    return out;
+}
+
+int parameter(const std::vector<std::vector<int>>& p, size_t index, size_t sub, int fallback) {
+    if (index >= p.size() || sub >= p[index].size() || p[index][sub] == 0) return fallback;
+    return p[index][sub];
+}
+
+}  // namespace
+
+std::string key_name(int32_t code) {
+    std::string out;
+    if (code & keys::ctrl) out += "Ctrl+";
+    if (code & keys::alt) out += "Alt+";
+    if (code & keys::shift) out += "Shift+";
+    int32_t base = code & ~keys::modifiers;
+    for (const named_key& k : named_keys)
+        if (k.code == base) return out + k.name;
+    if (base > 0x20 && base < 0x7F) return out + static_cast<char>(base);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(base));
+    return out + hex;
+}
+
+int32_t key_from_name(std::string_view name) {
+    int32_t mods = 0;
+    for (;;) {
+        if (name.size() > 2 && (name.substr(0, 2) == "C-")) mods |= keys::ctrl, name.remove_prefix(2);
+        else if (name.size() > 2 && name.substr(0, 2) == "S-") mods |= keys::shift, name.remove_prefix(2);
+        else if (name.size() > 2 && name.substr(0, 2) == "A-") mods |= keys::alt, name.remove_prefix(2);
+        else if (name.size() > 5 && name.substr(0, 5) == "Ctrl+") mods |= keys::ctrl, name.remove_prefix(5);
+        else if (name.size() > 6 && name.substr(0, 6) == "Shift+") mods |= keys::shift, name.remove_prefix(6);
+        else if (name.size() > 4 && name.substr(0, 4) == "Alt+") mods |= keys::alt, name.remove_prefix(4);
+        else break;
+    }
+    for (const named_key& k : named_keys)
+        if (name == k.name) return k.code | mods;
+    if (name.size() == 1 && name[0] > 0x20 && name[0] < 0x7F) {
+        if (mods == 0) return static_cast<unsigned char>(name[0]);
+        return character_key(static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(name[0]))), mods);
+    }
+    return 0;
+}
+
+void key_decoder::feed(std::string_view bytes, std::vector<terminal_event>& out) {
+    buffer_.append(bytes);
+    while (!buffer_.empty()) {
+        size_t used = decode_one(out);
+        if (used == 0) break;
+        buffer_.erase(0, used);
+    }
+}
+
+void key_decoder::flush(std::vector<terminal_event>& out) {
+    // What waits is an ESC, or the start of a sequence that never finished:
+    // its first byte is the Esc key and the rest is decoded afresh.
+    while (!buffer_.empty()) {
+        std::string rest = buffer_.substr(1);
+        buffer_.clear();
+        out.push_back({terminal_event::kind::key, keys::esc});
+        feed(rest, out);
+    }
+}
+
+size_t key_decoder::decode_one(std::vector<terminal_event>& out) {
+    unsigned char first = static_cast<unsigned char>(buffer_[0]);
+    if (first != 0x1B) {
+        if (int32_t code = legacy_byte(first)) out.push_back({terminal_event::kind::key, code});
+        return 1;
+    }
+    if (buffer_.size() < 2) return 0;
+    char second = buffer_[1];
+    if (second == '[') return decode_csi(out);
+    if (second == 'O') {
+        if (buffer_.size() < 3) return 0;
+        if (int32_t code = letter_key(buffer_[2])) out.push_back({terminal_event::kind::key, code});
+        return 3;
+    }
+    if (second == 0x1B) {
+        out.push_back({terminal_event::kind::key, keys::esc});
+        return 1;
+    }
+    // ESC before a byte: that key with Alt.
+    if (int32_t code = legacy_byte(static_cast<unsigned char>(second)))
+        out.push_back({terminal_event::kind::key, code | keys::alt});
+    return 2;
+}
+
+size_t key_decoder::decode_csi(std::vector<terminal_event>& out) {
+    constexpr size_t longest = 64;
+    size_t end = 2;
+    while (end < buffer_.size()) {
+        unsigned char c = static_cast<unsigned char>(buffer_[end]);
+        if (c >= 0x40 && c <= 0x7E) break;
+        if (c < 0x20 || end >= longest) {
+            // Not a sequence after all: ESC is the Esc key, the rest stays.
+            out.push_back({terminal_event::kind::key, keys::esc});
+            return 1;
+        }
+        ++end;
+    }
+    if (end >= buffer_.size()) return 0;
+    char final = buffer_[end];
+    std::string_view body(buffer_.data() + 2, end - 2);
+    size_t used = end + 1;
+    char lead = body.empty() ? 0 : body[0];
+    if (lead == '?' && final == 'u') {
+        out.push_back({terminal_event::kind::protocol_reply, std::atoi(std::string(body.substr(1)).c_str())});
+        return used;
+    }
+    if (lead == '?' && final == 'c') {
+        out.push_back({terminal_event::kind::protocol_reply, -1});
+        return used;
+    }
+    if (lead == '<' || lead == '>' || lead == '=' || lead == '?') return used;
+
+    auto p = split_parameters(body);
+    int32_t mods = modifier_bits(parameter(p, 1, 0, 1));
+    int event = parameter(p, 1, 1, 1);  // 1 press, 2 repeat, 3 release
+    int32_t code = 0;
+    if (final == 'u') {
+        int32_t key = parameter(p, 0, 0, 0);
+        if (key == left_ctrl_key || key == right_ctrl_key) {
+            if (event == 1) out.push_back({terminal_event::kind::ctrl_down, 0});
+            if (event == 3) out.push_back({terminal_event::kind::ctrl_up, 0});
+            return used;
+        }
+        if (key >= left_shift_key && key <= last_modifier_key) return used;
+        code = protocol_key(key, mods);
+    } else if (final == '~') {
+        int32_t base = tilde_key(parameter(p, 0, 0, 0));
+        code = base ? base | mods : 0;
+    } else if (final == 'Z') {
+        code = keys::tab | keys::shift;
+    } else {
+        int32_t base = letter_key(final);
+        code = base ? base | mods : 0;
+    }
+    if (code != 0 && event != 3) out.push_back({terminal_event::kind::key, code});
+    return used;
+}
+
+}  // namespace tolvik::tools

@@ -1,0 +1,28 @@
+// tolvik_host: the host emulator on a real terminal, with the plugin loaded.
+// See options.h for the command line and session.h for the keys.
+#include <cstdio>
+#include <exception>
+
+#include "options.h"
+#include "session.h"
+
+int main(int argc, char** argv) {
+    using namespace tolvik::tools;
+    options opts;
+    std::string error;
+    if (!parse_options(argc, argv, TOLVIK_LANG_DIR, TOLVIK_PLUGIN_PATH, opts, error)) {
+        std::fprintf(stderr, "tolvik_host: %s\n%s", error.c_str(), usage_text());
+        return 2;
+    }
+    if (opts.usage) {
+        std::fputs(usage_text(), stdout);
+        return 0;
+    }
+    try {
+        session s(opts);
+        return s.run();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tolvik_host: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,114 @@
+#include "options.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace tolvik::tools {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string language_file(const std::string& value, const std::string& lang_dir) {
+    if (value.find('/') != std::string::npos || fs::path(value).extension() == ".lng") return value;
+    return (fs::path(lang_dir) / ("tolvik_" + value + ".lng")).string();
+}
+
+std::string home_folder() {
+    const char* home = std::getenv("HOME");
+    return home && *home ? home : "/";
+}
+
+}  // namespace
+
+const char* usage_text() {
+    return "usage: tolvik_host [--left DIR] [--right DIR] [--root DIR] [--lang FILE|CODE]\n"
+           "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--legacy-keys] [LEFT [RIGHT]]\n";
+}
+
+bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
+                   options& out, std::string& error) {
+    std::string lang = "en";
+    out.plugin = plugin;
+    int positional = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            into = argv[++i];
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            out.usage = true;
+        } else if (arg == "--left") {
+            if (!value(out.left)) return false;
+        } else if (arg == "--right") {
+            if (!value(out.right)) return false;
+        } else if (arg == "--root") {
+            if (!value(out.root)) return false;
+        } else if (arg == "--lang") {
+            if (!value(lang)) return false;
+        } else if (arg == "--plugin") {
+            if (!value(out.plugin)) return false;
+        } else if (arg == "--keys") {
+            if (!value(out.keys)) return false;
+            out.script = true;
+        } else if (arg == "--size") {
+            std::string size;
+            if (!value(size)) return false;
+            if (std::sscanf(size.c_str(), "%dx%d", &out.width, &out.height) != 2 || out.width < 40 ||
+                out.height < 12 || out.width > 1000 || out.height > 1000) {
+                error = "--size wants WxH, at least 40x12: " + size;
+                return false;
+            }
+        } else if (arg == "--legacy-keys") {
+            out.legacy_keys = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else if (positional == 0) {
+            out.left = arg, ++positional;
+        } else if (positional == 1) {
+            out.right = arg, ++positional;
+        } else {
+            error = "too many folders: " + arg;
+            return false;
+        }
+    }
+    if (out.left.empty()) out.left = fs::current_path().string();
+    if (out.right.empty()) out.right = home_folder();
+    out.language = language_file(lang, lang_dir);
+    std::error_code ec;
+    if (!fs::is_regular_file(out.language, ec)) {
+        error = "no language file " + out.language;
+        return false;
+    }
+    fs::path help = fs::path(out.language).replace_extension(".hlf");
+    out.help = fs::is_regular_file(help, ec) ? help.string() : "";
+    return true;
+}
+
+std::string windows_path(const std::string& folder, const std::string& root) {
+    std::error_code ec;
+    fs::path dir = fs::canonical(folder, ec);
+    if (ec || !fs::is_directory(dir, ec)) return "";
+    fs::path base = fs::canonical(root, ec);
+    if (ec) return "";
+    fs::path relative = dir.lexically_relative(base);
+    if (relative.empty() || *relative.begin() == "..") return "";
+    std::string out = "C:\\";
+    if (relative == ".") return out;
+    bool first = true;
+    for (const fs::path& part : relative) {
+        if (!first) out += '\\';
+        out += part.string();
+        first = false;
+    }
+    return out;
+}
+
+}  // namespace tolvik::tools

@@ -1,0 +1,49 @@
+// The interactive host's command line:
+//   tolvik_host [options] [LEFT [RIGHT]]
+//   --left DIR, --right DIR  the panels' folders (default: the current folder
+//                            and the home folder)
+//   --root DIR               the folder drive C: stands for (default "/"); the
+//                            panels' folders must lie inside it
+//   --lang FILE|CODE         language file, or a code: "de" is
+//                            <lang>/tolvik_de.lng; its help file is the same
+//                            name with ".hlf"
+//   --plugin PATH            the plugin library (default: the one built with
+//                            this host)
+//   --keys "K K ..."         script mode: no terminal; the keys, "ctrl-down",
+//                            "ctrl-up", "idle" and "dump" (print the screen)
+//                            are the input; the screen is printed at the end
+//   --size WxH               script mode's screen (default 80x25)
+//   --legacy-keys            do not ask the terminal for key releases
+#pragma once
+
+#include <string>
+
+namespace tolvik::tools {
+
+struct options {
+    std::string left;
+    std::string right;
+    std::string root = "/";
+    std::string language;  // a file path once parsed
+    std::string help;      // the help file beside it, "" when there is none
+    std::string plugin;
+    std::string keys;
+    bool script = false;
+    int width = 80;
+    int height = 25;
+    bool legacy_keys = false;
+    bool usage = false;
+};
+
+// Fills `out` from the arguments; false with `error` set when they are wrong.
+// `lang_dir` and `plugin` are the defaults for language codes and the plugin.
+bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
+                   options& out, std::string& error);
+
+// The Windows path ("C:\a\b") of a Linux folder inside `root`, or "" when it
+// lies outside (or does not exist).
+std::string windows_path(const std::string& folder, const std::string& root);
+
+const char* usage_text();
+
+}  // namespace tolvik::tools

@@ -1,0 +1,34 @@
+// The host's character-cell screen as a terminal frame: each cell's
+// attribute becomes a colour pair, each byte a character of the host's OEM
+// code page (850) written as UTF-8. Only the rows that changed since the
+// last frame are sent.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "screen.h"
+
+namespace tolvik::tools {
+
+// The UTF-8 text of one byte of code page 850.
+std::string oem_to_utf8(unsigned char byte);
+
+// The SGR sequence ("\x1b[0;30;46m") that draws an attribute.
+const char* colour_of(emu::attr a);
+
+class renderer {
+public:
+    // The bytes that turn the last frame into `display`: cursor moves,
+    // colours and text for every row that differs (every row after a
+    // resize or invalidate()).
+    std::string frame(const emu::screen& display);
+    // Forgets the last frame (the terminal was cleared or resized).
+    void invalidate() { rows_.clear(); }
+
+private:
+    std::vector<std::string> rows_;  // last frame: per row, char and attribute pairs
+    int width_ = 0;
+};
+
+}  // namespace tolvik::tools

@@ -1,0 +1,248 @@
+#include "session.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "host/constants.h"
+#include "panel_keys.h"
+#include "winshim.h"
+
+namespace tolvik::tools {
+namespace {
+
+// The progressive keyboard protocol's flags: disambiguate (1), report event
+// types (2), report every key as an escape code (8), so that Ctrl alone is
+// reported going down and up.
+constexpr int key_protocol_flags = 1 | 2 | 8;
+constexpr int poll_ms = 100;
+
+}  // namespace
+
+session::session(options o) : options_(std::move(o)) {}
+
+bool session::start(std::string& error) {
+    winshim_map_drive('C', options_.root.c_str());
+    drive_c_ = options_.root;
+    std::string left = windows_path(options_.left, options_.root);
+    std::string right = windows_path(options_.right, options_.root);
+    if (left.empty() || right.empty()) {
+        error = "the folders " + options_.left + " and " + options_.right + " must exist inside the root " +
+                options_.root + " (drive C:)";
+        return false;
+    }
+    if (!host_.load(options_.plugin)) {
+        error = host_.load_error();
+        return false;
+    }
+    if (!host_.load_language(options_.language)) {
+        error = "cannot read the language file " + options_.language;
+        return false;
+    }
+    if (!options_.help.empty()) host_.dialogs().load_help(options_.help);
+    host_.panels().left().set_directory(left);
+    host_.panels().right().set_directory(right);
+    host_.dialogs().environment().draw_background = [this](emu::screen& display) { draw_background(display); };
+    host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
+
+    if (options_.script) {
+        std::istringstream words(options_.keys);
+        for (std::string word; words >> word;) script_.push_back(word);
+        resize(options_.width, options_.height);
+    } else {
+        if (!terminal_.open()) {
+            error = "standard input and output must be a terminal (or use --keys)";
+            return false;
+        }
+        int width = 80;
+        int height = 25;
+        terminal_.size(width, height);
+        resize(width, height);
+        if (!options_.legacy_keys) negotiate_key_protocol();
+    }
+    host_.min_far_version();
+    host_.set_startup_info();
+    return true;
+}
+
+// Asks whether the terminal speaks the progressive keyboard protocol: a
+// terminal that does answers the flags query before the device attributes.
+void session::negotiate_key_protocol() {
+    terminal_.write("\x1b[?u\x1b[c");
+    bool supported = false;
+    for (int waited = 0; waited < 1000; waited += 50) {
+        bool closed = false;
+        std::string bytes = terminal_.read(50, closed);
+        if (closed) return;
+        std::vector<terminal_event> events;
+        decoder_.feed(bytes, events);
+        bool answered = false;
+        for (const terminal_event& event : events) {
+            if (event.what == terminal_event::kind::protocol_reply) {
+                if (event.code >= 0) supported = true;
+                else answered = true;
+            } else {
+                queue(event);
+            }
+        }
+        if (answered) break;
+    }
+    if (!supported) return;
+    terminal_.push_key_flags(key_protocol_flags);
+    real_ctrl_ = true;
+}
+
+void session::resize(int width, int height) {
+    width = std::max(width, 40);
+    height = std::max(height, 12);
+    host_.screen().resize(width, height);
+    host_.panels().lay_out(width, height);
+    renderer_.invalidate();
+}
+
+int session::run() {
+    std::string error;
+    if (!start(error)) {
+        terminal_.close();
+        std::fprintf(stderr, "tolvik_host: %s\n", error.c_str());
+        return 1;
+    }
+    while (!quit_) {
+        // Outside the plugin the log only grows: keep the host's memory flat.
+        host_.log().clear();
+        paint();
+        emu::input_event event;
+        if (!next_event(event)) break;
+        switch (event.kind) {
+        case emu::input_kind::ctrl_down: host_.set_key_held(virtual_key_control, true); break;
+        case emu::input_kind::ctrl_up: host_.set_key_held(virtual_key_control, false); break;
+        case emu::input_kind::key: handle_key(event.code); break;
+        default: break;
+        }
+    }
+    host_.exit_far();
+    if (options_.script) dump_screen();
+    terminal_.close();
+    for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
+    return 0;
+}
+
+void session::handle_key(int32_t code) {
+    if (help_open_) {
+        help_open_ = false;
+        return;
+    }
+    if (menu_.is_open()) {
+        int32_t picked = menu_.key(code);
+        if (picked >= 0) open_plugin(false);
+        return;
+    }
+    switch (code & ~keys::ctrl) {
+    case keys::f(10): quit_ = true; return;
+    case keys::f(11): menu_.open(host_); return;
+    case keys::f(12): open_plugin(true); return;
+    case keys::f(1): help_open_ = true; return;
+    default: break;
+    }
+    handle_panel_key(host_.panels(), code);
+}
+
+void session::open_plugin(bool as_if_ctrl_held) {
+    if (as_if_ctrl_held && !host_.key_held(virtual_key_control)) {
+        host_.set_key_held(virtual_key_control, true);
+        stand_in_ctrl_ = true;
+    }
+    ctrl_at_open_ = host_.key_held(virtual_key_control);
+    host_.open_plugin(0, 0);
+    if (stand_in_ctrl_) host_.set_key_held(virtual_key_control, false);
+    stand_in_ctrl_ = false;
+    ctrl_at_open_ = false;
+}
+
+bool session::dialog_event(emu::input_event& event) {
+    for (;;) {
+        paint();
+        if (!next_event(event)) return false;
+        // Idle ticks matter only to a list opened with Ctrl held: it commits
+        // on the first one after Ctrl goes up.
+        if (event.kind == emu::input_kind::idle && !ctrl_at_open_) continue;
+        if (event.kind == emu::input_kind::key && stand_in_ctrl_ && host_.key_held(virtual_key_control) &&
+            (event.code == keys::space || (event.code & ~keys::modifiers) == keys::f(12))) {
+            event = {emu::input_kind::ctrl_up, 0};
+            pending_.push_front({emu::input_kind::idle, 0});
+        }
+        return true;
+    }
+}
+
+bool session::next_event(emu::input_event& event) {
+    if (!pending_.empty()) {
+        event = pending_.front();
+        pending_.pop_front();
+        return true;
+    }
+    return options_.script ? next_script_event(event) : next_terminal_event(event);
+}
+
+bool session::next_script_event(emu::input_event& event) {
+    while (script_at_ < script_.size()) {
+        const std::string& word = script_[script_at_++];
+        if (word == "dump") {
+            paint();
+            dump_screen();
+            continue;
+        }
+        if (word == "idle") event = {emu::input_kind::idle, 0};
+        else if (word == "ctrl-down") event = {emu::input_kind::ctrl_down, 0};
+        else if (word == "ctrl-up") event = {emu::input_kind::ctrl_up, 0};
+        else if (int32_t code = key_from_name(word)) event = {emu::input_kind::key, code};
+        else {
+            std::fprintf(stderr, "tolvik_host: unknown key '%s' in the script\n", word.c_str());
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool session::next_terminal_event(emu::input_event& event) {
+    for (;;) {
+        if (!pending_.empty()) {
+            event = pending_.front();
+            pending_.pop_front();
+            return true;
+        }
+        if (terminal_.resized()) {
+            int width = 80;
+            int height = 25;
+            terminal_.size(width, height);
+            resize(width, height);
+            event = {emu::input_kind::idle, 0};  // the caller paints again
+            return true;
+        }
+        bool closed = false;
+        std::string bytes = terminal_.read(poll_ms, closed);
+        if (closed) return false;
+        std::vector<terminal_event> decoded;
+        if (!bytes.empty()) {
+            decoder_.feed(bytes, decoded);
+        } else if (decoder_.pending()) {
+            decoder_.flush(decoded);
+        } else {
+            event = {emu::input_kind::idle, 0};
+            return true;
+        }
+        for (const terminal_event& e : decoded) queue(e);
+    }
+}
+
+void session::queue(const terminal_event& event) {
+    switch (event.what) {
+    case terminal_event::kind::key: pending_.push_back({emu::input_kind::key, event.code}); break;
+    case terminal_event::kind::ctrl_down: pending_.push_back({emu::input_kind::ctrl_down, 0}); break;
+    case terminal_event::kind::ctrl_up: pending_.push_back({emu::input_kind::ctrl_up, 0}); break;
+    case terminal_event::kind::protocol_reply: break;
+    }
+}
+
+}  // namespace tolvik::tools

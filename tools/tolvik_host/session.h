@@ -1,0 +1,73 @@
+// One run of the interactive host: the emulated file manager with the plugin
+// loaded, on the terminal (or on a key script). It owns the emulator host and
+// is the source of every event the host's modal loops consume, so the plugin's
+// dialogs run on the same input as the panels.
+//
+// Ctrl mode: where the terminal reports key releases, Ctrl goes down and up
+// for real (the emulator's ctrl_down and ctrl_up events). Elsewhere F12 opens
+// the list as if Ctrl were held, and Space (or F12) in the list lets go of
+// it: a ctrl_up followed by an idle tick, on which the plugin commits.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "key_decoder.h"
+#include "options.h"
+#include "plugin_menu.h"
+#include "render.h"
+#include "terminal.h"
+
+namespace tolvik::tools {
+
+class session {
+public:
+    explicit session(options o);
+    // Runs until F10 (or the end of the script or of the terminal's input);
+    // returns the process's exit status. Host faults are written to stderr.
+    int run();
+
+private:
+    bool start(std::string& error);
+    void negotiate_key_protocol();
+    void resize(int width, int height);
+
+    // The next event for the panels or for the plugin's dialogs; false when
+    // the input has ended.
+    bool next_event(emu::input_event& event);
+    bool next_script_event(emu::input_event& event);
+    bool next_terminal_event(emu::input_event& event);
+    void queue(const terminal_event& event);
+    // The engine's source while the plugin runs.
+    bool dialog_event(emu::input_event& event);
+
+    void handle_key(int32_t code);
+    void open_plugin(bool as_if_ctrl_held);
+
+    // Draws everything into the host's screen and sends it to the terminal.
+    void paint();
+    void draw_background(emu::screen& display);
+    void draw_host_help(emu::screen& display) const;
+    std::string key_bar();
+    void dump_screen();
+
+    options options_;
+    emu::host host_;
+    terminal terminal_;
+    key_decoder decoder_;
+    renderer renderer_;
+    plugin_menu menu_;
+    std::deque<emu::input_event> pending_;
+    std::vector<std::string> script_;
+    size_t script_at_ = 0;
+    std::string drive_c_;
+    bool real_ctrl_ = false;      // the terminal reports Ctrl's press and release
+    bool stand_in_ctrl_ = false;  // the list runs as if Ctrl were held
+    bool ctrl_at_open_ = false;   // Ctrl was held when the plugin was opened
+    bool help_open_ = false;
+    bool quit_ = false;
+};
+
+}  // namespace tolvik::tools
