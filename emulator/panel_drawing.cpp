@@ -1,19 +1,27 @@
 #include "panel_drawing.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tolvik::emu {
 
 namespace {
 
+// A directory too long for the border keeps its end: "...\docs".
+std::string title_of(const std::string& directory, int32_t room) {
+    if (room < 4 || static_cast<int32_t>(directory.size()) <= room) return directory;
+    return "..." + directory.substr(directory.size() - static_cast<size_t>(room - 3));
+}
+
 void draw_panel(screen& display, const panel_model& panel, bool active) {
     const panel_rect& r = panel.rect;
     if (r.right - r.left < 2 || r.bottom - r.top < 4) return;
     display.fill(r.left, r.top, r.right, r.bottom, ' ', attr::panel);
-    display.single_box(r.left, r.top, r.right, r.bottom, attr::panel, panel.directory(), attr::panel_title);
+    int32_t width = r.right - r.left - 1;
+    display.single_box(r.left, r.top, r.right, r.bottom, attr::panel, title_of(panel.directory(), width - 2),
+                       attr::panel_title);
     int32_t separator = r.bottom - 2;
     for (int32_t x = r.left + 1; x < r.right; ++x) display.put(x, separator, '-', attr::panel);
-    int32_t width = r.right - r.left - 1;
 
     const char* stand_in = panel_stand_in(panel);
     if (*stand_in) {

@@ -8,7 +8,8 @@
 namespace tolvik::emu {
 
 // Each panel in its rectangle: a single frame with the directory in the top
-// border, one item per line from the top line (a selected item marked '*'),
+// border (its end, after "...", when it is too long), one item per line from
+// the top line (a selected item marked '*'),
 // the cursor line (highlighted in the active panel), a separator and a footer
 // with the name under the cursor. A panel that is not a file panel, or whose
 // contents a plugin supplies, shows a stand-in such as "[ Tree ]" instead of

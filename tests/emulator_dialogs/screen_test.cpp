@@ -199,5 +199,19 @@ TEST_F(screen_test, PanelsShowItemsSelectionCursorAndStandIns) {
     EXPECT_EQ(text[23], tree.windows("docs") + ">");
 }
 
+TEST_F(screen_test, LongDirectoryKeepsItsEndInTheBorder) {
+    test::test_tree tree;
+    std::string deep = "a_rather_long_folder_name/another_long_folder_name/last_one";
+    tree.folder(deep);
+    panel_pair panels;
+    panels.lay_out(80, 25);
+    ASSERT_TRUE(panels.left().set_directory(tree.windows(deep)));
+    screen display_80(80, 25);
+    draw_panels(display_80, panels);
+    std::string border = display_80.row(0).substr(0, 40);
+    EXPECT_EQ(border.substr(0, 5), "+ ...") << border;
+    EXPECT_EQ(border.substr(border.size() - 11), "\\last_one +") << border;
+}
+
 }  // namespace
 }  // namespace tolvik::emu::testing
