@@ -1,0 +1,269 @@
+#include "walker.h"
+
+#include <cstdio>
+#include <initializer_list>
+
+#include "host/constants.h"
+
+namespace tolvik::test {
+namespace {
+
+// Longest run of events inside one opening before the walker cancels it.
+constexpr int max_dialog_events = 48;
+// Cancels the host may send to close nested dialogs before the walk gives up.
+constexpr int max_forced_cancels = 64;
+constexpr size_t trail_length = 24;
+
+// Every key of the key table, and a few the dialog leaves to the host.
+constexpr int32_t table_keys[] = {
+    key::enter, key::esc,  key::f10,  key::down, key::wheel_down, key::tilde, key::up,  key::wheel_up,
+    key::home,  key::end,  key::pg_up, key::pg_dn, key::f3,        key::f4,    key::del, key::f5,
+    0x52,       0x55,      key::ctrl_mode_cancel, key::tab, key::space, key::left, key::ins, 'a',
+};
+// The keys that end the dialog in one of the two modes; drawn less often so
+// that openings last long enough to move, edit and nest the warning box.
+constexpr int32_t closing_keys[] = {key::enter, key::esc, key::f10, key::ctrl_mode_cancel};
+
+constexpr int32_t modifiers[] = {0, key::ctrl, key::shift, key::ctrl | key::shift};
+
+uint32_t pick(const walker::chooser& choose, std::initializer_list<uint32_t> weights) {
+    uint32_t total = 0;
+    for (uint32_t w : weights) total += w;
+    uint32_t roll = choose(total);
+    uint32_t index = 0;
+    for (uint32_t w : weights) {
+        if (roll < w) return index;
+        roll -= w;
+        ++index;
+    }
+    return index - 1;
+}
+
+bool is_closing(int32_t key) {
+    for (int32_t k : closing_keys)
+        if (k == key) return true;
+    return false;
+}
+
+}  // namespace
+
+const std::vector<std::string>& walk_folders() {
+    static const std::vector<std::string> folders = {"a", "a/x", "a/y", "b", "b/x", "c", "c/deep/er", "d", "e"};
+    return folders;
+}
+
+walker::walker(emu::host& host, test_tree& tree, chooser choose)
+    : host_(host), tree_(tree), choose_(std::move(choose)) {
+    host_.input().set_source([this](emu::input_event& event) { return next_event(event); });
+}
+
+void walker::plant_tree(test_tree& tree) {
+    int n = 0;
+    for (const std::string& folder : walk_folders()) {
+        tree.folder(folder);
+        tree.file(folder + "/f" + std::to_string(n % 3) + ".txt");
+        tree.file(folder + "/G" + std::to_string(n % 2) + ".dat");
+        ++n;
+    }
+}
+
+bool walker::start() {
+    blocks_at_start_ = plugin_blocks();
+    host_.set_startup_info();
+    note("start-up");
+    return check("after start-up", static_cast<int>(stage::list_closed));
+}
+
+bool walker::finish() {
+    host_.input().set_source(nullptr);
+    host_.set_key_held(virtual_key_control, false);
+    host_.exit_far();
+    note("ExitFAR");
+    if (!violation_.empty()) return false;
+    if (!check("after ExitFAR", static_cast<int>(stage::between_openings))) return false;
+    if (!all_views().empty() || !panel_slots().empty() || current_slot())
+        violation_ = "expected an empty registry after ExitFAR\n";
+    else if (plugin_blocks() != blocks_at_start_)
+        violation_ = "expected " + std::to_string(blocks_at_start_) + " plugin blocks after ExitFAR, got " +
+                     std::to_string(plugin_blocks()) + "\n";
+    return violation_.empty();
+}
+
+bool walker::walk(long events, const std::function<bool()>& exhausted) {
+    limit_ = events;
+    exhausted_ = exhausted;
+    while (violation_.empty() && events_ < limit_ && !(exhausted_ && exhausted_())) {
+        ++events_;
+        if (pick(choose_, {8, 6}) == 0)
+            open_list();
+        else
+            outside_action();
+    }
+    return violation_.empty();
+}
+
+void walker::open_list() {
+    const bool ctrl = choose_(3) == 0;
+    host_.set_key_held(virtual_key_control, ctrl);
+    note(ctrl ? "open with Ctrl held" : "open");
+    dialog_events_ = 0;
+    forced_cancels_ = 0;
+    stopping_ = false;
+    expectation_ = {};
+    expectation_.log_seen = host_.log().size();
+    host_.open_plugin();
+    ++openings_;
+    host_.set_key_held(virtual_key_control, false);
+    if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
+}
+
+bool walker::next_event(emu::input_event& event) {
+    const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
+    if (!stopping_ && violation_.empty() && list_open) check("in the dialog", static_cast<int>(stage::list_open));
+    if (!violation_.empty() || events_ >= limit_ || dialog_events_ >= max_dialog_events ||
+        (exhausted_ && exhausted_()))
+        stopping_ = true;
+    if (stopping_) {
+        // Close whatever is open (the warning box, then the list) the way
+        // the host does on its own.
+        if (++forced_cancels_ > max_forced_cancels) return false;
+        event = {emu::input_kind::cancel, 0};
+        note("cancel (walk closing the dialog)");
+        return true;
+    }
+    ++events_;
+    ++dialog_events_;
+    event = dialog_event();
+    note(emu::describe(event));
+    return true;
+}
+
+emu::input_event walker::dialog_event() {
+    for (;;) {
+        switch (pick(choose_, {30, 3, 3, 4, 1, 1})) {
+        case 0:
+            return {emu::input_kind::key, key_code()};
+        case 1:
+            return {emu::input_kind::ctrl_down, 0};
+        case 2:
+            return {emu::input_kind::ctrl_up, 0};
+        case 3:
+            return {emu::input_kind::idle, 0};
+        case 4:
+            if (choose_(4) == 0) return {emu::input_kind::cancel, 0};
+            break;
+        default:
+            // Folders vanish and come back while the list is open.
+            change_folders(true);
+            ++events_;
+            break;
+        }
+    }
+}
+
+int32_t walker::key_code() {
+    if (choose_(40) == 0) {
+        // Any code at all.
+        uint32_t high = choose_(0x10000);
+        return static_cast<int32_t>((high << 16) | choose_(0x10000));
+    }
+    int32_t base;
+    do {
+        base = table_keys[choose_(sizeof table_keys / sizeof table_keys[0])];
+    } while (is_closing(base) && choose_(3) != 0);
+    return base | modifiers[choose_(4)];
+}
+
+void walker::outside_action() {
+    emu::panel_pair& panels = host_.panels();
+    switch (pick(choose_, {3, 2, 4, 2, 2, 1})) {
+    case 0:
+        panels.switch_active();
+        note("switch panels");
+        break;
+    case 1: {
+        emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
+        static constexpr int32_t types[] = {0, 0, 0, 0, 1, 2, 3, 9};
+        static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 1, 2};
+        panel.type = types[choose_(8)];
+        panel.plugin = plugin_flags[choose_(6)];
+        note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
+        break;
+    }
+    case 2:
+        move_panel(choose_(3) ? panels.active() : panels.passive());
+        break;
+    case 3:
+        change_folders(false);
+        break;
+    case 4: {
+        emu::panel_model& panel = panels.active();
+        panel.view_mode = static_cast<int32_t>(choose_(10));
+        panel.set_sort_mode(static_cast<int32_t>(1 + choose_(6)));
+        panel.set_reversed(choose_(2) != 0);
+        if (panel.size() > 0) {
+            panel.toggle_selection(choose_(static_cast<uint32_t>(panel.size())));
+            panel.set_cursor(static_cast<int32_t>(choose_(static_cast<uint32_t>(panel.size()))));
+        }
+        note("panel modes and selection changed");
+        break;
+    }
+    default:
+        if (choose_(8) == 0) restart();
+        break;
+    }
+    if (violation_.empty()) check("between openings", static_cast<int>(stage::between_openings));
+}
+
+void walker::move_panel(emu::panel_model& panel) {
+    const auto& folders = walk_folders();
+    uint32_t i = choose_(static_cast<uint32_t>(folders.size() + 1));
+    std::string target = i == folders.size() ? std::string("C:\\") : tree_.windows(folders[i]);
+    bool moved = panel.set_directory(target);
+    note("panel to " + target + (moved ? "" : " (refused: gone)"));
+}
+
+void walker::change_folders(bool inside_dialog) {
+    const auto& folders = walk_folders();
+    const std::string& folder = folders[choose_(static_cast<uint32_t>(folders.size()))];
+    const char* when = inside_dialog ? " (list open)" : "";
+    if (choose_(2) == 0) {
+        tree_.remove(folder);
+        note("remove " + folder + when);
+    } else {
+        tree_.folder(folder);
+        tree_.file(folder + "/f0.txt");
+        note("create " + folder + when);
+    }
+}
+
+void walker::restart() {
+    host_.exit_far();
+    note("ExitFAR, then start-up again");
+    if (!all_views().empty() || plugin_blocks() != blocks_at_start_) {
+        violation_ = "expected an empty registry and " + std::to_string(blocks_at_start_) +
+                     " plugin blocks after ExitFAR, got " + std::to_string(all_views().size()) + " views and " +
+                     std::to_string(plugin_blocks()) + " blocks\n";
+        return;
+    }
+    host_.set_startup_info();
+}
+
+bool walker::check(const char* where_name, int where) {
+    std::string problems = check_all(host_, static_cast<stage>(where), expectation_);
+    if (problems.empty()) return true;
+    std::string trail;
+    for (const std::string& step : trail_) trail += "  " + step + "\n";
+    violation_ = "at event " + std::to_string(events_) + " (" + where_name + "):\n" + problems +
+                 "last events, oldest first:\n" + trail;
+    stopping_ = true;
+    return false;
+}
+
+void walker::note(std::string what) {
+    for (char c : what) digest_ = (digest_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    trail_.push_back(std::to_string(events_) + ": " + std::move(what));
+    if (trail_.size() > trail_length) trail_.pop_front();
+}
+
+}  // namespace tolvik::test

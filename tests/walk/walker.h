@@ -1,0 +1,86 @@
+// A walk through the life of the plugin in an emulated host: openings of the
+// view list with random keys (every key of the key table, with and without
+// Ctrl and Shift), Ctrl going down and up, idle ticks and host cancels inside
+// the dialog; between openings panel switches, panel type changes, moves of
+// the panels to other folders, folders removed and created under the views,
+// and shut-down followed by a fresh start. The invariants of invariants.h are
+// checked after every event, inside the dialog loop too (the host asks the
+// walker for each next event through the input queue's source).
+//
+// Every choice comes from one `chooser`: a seeded generator makes a walk that
+// replays exactly from its seed; a fuzzer's bytes make one that ends when the
+// bytes do. No GoogleTest here: the walk reports its first violation.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "emulator/host.h"
+#include "invariants.h"
+#include "support/test_tree.h"
+
+namespace tolvik::test {
+
+class walker {
+public:
+    // A number in [0, bound) (bound >= 1).
+    using chooser = std::function<uint32_t(uint32_t bound)>;
+
+    // `host` must have the plugin attached and its language loaded; the
+    // walker starts the plugin (SetStartupInfo) itself.
+    walker(emu::host& host, test_tree& tree, chooser choose);
+
+    // The folders the walk moves panels to, created (again) with their files.
+    static void plant_tree(test_tree& tree);
+
+    // Starts the plugin. Returns false on an invariant violation.
+    bool start();
+    // Walks until `events` events have been walked in total, `exhausted()`
+    // becomes true, or an invariant breaks. Returns false on a violation.
+    bool walk(long events, const std::function<bool()>& exhausted = {});
+    // Shuts the plugin down (ExitFAR) and checks that nothing leaked.
+    bool finish();
+
+    long events() const { return events_; }
+    long openings() const { return openings_; }
+    // A hash of every step taken: two walks that took the same steps agree.
+    uint64_t digest() const { return digest_; }
+    // The first violation, with the events that led to it.
+    const std::string& violation() const { return violation_; }
+
+private:
+    void open_list();
+    bool next_event(emu::input_event& event);
+    emu::input_event dialog_event();
+    int32_t key_code();
+    void outside_action();
+    void change_folders(bool inside_dialog);
+    void move_panel(emu::panel_model& panel);
+    void restart();
+    bool check(const char* where_name, int where);
+    void note(std::string what);
+
+    emu::host& host_;
+    test_tree& tree_;
+    chooser choose_;
+    long events_ = 0;
+    long limit_ = 0;
+    long openings_ = 0;
+    long blocks_at_start_ = 0;
+    int dialog_events_ = 0;
+    int forced_cancels_ = 0;
+    bool stopping_ = false;
+    std::function<bool()> exhausted_;
+    std::string violation_;
+    panel_expectation expectation_;
+    std::deque<std::string> trail_;
+    uint64_t digest_ = 14695981039346656037ull;
+};
+
+// The walk's folders, relative to the tree's root.
+const std::vector<std::string>& walk_folders();
+
+}  // namespace tolvik::test
