@@ -47,14 +47,13 @@ void session::draw_background(emu::screen& display) {
 
 std::string session::key_bar() {
     if (host_.dialogs().open_count() == 0)
-        return "F1 Help|F11 Plugins|F12 Ctrl-list|Tab Panel|Ins Select|s Sort|r Reverse|v View|"
-               "t/q/i/p Type|F10 Quit";
+        return "F1 Help|F10 Quit|F11 Plugins|F12 Ctrl-mode|Ins Sel|s/r Sort|v View|t/q/i/p Type";
     bool held = host_.key_held(virtual_key_control);
     if (ctrl_at_open_ && held && stand_in_ctrl_)
-        return "Ctrl held: |Up/Down Walk|Space Let go of Ctrl, keep|Esc Back|Del Delete|C-R Refresh";
+        return "Ctrl held|Up/Down Walk|Space Release Ctrl = keep|Esc Back|Del Delete";
     if (ctrl_at_open_ && held)
-        return "Ctrl held: |Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl to keep";
-    return "F1 Help|Enter Keep|Esc Back|Del Delete|C-S-F3 New|C-F3 Copy|C-S-F5 Renumber|C-R Refresh";
+        return "Ctrl held|Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl = keep|Esc Back";
+    return "F1 Help|Enter Keep|Esc Back|Del Del|C-S-F3 New|C-F3 Dup|C-S-F5 Num|C-R Refresh";
 }
 
 void session::draw_host_help(emu::screen& display) const {

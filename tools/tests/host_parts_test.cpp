@@ -1,0 +1,229 @@
+// The interactive host's own parts: arguments, drive paths, the frame it
+// sends, the plugin menu's reading of the plugin's record, the panel keys.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "key_decoder.h"
+#include "options.h"
+#include "panel_keys.h"
+#include "panel_view.h"
+#include "plugin_menu.h"
+#include "render.h"
+#include "winshim.h"
+
+namespace tolvik::tools {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A temporary folder that stands for drive C: while the test runs.
+class drive_c_folder {
+public:
+    drive_c_folder() {
+        std::random_device seed;
+        root_ = fs::temp_directory_path() / ("tolvik-host-" + std::to_string(seed()));
+        fs::create_directories(root_);
+        winshim_map_drive('C', root_.string().c_str());
+    }
+    ~drive_c_folder() {
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+        winshim_map_drive('C', "/");
+    }
+    void file(const std::string& name) {
+        fs::create_directories((root_ / name).parent_path());
+        std::ofstream(root_ / name) << name;
+    }
+    void folder(const std::string& name) { fs::create_directories(root_ / name); }
+    std::string path(const std::string& relative = "") const { return (root_ / relative).string(); }
+
+private:
+    fs::path root_;
+};
+
+options parse(std::initializer_list<const char*> args, bool& ok, std::string& error) {
+    std::vector<const char*> argv{"tolvik_host"};
+    argv.insert(argv.end(), args);
+    options out;
+    ok = parse_options(static_cast<int>(argv.size()), argv.data(), TOLVIK_LANG_DIR, "plugin.so", out, error);
+    return out;
+}
+
+TEST(host_options, folders_language_code_and_help_file) {
+    bool ok = false;
+    std::string error;
+    options o = parse({"--lang", "de", "/a", "/b"}, ok, error);
+    ASSERT_TRUE(ok) << error;
+    EXPECT_EQ(o.left, "/a");
+    EXPECT_EQ(o.right, "/b");
+    EXPECT_EQ(fs::path(o.language).filename(), "tolvik_de.lng");
+    EXPECT_EQ(fs::path(o.help).filename(), "tolvik_de.hlf") << "the help file beside the language file";
+    EXPECT_EQ(o.plugin, "plugin.so");
+    EXPECT_FALSE(o.script);
+
+    o = parse({"--keys", "F11 Enter", "--size", "100x30", "--left", "/x"}, ok, error);
+    ASSERT_TRUE(ok) << error;
+    EXPECT_TRUE(o.script);
+    EXPECT_EQ(o.width, 100);
+    EXPECT_EQ(o.height, 30);
+    EXPECT_EQ(o.left, "/x");
+    EXPECT_FALSE(o.right.empty()) << "the right panel defaults to the home folder";
+}
+
+TEST(host_options, wrong_arguments_are_refused_with_a_reason) {
+    const std::initializer_list<const char*> wrong[] = {
+        {"--lang", "xx"}, {"--bogus"}, {"--size", "10x5"}, {"--size", "wide"}, {"a", "b", "c"}, {"--left"}};
+    for (const auto& args : wrong) {
+        bool ok = true;
+        std::string error;
+        parse(args, ok, error);
+        EXPECT_FALSE(ok) << "accepted " << *args.begin();
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(host_options, windows_paths_lie_inside_the_root_only) {
+    drive_c_folder c;
+    c.folder("docs/sub");
+    EXPECT_EQ(windows_path(c.path("docs/sub"), c.path()), "C:\\docs\\sub");
+    EXPECT_EQ(windows_path(c.path(), c.path()), "C:\\");
+    EXPECT_EQ(windows_path(c.path("docs/../docs"), c.path()), "C:\\docs");
+    EXPECT_EQ(windows_path("/", c.path()), "") << "a folder outside the root has no drive path";
+    EXPECT_EQ(windows_path(c.path("missing"), c.path()), "");
+    std::string expected = "C:\\" + fs::canonical(c.path("docs")).relative_path().string();
+    for (char& ch : expected)
+        if (ch == '/') ch = '\\';
+    EXPECT_EQ(windows_path(c.path("docs"), "/"), expected) << "with the root \"/\" every folder is on C:";
+}
+
+TEST(host_render, oem_bytes_become_utf8_and_control_bytes_question_marks) {
+    EXPECT_EQ(oem_to_utf8('a'), "a");
+    EXPECT_EQ(oem_to_utf8(0x84), "\xC3\xA4") << "0x84 is a-umlaut in code page 850";
+    EXPECT_EQ(oem_to_utf8(0x81), "\xC3\xBC");
+    EXPECT_EQ(oem_to_utf8(0xE1), "\xC3\x9F") << "sharp s";
+    EXPECT_EQ(oem_to_utf8(0x1B), "?") << "an ESC in a file name must not reach the terminal";
+    EXPECT_EQ(oem_to_utf8(0x7F), "?");
+}
+
+TEST(host_render, only_changed_rows_are_sent_again) {
+    emu::screen display(40, 12);
+    display.text(0, 0, "first", emu::attr::normal);
+    renderer r;
+    std::string full = r.frame(display);
+    EXPECT_NE(full.find("first"), std::string::npos);
+    EXPECT_EQ(r.frame(display), "") << "an unchanged screen sends nothing";
+    display.text(3, 5, "x", emu::attr::warning);
+    std::string delta = r.frame(display);
+    EXPECT_NE(delta.find("\x1b[6;1H"), std::string::npos) << "expected a move to row 6, got: " << delta;
+    EXPECT_EQ(delta.find("first"), std::string::npos) << "row 1 did not change but was sent";
+    EXPECT_NE(delta.find(colour_of(emu::attr::warning)), std::string::npos);
+    display.resize(50, 12);
+    EXPECT_NE(r.frame(display).find("\x1b[2J"), std::string::npos) << "a new size repaints from scratch";
+}
+
+TEST(host_plugin_menu, untrusted_plugin_records_give_sane_entries) {
+    plugin_info info;
+    std::memset(&info, 0, sizeof info);
+    EXPECT_TRUE(menu_entries(info).empty()) << "null array";
+    const char* texts[] = {"one", nullptr, "three"};
+    info.menu_strings = texts;
+    info.menu_string_count = -1;
+    EXPECT_TRUE(menu_entries(info).empty()) << "negative count";
+    info.menu_string_count = 1000000;
+    EXPECT_TRUE(menu_entries(info).empty()) << "absurd count";
+    info.menu_string_count = 3;
+    std::vector<std::string> entries = menu_entries(info);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1], "") << "a null entry is shown empty";
+    std::string long_text(300, 'x');
+    const char* long_entry[] = {long_text.c_str()};
+    info.menu_strings = long_entry;
+    info.menu_string_count = 1;
+    EXPECT_EQ(menu_entries(info)[0].size(), 128u);
+}
+
+class panel_keys_test : public ::testing::Test {
+protected:
+    panel_keys_test() {
+        c_.folder("left/sub");
+        c_.file("left/a.txt");
+        c_.file("left/b.txt");
+        c_.folder("right");
+        panels_.left().set_directory("C:\\left");
+        panels_.right().set_directory("C:\\right");
+        panels_.lay_out(80, 25);
+    }
+    emu::panel_model& left() { return panels_.left(); }
+
+    drive_c_folder c_;
+    emu::panel_pair panels_;
+};
+
+TEST_F(panel_keys_test, insert_selects_and_moves_and_plus_minus_select_files) {
+    // ".." sub a.txt b.txt
+    ASSERT_EQ(left().size(), 4u);
+    left().set_cursor(2);
+    EXPECT_TRUE(handle_panel_key(panels_, keys::ins));
+    EXPECT_EQ(left().selected_names(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(left().cursor(), 3);
+    EXPECT_TRUE(handle_panel_key(panels_, '-'));
+    EXPECT_TRUE(left().selected_names().empty());
+    EXPECT_TRUE(handle_panel_key(panels_, '+'));
+    EXPECT_EQ(left().selected_names(), (std::vector<std::string>{"a.txt", "b.txt"})) << "folders stay unselected";
+}
+
+TEST_F(panel_keys_test, enter_and_ctrl_pgup_walk_folders) {
+    left().set_cursor(1);
+    EXPECT_TRUE(handle_panel_key(panels_, keys::enter));
+    EXPECT_EQ(left().directory(), "C:\\left\\sub");
+    EXPECT_TRUE(handle_panel_key(panels_, keys::ctrl | keys::pg_up));
+    EXPECT_EQ(left().directory(), "C:\\left");
+    EXPECT_EQ(left().items()[static_cast<size_t>(left().cursor())].name, "sub") << "the cursor on the folder left";
+}
+
+TEST_F(panel_keys_test, modes_types_and_tab) {
+    EXPECT_TRUE(handle_panel_key(panels_, 'r'));
+    EXPECT_TRUE(left().reversed());
+    int32_t before = left().sort_mode();
+    EXPECT_TRUE(handle_panel_key(panels_, 's'));
+    EXPECT_NE(left().sort_mode(), before);
+    EXPECT_TRUE(handle_panel_key(panels_, '1'));
+    EXPECT_EQ(geometry_of(left()).columns, 3);
+    EXPECT_TRUE(handle_panel_key(panels_, 'v'));
+    EXPECT_EQ(left().view_mode, 2);
+    EXPECT_EQ(geometry_of(left()).columns, 2);
+
+    EXPECT_TRUE(handle_panel_key(panels_, 'p'));
+    EXPECT_EQ(left().plugin, 1);
+    EXPECT_FALSE(handle_panel_key(panels_, keys::down)) << "a plugin's panel has no items to walk";
+    EXPECT_TRUE(handle_panel_key(panels_, 't'));
+    EXPECT_EQ(left().type, panel_tree);
+    EXPECT_EQ(left().plugin, 0);
+    EXPECT_TRUE(handle_panel_key(panels_, 't'));
+    EXPECT_EQ(left().type, panel_file) << "the same key again gives the file panel back";
+
+    EXPECT_TRUE(handle_panel_key(panels_, keys::tab));
+    EXPECT_EQ(panels_.active_side(), emu::side::right);
+    EXPECT_FALSE(handle_panel_key(panels_, 'z'));
+}
+
+TEST_F(panel_keys_test, narrow_panels_drop_columns_and_the_cursor_stays_visible) {
+    panels_.lay_out(40, 25);  // panels 20 wide: 18 inner columns
+    left().view_mode = 1;
+    EXPECT_EQ(geometry_of(left()).columns, 2) << "three columns of 6 cells are no use";
+    panels_.lay_out(80, 8);  // 4 rows of items in 2 columns
+    left().view_mode = 2;
+    left().set_top(0);
+    left().set_cursor(3);
+    EXPECT_EQ(visible_top(left()), 0);
+    panels_.lay_out(80, 7);  // 1 line each column: capacity 2
+    EXPECT_EQ(visible_top(left()), 2) << "the cursor item must stay on the panel";
+}
+
+}  // namespace
+}  // namespace tolvik::tools
