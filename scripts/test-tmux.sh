@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The interactive host on a real terminal (tmux): start it on a sample tree,
+# open the view list from the plugin menu, create a view, walk the list in
+# Ctrl mode and commit by letting go of Ctrl, see that view's folder in the
+# panel, reopen, create and delete a view, quit with F10 and exit status 0.
+# Every check reads the screen tmux shows.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+host=${TOLVIK_HOST:-build/linux32/tools/tolvik_host}
+if [ ! -x "$host" ]; then
+  { cmake --preset linux32 && cmake --build --preset linux32 --target tolvik_host; } >/dev/null 2>&1 \
+    || { echo "test-tmux: cannot build $host"; exit 1; }
+fi
+command -v tmux >/dev/null || { echo "test-tmux: tmux is missing (scripts/setup.sh installs it)"; exit 1; }
+
+work=$(mktemp -d)
+socket="tolvik-test-$$"
+cleanup() {
+  tmux -L "$socket" kill-server >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/root/left/docs" "$work/root/left/src" "$work/root/right/music"
+echo "notes" >"$work/root/left/notes.txt"
+echo "la" >"$work/root/right/song.txt"
+
+failures=0
+fail() { echo "test-tmux: FAIL: $*"; failures=$((failures + 1)); }
+
+screen() { tmux -L "$socket" capture-pane -p -t tolvik 2>/dev/null; }
+
+# Waits (up to 10 s) until the screen shows the text; fails with the screen.
+expect() {
+  local text=$1 what=$2
+  for _ in $(seq 100); do
+    screen | grep -qF -- "$text" && return 0
+    sleep 0.1
+  done
+  fail "$what: expected the screen to show '$text', got:"
+  screen | sed 's/^/    /'
+  return 1
+}
+
+# Waits until the screen no longer shows the text.
+expect_gone() {
+  local text=$1 what=$2
+  for _ in $(seq 100); do
+    screen | grep -qF -- "$text" || return 0
+    sleep 0.1
+  done
+  fail "$what: expected '$text' to go, got:"
+  screen | sed 's/^/    /'
+  return 1
+}
+
+keys() { tmux -L "$socket" send-keys -t tolvik "$@"; }
+
+# The first screen row: the two panels' titles.
+titles() { screen | head -n 1; }
+
+tmux -L "$socket" new-session -d -s tolvik -x 100 -y 30 \
+  "'$host' --root '$work/root' '$work/root/left' '$work/root/right'; echo \$? >'$work/status'; sleep 30"
+
+expect 'C:\left' "start" || { echo "test-tmux: the host did not start"; exit 1; }
+expect 'F11 Plugins' "key bar"
+
+# The plugin menu, then the list.
+keys F11
+expect 'tolvik: panel views' "plugin menu from GetPluginInfo"
+keys Enter
+expect 'Panel views' "the list opens"
+expect '< C:\left' "the active panel's view is listed"
+expect '> C:\right' "the other panel's view is listed"
+
+# A new view of C:\ (the sample root), then back.
+keys C-S-F3
+expect '3. file panel' "Ctrl+Shift+F3 creates view 3"
+keys Escape
+expect_gone 'Panel views' "Esc closes the list"
+titles | grep -qF 'C:\left' || fail "Esc put the left panel back on C:\\left: $(titles)"
+
+# Ctrl mode: the list walks with a live preview and commits when Ctrl goes up.
+keys F12
+expect 'Ctrl held' "F12 opens the list in Ctrl mode"
+before=$(titles)
+keys Down
+for _ in $(seq 100); do [ "$(titles)" != "$before" ] && break; sleep 0.1; done
+[ "$(titles)" != "$before" ] || fail "moving in the list did not preview another view: $(titles)"
+keys Space
+expect_gone 'Panel views' "letting go of Ctrl commits and closes the list"
+expect 'F11 Plugins' "back in the panels"
+committed=$(titles)
+[ "$committed" != "$before" ] || fail "the committed view is not in the panel: $committed"
+# The only other enabled line is the new view: the sample root, C:\.
+titles | grep -qF ' C:\ ' || fail "expected the left panel on C:\\, got: $(titles)"
+expect 'right\' "the sample root's folders in the panel"
+
+# Reopen, create a view and delete it again.
+keys F11
+expect 'tolvik: panel views' "plugin menu again"
+keys Enter
+expect 'Panel views' "the list reopens"
+keys C-S-F3
+expect '4. file panel' "a fourth view"
+keys DC
+expect_gone '4. file panel' "Del deletes it"
+expect '3. file panel' "the other views stay"
+keys Escape
+expect_gone 'Panel views' "Esc closes the list"
+
+# Quit.
+keys F10
+for _ in $(seq 100); do [ -s "$work/status" ] && break; sleep 0.1; done
+status=$(cat "$work/status" 2>/dev/null)
+[ "$status" = "0" ] || fail "expected exit status 0 after F10, got '${status:-none}'"
+
+if [ "$failures" -ne 0 ]; then
+  echo "test-tmux: $failures failed"
+  exit 1
+fi
+echo "test-tmux: ok"
