@@ -45,6 +45,12 @@ public:
     // The Tab key of the host: the other panel becomes active.
     void switch_active() { active_ = passive_side(); }
 
+    // Re-reads both panels (as the host does after a file operation).
+    void refresh() {
+        left_.refresh();
+        right_.refresh();
+    }
+
     // Lays both panels out on a screen: left half and right half, the bottom
     // two rows left for the command line and the key bar.
     void lay_out(int screen_width, int screen_height);
