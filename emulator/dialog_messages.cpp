@@ -85,6 +85,12 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
         log_result(entry, 0);
         return 0;
     }
+    if (dialog->closing) {
+        // The dialog ends as soon as the current notification returns; the
+        // plugin has nothing left to ask of it.
+        fail("dialog message " + std::to_string(message) + " to dialog '" + dialog->title() +
+             "' after its close was accepted");
+    }
     param_t result = handle_message(*dialog, message, param1, param2);
     log_result(entry, result);
     return result;

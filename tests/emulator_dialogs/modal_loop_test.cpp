@@ -189,6 +189,21 @@ TEST_F(loop_test, CloseMessageEndsWithItsParam1AfterTheNotificationReturns) {
     EXPECT_EQ(messages_seen(), expected) << to_string(messages_seen());
 }
 
+TEST_F(loop_test, MessageAfterAnAcceptedCloseIsAFailure) {
+    auto items = ok_cancel_dialog();
+    outer_handler = [](host_handle dialog, int32_t message, int32_t, param_t) -> param_t {
+        if (message == dn_key) {
+            send_dialog_message(dialog, dm_close, 0, 0);
+            send_dialog_message(dialog, dm_redraw, 0, 0);
+        }
+        return 1;
+    };
+    input.key('z');
+    EXPECT_EQ(run(items), 0);
+    ASSERT_EQ(failures.size(), 1u) << failure_text();
+    EXPECT_EQ(failures[0], "dialog message 14 to dialog 'Question' after its close was accepted");
+}
+
 TEST_F(loop_test, MessageToAClosedDialogIsAFailureNotACrash) {
     auto items = ok_cancel_dialog();
     host_handle remembered = nullptr;
