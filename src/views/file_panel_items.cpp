@@ -2,7 +2,10 @@
 // block laid out as
 //   [item records][padding to 4][custom column pointer arrays][strings]
 // so that a copy either succeeds whole or leaves nothing behind, and the
-// snapshot's heap is the bytes it copies.
+// snapshot's heap is the bytes it copies. A re-capture of about the same size
+// (the usual case: both panels are re-captured at every opening) rewrites the
+// block in place: nothing is allocated, so nothing can fail half-way, and the
+// memory stays warm.
 #include <cstdint>
 #include <cstring>
 
@@ -62,18 +65,26 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
     const uint64_t padding = (4 - plan.item_bytes % 4) % 4;
     const uint64_t total = plan.item_bytes + padding + plan.pointer_bytes + plan.text_bytes;
     if (total > SIZE_MAX) return false;
-    auto* block = static_cast<char*>(memory::allocate(static_cast<size_t>(total)));
+    const auto bytes = static_cast<size_t>(total);
+    // Never rewrite the block that is being read (a record of this view).
+    const auto own = reinterpret_cast<uintptr_t>(items_block);
+    const auto from = reinterpret_cast<uintptr_t>(source);
+    const bool source_is_own = own && from && from < own + block_bytes && from + plan.item_bytes > own;
+    const bool in_place = own && !source_is_own && bytes <= block_bytes && bytes >= block_bytes - block_bytes / 16;
+    auto* block = in_place ? static_cast<char*>(items_block) : static_cast<char*>(memory::allocate(bytes));
     if (!block) return false;
 
+    // Item by item, so that each record is still in cache when its pointers
+    // are redirected (they hold the source's pointers after the byte copy).
     auto* items = reinterpret_cast<panel_item*>(block);
-    if (count) std::memcpy(items, source, static_cast<size_t>(plan.item_bytes));
     auto* pointers = reinterpret_cast<char**>(block + plan.item_bytes + padding);
     char* texts = block + plan.item_bytes + padding + plan.pointer_bytes;
     for (int32_t i = 0; i < count; ++i) {
         panel_item& item = items[i];
-        item.description = duplicate(source[i].description, texts);
-        item.owner = duplicate(source[i].owner, texts);
-        const int32_t columns = column_count(source[i]);
+        std::memcpy(&item, &source[i], sizeof(panel_item));
+        item.description = duplicate(item.description, texts);
+        item.owner = duplicate(item.owner, texts);
+        const int32_t columns = column_count(item);
         if (columns == 0) {
             // A negative count with an array means no columns; a null array
             // keeps its copied count, which nothing follows.
@@ -81,23 +92,27 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
             item.custom_column_data = nullptr;
             continue;
         }
-        char* const* column_data = source[i].custom_column_data;
+        char* const* column_data = item.custom_column_data;
         item.custom_column_data = pointers;
         for (int32_t j = 0; j < columns; ++j) *pointers++ = duplicate(column_data[j], texts);
     }
 
-    free_items();
+    if (!in_place) {
+        free_items();
+        items_block = block;
+        block_bytes = bytes;
+    }
     info = record;
     info.items = items;
     info.item_count = count;
     if (field_length(info.current_dir, max_path) == max_path) info.current_dir[max_path - 1] = '\0';
-    items_block = block;
     return true;
 }
 
 void file_panel_view::free_items() noexcept {
     memory::release(items_block);
     items_block = nullptr;
+    block_bytes = 0;
     info.items = nullptr;
     info.item_count = 0;
 }

@@ -11,6 +11,7 @@
 // 260 characters, and path() is always NUL-terminated.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "host/panel_info.h"
@@ -61,6 +62,7 @@ private:
     panel_info info{};
     bool valid = false;
     void* items_block = nullptr;  // owns the item array and all its strings
+    size_t block_bytes = 0;       // the size of items_block
 };
 
 // Creation functions; each returns a view owned by the caller, or null.

@@ -99,6 +99,31 @@ TEST_F(snapshot_test, empty_panel_is_captured_cloned_recaptured_and_applied) {
     EXPECT_TRUE(selection->values.empty()) << "expected nothing selected";
 }
 
+TEST_F(snapshot_test, recapture_of_the_same_panel_rewrites_in_place_or_from_itself) {
+    tree.file("left/a.txt");
+    tree.file("left/b.txt");
+    start_without_registry();
+    emu::panel_model& panel = host.panels().active();
+    panel.set_owner("a.txt", "ann");
+    panel.refresh();
+    file_panel_view* v = adopt(capture_active_panel());
+    panel.set_owner("a.txt", "bob");  // same size, new text
+    panel.select_name("b.txt", true);
+    panel.refresh();
+    const long allocations = memory::allocation_count();
+    ASSERT_TRUE(v->recapture_from_active());
+    EXPECT_EQ(memory::allocation_count(), allocations) << "expected the block to be rewritten in place";
+    EXPECT_EQ(text_or_null(find_item(*v, "a.txt")->owner), "bob");
+    EXPECT_TRUE(field(find_item(*v, "b.txt")->flags) & item_selected);
+
+    // Regression: re-capturing from the view's own record must not read the
+    // block it is rewriting.
+    const panel_info own = v->record();
+    ASSERT_TRUE(v->recapture(own));
+    EXPECT_EQ(text_or_null(find_item(*v, "a.txt")->owner), "bob");
+    EXPECT_EQ(field(v->record().item_count), field(own.item_count));
+}
+
 TEST_F(snapshot_test, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
     start_without_registry();
     record_builder gone(tree.windows("gone"));
