@@ -24,7 +24,8 @@ std::string home_folder() {
 
 const char* usage_text() {
     return "usage: tolvik_host [--left DIR] [--right DIR] [--root DIR] [--lang FILE|CODE]\n"
-           "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--legacy-keys] [LEFT [RIGHT]]\n";
+           "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--select A,B,...]\n"
+           "                   [--legacy-keys] [LEFT [RIGHT]]\n";
 }
 
 bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
@@ -65,6 +66,8 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
                 error = "--size wants WxH, at least 40x12: " + size;
                 return false;
             }
+        } else if (arg == "--select") {
+            if (!value(out.select)) return false;
         } else if (arg == "--legacy-keys") {
             out.legacy_keys = true;
         } else if (!arg.empty() && arg[0] == '-') {

@@ -13,6 +13,7 @@
 //                            "ctrl-up", "idle" and "dump" (print the screen)
 //                            are the input; the screen is printed at the end
 //   --size WxH               script mode's screen (default 80x25)
+//   --select A,B,...         select these names in the left panel at start
 //   --legacy-keys            do not ask the terminal for key releases
 #pragma once
 
@@ -28,6 +29,7 @@ struct options {
     std::string help;      // the help file beside it, "" when there is none
     std::string plugin;
     std::string keys;
+    std::string select;  // comma-separated names
     bool script = false;
     int width = 80;
     int height = 25;

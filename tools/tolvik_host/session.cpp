@@ -42,6 +42,9 @@ bool session::start(std::string& error) {
     if (!options_.help.empty()) host_.dialogs().load_help(options_.help);
     host_.panels().left().set_directory(left);
     host_.panels().right().set_directory(right);
+    std::istringstream names(options_.select);
+    for (std::string name; std::getline(names, name, ',');)
+        if (!name.empty()) host_.panels().left().select_name(name, true);
     host_.dialogs().environment().draw_background = [this](emu::screen& display) { draw_background(display); };
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
@@ -121,7 +124,7 @@ int session::run() {
         }
     }
     host_.exit_far();
-    if (options_.script) dump_screen();
+    if (options_.script && !dumped_) dump_screen();
     terminal_.close();
     for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
     return 0;

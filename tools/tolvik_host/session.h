@@ -68,6 +68,7 @@ private:
     bool ctrl_at_open_ = false;   // Ctrl was held when the plugin was opened
     bool help_open_ = false;
     bool quit_ = false;
+    bool dumped_ = false;  // the script printed a screen itself
 };
 
 }  // namespace tolvik::tools

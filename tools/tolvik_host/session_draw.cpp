@@ -71,6 +71,7 @@ void session::draw_host_help(emu::screen& display) const {
 }
 
 void session::dump_screen() {
+    dumped_ = true;
     std::printf("%s----\n", host_.screen().dump().c_str());
     std::fflush(stdout);
 }
