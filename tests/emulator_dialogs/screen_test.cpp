@@ -28,7 +28,7 @@ struct capture {
     std::vector<std::string> attributes;
 };
 
-capture look_inside(engine_test& test, input_queue& input, screen& display, std::vector<FarDialogItem>& items,
+capture look_inside(input_queue& input, screen& display, std::vector<FarDialogItem>& items,
                     int32_t width, int32_t height, uint32_t flags = 0,
                     const std::function<void(host_handle)>& act = nullptr) {
     capture seen;
@@ -44,14 +44,13 @@ capture look_inside(engine_test& test, input_queue& input, screen& display, std:
     input.keys({'k', key::esc});
     dialog_ex(7, -1, -1, width, height, nullptr, items.data(), static_cast<int32_t>(items.size()), 0, flags,
               outer_proc, 0);
-    (void)test;
     return seen;
 }
 
 TEST_F(screen_test, ListDialogGolden) {
     plugin_lines lines{{"1. File  < C:\\", "2. File  > C:\\Temp", "3. Tree    C:\\Windows"}, 1};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"), list_box_item(3, 2, 24, 5, &lines.record)};
-    capture seen = look_inside(*this, input, display, items, 28, 8, 0, [](host_handle dialog) {
+    capture seen = look_inside(input, display, items, 28, 8, 0, [](host_handle dialog) {
         list_position position{2, 0};
         send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&position));
     });
@@ -85,7 +84,7 @@ TEST_F(screen_test, WarningDialogCentresTextsAndHidesHiddenButtons) {
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 5, "Refused"), text_item(-1, 2, "Not here."),
                                      text_item(-1, 3, "Panel: Tree"),
                                      button_item(-1, 4, "OK", flag_button_centered, true)};
-    capture normal = look_inside(*this, input, display, items, 28, 7, style_warning);
+    capture normal = look_inside(input, display, items, 28, 7, style_warning);
     std::vector<std::string> text{
         "                            +====== Refused =======+",
         "                            |      Not here.       |",
@@ -98,14 +97,14 @@ TEST_F(screen_test, WarningDialogCentresTextsAndHidesHiddenButtons) {
         << "expected warning colours and the focused button";
 
     items[3].flags |= flag_hidden;
-    capture hidden = look_inside(*this, input, display, items, 28, 7, style_warning);
+    capture hidden = look_inside(input, display, items, 28, 7, style_warning);
     EXPECT_EQ(hidden.text[13], "                            |                      |") << "a hidden button is not drawn";
 }
 
 TEST_F(screen_test, CentredButtonsShareTheirRow) {
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"), button_item(0, 2, "Yes", flag_button_centered, true),
                                      button_item(0, 2, "No", flag_button_centered)};
-    capture seen = look_inside(*this, input, display, items, 28, 6);
+    capture seen = look_inside(input, display, items, 28, 6);
     EXPECT_EQ(seen.text[11], "                            |    [ Yes ] [ No ]    |");
 }
 
@@ -114,7 +113,7 @@ TEST_F(screen_test, NothingIsDrawnWhileRedrawIsStopped) {
     plugin_lines after{{"new line"}};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
     bool stale_while_stopped = false;
-    capture seen = look_inside(*this, input, display, items, 28, 6, 0, [&](host_handle dialog) {
+    capture seen = look_inside(input, display, items, 28, 6, 0, [&](host_handle dialog) {
         send_dialog_message(dialog, dm_enable_redraw, 0, 0);
         send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&after.record));
         send_dialog_message(dialog, dm_redraw, 0, 0);
