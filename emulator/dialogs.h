@@ -27,11 +27,12 @@
 namespace tolvik::emu {
 
 // What the engine needs from the rest of the host. Unset members are skipped.
-// The host builds one from itself (host_environment in host_dialogs.h).
+// The host builds one from its own members; draw_panels (panel_drawing.h)
+// is the usual background.
 struct dialog_environment {
-    input_queue* input = nullptr;  // the events every modal loop consumes
+    input_queue* input = nullptr;    // the events every modal loop consumes
     emu::screen* display = nullptr;  // drawn on every redraw when set
-    call_log* calls = nullptr;     // every service call, decoded (below)
+    call_log* calls = nullptr;       // every service call, decoded (below)
     std::function<void(const std::string& text)> failure;  // host failures
     std::function<void(bool held)> set_ctrl_held;          // Control key state
     std::function<void(emu::screen& display)> draw_background;  // panels, under the dialogs
@@ -42,7 +43,7 @@ struct dialog_environment {
 //                              item count, reserved, flags, procedure pointer, param};
 //                        texts {help topic or "", title (text of the first double box)};
 //                        result: the dialog's result. Calls made while it runs are one deeper.
-//   send_dialog_message: args {handle, message, param1, param2}; values by message:
+//   send_dialog_message: args {handle, message, param1, param2}; result set; values by message:
 //                          10, 43 {x, y} of the screen point
 //                          12     {type, left, top, right, bottom, flags}, texts {item text}
 //                          30     {selected, top} as filled;  31 {selected, top} as given
@@ -91,7 +92,7 @@ public:
     void clear_records();
 
     // Draws the background and every open dialog (and a message box being
-    // shown) into the display, unless the innermost dialog stopped drawing.
+    // shown) into the display, unless an open dialog stopped drawing.
     void redraw();
     // Draws into any screen, ignoring the stop counter.
     void draw(emu::screen& display) const;
@@ -101,7 +102,8 @@ public:
 
     // The engine the stdcall services use: the one constructed last that is
     // still alive (construction makes an engine active, destruction gives the
-    // place back to the one active before). Null: the services fail.
+    // place back to the one active before). With none, the services answer
+    // -1 (dialog_ex, message_box) or 0 and do nothing.
     static dialog_engine* active();
 
 private:
