@@ -136,3 +136,35 @@ TEST_F(message_box_test, MalformedArgumentsAreFailuresNotCrashes) {
 
 }  // namespace
 }  // namespace tolvik::emu::testing
+
+namespace tolvik::emu::testing {
+namespace {
+
+using help_file_test = engine_test;
+
+TEST_F(help_file_test, ShippedHelpTopicIsShownWholeOnTheScreen) {
+    ASSERT_TRUE(engine->load_help(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.hlf"));
+    std::string text = engine->help_topic_text("Panel_list");
+    ASSERT_FALSE(text.empty()) << "expected the Panel_list topic in the English help file";
+    EXPECT_EQ(text.find(".Language"), std::string::npos) << "the header is no part of a topic";
+
+    std::string shown;
+    input.set_source([&](input_event& event) {
+        if (shown.empty() && !engine->help_requests().empty()) shown = display.dump();
+        event = {input_kind::key, key::esc};
+        return true;
+    });
+    std::vector<FarDialogItem> items{box_item(2, 1, 27, 5, "Views")};
+    input.key(key::f1);
+    dialog_ex(7, -1, -1, 30, 7, "Panel_list", items.data(), 1, 0, 0, outer_proc, 0);
+
+    ASSERT_EQ(engine->message_boxes().size(), 1u);
+    for (const std::string& line : engine->message_boxes()[0].lines) {
+        std::string trimmed = line.substr(0, line.find_last_not_of(' ') + 1);
+        EXPECT_NE(shown.find(trimmed), std::string::npos) << "expected the line \"" << trimmed << "\" on the screen:\n"
+                                                          << shown;
+    }
+}
+
+}  // namespace
+}  // namespace tolvik::emu::testing
