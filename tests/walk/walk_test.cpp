@@ -36,7 +36,7 @@ struct walk_result {
 walk_result walk_seed(uint32_t seed, long events) {
     memory::fail_allocation(0);
     test_tree tree;
-    walker::plant_tree(tree);
+    plant_tree(tree);
     emu::host host;
     host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
 #if defined(_WIN32)

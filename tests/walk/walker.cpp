@@ -47,24 +47,9 @@ bool is_closing(int32_t key) {
 
 }  // namespace
 
-const std::vector<std::string>& walk_folders() {
-    static const std::vector<std::string> folders = {"a", "a/x", "a/y", "b", "b/x", "c", "c/deep/er", "d", "e"};
-    return folders;
-}
-
 walker::walker(emu::host& host, test_tree& tree, chooser choose)
     : host_(host), tree_(tree), choose_(std::move(choose)) {
     host_.input().set_source([this](emu::input_event& event) { return next_event(event); });
-}
-
-void walker::plant_tree(test_tree& tree) {
-    int n = 0;
-    for (const std::string& folder : walk_folders()) {
-        tree.folder(folder);
-        tree.file(folder + "/f" + std::to_string(n % 3) + ".txt");
-        tree.file(folder + "/G" + std::to_string(n % 2) + ".dat");
-        ++n;
-    }
 }
 
 bool walker::start() {

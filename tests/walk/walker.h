@@ -21,6 +21,7 @@
 #include "emulator/host.h"
 #include "invariants.h"
 #include "support/test_tree.h"
+#include "walk_tree.h"
 
 namespace tolvik::test {
 
@@ -32,9 +33,6 @@ public:
     // `host` must have the plugin attached and its language loaded; the
     // walker starts the plugin (SetStartupInfo) itself.
     walker(emu::host& host, test_tree& tree, chooser choose);
-
-    // The folders the walk moves panels to, created (again) with their files.
-    static void plant_tree(test_tree& tree);
 
     // Starts the plugin. Returns false on an invariant violation.
     bool start();
@@ -79,8 +77,5 @@ private:
     std::deque<std::string> trail_;
     uint64_t digest_ = 14695981039346656037ull;
 };
-
-// The walk's folders, relative to the tree's root.
-const std::vector<std::string>& walk_folders();
 
 }  // namespace tolvik::test

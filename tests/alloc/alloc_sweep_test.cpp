@@ -1,0 +1,151 @@
+// Allocation failures everywhere: start-up, openings, every key of the dialog
+// (both modes, refused keys with their warning box) and ExitFAR, with the
+// first, second, third... allocation of that step failing until none fails;
+// once with one failure, once with every allocation from the nth on failing.
+#include <gtest/gtest.h>
+
+#include "host/constants.h"
+#include "sweep.h"
+
+namespace tolvik::test {
+namespace {
+
+constexpr int32_t ctrl_f3 = key::ctrl | key::f3;
+constexpr int32_t ctrl_shift_f3 = key::ctrl | key::shift | key::f3;
+constexpr int32_t ctrl_shift_f5 = key::ctrl | key::shift | key::f5;
+constexpr int32_t ctrl_r = key::ctrl | 0x52;
+constexpr int32_t ctrl_u = key::ctrl | 0x55;
+
+class alloc : public alloc_sweep {
+protected:
+    // A key of the normal-mode dialog, after `before` (unarmed) keys, over
+    // `views` views, then Esc.
+    scenario key_scenario(const char* name, std::vector<int32_t> before, int32_t code, int views = 5) {
+        scenario s;
+        s.name = name;
+        s.prepare = [this, views] { start_with_views(views); };
+        for (int32_t k : before) s.script.push_back(key_event(k));
+        s.script.push_back(key_event(code, true));
+        s.script.push_back(key_event(key::esc));
+        return s;
+    }
+
+    void both_ways(const scenario& s) {
+        long single = sweep(s, false);
+        long sticky = sweep(s, true);
+        EXPECT_GT(single + sticky, 0) << s.name << ": expected the step to allocate at least once";
+    }
+};
+
+TEST_F(alloc, start_up) {
+    scenario s;
+    s.name = "start-up";
+    s.failing = step::start_up;
+    both_ways(s);
+}
+
+TEST_F(alloc, opening_in_both_modes) {
+    for (bool ctrl : {false, true}) {
+        scenario s;
+        s.name = ctrl ? "opening with Ctrl held" : "opening";
+        s.prepare = [this] { start_with_views(4); };
+        s.failing = step::opening;
+        s.ctrl_held_at_opening = ctrl;
+        if (ctrl)
+            s.script = {ctrl_event(false), idle_event()};
+        else
+            s.script = {key_event(key::esc)};
+        both_ways(s);
+    }
+}
+
+TEST_F(alloc, opening_after_the_panels_switched) {
+    scenario s;
+    s.name = "opening after a panel switch";
+    s.prepare = [this] {
+        start_with_views(4);
+        host.panels().switch_active();
+        host.panels().active().set_directory(tree.windows("c"));
+    };
+    s.failing = step::opening;
+    s.script = {key_event(key::down), key_event(key::enter)};
+    both_ways(s);
+}
+
+TEST_F(alloc, cursor_moves) {
+    both_ways(key_scenario("Down", {}, key::down));
+    both_ways(key_scenario("Up", {}, key::up));
+    both_ways(key_scenario("Home", {key::down, key::down}, key::home));
+    both_ways(key_scenario("End", {}, key::end));
+    both_ways(key_scenario("PgUp", {key::end}, key::pg_up, 12));
+    both_ways(key_scenario("PgDn", {}, key::pg_dn, 12));
+}
+
+TEST_F(alloc, commit_and_revert) {
+    both_ways(key_scenario("Enter after a move", {key::down, key::down}, key::enter));
+    both_ways(key_scenario("Esc after a move", {key::down}, key::esc));
+    both_ways(key_scenario("F10 after a move", {key::down}, key::f10));
+}
+
+TEST_F(alloc, editing_keys) {
+    both_ways(key_scenario("Ctrl+Shift+F3 on the top line", {}, ctrl_shift_f3));
+    both_ways(key_scenario("Ctrl+F3 on the second line", {key::down}, ctrl_f3));
+    both_ways(key_scenario("Del on the third line", {key::down, key::down}, key::del));
+    both_ways(key_scenario("Del on the current view", {}, key::del));
+    both_ways(key_scenario("Ctrl+Shift+F5", {key::down}, ctrl_shift_f5));
+    both_ways(key_scenario("Ctrl+R", {key::down}, ctrl_r));
+    both_ways(key_scenario("Ctrl+U and an unknown key", {ctrl_u}, 'a'));
+}
+
+TEST_F(alloc, ctrl_mode_keys) {
+    const std::vector<std::pair<const char*, std::vector<scripted_event>>> scripts = {
+        {"Ctrl+~", {key_event(key::ctrl_tilde, true), ctrl_event(false), idle_event()}},
+        {"Ctrl+Shift+~", {key_event(key::ctrl_shift_tilde, true), ctrl_event(false), idle_event()}},
+        {"Ctrl released, then idle", {key_event(key::ctrl_tilde), ctrl_event(false), idle_event(true)}},
+        {"Ctrl released, then a key", {key_event(key::ctrl_tilde), ctrl_event(false), key_event(key::down, true)}},
+        {"Ctrl+F3 in Ctrl mode", {key_event(ctrl_f3, true), ctrl_event(false), idle_event()}},
+        {"key 0x1006", {key_event(key::ctrl_tilde), key_event(key::ctrl_mode_cancel, true)}},
+    };
+    for (const auto& [name, script] : scripts) {
+        scenario s;
+        s.name = name;
+        s.prepare = [this] { start_with_views(5); };
+        s.ctrl_held_at_opening = true;
+        s.script = script;
+        both_ways(s);
+    }
+}
+
+TEST_F(alloc, refused_keys_and_their_warning_box) {
+    for (bool ctrl : {false, true}) {
+        for (int32_t code : {key::down, ctrl_f3, ctrl_shift_f3}) {
+            scenario s;
+            s.name = std::string("refused key ") + std::to_string(code) + (ctrl ? " in Ctrl mode" : "");
+            s.prepare = [this] {
+                start_with_views(3);
+                host.panels().active().type = panel_tree;
+                synchronise_with_panels();
+            };
+            s.ctrl_held_at_opening = ctrl;
+            s.script = {key_event(ctrl ? (code | key::ctrl) : code, true)};
+            if (ctrl)
+                s.script.push_back(ctrl_event(false));
+            s.script.push_back(idle_event());
+            s.script.push_back(key_event(key::esc));
+            both_ways(s);
+        }
+    }
+}
+
+TEST_F(alloc, exit) {
+    scenario s;
+    s.name = "ExitFAR";
+    s.prepare = [this] { start_with_views(6); };
+    s.failing = step::exit;
+    // ExitFAR frees and allocates nothing: the sweep ends at once, and must.
+    EXPECT_EQ(sweep(s, false), 0) << "expected ExitFAR to need no memory";
+    EXPECT_EQ(sweep(s, true), 0);
+}
+
+}  // namespace
+}  // namespace tolvik::test

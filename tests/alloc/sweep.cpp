@@ -1,0 +1,209 @@
+#include "sweep.h"
+
+#include <cstdio>
+
+#include "base/memory.h"
+#include "host/constants.h"
+#include "plugin/exports.h"
+#include "registry/registry.h"
+#include "walk/walk_tree.h"
+
+namespace tolvik::test {
+namespace {
+
+// Cancels the host may send to close what a script left open.
+constexpr int max_cancels = 16;
+
+class totals_printer : public ::testing::Environment {
+public:
+    void TearDown() override {
+        std::printf("alloc: %ld runs, %ld allocation failure points exercised\n", totals().runs,
+                    totals().failure_points);
+    }
+};
+
+const auto* const printer = ::testing::AddGlobalTestEnvironment(new totals_printer);
+
+}  // namespace
+
+scripted_event key_event(int32_t code, bool armed) { return {{emu::input_kind::key, code}, armed}; }
+scripted_event ctrl_event(bool down, bool armed) {
+    return {{down ? emu::input_kind::ctrl_down : emu::input_kind::ctrl_up, 0}, armed};
+}
+scripted_event idle_event(bool armed) { return {{emu::input_kind::idle, 0}, armed}; }
+
+sweep_totals& totals() {
+    static sweep_totals all;
+    return all;
+}
+
+void alloc_sweep::SetUp() {
+    memory::fail_allocation(0);
+    plant_tree(tree);
+    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+#if defined(_WIN32)
+    host.redirect_own_imports();
+#endif
+    ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
+    host.panels().left().set_directory(tree.windows("a"));
+    host.panels().right().set_directory(tree.windows("b"));
+    host.input().set_source([this](emu::input_event& event) { return next_scripted(event); });
+    blocks_before_ = plugin_blocks();
+}
+
+void alloc_sweep::TearDown() {
+    memory::fail_allocation(0);
+    host.input().set_source(nullptr);
+    host.exit_far();
+    EXPECT_EQ(plugin_blocks(), blocks_before_) << "expected no plugin block left after ExitFAR";
+}
+
+void alloc_sweep::start_with_views(int count) {
+    host.set_startup_info();
+    const auto& folders = walk_folders();
+    emu::panel_model& active = host.panels().active();
+    for (int i = 2; i < count; ++i) {
+        active.set_directory(tree.windows(folders[static_cast<size_t>(i) % folders.size()]));
+        synchronise_with_panels();
+        add_clone(recent_views().begin());
+    }
+    active.set_directory(tree.windows("a"));
+    synchronise_with_panels();
+    // Make the current slot's view the front again, as a commit would.
+    view_position shown = find_entry(recent_views(), current_slot()->shown_view());
+    make_current(shown);
+}
+
+void alloc_sweep::check_now(stage where, const char* label) {
+    std::string found = check_all(host, where, expectation_);
+    if (!found.empty()) problems_ += std::string(label) + ":\n" + found;
+    host.clear_failures();
+}
+
+bool alloc_sweep::next_scripted(emu::input_event& event) {
+    const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
+    if (armed_now_) {
+        delivered_ = delivered_ || memory::failure_delivered();
+        memory::fail_allocation(0);
+        armed_now_ = false;
+        if (list_open) check_now(stage::list_open, "right after the failing step");
+    } else if (list_open) {
+        check_now(stage::list_open, "in the dialog");
+    }
+    if (script_ && script_at_ < script_->size()) {
+        const scripted_event& next = (*script_)[script_at_++];
+        event = next.event;
+        if (next.armed) {
+            memory::fail_allocation(arm_n_, arm_sticky_);
+            armed_now_ = true;
+        }
+        return true;
+    }
+    // The script is over: the host closes what is still open.
+    if (++cancels_ > max_cancels) return false;
+    event = {emu::input_kind::cancel, 0};
+    return true;
+}
+
+bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& delivered, std::string& problems) {
+    static const std::vector<scripted_event> follow_up = {key_event(key::down), key_event(key::enter)};
+    memory::fail_allocation(0);
+    host.clear_failures();
+    host.log().clear();
+    host.set_key_held(virtual_key_control, false);
+    problems_.clear();
+    delivered_ = false;
+    armed_now_ = false;
+    arm_n_ = n;
+    arm_sticky_ = sticky;
+
+    auto open = [&](const std::vector<scripted_event>& script, bool ctrl, bool armed_from_start) {
+        script_ = &script;
+        script_at_ = 0;
+        cancels_ = 0;
+        expectation_ = {};
+        expectation_.log_seen = host.log().size();
+        host.set_key_held(virtual_key_control, ctrl);
+        if (armed_from_start) {
+            memory::fail_allocation(n, sticky);
+            armed_now_ = true;
+        }
+        host.open_plugin();
+        if (armed_now_) {
+            delivered_ = delivered_ || memory::failure_delivered();
+            memory::fail_allocation(0);
+            armed_now_ = false;
+        }
+        host.set_key_held(virtual_key_control, false);
+        script_ = nullptr;
+        check_now(stage::list_closed, "after the list closed");
+    };
+
+    // Every run starts from the same panels.
+    emu::panel_pair& panels = host.panels();
+    panels.set_active(emu::side::left);
+    for (emu::panel_model* panel : {&panels.left(), &panels.right()}) {
+        panel->type = panel_file;
+        panel->plugin = 0;
+    }
+    panels.left().set_directory(tree.windows("a"));
+    panels.right().set_directory(tree.windows("b"));
+
+    if (s.prepare) s.prepare();
+    check_now(stage::between_openings, "after preparing");
+    switch (s.failing) {
+    case step::start_up:
+        memory::fail_allocation(n, sticky);
+        host.set_startup_info();
+        delivered_ = memory::failure_delivered();
+        memory::fail_allocation(0);
+        check_now(stage::list_closed, "after the failing start-up");
+        break;
+    case step::opening:
+        open(s.script, s.ctrl_held_at_opening, true);
+        break;
+    case step::scripted:
+        open(s.script, s.ctrl_held_at_opening, false);
+        break;
+    case step::exit:
+        memory::fail_allocation(n, sticky);
+        host.exit_far();
+        delivered_ = memory::failure_delivered();
+        memory::fail_allocation(0);
+        if (!all_views().empty() || !panel_slots().empty()) problems_ += "ExitFAR left views or slots behind\n";
+        break;
+    }
+    if (s.failing != step::exit) {
+        // The plugin still works: an opening with a move and a commit.
+        open(follow_up, false, false);
+    }
+    host.exit_far();
+    check_now(stage::between_openings, "after ExitFAR");
+    if (plugin_blocks() != blocks_before_)
+        problems_ += "expected " + std::to_string(blocks_before_) + " plugin blocks after ExitFAR, got " +
+                     std::to_string(plugin_blocks()) + "\n";
+    delivered = delivered_;
+    problems = problems_;
+    return problems_.empty();
+}
+
+long alloc_sweep::sweep(const scenario& s, bool sticky) {
+    long points = 0;
+    for (long n = 1; n < 10000; ++n) {
+        bool delivered = false;
+        std::string problems;
+        bool passed = run_once(s, n, sticky, delivered, problems);
+        ++totals().runs;
+        EXPECT_TRUE(passed) << s.name << (sticky ? ", every allocation from the " : ", allocation ") << n
+                            << (sticky ? "th on failing" : " failing") << ":\n"
+                            << problems << host.report();
+        if (!passed) return points;
+        if (!delivered) return points;
+        ++points;
+        ++totals().failure_points;
+    }
+    ADD_FAILURE() << s.name << ": the sweep did not end";
+    return points;
+}
+
+}  // namespace tolvik::test

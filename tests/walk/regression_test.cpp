@@ -1,0 +1,83 @@
+// Faults the walk found, each pinned by the shortest event sequence that
+// showed it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/memory.h"
+#include "host/constants.h"
+#include "invariants.h"
+#include "plugin/exports.h"
+#include "walk_tree.h"
+
+namespace tolvik::test {
+namespace {
+
+class walk_regression : public ::testing::Test {
+protected:
+    void SetUp() override {
+        memory::fail_allocation(0);
+        plant_tree(tree);
+        host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+#if defined(_WIN32)
+        host.redirect_own_imports();
+#endif
+        ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
+        host.panels().left().set_directory(tree.windows("a"));
+        host.panels().right().set_directory(tree.windows("b"));
+        blocks_before = plugin_blocks();
+        host.set_startup_info();
+    }
+    void TearDown() override {
+        host.exit_far();
+        EXPECT_EQ(plugin_blocks(), blocks_before) << "expected no plugin block left after ExitFAR";
+        EXPECT_TRUE(host.failures().empty()) << host.report();
+    }
+
+    // Opens the list and presses `keys`; the invariants are checked when the
+    // host asks for the first key, into first_check.
+    void open_with(std::vector<int32_t> keys) {
+        first_check.clear();
+        size_t next = 0;
+        host.input().set_source([&](emu::input_event& event) {
+            if (next == 0) {
+                panel_expectation expect;
+                first_check = check_all(host, stage::list_open, expect);
+            }
+            if (next == keys.size()) return false;
+            event = {emu::input_kind::key, keys[next++]};
+            return true;
+        });
+        host.open_plugin();
+        host.input().set_source(nullptr);
+    }
+
+    // The directory the current slot's view puts the panel in.
+    std::string current_view_directory() {
+        view* shown = current_slot()->shown_view();
+        return shown->is_valid() ? shown->path() : fallback_directory;
+    }
+
+    test_tree tree;
+    emu::host host;
+    long blocks_before = 0;
+    std::string first_check;
+};
+
+// A view made on the top line and left by Esc stands first in recent_views,
+// shown by no panel. The next opening must not take it for the view the
+// active panel shows: Enter on it must put the panel there.
+TEST_F(walk_regression, opening_after_a_new_top_line_view_and_esc_commits_what_the_panel_shows) {
+    open_with({key::ctrl | key::shift | key::f3, key::esc});
+    ASSERT_EQ(host.panels().active().directory(), tree.windows("a"));
+    open_with({key::enter});
+    EXPECT_EQ(first_check, "") << "expected the invariants to hold when the list opened";
+    EXPECT_EQ(host.panels().active().directory(), current_view_directory())
+        << "expected the active panel to show the view its slot shows after Enter";
+    panel_expectation unused;
+    EXPECT_EQ(check_all(host, stage::list_closed, unused), "");
+}
+
+}  // namespace
+}  // namespace tolvik::test

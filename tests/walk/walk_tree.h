@@ -1,0 +1,30 @@
+// The folders the walk, the allocation sweep and the fuzzers move panels to:
+// a few folders, some nested, each with a file or two, below the test tree's
+// root (drive C:). Header-only, shared by those programs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/test_tree.h"
+
+namespace tolvik::test {
+
+// The folders, relative to the tree's root.
+inline const std::vector<std::string>& walk_folders() {
+    static const std::vector<std::string> folders = {"a", "a/x", "a/y", "b", "b/x", "c", "c/deep/er", "d", "e"};
+    return folders;
+}
+
+// Creates (again) every folder of walk_folders() with its files.
+inline void plant_tree(test_tree& tree) {
+    int n = 0;
+    for (const std::string& folder : walk_folders()) {
+        tree.folder(folder);
+        tree.file(folder + "/f" + std::to_string(n % 3) + ".txt");
+        tree.file(folder + "/G" + std::to_string(n % 2) + ".dat");
+        ++n;
+    }
+}
+
+}  // namespace tolvik::test
