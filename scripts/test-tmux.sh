@@ -94,6 +94,20 @@ expect 'F11 Plugins' "back in the panels"
 titles | grep -qF 'C:\left' || fail "the committed view is not in the panel: $(titles)"
 expect 'notes.txt' "the committed folder's files"
 
+# Ctrl held for real, as a terminal with the progressive keyboard protocol
+# reports it: Ctrl goes down, F12, Ctrl+~ walks down, Ctrl goes up.
+ctrl_down() { keys -H 1b 5b 35 37 34 34 32 75; }                    # CSI 57442 u
+ctrl_up() { keys -H 1b 5b 35 37 34 34 32 3b 35 3a 33 75; }          # CSI 57442;5:3 u
+ctrl_tilde() { keys -H 1b 5b 39 36 3b 35 75; }                      # CSI 96;5 u
+ctrl_down
+keys F12
+expect 'Release Ctrl' "the list in Ctrl mode with Ctrl really held"
+ctrl_tilde
+expect ' C:\ -' "Ctrl+~ previews the next view (C:\\)"
+ctrl_up
+expect_gone 'Panel views' "releasing Ctrl commits and closes the list"
+titles | grep -qF ' C:\ ' || fail "expected the left panel on C:\\ after releasing Ctrl, got: $(titles)"
+
 # Reopen, create a view and delete it again.
 keys F11
 expect 'tolvik: panel views' "plugin menu again"

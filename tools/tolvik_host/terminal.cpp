@@ -41,13 +41,14 @@ void restore_now() {
     modes_saved = 0;
 }
 
-void on_fatal_signal(int sig) {
+void on_fatal_signal(int sig, siginfo_t* info, void*) {
     restore_now();
     for (size_t i = 0; i < sizeof fatal_signals / sizeof fatal_signals[0]; ++i)
         if (fatal_signals[i] == sig) sigaction(sig, &previous_actions[i], nullptr);
-    // A fault returns to the faulting instruction, which faults again into the
-    // previous handler; any other signal is sent again.
-    if (sig != SIGSEGV && sig != SIGBUS && sig != SIGFPE && sig != SIGILL) raise(sig);
+    // A real fault returns to the faulting instruction, which faults again
+    // into the previous handler; a signal that was sent is sent again.
+    bool fault = sig == SIGSEGV || sig == SIGBUS || sig == SIGFPE || sig == SIGILL;
+    if (!fault || !info || info->si_code <= 0) raise(sig);
 }
 
 void on_resize(int) { size_changed = 1; }
@@ -68,7 +69,8 @@ bool terminal::open() {
         handlers_installed = true;
         std::atexit(restore_at_exit);
         struct sigaction fatal {};
-        fatal.sa_handler = on_fatal_signal;
+        fatal.sa_sigaction = on_fatal_signal;
+        fatal.sa_flags = SA_SIGINFO;
         sigemptyset(&fatal.sa_mask);
         for (size_t i = 0; i < sizeof fatal_signals / sizeof fatal_signals[0]; ++i)
             sigaction(fatal_signals[i], &fatal, &previous_actions[i]);
