@@ -65,11 +65,15 @@ bool shown_in_other_panel(const view* target) noexcept {
 
 view_position make_current(view_position pos) noexcept {
     view_list& recent = recent_views();
-    if (current) current->show(*pos);
-    if (pos == recent.begin()) return pos;
-    auto front = recent.push_front(*pos);
+    // The new front entry is made before the slot changes, so that running
+    // out of memory at either step changes nothing.
+    view_position front = pos == recent.begin() ? pos : recent.push_front(*pos);
     if (front == recent.end()) return pos;
-    recent.erase(pos);
+    if (current && !current->show(*pos)) {
+        if (front != pos) recent.erase(front);
+        return pos;
+    }
+    if (front != pos) recent.erase(pos);
     return front;
 }
 

@@ -39,9 +39,8 @@ view_position find_entry(view_list& list, const view* target) noexcept;
 bool shown_in_other_panel(const view* target) noexcept;
 
 // current_slot shows the view at `pos`, and the view moves to the front of
-// recent_views. Returns the view's position: the front (`pos` is invalid
-// then), or `pos` itself when no front entry could be made (order unchanged).
-// When the slot cannot take the view it keeps its old one.
+// recent_views. Returns the front position (`pos` is invalid then). When
+// memory runs out nothing changes and `pos` itself is returned.
 view_position make_current(view_position pos) noexcept;
 // Moves the active panel to "C:\", captures it into a new view and inserts it
 // before `pos` in recent_views (appended to all_views). Returns its position,
