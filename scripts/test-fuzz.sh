@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the fuzzers (fuzz/, clang, libFuzzer, ASan + UBSan, 32-bit) and runs
+# each for a bounded time over a copy of its seed corpus. Exit 0 when no
+# fuzzer found anything. Longer runs by hand: docs/reliability.md.
+#   TOLVIK_FUZZ_SECONDS  seconds per target (default 40)
+#   TOLVIK_FUZZ_BUILD    build folder (default build/fuzz)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+seconds=${TOLVIK_FUZZ_SECONDS:-40}
+build=${TOLVIK_FUZZ_BUILD:-build/fuzz}
+targets=(panel_records dialog_events language_texts)
+
+if ! command -v clang++ >/dev/null; then
+  echo "test-fuzz: clang++ is missing (scripts/setup.sh installs clang)"; exit 1
+fi
+echo "== fuzz: build ($build)"
+if ! cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      >"$build.log" 2>&1 ||
+   ! cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" >>"$build.log" 2>&1; then
+  tail -n 30 "$build.log"; echo "test-fuzz: build failed"; exit 1
+fi
+
+status=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for t in "${targets[@]}"; do
+  mkdir -p "$work/$t" "$work/artifacts-$t"
+  cp fuzz/corpus/"$t"/* "$work/$t/" 2>/dev/null
+  log="$build/fuzz_$t.log"
+  # -rss_limit_mb: 32-bit processes under ASan cannot grow far.
+  timeout $((seconds + 120)) "$build/fuzz_$t" "$work/$t" -max_total_time="$seconds" -max_len=8192 \
+    -rss_limit_mb=1800 -timeout=30 -print_final_stats=1 -artifact_prefix="$work/artifacts-$t/" >"$log" 2>&1
+  rc=$?
+  execs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
+  corpus=$(ls "$work/$t" | wc -l)
+  if [ $rc -ne 0 ]; then
+    status=1
+    echo "fuzz_$t: FAILED (exit $rc) after ${execs:-?} executions; log $log"
+    grep -E 'ERROR|SUMMARY|check failed|runtime error' "$log" | head -n 5
+    mkdir -p "$build/artifacts"
+    cp "$work/artifacts-$t"/* "$build/artifacts/" 2>/dev/null && echo "  crashing input kept in $build/artifacts/"
+  else
+    echo "fuzz_$t: ${execs:-?} executions in ${seconds}s, corpus $corpus inputs, nothing found"
+  fi
+done
+exit $status
