@@ -42,7 +42,8 @@ void prepare_panel(prepared_panel& panel, int count, const char* directory) {
         item.description = keep("description of item " + std::to_string(i));
         item.owner = keep("owner" + std::to_string(i % 97));
         std::vector<char*>& columns = panel.columns[static_cast<size_t>(i)];
-        for (int c = 0; c < 3; ++c) columns[static_cast<size_t>(c)] = keep("column " + std::to_string(c) + " / " + std::to_string(i));
+        for (int c = 0; c < 3; ++c)
+            columns[static_cast<size_t>(c)] = keep("column " + std::to_string(c) + " / " + std::to_string(i));
         item.custom_column_data = columns.data();
         item.custom_column_count = 3;
     }

@@ -41,8 +41,9 @@ panel_slot* populate_registry() noexcept {
     auto place = [&](panel_slot* slot) {
         return left_active ? slots.push_front(slot) != slots.end() : slots.push_back(slot) != slots.end();
     };
-    const bool entered = all.push_back(passive_view) != all.end() && recent.push_front(passive_view) != recent.end() &&
-                         place(passive_slot) && all.push_back(active_view) != all.end() &&
+    const bool entered = all.push_back(passive_view) != all.end() &&
+                         recent.push_front(passive_view) != recent.end() && place(passive_slot) &&
+                         all.push_back(active_view) != all.end() &&
                          recent.push_front(active_view) != recent.end() && place(active_slot);
     if (!entered) {
         undo_population(passive_slot, active_slot, passive_view, active_view);
@@ -66,8 +67,10 @@ void synchronise_with_panels() noexcept {
         view_position at = find_entry(recent_views(), active_side->shown_view());
         if (at != recent_views().end()) make_current(at);
     }
-    if (auto* shown = dynamic_cast<file_panel_view*>(active_side->shown_view())) shown->recapture_from_active();
-    if (auto* shown = dynamic_cast<file_panel_view*>(passive_side->shown_view())) shown->recapture_from_passive();
+    if (auto* shown = dynamic_cast<file_panel_view*>(active_side->shown_view()))
+        shown->recapture_from_active();
+    if (auto* shown = dynamic_cast<file_panel_view*>(passive_side->shown_view()))
+        shown->recapture_from_passive();
 }
 
 void clear_registry() noexcept {

@@ -70,7 +70,8 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
     const auto own = reinterpret_cast<uintptr_t>(items_block);
     const auto from = reinterpret_cast<uintptr_t>(source);
     const bool source_is_own = own && from && from < own + block_bytes && from + plan.item_bytes > own;
-    const bool in_place = own && !source_is_own && bytes <= block_bytes && bytes >= block_bytes - block_bytes / 16;
+    const bool in_place =
+        own && !source_is_own && bytes <= block_bytes && bytes >= block_bytes - block_bytes / 16;
     auto* block = in_place ? static_cast<char*>(items_block) : static_cast<char*>(memory::allocate(bytes));
     if (!block) return false;
 

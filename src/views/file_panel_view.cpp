@@ -73,11 +73,16 @@ bool file_panel_view::recapture(const panel_info& record) noexcept {
 int file_panel_view::type_label_id() const {
     if (info.plugin == 1) return msg_label_plugin;
     switch (info.panel_type) {
-        case panel_file: return msg_label_file;
-        case panel_tree: return msg_label_tree;
-        case panel_quick_view: return msg_label_quick_view;
-        case panel_information: return msg_label_information;
-        default: return msg_label_other;
+        case panel_file:
+            return msg_label_file;
+        case panel_tree:
+            return msg_label_tree;
+        case panel_quick_view:
+            return msg_label_quick_view;
+        case panel_information:
+            return msg_label_information;
+        default:
+            return msg_label_other;
     }
 }
 

@@ -40,7 +40,8 @@ inline void expect_registry_invariants(const std::string& where) {
     for (panel_slot* s : panel_slots()) slots.push_back(s);
     EXPECT_EQ(std::count(slots.begin(), slots.end(), nullptr), 0) << where << ": a null slot";
     for (view* v : all) {
-        size_t showing = std::count_if(slots.begin(), slots.end(), [&](panel_slot* s) { return s && s->shown_view() == v; });
+        size_t showing = std::count_if(slots.begin(), slots.end(),
+                                       [&](panel_slot* s) { return s && s->shown_view() == v; });
         EXPECT_EQ(v->slots.size(), showing) << where << ": view " << v->number << " slot list";
         for (panel_slot* s : v->slots) EXPECT_EQ(s->shown_view(), v) << where << ": view " << v->number;
     }

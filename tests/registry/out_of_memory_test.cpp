@@ -21,8 +21,8 @@ struct snapshot_of_registry {
     long blocks;
 
     static snapshot_of_registry take() {
-        snapshot_of_registry s{entries(all_views()), entries(recent_views()), {}, current_slot(),
-                               memory::live_blocks()};
+        snapshot_of_registry s{
+            entries(all_views()), entries(recent_views()), {}, current_slot(), memory::live_blocks()};
         for (panel_slot* slot : panel_slots()) s.shown.push_back(slot->shown_view());
         return s;
     }
@@ -44,8 +44,8 @@ protected:
     // runs clean. `failed` tells from its result whether it reported failure;
     // `undo` reverts a success.
     template <class Result>
-    int sweep(const char* name, const std::function<Result()>& operation, const std::function<bool(Result)>& failed,
-              const std::function<void(Result)>& undo) {
+    int sweep(const char* name, const std::function<Result()>& operation,
+              const std::function<bool(Result)>& failed, const std::function<void(Result)>& undo) {
         for (long n = 1; n < 500; ++n) {
             const snapshot_of_registry before = snapshot_of_registry::take();
             memory::fail_allocation(n);
@@ -99,9 +99,12 @@ TEST_F(registry_out_of_memory, add_new_view_and_add_clone) {
     host.set_startup_info();
     auto is_end = [](view_position p) { return p == recent_views().end(); };
     auto drop = [](view_position p) { remove_view(p); };
-    EXPECT_GE(sweep<view_position>("add_new_view", [] { return add_new_view(recent_views().begin()); }, is_end, drop),
+    EXPECT_GE(sweep<view_position>(
+                  "add_new_view", [] { return add_new_view(recent_views().begin()); }, is_end, drop),
               3);
-    EXPECT_GE(sweep<view_position>("add_clone", [] { return add_clone(++recent_views().begin()); }, is_end, drop), 3);
+    EXPECT_GE(sweep<view_position>(
+                  "add_clone", [] { return add_clone(++recent_views().begin()); }, is_end, drop),
+              3);
     EXPECT_EQ(numbers(recent_views()), (std::vector<int32_t>{2, 1}));
 }
 
@@ -119,11 +122,14 @@ TEST_F(registry_out_of_memory, opening_keeps_the_invariants) {
     host.set_startup_info();
     host.panels().left().set_directory(tree.windows("right"));
     auto never = [](bool) { return false; };
-    sweep<bool>("synchronise_with_panels", [&] {
-        host.panels().switch_active();
-        synchronise_with_panels();
-        return true;
-    }, never, [](bool) {});
+    sweep<bool>(
+        "synchronise_with_panels",
+        [&] {
+            host.panels().switch_active();
+            synchronise_with_panels();
+            return true;
+        },
+        never, [](bool) {});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The registry through the emulated host: start-up, panel sides, openings,
 // and the operations the view list dialog calls.
+#include "registry/registry.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "../views/in_process_host.h"
 #include "emulator/call_log.h"
 #include "invariants.h"
-#include "registry/registry.h"
 
 namespace tolvik::test {
 namespace {
@@ -56,9 +57,8 @@ TEST_F(registry_test, active_side_from_rectangles) {
     struct case_ {
         int32_t active_left, active_right, passive_left, passive_right;
         bool left_active;
-    } cases[] = {{0, 39, 40, 79, true},  {40, 79, 0, 39, false}, {0, 100, 5, 50, true},
-                 {0, 39, 0, 79, true},   {0, 79, 0, 39, false},  {0, 79, 0, 79, false},
-                 {0, -5, 0, 3, true}};
+    } cases[] = {{0, 39, 40, 79, true}, {40, 79, 0, 39, false}, {0, 100, 5, 50, true}, {0, 39, 0, 79, true},
+                 {0, 79, 0, 39, false}, {0, 79, 0, 79, false},  {0, -5, 0, 3, true}};
     for (const auto& c : cases) {
         host.panels().active().rect = panel_rect{c.active_left, 0, c.active_right, 20};
         host.panels().passive().rect = panel_rect{c.passive_left, 0, c.passive_right, 20};

@@ -49,7 +49,8 @@ protected:
 };
 
 TEST_F(malformed_records, unterminated_directory_is_cut_within_its_field) {
-    file_panel_view* v = capture_tampered([](panel_info& info) { std::memset(info.current_dir, 'x', max_path); });
+    file_panel_view* v =
+        capture_tampered([](panel_info& info) { std::memset(info.current_dir, 'x', max_path); });
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(std::strlen(v->path()), static_cast<size_t>(max_path - 1));
     v->refresh_validity();
@@ -81,7 +82,8 @@ TEST_F(malformed_records, custom_columns_with_null_entries_or_negative_counts) {
         ADD_FAILURE() << "a.txt not listed";
         return info.items[0];
     };
-    file_panel_view* holes = capture_tampered([&](panel_info& info) { column_item(info).custom_column_data[1] = nullptr; });
+    file_panel_view* holes =
+        capture_tampered([&](panel_info& info) { column_item(info).custom_column_data[1] = nullptr; });
     file_panel_view* negative =
         capture_tampered([&](panel_info& info) { column_item(info).custom_column_count = -3; });
     ASSERT_TRUE(holes && negative);

@@ -36,7 +36,8 @@ int sweep(const std::function<bool()>& step, const std::function<void()>& undo) 
             undo();
         } else {
             EXPECT_EQ(memory::live_blocks(), blocks) << "allocation " << n << " failed: expected no leak";
-            EXPECT_EQ(view_numbers().size(), numbers) << "allocation " << n << ": the number was not given back";
+            EXPECT_EQ(view_numbers().size(), numbers)
+                << "allocation " << n << ": the number was not given back";
         }
     }
     ADD_FAILURE() << "the sweep never ended";
@@ -59,8 +60,8 @@ protected:
 
 TEST_F(out_of_memory, capture) {
     file_panel_view* made = nullptr;
-    const int runs = sweep([&] { return (made = capture_active_panel()) != nullptr; },
-                           [&] { memory::destroy(made); });
+    const int runs =
+        sweep([&] { return (made = capture_active_panel()) != nullptr; }, [&] { memory::destroy(made); });
     EXPECT_GE(runs, 2) << "expected failures of the object, the number and the items";
 }
 
@@ -68,7 +69,8 @@ TEST_F(out_of_memory, clone) {
     file_panel_view* source = capture_active_panel();
     ASSERT_NE(source, nullptr);
     file_panel_view* copy = nullptr;
-    const int runs = sweep([&] { return (copy = source->clone()) != nullptr; }, [&] { memory::destroy(copy); });
+    const int runs =
+        sweep([&] { return (copy = source->clone()) != nullptr; }, [&] { memory::destroy(copy); });
     EXPECT_GE(runs, 2);
     memory::destroy(source);
 }

@@ -62,7 +62,8 @@ TEST_F(snapshot_test, item_texts_are_deep_copies_that_outlive_the_host_array_and
     const panel_item* a_source = find_item(*source, "a.txt");
     const panel_item* a_copy = find_item(*copy, "a.txt");
     ASSERT_TRUE(a_source && a_copy);
-    EXPECT_NE(field(a_copy->description), field(a_source->description)) << "expected a duplicate, got the same pointer";
+    EXPECT_NE(field(a_copy->description), field(a_source->description))
+        << "expected a duplicate, got the same pointer";
     EXPECT_NE(a_copy->custom_column_data[1], a_source->custom_column_data[1]);
     a_source->description[0] = 'X';  // changing the source leaves the copy alone
     forget(source);
@@ -132,7 +133,8 @@ TEST_F(snapshot_test, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
         const char* directory;
         bool invalid_before;
         bool replaced;
-    } cases[] = {{"C:\\", true, false}, {"c:\\", true, true}, {"C:\\Temp", true, true}, {"C:\\", false, true}};
+    } cases[] = {
+        {"C:\\", true, false}, {"c:\\", true, true}, {"C:\\Temp", true, true}, {"C:\\", false, true}};
     for (const auto& c : cases) {
         file_panel_view* v = adopt(file_panel_view::create(gone.info()));
         if (c.invalid_before) v->refresh_validity();
@@ -153,10 +155,10 @@ TEST_F(snapshot_test, type_labels_and_unsupported_panels) {
     struct case_ {
         int32_t type, plugin, label;
         bool unsupported;
-    } cases[] = {{0, 0, msg_label_file, false},        {0, 2, msg_label_file, false},
-                 {0, 1, msg_label_plugin, true},       {3, 1, msg_label_plugin, true},
-                 {1, 0, msg_label_tree, true},         {2, 0, msg_label_quick_view, true},
-                 {3, 0, msg_label_information, true},  {5, 0, msg_label_other, true},
+    } cases[] = {{0, 0, msg_label_file, false},       {0, 2, msg_label_file, false},
+                 {0, 1, msg_label_plugin, true},      {3, 1, msg_label_plugin, true},
+                 {1, 0, msg_label_tree, true},        {2, 0, msg_label_quick_view, true},
+                 {3, 0, msg_label_information, true}, {5, 0, msg_label_other, true},
                  {-1, 2, msg_label_other, true}};
     for (const auto& c : cases) {
         record_builder record("C:\\");
@@ -174,7 +176,8 @@ TEST_F(snapshot_test, refresh_validity_follows_the_disk) {
     struct case_ {
         std::string directory;
         bool valid;
-    } cases[] = {{tree.windows("here"), true}, {tree.windows("plain.txt"), false}, {tree.windows("never"), false}};
+    } cases[] = {
+        {tree.windows("here"), true}, {tree.windows("plain.txt"), false}, {tree.windows("never"), false}};
     for (const auto& c : cases) {
         record_builder record(c.directory);
         file_panel_view* v = adopt(file_panel_view::create(record.info()));

@@ -1,4 +1,6 @@
 // View numbers: the smallest free number, release, the maximum, renumbering.
+#include "views/view_numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -8,7 +10,6 @@
 #include "in_process_host.h"
 #include "records.h"
 #include "views/file_panel_view.h"
-#include "views/view_numbers.h"
 
 namespace tolvik::test {
 namespace {
@@ -106,7 +107,7 @@ TEST_F(view_numbers_of_views, renumbering_gives_the_last_entry_number_one) {
     file_panel_view* made[3];
     for (auto*& v : made) v = file_panel_view::create(record.info());
     memory::destroy(file_panel_view::create(record.info()));  // leaves no gap
-    release_view_number(made[0]->number);  // a stale number the set forgets
+    release_view_number(made[0]->number);                     // a stale number the set forgets
     for (auto* v : made) list.push_back(v);
     ASSERT_TRUE(renumber_views(list));
     EXPECT_EQ(made[0]->number, 3);
