@@ -9,7 +9,8 @@
 // is {left, right} and current_slot is one of them. No list holds null.
 //
 // Running out of memory: every operation either completes or leaves the
-// registry exactly as it was (failure is reported as documented below).
+// registry exactly as it was (failure is reported as documented below);
+// synchronise_with_panels does each of its steps that way.
 #pragma once
 
 #include "base/dlist.h"
@@ -59,7 +60,9 @@ view_position remove_view(view_position pos) noexcept;
 // (the registry is then left empty).
 panel_slot* populate_registry() noexcept;
 // Each opening: follows a switch of the active panel and re-captures both
-// shown views. An empty registry (start-up ran out of memory) is populated.
+// shown views. An empty registry (start-up ran out of memory) is populated;
+// a slot without a view is left alone. Out of memory, the view stays where it
+// was in recent_views and a re-capture keeps its old snapshot.
 void synchronise_with_panels() noexcept;
 // Shut-down: destroys the slots, then the views, then empties recent_views.
 void clear_registry() noexcept;
