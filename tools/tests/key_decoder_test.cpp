@@ -117,6 +117,10 @@ TEST(key_decoder, progressive_protocol_keys_get_the_same_codes_as_legacy_ones) {
     EXPECT_TRUE(codes("\x1b[1;5:3B").empty()) << "a release is no key";
     EXPECT_EQ(names(codes("\x1b[13;5~")), "Ctrl+F3");
     EXPECT_EQ(names(codes("\x1b[97;2u")), "A") << "Shift+a is 'A'";
+    // Shifted alternates: '+' is typed, and Ctrl+Shift keeps both modifiers.
+    EXPECT_EQ(codes("\x1b[61:43;2u"), std::vector<int32_t>{'+'});
+    EXPECT_EQ(codes("\x1b[96:126;6u"), std::vector<int32_t>{0x500007E}) << "Ctrl+Shift+~";
+    EXPECT_EQ(codes("\x1b[114:82;6u"), std::vector<int32_t>{0x5000052}) << "Ctrl+Shift+R";
 }
 
 TEST(key_decoder, protocol_answers_are_told_apart_from_keys) {

@@ -269,6 +269,13 @@ size_t key_decoder::decode_csi(std::vector<terminal_event>& out) {
             return used;
         }
         if (key >= left_shift_key && key <= last_modifier_key) return used;
+        // With Shift, the shifted key the terminal reports as an alternate
+        // ("61:43;2u" is '+') is the character typed.
+        int shifted = parameter(p, 0, 1, 0);
+        if ((mods & keys::shift) && shifted >= 0x20 && shifted < 0x7F) {
+            key = shifted;
+            if (!(mods & (keys::ctrl | keys::alt))) mods &= ~keys::shift;
+        }
         code = protocol_key(key, mods);
     } else if (final == '~') {
         int32_t base = tilde_key(parameter(p, 0, 0, 0));

@@ -4,8 +4,9 @@
 //
 // Two encodings are understood at once: the legacy one (control characters,
 // "ESC [ ... ~", "ESC O P") and the progressive keyboard protocol that a
-// terminal enables on "CSI > 11 u" (every key as "CSI code ; mods:event u",
-// modifier keys included, with press, repeat and release events).
+// terminal enables on "CSI > 15 u" (every key as "CSI code:shifted ;
+// mods:event u", modifier keys included, with press, repeat and release
+// events).
 #pragma once
 
 #include <cstdint>

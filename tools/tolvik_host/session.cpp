@@ -12,9 +12,9 @@ namespace tolvik::tools {
 namespace {
 
 // The progressive keyboard protocol's flags: disambiguate (1), report event
-// types (2), report every key as an escape code (8), so that Ctrl alone is
-// reported going down and up.
-constexpr int key_protocol_flags = 1 | 2 | 8;
+// types (2), report alternate (shifted) keys (4), report every key as an
+// escape code (8), so that Ctrl alone is reported going down and up.
+constexpr int key_protocol_flags = 1 | 2 | 4 | 8;
 constexpr int poll_ms = 100;
 
 }  // namespace

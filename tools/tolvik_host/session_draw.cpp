@@ -10,17 +10,17 @@ namespace tolvik::tools {
 namespace {
 
 constexpr const char* host_help[] = {
-    "Arrows PgUp PgDn Home End  move       Enter  open the folder (.. up)",
-    "Ins Space  select   + select files   - select nothing   Tab  other panel",
-    "s  next sort mode (Ctrl+F3..F7: name ext time size unsorted)   r  reverse",
+    "Arrows PgUp PgDn Home End  move     Enter  open the folder (.. up)",
+    "Ins Space  select   + all files   - nothing        Tab  other panel",
+    "s  next sort mode (Ctrl+F3..F7: name ext time size none)  r  reverse",
     "v  next view mode; 1 brief, 2 medium, 3 full, 4 wide",
-    "t  tree   q  quick view   i  information   p  a plugin's panel (again: back)",
+    "t tree  q quick view  i information  p plugin's panel  (again: back)",
     "Ctrl+R  read the folder again",
     "",
     "F11  plugin menu: Enter opens tolvik's view list",
-    "F12  the view list in Ctrl mode. Where the terminal reports key releases,",
-    "     hold Ctrl, press F12, walk with Ctrl+~ or the arrows, release Ctrl.",
-    "     Elsewhere Ctrl counts as held until Space (or F12) lets go of it.",
+    "F12  the view list in Ctrl mode. If the terminal reports key releases:",
+    "     hold Ctrl, press F12, walk with Ctrl+~ or arrows, release Ctrl.",
+    "     Elsewhere Ctrl counts as held until Space (or F12) lets go.",
     "F1 in the list: the plugin's help      F10  quit",
 };
 
