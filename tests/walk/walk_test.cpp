@@ -30,6 +30,7 @@ struct walk_result {
     long events = 0;
     long openings = 0;
     uint64_t digest = 0;
+    std::string tally;
     std::string violation;
 };
 
@@ -57,6 +58,7 @@ walk_result walk_seed(uint32_t seed, long events) {
     result.events = walk.events();
     result.openings = walk.openings();
     result.digest = walk.digest();
+    result.tally = walk.model_tally();
     result.violation = walk.violation();
     return result;
 }
@@ -71,6 +73,7 @@ TEST(walk, invariants_hold_after_every_event_of_every_seed) {
         uint32_t seed = static_cast<uint32_t>(single ? single : i + 1);
         walk_result r = walk_seed(seed, per_seed);
         total += r.events;
+        if (i == 0) std::printf("walk: seed %u model checks: %s\n", seed, r.tally.c_str());
         openings += r.openings;
         ASSERT_TRUE(r.passed) << "seed " << seed << " broke an invariant " << r.violation
                               << "replay: TOLVIK_WALK_SEED=" << seed << " test_walk";

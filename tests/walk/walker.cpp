@@ -99,11 +99,13 @@ void walker::open_list() {
     host_.open_plugin();
     ++openings_;
     host_.set_key_held(virtual_key_control, false);
+    if (violation_.empty()) check_model("after the list closed");
     if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
 }
 
 bool walker::next_event(emu::input_event& event) {
     const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
+    if (!stopping_ && violation_.empty()) check_model("in the dialog");
     if (!stopping_ && violation_.empty() && list_open) check("in the dialog", static_cast<int>(stage::list_open));
     if (!violation_.empty() || events_ >= limit_ || dialog_events_ >= max_dialog_events ||
         (exhausted_ && exhausted_()))
@@ -114,12 +116,14 @@ bool walker::next_event(emu::input_event& event) {
         if (++forced_cancels_ > max_forced_cancels) return false;
         event = {emu::input_kind::cancel, 0};
         note("cancel (walk closing the dialog)");
+        model_.forget();
         return true;
     }
     ++events_;
     ++dialog_events_;
     event = dialog_event();
     note(emu::describe(event));
+    model_.expect(snapshot_list(host_), event);
     return true;
 }
 
@@ -167,11 +171,13 @@ void walker::outside_action() {
         note("switch panels");
         break;
     case 1: {
+        // Mostly back to a plain file panel, so that keys are refused now
+        // and then, not most of the time.
         emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
-        static constexpr int32_t types[] = {0, 0, 0, 0, 1, 2, 3, 9};
-        static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 1, 2};
-        panel.type = types[choose_(8)];
-        panel.plugin = plugin_flags[choose_(6)];
+        static constexpr int32_t types[] = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 9};
+        static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
+        panel.type = types[choose_(11)];
+        panel.plugin = plugin_flags[choose_(10)];
         note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
         break;
     }
@@ -237,12 +243,24 @@ void walker::restart() {
 bool walker::check(const char* where_name, int where) {
     std::string problems = check_all(host_, static_cast<stage>(where), expectation_);
     if (problems.empty()) return true;
+    report(where_name, problems);
+    return false;
+}
+
+bool walker::check_model(const char* where_name) {
+    std::string problems;
+    model_.verify(snapshot_list(host_), problems);
+    if (problems.empty()) return true;
+    report(where_name, problems);
+    return false;
+}
+
+void walker::report(const char* where_name, const std::string& problems) {
     std::string trail;
     for (const std::string& step : trail_) trail += "  " + step + "\n";
     violation_ = "at event " + std::to_string(events_) + " (" + where_name + "):\n" + problems +
                  "last events, oldest first:\n" + trail;
     stopping_ = true;
-    return false;
 }
 
 void walker::note(std::string what) {

@@ -20,6 +20,7 @@
 
 #include "emulator/host.h"
 #include "invariants.h"
+#include "list_model.h"
 #include "support/test_tree.h"
 #include "walk_tree.h"
 
@@ -46,6 +47,8 @@ public:
     long openings() const { return openings_; }
     // A hash of every step taken: two walks that took the same steps agree.
     uint64_t digest() const { return digest_; }
+    // The model's predictions checked, by kind.
+    std::string model_tally() const { return model_.tally(); }
     // The first violation, with the events that led to it.
     const std::string& violation() const { return violation_; }
 
@@ -59,6 +62,9 @@ private:
     void move_panel(emu::panel_model& panel);
     void restart();
     bool check(const char* where_name, int where);
+    // Checks the model's last prediction.
+    bool check_model(const char* where_name);
+    void report(const char* where_name, const std::string& problems);
     void note(std::string what);
 
     emu::host& host_;
@@ -74,6 +80,7 @@ private:
     std::function<bool()> exhausted_;
     std::string violation_;
     panel_expectation expectation_;
+    list_model model_;
     std::deque<std::string> trail_;
     uint64_t digest_ = 14695981039346656037ull;
 };
