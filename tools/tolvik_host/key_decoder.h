@@ -50,7 +50,12 @@ struct terminal_event {
     int32_t code = 0;  // key: host key code; protocol_reply: the flags reported
 };
 
-// "Ctrl+Shift+F3", "Down", "'a'": for messages and the script mode.
+// A character key with modifiers as the host codes it: a letter with Ctrl,
+// Alt or Shift is upper case (Shift+a is plain 'A'), and '`' is the key
+// that carries '~'.
+int32_t character_key(int32_t c, int32_t mods);
+
+// "Ctrl+Shift+F3", "Down", "a": for messages and the script mode.
 std::string key_name(int32_t code);
 // The inverse of key_name for the script mode ("C-S-F3", "Ctrl+R", "Down",
 // "a", "Space"); 0 when the name is unknown.
