@@ -12,9 +12,12 @@ namespace {
 
 class golden : public list_dialog_test {
 protected:
+    void SetUp() override { TOLVIK_NEEDS_TREE_AT_ROOT(); }
+
     void expect_golden(const std::string& name, const std::string& text, const std::string& attributes) {
         std::string path = std::string(TOLVIK_TESTS_DIR) + "/golden/" + name + ".txt";
         std::string actual = text + "--\n" + attributes;
+
         const char* update = std::getenv("TOLVIK_UPDATE_GOLDEN");
         if (update && std::string(update) == "1") {
             std::ofstream(path, std::ios::binary) << actual;
@@ -75,7 +78,7 @@ TEST_F(golden, the_other_panels_view_at_the_front) {
 TEST_F(golden, width_clamped_to_68) {
     std::string deep = "a-rather-long-folder-name-for-the-width-rule/and-one-more-level-below";
     tree_.folder(deep);
-    host_->panels().active().set_directory(tree_.windows(deep));
+    host_->panels().active().set_directory(dir(deep));
     look_list("list_width_68");
 }
 

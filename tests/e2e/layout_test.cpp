@@ -13,6 +13,7 @@ protected:
 };
 
 TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
+    TOLVIK_NEEDS_TREE_AT_ROOT();
     size_t from = open({press(key::esc)});
     auto calls = calls_since(from, service::dialog_ex);
     ASSERT_EQ(calls.size(), 1u);
@@ -58,6 +59,7 @@ TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
 }
 
 TEST_F(layout, ctrl_mode_has_no_margins_and_ten_visible_lines) {
+    TOLVIK_NEEDS_TREE_AT_ROOT();
     open({press(key::ctrl | key::esc)}, true);
     const dialog_run& run = last_list_run();
     EXPECT_EQ(run.width, 32) << "25 + 4 + 2 = 31, rounded up";
@@ -67,6 +69,7 @@ TEST_F(layout, ctrl_mode_has_no_margins_and_ten_visible_lines) {
 }
 
 TEST_F(layout, a_title_longer_than_every_line_sets_the_width) {
+    TOLVIK_NEEDS_TREE_AT_ROOT();
     host_->lang().set_message(msg_list_title, std::string(40, 'T'));
     open({press(key::esc)});
     EXPECT_EQ(last_list_run().width, 40 + 4 + 6);
@@ -79,7 +82,7 @@ TEST_F(layout, a_title_longer_than_every_line_sets_the_width) {
 TEST_F(layout, the_width_stops_at_68_and_the_path_column_shrinks) {
     std::string deep = "a-rather-long-folder-name-for-the-width-rule/and-one-more-level-below";
     tree_.folder(deep);
-    host_->panels().active().set_directory(tree_.windows(deep));
+    host_->panels().active().set_directory(dir(deep));
     size_t from = open({press(key::esc)});
     EXPECT_EQ(last_list_run().width, 68);
     const FarDialogItem& list = last_list_run().items[1].record;
@@ -89,6 +92,7 @@ TEST_F(layout, the_width_stops_at_68_and_the_path_column_shrinks) {
 }
 
 TEST_F(layout, numbers_from_10_on_are_right_aligned_in_two_columns) {
+    TOLVIK_NEEDS_TREE_AT_ROOT();
     grow_to(10);
     open({press(key::esc)});
     auto all = lines();
@@ -106,6 +110,7 @@ TEST_F(layout, height_stays_12_with_fifty_views) {
 }
 
 TEST_F(layout, a_rebuild_while_running_pushes_lines_items_size_and_centre_in_order) {
+    TOLVIK_NEEDS_TREE_AT_ROOT();
     size_t from = open({press(keys::ctrl_r), press(key::esc)});
     std::vector<call_entry> sent = calls_since(from, service::send_dialog_message);
     std::vector<int32_t> numbers;

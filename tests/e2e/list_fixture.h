@@ -43,6 +43,7 @@ protected:
         plugin_fixture::TearDown();
     }
 
+
     // Opens the plugin with `events` queued (Ctrl held at the opening when
     // `ctrl`); returns the log index where this opening starts.
     size_t open(const std::vector<input_event>& events, bool ctrl = false) {
@@ -88,7 +89,7 @@ protected:
             open({press(keys::new_view), press(key::enter)});
             std::string folder = "v" + std::to_string(k);
             tree_.folder(folder);
-            host_->panels().active().set_directory(tree_.windows(folder));
+            host_->panels().active().set_directory(dir(folder));
         }
         host_->log().clear();
     }
@@ -153,9 +154,19 @@ protected:
         return out;
     }
 
+    // The Windows path of a folder of the tree.
     std::string dir(const std::string& folder) { return tree_.windows(folder); }
     std::string active_dir() { return host_->panels().active().directory(); }
 };
+
+// Tests of exact line texts and widths assume the tree at a drive root
+// ("C:\left"), as winshim maps it on Linux; under wine it lives in a long
+// temporary folder, which changes every width.
+#if defined(_WIN32)
+#define TOLVIK_NEEDS_TREE_AT_ROOT() GTEST_SKIP() << "line texts and widths assume the tree at C:\\"
+#else
+#define TOLVIK_NEEDS_TREE_AT_ROOT() static_cast<void>(0)
+#endif
 
 // "{a, b}" of texts, for messages.
 inline std::string join(const std::vector<std::string>& texts) {
