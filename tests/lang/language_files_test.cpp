@@ -78,9 +78,11 @@ TEST(language_files, every_language_holds_the_same_messages_with_one_string_in_m
         emu::language lang;
         std::string error;
         ASSERT_TRUE(lang.load(path.string(), &error)) << error;
-        EXPECT_EQ(lang.size(), english.size()) << "expected " << english.size() << " messages, got " << lang.size();
+        EXPECT_EQ(lang.size(), english.size())
+            << "expected " << english.size() << " messages, got " << lang.size();
         EXPECT_FALSE(lang.name().empty()) << "no .Language line";
-        EXPECT_EQ(std::count(names.begin(), names.end(), lang.name()), 0) << "language named twice: " << lang.name();
+        EXPECT_EQ(std::count(names.begin(), names.end(), lang.name()), 0)
+            << "language named twice: " << lang.name();
         names.push_back(lang.name());
 
         for (int32_t id = 0; id < message_count; ++id) {
@@ -88,7 +90,8 @@ TEST(language_files, every_language_holds_the_same_messages_with_one_string_in_m
             int strings = 0;
             count_formats(text(lang, id), percents, strings);
             if (id == msg_warning_format) {
-                EXPECT_EQ(strings, 1) << "message 11: expected one %s, got " << strings << " in \"" << text(lang, id) << '"';
+                EXPECT_EQ(strings, 1)
+                    << "message 11: expected one %s, got " << strings << " in \"" << text(lang, id) << '"';
                 EXPECT_EQ(percents, 1) << "message 11 may hold no other format: \"" << text(lang, id) << '"';
             } else {
                 EXPECT_EQ(percents, 0) << "message " << id << " is no format: \"" << text(lang, id) << '"';
@@ -128,7 +131,8 @@ TEST(language_files, files_are_one_byte_per_character) {
     for (const fs::path& help : files_with(".hlf")) all.push_back(help);
     for (const fs::path& path : all)
         EXPECT_FALSE(holds_utf8_sequence(read_bytes(path)))
-            << path.filename().string() << " holds UTF-8; the host reads one byte per character (OEM code page)";
+            << path.filename().string()
+            << " holds UTF-8; the host reads one byte per character (OEM code page)";
 }
 
 TEST(help_files, every_language_has_a_help_file_with_the_list_topic_fitting_80x25) {
@@ -159,10 +163,12 @@ TEST(help_files, english_topic_names_every_key_of_the_list) {
     emu::dialog_engine engine;
     ASSERT_TRUE(engine.load_help((fs::path(TOLVIK_LANG_DIR) / "tolvik_en.hlf").string()));
     std::string topic = engine.help_topic_text("Panel_list");
-    const char* keys[] = {"Enter", "Esc", "F10", "PgUp", "PgDn", "Home", "End", "Ctrl+Shift+F3", "Ctrl+F3",
-                          "Del", "Ctrl+Del", "Ctrl+F4", "Ctrl+Shift+F5", "Ctrl+R", "Ctrl+~", "Ctrl+Shift+~",
-                          "'-'", "plugin panel"};
-    for (const char* key : keys) EXPECT_NE(topic.find(key), std::string::npos) << "the help does not mention " << key;
+    const char* keys[] = {"Enter",        "Esc",     "F10",           "PgUp",    "PgDn",
+                          "Home",         "End",     "Ctrl+Shift+F3", "Ctrl+F3", "Del",
+                          "Ctrl+Del",     "Ctrl+F4", "Ctrl+Shift+F5", "Ctrl+R",  "Ctrl+~",
+                          "Ctrl+Shift+~", "'-'",     "plugin panel"};
+    for (const char* key : keys)
+        EXPECT_NE(topic.find(key), std::string::npos) << "the help does not mention " << key;
 }
 
 }  // namespace

@@ -174,7 +174,8 @@ TEST_F(panel_keys_test, insert_selects_and_moves_and_plus_minus_select_files) {
     EXPECT_TRUE(handle_panel_key(panels_, '-'));
     EXPECT_TRUE(left().selected_names().empty());
     EXPECT_TRUE(handle_panel_key(panels_, '+'));
-    EXPECT_EQ(left().selected_names(), (std::vector<std::string>{"a.txt", "b.txt"})) << "folders stay unselected";
+    EXPECT_EQ(left().selected_names(), (std::vector<std::string>{"a.txt", "b.txt"}))
+        << "folders stay unselected";
 }
 
 TEST_F(panel_keys_test, enter_and_ctrl_pgup_walk_folders) {
@@ -183,7 +184,8 @@ TEST_F(panel_keys_test, enter_and_ctrl_pgup_walk_folders) {
     EXPECT_EQ(left().directory(), "C:\\left\\sub");
     EXPECT_TRUE(handle_panel_key(panels_, keys::ctrl | keys::pg_up));
     EXPECT_EQ(left().directory(), "C:\\left");
-    EXPECT_EQ(left().items()[static_cast<size_t>(left().cursor())].name, "sub") << "the cursor on the folder left";
+    EXPECT_EQ(left().items()[static_cast<size_t>(left().cursor())].name, "sub")
+        << "the cursor on the folder left";
 }
 
 TEST_F(panel_keys_test, modes_types_and_tab) {

@@ -3,7 +3,6 @@
 // editing keys reach the plugin, the language is chosen, and the host exits
 // with status 0 without host faults.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -42,8 +41,8 @@ protected:
     host_run run(const std::string& keys, const std::string& extra = "") {
         host_run out;
         fs::path errors = root_ / "stderr.txt";
-        std::string command = std::string("'") + TOLVIK_HOST_PATH + "' --root '" + root_.string() + "' " + extra +
-                              " --keys '" + keys + "' '" + (root_ / "left").string() + "' '" +
+        std::string command = std::string("'") + TOLVIK_HOST_PATH + "' --root '" + root_.string() + "' " +
+                              extra + " --keys '" + keys + "' '" + (root_ / "left").string() + "' '" +
                               (root_ / "right").string() + "' 2>'" + errors.string() + "'";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return out;
@@ -76,11 +75,14 @@ TEST_F(host_script, menu_opens_the_list_and_f10_quits_with_status_0) {
     host_run r = run("F11 dump Enter dump Esc dump F10");
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.screens.size(), 3u);
-    EXPECT_NE(r.screens[0].find("tolvik: panel views"), std::string::npos) << "the menu entry:\n" << r.screens[0];
+    EXPECT_NE(r.screens[0].find("tolvik: panel views"), std::string::npos) << "the menu entry:\n"
+                                                                           << r.screens[0];
     EXPECT_NE(r.screens[1].find("Panel views"), std::string::npos) << r.screens[1];
-    EXPECT_NE(r.screens[1].find("< C:\\left"), std::string::npos) << "the active panel's view:\n" << r.screens[1];
+    EXPECT_NE(r.screens[1].find("< C:\\left"), std::string::npos) << "the active panel's view:\n"
+                                                                  << r.screens[1];
     EXPECT_NE(r.screens[1].find("> C:\\right"), std::string::npos) << r.screens[1];
-    EXPECT_EQ(r.screens[2].find("Panel views"), std::string::npos) << "Esc closes the list:\n" << r.screens[2];
+    EXPECT_EQ(r.screens[2].find("Panel views"), std::string::npos) << "Esc closes the list:\n"
+                                                                   << r.screens[2];
     EXPECT_EQ(r.errors, "") << "expected no host faults";
 }
 

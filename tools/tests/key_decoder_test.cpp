@@ -1,10 +1,10 @@
 // Terminal bytes to host key codes, in both keyboard encodings.
+#include "key_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "key_decoder.h"
 
 namespace tolvik::tools {
 namespace {
@@ -38,13 +38,34 @@ TEST(key_decoder, legacy_keys_the_list_dialog_tests_get_their_host_codes) {
         const char* bytes;
         int32_t expected;
     } cases[] = {
-        {"\r", 0x0D},           {"\x1b[A", 0x126},        {"\x1b[B", 0x128},         {"\x1bOB", 0x128},
-        {"\x1b[H", 0x124},      {"\x1b[F", 0x123},        {"\x1b[1~", 0x124},        {"\x1b[4~", 0x123},
-        {"\x1b[5~", 0x121},     {"\x1b[6~", 0x122},       {"\x1b[3~", 0x12E},        {"\x1b[3;5~", 0x100012E},
-        {"\x1b[1;5H", 0x1000124}, {"\x1b[5;5~", 0x1000121}, {"\x1b[21~", 0x179},      {"\x1bOR", 0x172},
-        {"\x1b[1;5R", 0x1000172}, {"\x1b[1;6R", 0x5000172}, {"\x1b[1;5S", 0x1000173}, {"\x1b[15;6~", 0x5000174},
-        {"\x12", 0x1000052},    {"\x15", 0x1000055},      {"\x1bOP", 0x170},         {"\x1b[23~", 0x17A},
-        {"\x1b[2~", 0x12D},     {"\t", 0x09},             {" ", 0x20},               {"\x1b[1;5A", 0x1000126},
+        {"\r", 0x0D},
+        {"\x1b[A", 0x126},
+        {"\x1b[B", 0x128},
+        {"\x1bOB", 0x128},
+        {"\x1b[H", 0x124},
+        {"\x1b[F", 0x123},
+        {"\x1b[1~", 0x124},
+        {"\x1b[4~", 0x123},
+        {"\x1b[5~", 0x121},
+        {"\x1b[6~", 0x122},
+        {"\x1b[3~", 0x12E},
+        {"\x1b[3;5~", 0x100012E},
+        {"\x1b[1;5H", 0x1000124},
+        {"\x1b[5;5~", 0x1000121},
+        {"\x1b[21~", 0x179},
+        {"\x1bOR", 0x172},
+        {"\x1b[1;5R", 0x1000172},
+        {"\x1b[1;6R", 0x5000172},
+        {"\x1b[1;5S", 0x1000173},
+        {"\x1b[15;6~", 0x5000174},
+        {"\x12", 0x1000052},
+        {"\x15", 0x1000055},
+        {"\x1bOP", 0x170},
+        {"\x1b[23~", 0x17A},
+        {"\x1b[2~", 0x12D},
+        {"\t", 0x09},
+        {" ", 0x20},
+        {"\x1b[1;5A", 0x1000126},
     };
     for (const auto& c : cases) {
         std::vector<int32_t> got = codes(c.bytes);

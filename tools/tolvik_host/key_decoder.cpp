@@ -25,18 +25,18 @@ int32_t modifier_bits(int parameter) {
 // A single byte outside any sequence.
 int32_t legacy_byte(unsigned char b) {
     switch (b) {
-    case 0x0D:
-    case 0x0A:
-        return keys::enter;
-    case 0x09:
-        return keys::tab;
-    case 0x08:
-    case 0x7F:
-        return keys::backspace;
-    case 0x00:
-        return keys::ctrl | keys::space;
-    default:
-        break;
+        case 0x0D:
+        case 0x0A:
+            return keys::enter;
+        case 0x09:
+            return keys::tab;
+        case 0x08:
+        case 0x7F:
+            return keys::backspace;
+        case 0x00:
+            return keys::ctrl | keys::space;
+        default:
+            break;
     }
     if (b >= 0x01 && b <= 0x1A) return keys::ctrl | ('A' + b - 1);
     if (b >= 0x20 && b < 0x7F) return b;
@@ -46,54 +46,103 @@ int32_t legacy_byte(unsigned char b) {
 // Keys of "CSI number ~".
 int32_t tilde_key(int number) {
     switch (number) {
-    case 1: case 7: return keys::home;
-    case 2: return keys::ins;
-    case 3: return keys::del;
-    case 4: case 8: return keys::end;
-    case 5: return keys::pg_up;
-    case 6: return keys::pg_dn;
-    case 11: case 12: case 13: case 14: case 15: return keys::f(number - 10);
-    case 17: case 18: case 19: case 20: case 21: return keys::f(number - 11);
-    case 23: case 24: return keys::f(number - 12);
-    default: return 0;
+        case 1:
+        case 7:
+            return keys::home;
+        case 2:
+            return keys::ins;
+        case 3:
+            return keys::del;
+        case 4:
+        case 8:
+            return keys::end;
+        case 5:
+            return keys::pg_up;
+        case 6:
+            return keys::pg_dn;
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+            return keys::f(number - 10);
+        case 17:
+        case 18:
+        case 19:
+        case 20:
+        case 21:
+            return keys::f(number - 11);
+        case 23:
+        case 24:
+            return keys::f(number - 12);
+        default:
+            return 0;
     }
 }
 
 // Keys of "CSI 1 ; mods X" and "ESC O X".
 int32_t letter_key(char final) {
     switch (final) {
-    case 'A': return keys::up;
-    case 'B': return keys::down;
-    case 'C': return keys::right;
-    case 'D': return keys::left;
-    case 'H': return keys::home;
-    case 'F': return keys::end;
-    case 'P': return keys::f(1);
-    case 'Q': return keys::f(2);
-    case 'R': return keys::f(3);
-    case 'S': return keys::f(4);
-    default: return 0;
+        case 'A':
+            return keys::up;
+        case 'B':
+            return keys::down;
+        case 'C':
+            return keys::right;
+        case 'D':
+            return keys::left;
+        case 'H':
+            return keys::home;
+        case 'F':
+            return keys::end;
+        case 'P':
+            return keys::f(1);
+        case 'Q':
+            return keys::f(2);
+        case 'R':
+            return keys::f(3);
+        case 'S':
+            return keys::f(4);
+        default:
+            return 0;
     }
 }
 
 // Keys the progressive protocol sends as "CSI code u".
 int32_t protocol_key(int32_t code, int32_t mods) {
     switch (code) {
-    case 13: case 57414: return keys::enter | mods;
-    case 9: return keys::tab | mods;
-    case 27: return keys::esc | mods;
-    case 8: case 127: return keys::backspace | mods;
-    case 57417: return keys::left | mods;
-    case 57418: return keys::right | mods;
-    case 57419: return keys::up | mods;
-    case 57420: return keys::down | mods;
-    case 57421: return keys::pg_up | mods;
-    case 57422: return keys::pg_dn | mods;
-    case 57423: return keys::home | mods;
-    case 57424: return keys::end | mods;
-    case 57425: return keys::ins | mods;
-    case 57426: return keys::del | mods;
-    default: break;
+        case 13:
+        case 57414:
+            return keys::enter | mods;
+        case 9:
+            return keys::tab | mods;
+        case 27:
+            return keys::esc | mods;
+        case 8:
+        case 127:
+            return keys::backspace | mods;
+        case 57417:
+            return keys::left | mods;
+        case 57418:
+            return keys::right | mods;
+        case 57419:
+            return keys::up | mods;
+        case 57420:
+            return keys::down | mods;
+        case 57421:
+            return keys::pg_up | mods;
+        case 57422:
+            return keys::pg_dn | mods;
+        case 57423:
+            return keys::home | mods;
+        case 57424:
+            return keys::end | mods;
+        case 57425:
+            return keys::ins | mods;
+        case 57426:
+            return keys::del | mods;
+        default:
+            break;
     }
     if (code >= 0x20 && code < 0x7F) return character_key(code, mods);
     return 0;

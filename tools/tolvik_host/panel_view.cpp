@@ -25,7 +25,8 @@ std::string size_text(const panel_entry& entry) {
 
 std::string time_text(const panel_entry& entry) {
     if (entry.write_time < unix_epoch_in_file_time) return "";
-    std::time_t seconds = static_cast<std::time_t>((entry.write_time - unix_epoch_in_file_time) / 10000000ull);
+    std::time_t seconds =
+        static_cast<std::time_t>((entry.write_time - unix_epoch_in_file_time) / 10000000ull);
     std::tm local{};
     localtime_r(&seconds, &local);
     char text[24];
@@ -35,8 +36,8 @@ std::string time_text(const panel_entry& entry) {
 
 // One item in a cell of `width` columns: a mark for the selection, the name,
 // and in the full mode its size and time right-aligned.
-void draw_item(emu::screen& display, int32_t x, int32_t y, int32_t width, const panel_entry& entry, int32_t mode,
-               attr a) {
+void draw_item(emu::screen& display, int32_t x, int32_t y, int32_t width, const panel_entry& entry,
+               int32_t mode, attr a) {
     display.fill(x, y, x + width - 1, y, ' ', a);
     display.put(x, y, entry.selected ? '*' : ' ', a);
     bool full = mode != 1 && mode != 2 && mode != 4;
@@ -69,7 +70,8 @@ void draw_file_panel(emu::screen& display, const panel_model& panel, bool active
             if (index >= items.size()) break;
             const panel_entry& entry = items[index];
             attr a = entry.selected ? attr::selected : attr::panel;
-            if (static_cast<int32_t>(index) == panel.cursor()) a = active ? attr::active_cursor : attr::cursor_line;
+            if (static_cast<int32_t>(index) == panel.cursor())
+                a = active ? attr::active_cursor : attr::cursor_line;
             draw_item(display, x, r.top + 1 + row, width, entry, panel.view_mode, a);
         }
     }
@@ -106,22 +108,33 @@ int32_t visible_top(const panel_model& panel) {
 
 const char* view_mode_name(int32_t mode) {
     switch (mode) {
-    case 1: return "brief";
-    case 2: return "medium";
-    case 3: return "full";
-    case 4: return "wide";
-    default: return "other";
+        case 1:
+            return "brief";
+        case 2:
+            return "medium";
+        case 3:
+            return "full";
+        case 4:
+            return "wide";
+        default:
+            return "other";
     }
 }
 
 const char* sort_mode_name(int32_t mode) {
     switch (mode) {
-    case emu::sort_modes::unsorted: return "unsorted";
-    case emu::sort_modes::by_name: return "name";
-    case emu::sort_modes::by_extension: return "extension";
-    case emu::sort_modes::by_write_time: return "time";
-    case emu::sort_modes::by_size: return "size";
-    default: return "other";
+        case emu::sort_modes::unsorted:
+            return "unsorted";
+        case emu::sort_modes::by_name:
+            return "name";
+        case emu::sort_modes::by_extension:
+            return "extension";
+        case emu::sort_modes::by_write_time:
+            return "time";
+        case emu::sort_modes::by_size:
+            return "size";
+        default:
+            return "other";
     }
 }
 

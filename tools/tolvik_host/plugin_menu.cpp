@@ -15,7 +15,8 @@ constexpr size_t longest_entry = 128;
 
 std::vector<std::string> menu_entries(const plugin_info& info) {
     std::vector<std::string> out;
-    if (!info.menu_strings || info.menu_string_count <= 0 || info.menu_string_count > most_entries) return out;
+    if (!info.menu_strings || info.menu_string_count <= 0 || info.menu_string_count > most_entries)
+        return out;
     for (int32_t i = 0; i < info.menu_string_count; ++i) {
         const char* text = info.menu_strings[i];
         out.emplace_back(text ? std::string(text, strnlen(text, longest_entry)) : std::string());
@@ -35,15 +36,27 @@ void plugin_menu::open(emu::host& h) {
 int32_t plugin_menu::key(int32_t code) {
     int32_t count = static_cast<int32_t>(entries_.size());
     switch (code & ~keys::ctrl) {
-    case keys::up: if (count) cursor_ = (cursor_ + count - 1) % count; break;
-    case keys::down: if (count) cursor_ = (cursor_ + 1) % count; break;
-    case keys::home: cursor_ = 0; break;
-    case keys::end: cursor_ = std::max(count - 1, 0); break;
-    case keys::esc: case keys::f(10): open_ = false; break;
-    case keys::enter:
-        open_ = false;
-        return count ? cursor_ : -1;
-    default: break;
+        case keys::up:
+            if (count) cursor_ = (cursor_ + count - 1) % count;
+            break;
+        case keys::down:
+            if (count) cursor_ = (cursor_ + 1) % count;
+            break;
+        case keys::home:
+            cursor_ = 0;
+            break;
+        case keys::end:
+            cursor_ = std::max(count - 1, 0);
+            break;
+        case keys::esc:
+        case keys::f(10):
+            open_ = false;
+            break;
+        case keys::enter:
+            open_ = false;
+            return count ? cursor_ : -1;
+        default:
+            break;
     }
     return -1;
 }
@@ -51,7 +64,8 @@ int32_t plugin_menu::key(int32_t code) {
 void plugin_menu::draw(emu::screen& display) const {
     if (!open_) return;
     int32_t inner = 20;
-    for (const std::string& entry : entries_) inner = std::max<int32_t>(inner, static_cast<int32_t>(entry.size()) + 2);
+    for (const std::string& entry : entries_)
+        inner = std::max<int32_t>(inner, static_cast<int32_t>(entry.size()) + 2);
     inner = std::min(inner, display.width() - 8);
     int32_t rows = std::max<int32_t>(static_cast<int32_t>(entries_.size()), 1);
     int32_t width = inner + 6;

@@ -46,21 +46,36 @@ std::string oem_to_utf8(unsigned char byte) {
 const char* colour_of(emu::attr a) {
     using emu::attr;
     switch (a) {
-    case attr::normal: return "\x1b[0;37;40m";
-    case attr::panel: return "\x1b[0;96;44m";
-    case attr::panel_title: return "\x1b[0;97;44m";
-    case attr::cursor_line: return "\x1b[0;97;44m";
-    case attr::active_cursor: return "\x1b[0;30;46m";
-    case attr::selected: return "\x1b[0;93;44m";
-    case attr::status: return "\x1b[0;30;46m";
-    case attr::dialog: return "\x1b[0;30;47m";
-    case attr::frame: return "\x1b[0;97;47m";
-    case attr::list_cursor: return "\x1b[0;30;46m";
-    case attr::disabled: return "\x1b[0;90;47m";
-    case attr::warning: return "\x1b[0;97;41m";
-    case attr::warning_frame: return "\x1b[0;93;41m";
-    case attr::button: return "\x1b[0;30;47m";
-    case attr::focused_button: return "\x1b[0;30;46m";
+        case attr::normal:
+            return "\x1b[0;37;40m";
+        case attr::panel:
+            return "\x1b[0;96;44m";
+        case attr::panel_title:
+            return "\x1b[0;97;44m";
+        case attr::cursor_line:
+            return "\x1b[0;97;44m";
+        case attr::active_cursor:
+            return "\x1b[0;30;46m";
+        case attr::selected:
+            return "\x1b[0;93;44m";
+        case attr::status:
+            return "\x1b[0;30;46m";
+        case attr::dialog:
+            return "\x1b[0;30;47m";
+        case attr::frame:
+            return "\x1b[0;97;47m";
+        case attr::list_cursor:
+            return "\x1b[0;30;46m";
+        case attr::disabled:
+            return "\x1b[0;90;47m";
+        case attr::warning:
+            return "\x1b[0;97;41m";
+        case attr::warning_frame:
+            return "\x1b[0;93;41m";
+        case attr::button:
+            return "\x1b[0;30;47m";
+        case attr::focused_button:
+            return "\x1b[0;30;46m";
     }
     return "\x1b[0m";
 }

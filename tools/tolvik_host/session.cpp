@@ -45,7 +45,9 @@ bool session::start(std::string& error) {
     std::istringstream names(options_.select);
     for (std::string name; std::getline(names, name, ',');)
         if (!name.empty()) host_.panels().left().select_name(name, true);
-    host_.dialogs().environment().draw_background = [this](emu::screen& display) { draw_background(display); };
+    host_.dialogs().environment().draw_background = [this](emu::screen& display) {
+        draw_background(display);
+    };
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
     if (options_.script) {
@@ -82,8 +84,10 @@ void session::negotiate_key_protocol() {
         bool answered = false;
         for (const terminal_event& event : events) {
             if (event.what == terminal_event::kind::protocol_reply) {
-                if (event.code >= 0) supported = true;
-                else answered = true;
+                if (event.code >= 0)
+                    supported = true;
+                else
+                    answered = true;
             } else {
                 queue(event);
             }
@@ -117,10 +121,17 @@ int session::run() {
         emu::input_event event;
         if (!next_event(event)) break;
         switch (event.kind) {
-        case emu::input_kind::ctrl_down: host_.set_key_held(virtual_key_control, true); break;
-        case emu::input_kind::ctrl_up: host_.set_key_held(virtual_key_control, false); break;
-        case emu::input_kind::key: handle_key(event.code); break;
-        default: break;
+            case emu::input_kind::ctrl_down:
+                host_.set_key_held(virtual_key_control, true);
+                break;
+            case emu::input_kind::ctrl_up:
+                host_.set_key_held(virtual_key_control, false);
+                break;
+            case emu::input_kind::key:
+                handle_key(event.code);
+                break;
+            default:
+                break;
         }
     }
     host_.exit_far();
@@ -141,11 +152,20 @@ void session::handle_key(int32_t code) {
         return;
     }
     switch (code & ~keys::ctrl) {
-    case keys::f(10): quit_ = true; return;
-    case keys::f(11): menu_.open(host_); return;
-    case keys::f(12): open_plugin(true); return;
-    case keys::f(1): help_open_ = true; return;
-    default: break;
+        case keys::f(10):
+            quit_ = true;
+            return;
+        case keys::f(11):
+            menu_.open(host_);
+            return;
+        case keys::f(12):
+            open_plugin(true);
+            return;
+        case keys::f(1):
+            help_open_ = true;
+            return;
+        default:
+            break;
     }
     handle_panel_key(host_.panels(), code);
 }
@@ -195,10 +215,14 @@ bool session::next_script_event(emu::input_event& event) {
             dump_screen();
             continue;
         }
-        if (word == "idle") event = {emu::input_kind::idle, 0};
-        else if (word == "ctrl-down") event = {emu::input_kind::ctrl_down, 0};
-        else if (word == "ctrl-up") event = {emu::input_kind::ctrl_up, 0};
-        else if (int32_t code = key_from_name(word)) event = {emu::input_kind::key, code};
+        if (word == "idle")
+            event = {emu::input_kind::idle, 0};
+        else if (word == "ctrl-down")
+            event = {emu::input_kind::ctrl_down, 0};
+        else if (word == "ctrl-up")
+            event = {emu::input_kind::ctrl_up, 0};
+        else if (int32_t code = key_from_name(word))
+            event = {emu::input_kind::key, code};
         else {
             std::fprintf(stderr, "tolvik_host: unknown key '%s' in the script\n", word.c_str());
             continue;
@@ -241,10 +265,17 @@ bool session::next_terminal_event(emu::input_event& event) {
 
 void session::queue(const terminal_event& event) {
     switch (event.what) {
-    case terminal_event::kind::key: pending_.push_back({emu::input_kind::key, event.code}); break;
-    case terminal_event::kind::ctrl_down: pending_.push_back({emu::input_kind::ctrl_down, 0}); break;
-    case terminal_event::kind::ctrl_up: pending_.push_back({emu::input_kind::ctrl_up, 0}); break;
-    case terminal_event::kind::protocol_reply: break;
+        case terminal_event::kind::key:
+            pending_.push_back({emu::input_kind::key, event.code});
+            break;
+        case terminal_event::kind::ctrl_down:
+            pending_.push_back({emu::input_kind::ctrl_down, 0});
+            break;
+        case terminal_event::kind::ctrl_up:
+            pending_.push_back({emu::input_kind::ctrl_up, 0});
+            break;
+        case terminal_event::kind::protocol_reply:
+            break;
     }
 }
 

@@ -51,14 +51,14 @@ std::string session::key_bar() {
     bool held = host_.key_held(virtual_key_control);
     if (ctrl_at_open_ && held && stand_in_ctrl_)
         return "Ctrl held|Up/Down Walk|Space Release Ctrl = keep|Esc Back|Del Delete";
-    if (ctrl_at_open_ && held)
-        return "Ctrl held|Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl = keep|Esc Back";
+    if (ctrl_at_open_ && held) return "Ctrl held|Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl = keep|Esc Back";
     return "F1 Help|Enter Keep|Esc Back|Del Del|C-S-F3 New|C-F3 Dup|C-S-F5 Num|C-R Refresh";
 }
 
 void session::draw_host_help(emu::screen& display) const {
     int32_t inner = 0;
-    for (const char* line : host_help) inner = std::max<int32_t>(inner, static_cast<int32_t>(std::string(line).size()));
+    for (const char* line : host_help)
+        inner = std::max<int32_t>(inner, static_cast<int32_t>(std::string(line).size()));
     int32_t lines = static_cast<int32_t>(std::size(host_help));
     int32_t width = std::min(inner + 8, display.width());
     int32_t height = std::min(lines + 4, display.height());
