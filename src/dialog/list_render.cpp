@@ -42,7 +42,10 @@ void list_state::fill_list(view_position entry, list_position position) noexcept
         for (view* v : views) {
             line->flags = is_disabled_entry(v) ? list_item_disabled : 0;
             char side = ' ';
-            if (!v->slots.empty()) side = std::strcmp(panel_side(v->slots.front()), "L") == 0 ? '<' : '>';
+            if (!v->slots.empty()) {
+                const char* panel = panel_side(v->slots.front());
+                side = panel && std::strcmp(panel, "L") == 0 ? '<' : '>';
+            }
             line_fields fields{digits,
                                v->number,
                                v->is_valid() ? '.' : '-',
