@@ -2,8 +2,9 @@
 # The interactive host on a real terminal (tmux): start it on a sample tree,
 # open the view list from the plugin menu, create a view and keep it (the
 # panel shows its folder), walk the list in Ctrl mode and commit by letting
-# go of Ctrl, reopen, create and delete a view, quit with F10 and exit
-# status 0.
+# go of Ctrl (a stand-in key, then Ctrl's own press and release events),
+# reopen, create and delete a view, quit with F10 and exit status 0 with the
+# terminal's modes restored; restored again after a SIGSEGV.
 # Every check reads the screen tmux shows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -64,8 +65,18 @@ keys() { tmux -L "$socket" send-keys -t tolvik "$@"; }
 # The first screen row: the two panels' titles.
 titles() { screen | head -n 1; }
 
-tmux -L "$socket" new-session -d -s tolvik -x 100 -y 30 \
-  "'$host' --root '$work/root' '$work/root/left' '$work/root/right'; echo \$? >'$work/status'; sleep 30"
+# The pane's shell notes the terminal's modes before and after the host.
+run_host() {
+  tmux -L "$socket" new-session -d -s tolvik -x 100 -y 30 \
+    "stty -g >'$work/modes-before'; '$host' --root '$work/root' '$work/root/left' '$work/root/right' 2>'$work/stderr';
+     echo \$? >'$work/status'; stty -g >'$work/modes-after'; sleep 30"
+}
+# Waits for the host's exit status; prints it.
+exit_status() {
+  for _ in $(seq 100); do [ -s "$work/modes-after" ] && break; sleep 0.1; done
+  cat "$work/status" 2>/dev/null
+}
+run_host
 
 expect 'C:\left' "start" || { echo "test-tmux: the host did not start"; exit 1; }
 expect 'F11 Plugins' "key bar"
@@ -126,9 +137,26 @@ expect_gone 'Panel views' "Esc closes the list"
 
 # Quit.
 keys F10
-for _ in $(seq 100); do [ -s "$work/status" ] && break; sleep 0.1; done
-status=$(cat "$work/status" 2>/dev/null)
+status=$(exit_status)
 [ "$status" = "0" ] || fail "expected exit status 0 after F10, got '${status:-none}'"
+cmp -s "$work/modes-before" "$work/modes-after" || fail "the terminal's modes were not restored after F10"
+[ ! -s "$work/stderr" ] || fail "the host reported: $(cat "$work/stderr")"
+
+# A crash signal: the terminal gets its modes back all the same.
+tmux -L "$socket" kill-session -t tolvik
+rm -f "$work/status" "$work/modes-before" "$work/modes-after"
+run_host
+expect 'F11 Plugins' "the host starts again"
+shell=$(tmux -L "$socket" display -p -t tolvik '#{pane_pid}')
+pid=$(pgrep -P "$shell" | head -n 1)
+if [ -n "$pid" ]; then
+  kill -SEGV "$pid"
+  status=$(exit_status)
+  [ -n "$status" ] && [ "$status" != "0" ] || fail "expected a failure status after SIGSEGV, got '${status:-none}'"
+  cmp -s "$work/modes-before" "$work/modes-after" || fail "the terminal's modes were not restored after SIGSEGV"
+else
+  fail "cannot find the host's process in the pane"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "test-tmux: $failures failed"
