@@ -54,11 +54,13 @@ void screen::paint(int x, int y, int count, attr a) {
 }
 
 void screen::double_box(int left, int top, int right, int bottom, attr a, std::string_view title) {
-    single_box(left, top, right, bottom, a, title, a);
+    // The border first, the title over it, so that a '-' in the title stays.
+    single_box(left, top, right, bottom, a, {}, a);
     for (int x = left + 1; x < right; ++x) {
-        if (char_at(x, top) == single_horizontal) put(x, top, double_horizontal, a);
-        if (char_at(x, bottom) == single_horizontal) put(x, bottom, double_horizontal, a);
+        put(x, top, double_horizontal, a);
+        if (bottom != top) put(x, bottom, double_horizontal, a);
     }
+    if (!title.empty()) single_box_title(left, top, right, title, a);
 }
 
 void screen::single_box(int left, int top, int right, int bottom, attr a, std::string_view title,
@@ -76,7 +78,10 @@ void screen::single_box(int left, int top, int right, int bottom, attr a, std::s
     put(right, top, corner, a);
     put(left, bottom, corner, a);
     put(right, bottom, corner, a);
-    if (title.empty()) return;
+    if (!title.empty()) single_box_title(left, top, right, title, title_attr);
+}
+
+void screen::single_box_title(int left, int top, int right, std::string_view title, attr title_attr) {
     // " title " centred between the corners, cut to fit.
     int room = right - left - 1 - 2;
     if (room <= 0) return;

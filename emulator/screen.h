@@ -55,6 +55,8 @@ public:
     // A single box, same rules.
     void single_box(int left, int top, int right, int bottom, attr a, std::string_view title = {},
                     attr title_attr = attr::panel_title);
+    // Writes " title " centred in the top border between the two corners.
+    void single_box_title(int left, int top, int right, std::string_view title, attr title_attr);
     // Only the attribute of a horizontal run of cells.
     void paint(int x, int y, int count, attr a);
 

@@ -159,6 +159,13 @@ TEST_F(screen_test, ScreenPrimitivesClipAndTrim) {
     EXPECT_EQ(small.row(2), "??") << "control characters show as '?'";
 }
 
+TEST_F(screen_test, DashInDoubleBoxTitleIsNotTurnedIntoBorder) {
+    screen small(20, 3);
+    small.double_box(0, 0, 19, 2, attr::frame, "Panel-Ansichten");
+    EXPECT_EQ(small.row(0), "+ Panel-Ansichten =+");
+    EXPECT_EQ(small.row(2), "+==================+");
+}
+
 TEST_F(screen_test, PanelsShowItemsSelectionCursorAndStandIns) {
     test::test_tree tree;
     tree.folder("docs/sub");
