@@ -10,6 +10,9 @@ root=$(pwd)
 seconds=${TOLVIK_FUZZ_SECONDS:-40}
 build=${TOLVIK_FUZZ_BUILD:-build/fuzz}
 targets=(panel_records dialog_events language_texts)
+# Longest input per target: an event sequence of 2 KiB already walks some
+# thousand events; records and texts need room for huge fields.
+declare -A max_len=([panel_records]=8192 [dialog_events]=2048 [language_texts]=4096)
 
 if ! command -v clang++ >/dev/null; then
   echo "test-fuzz: clang++ is missing (scripts/setup.sh installs clang)"; exit 1
@@ -29,7 +32,7 @@ for t in "${targets[@]}"; do
   cp fuzz/corpus/"$t"/* "$work/$t/" 2>/dev/null
   log="$build/fuzz_$t.log"
   # -rss_limit_mb: 32-bit processes under ASan cannot grow far.
-  timeout $((seconds + 120)) "$build/fuzz_$t" "$work/$t" -max_total_time="$seconds" -max_len=8192 \
+  timeout $((seconds + 120)) "$build/fuzz_$t" "$work/$t" -max_total_time="$seconds" -max_len="${max_len[$t]}" \
     -rss_limit_mb=1800 -timeout=30 -print_final_stats=1 -artifact_prefix="$work/artifacts-$t/" >"$log" 2>&1
   rc=$?
   execs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
