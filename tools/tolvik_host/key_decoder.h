@@ -14,32 +14,16 @@
 #include <string_view>
 #include <vector>
 
+#include "host/constants.h"
+
 namespace tolvik::tools {
 
 namespace keys {
-constexpr int32_t ctrl = 0x01000000;
+// The host's key codes, plus the few only the interactive host needs.
+using namespace ::tolvik::key;
 constexpr int32_t alt = 0x02000000;
-constexpr int32_t shift = 0x04000000;
 constexpr int32_t modifiers = ctrl | alt | shift;
-
 constexpr int32_t backspace = 0x08;
-constexpr int32_t tab = 0x09;
-constexpr int32_t enter = 0x0D;
-constexpr int32_t esc = 0x1B;
-constexpr int32_t space = 0x20;
-constexpr int32_t pg_up = 0x121;
-constexpr int32_t pg_dn = 0x122;
-constexpr int32_t end = 0x123;
-constexpr int32_t home = 0x124;
-constexpr int32_t left = 0x125;
-constexpr int32_t up = 0x126;
-constexpr int32_t right = 0x127;
-constexpr int32_t down = 0x128;
-constexpr int32_t ins = 0x12D;
-constexpr int32_t del = 0x12E;
-constexpr int32_t f1 = 0x170;  // F1 to F12 follow in order
-constexpr int32_t wheel_up = 0x203;
-constexpr int32_t wheel_down = 0x204;
 
 constexpr int32_t f(int n) { return f1 + n - 1; }
 }  // namespace keys
