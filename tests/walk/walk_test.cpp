@@ -65,13 +65,7 @@ walk_result walk_seed(uint32_t seed, long events) {
 
 TEST(walk, invariants_hold_after_every_event_of_every_seed) {
     long single = env_number("TOLVIK_WALK_SEED", 0);
-#if defined(_WIN32)
-    // Under wine every folder read costs far more: a third of the walk.
-    constexpr long default_seeds = 8;
-#else
-    constexpr long default_seeds = 24;
-#endif
-    long seeds = single ? 1 : env_number("TOLVIK_WALK_SEEDS", default_seeds);
+    long seeds = single ? 1 : env_number("TOLVIK_WALK_SEEDS", 24);
     long per_seed = env_number("TOLVIK_WALK_EVENTS", 4500);
     long total = 0;
     long openings = 0;

@@ -211,7 +211,8 @@ void walker::move_panel(emu::panel_model& panel) {
     uint32_t i = choose_(static_cast<uint32_t>(folders.size() + 1));
     std::string target = i == folders.size() ? std::string("C:\\") : tree_.windows(folders[i]);
     bool moved = panel.set_directory(target);
-    note("panel to " + target + (moved ? "" : " (refused: gone)"));
+    // Named relative to the tree, whose root differs from run to run on Windows.
+    note("panel to " + (i == folders.size() ? target : folders[i]) + (moved ? "" : " (refused: gone)"));
 }
 
 void walker::change_folders(bool inside_dialog) {
