@@ -6,6 +6,7 @@
 // TOLVIK_WALK_EVENTS (events per seed).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -31,6 +32,7 @@ struct walk_result {
     long openings = 0;
     uint64_t digest = 0;
     std::string tally;
+    long max_views = 0;
     std::string violation;
 };
 
@@ -59,6 +61,7 @@ walk_result walk_seed(uint32_t seed, long events) {
     result.openings = walk.openings();
     result.digest = walk.digest();
     result.tally = walk.model_tally();
+    result.max_views = walk.max_views();
     result.violation = walk.violation();
     return result;
 }
@@ -69,16 +72,18 @@ TEST(walk, invariants_hold_after_every_event_of_every_seed) {
     long per_seed = env_number("TOLVIK_WALK_EVENTS", 4500);
     long total = 0;
     long openings = 0;
+    long max_views = 0;
     for (long i = 0; i < seeds; ++i) {
         uint32_t seed = static_cast<uint32_t>(single ? single : i + 1);
         walk_result r = walk_seed(seed, per_seed);
         total += r.events;
         if (i == 0) std::printf("walk: seed %u model checks: %s\n", seed, r.tally.c_str());
         openings += r.openings;
+        max_views = std::max(max_views, r.max_views);
         ASSERT_TRUE(r.passed) << "seed " << seed << " broke an invariant " << r.violation
                               << "replay: TOLVIK_WALK_SEED=" << seed << " test_walk";
     }
-    std::printf("walk: %ld seeds, %ld events, %ld openings\n", seeds, total, openings);
+    std::printf("walk: %ld seeds, %ld events, %ld openings, up to %ld views\n", seeds, total, openings, max_views);
     EXPECT_GE(total, seeds * per_seed) << "expected every seed to walk its events";
 }
 

@@ -1,5 +1,6 @@
 #include "walker.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 
@@ -53,6 +54,7 @@ walker::walker(emu::host& host, test_tree& tree, chooser choose)
 }
 
 bool walker::start() {
+    grow_ = choose_(4) == 0;
     blocks_at_start_ = plugin_blocks();
     host_.set_startup_info();
     note("start-up");
@@ -98,6 +100,7 @@ void walker::open_list() {
     expectation_.log_seen = host_.log().size();
     host_.open_plugin();
     ++openings_;
+    max_views_ = std::max(max_views_, static_cast<long>(all_views().size()));
     host_.set_key_held(virtual_key_control, false);
     if (violation_.empty()) check_model("after the list closed");
     if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
@@ -155,6 +158,11 @@ int32_t walker::key_code() {
         // Any code at all.
         uint32_t high = choose_(0x10000);
         return static_cast<int32_t>((high << 16) | choose_(0x10000));
+    }
+    if (choose_(grow_ ? 14 : 60) == 0) {
+        // New views and copies, often enough in a growing walk that the list
+        // runs past a page and the number column past one digit.
+        return choose_(2) ? (key::ctrl | key::f3) : (key::ctrl | key::shift | key::f3);
     }
     int32_t base;
     do {

@@ -45,6 +45,8 @@ public:
 
     long events() const { return events_; }
     long openings() const { return openings_; }
+    // The most views the registry held at the end of an opening.
+    long max_views() const { return max_views_; }
     // A hash of every step taken: two walks that took the same steps agree.
     uint64_t digest() const { return digest_; }
     // The model's predictions checked, by kind.
@@ -73,6 +75,8 @@ private:
     long events_ = 0;
     long limit_ = 0;
     long openings_ = 0;
+    long max_views_ = 0;
+    bool grow_ = false;  // one walk in four favours new views and copies
     long blocks_at_start_ = 0;
     int dialog_events_ = 0;
     int forced_cancels_ = 0;
