@@ -17,6 +17,16 @@ declare -A max_len=([panel_records]=8192 [dialog_events]=2048 [language_texts]=4
 if ! command -v clang++ >/dev/null; then
   echo "test-fuzz: clang++ is missing (scripts/setup.sh installs clang)"; exit 1
 fi
+# libFuzzer's 32-bit runtime comes with libclang-rt-<version>-dev, which clang
+# only recommends.
+probe=$(mktemp -d)
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, __SIZE_TYPE__) { return 0; }' >"$probe/p.cpp"
+if ! clang++ -m32 -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" >"$probe/log" 2>&1; then
+  cat "$probe/log" | tail -n 5
+  echo "test-fuzz: clang++ -m32 -fsanitize=fuzzer does not link (install libclang-rt-*-dev)"
+  rm -rf "$probe"; exit 1
+fi
+rm -rf "$probe"
 echo "== fuzz: build ($build)"
 if ! cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       >"$build.log" 2>&1 ||
