@@ -4,6 +4,7 @@
 # fuzzer found anything. Longer runs by hand: docs/reliability.md.
 #   TOLVIK_FUZZ_SECONDS  seconds per target (default 40)
 #   TOLVIK_FUZZ_BUILD    build folder (default build/fuzz)
+#   TOLVIK_FUZZ_KEEP     folder to keep the grown corpora in (default: dropped)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -55,6 +56,9 @@ for t in "${targets[@]}"; do
     cp "$work/artifacts-$t"/* "$build/artifacts/" 2>/dev/null && echo "  crashing input kept in $build/artifacts/"
   else
     echo "fuzz_$t: ${execs:-?} executions in ${seconds}s, corpus $corpus inputs, nothing found"
+  fi
+  if [ -n "${TOLVIK_FUZZ_KEEP:-}" ]; then
+    mkdir -p "$TOLVIK_FUZZ_KEEP/$t" && cp "$work/$t"/* "$TOLVIK_FUZZ_KEEP/$t/" 2>/dev/null
   fi
 done
 exit $status
