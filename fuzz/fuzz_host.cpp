@@ -56,9 +56,9 @@ session::~session() {
     host_->panels().tamper = nullptr;
     host_->exit_far();
     require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
-    require(test::plugin_blocks() == blocks_before_,
-            "expected " + std::to_string(blocks_before_) + " plugin blocks after ExitFAR, got " +
-                std::to_string(test::plugin_blocks()));
+    require(test::plugin_blocks() == blocks_before_, "expected " + std::to_string(blocks_before_) +
+                                                         " plugin blocks after ExitFAR, got " +
+                                                         std::to_string(test::plugin_blocks()));
 }
 
 void session::require_registry(const char* where, bool host_may_complain) {

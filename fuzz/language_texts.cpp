@@ -13,23 +13,24 @@
 namespace {
 
 std::string message(FuzzedDataProvider& in) {
-    static const char* const pieces[] = {"%s", "%d", "%n", "%%", "%", "%*d", "%.*s", "%99999s", "%p", "%c", " "};
+    static const char* const pieces[] = {"%s",   "%d",      "%n", "%%", "%", "%*d",
+                                         "%.*s", "%99999s", "%p", "%c", " "};
     switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-        return std::string(in.ConsumeIntegralInRange<size_t>(200, 6000),
-                           static_cast<char>(in.ConsumeIntegralInRange(32, 126)));
-    case 1: {
-        std::string soup;
-        for (int n = in.ConsumeIntegralInRange(0, 40); n > 0; --n) {
-            if (in.ConsumeBool())
-                soup += pieces[in.ConsumeIntegralInRange<size_t>(0, std::size(pieces) - 1)];
-            else
-                soup += static_cast<char>(in.ConsumeIntegral<uint8_t>() | 1);  // no NUL
+        case 0:
+            return std::string(in.ConsumeIntegralInRange<size_t>(200, 6000),
+                               static_cast<char>(in.ConsumeIntegralInRange(32, 126)));
+        case 1: {
+            std::string soup;
+            for (int n = in.ConsumeIntegralInRange(0, 40); n > 0; --n) {
+                if (in.ConsumeBool())
+                    soup += pieces[in.ConsumeIntegralInRange<size_t>(0, std::size(pieces) - 1)];
+                else
+                    soup += static_cast<char>(in.ConsumeIntegral<uint8_t>() | 1);  // no NUL
+            }
+            return soup;
         }
-        return soup;
-    }
-    default:
-        return in.ConsumeRandomLengthString(200);
+        default:
+            return in.ConsumeRandomLengthString(200);
     }
 }
 

@@ -37,14 +37,15 @@ constexpr size_t huge_text = 70000;
 
 char* text(FuzzedDataProvider& in, built_record& r) {
     switch (in.ConsumeIntegralInRange(0, 5)) {
-    case 0:
-        return nullptr;
-    case 1:
-        r.texts.push_back(std::string(huge_text, static_cast<char>('A' + in.ConsumeIntegralInRange(0, 25))));
-        break;
-    default:
-        r.texts.push_back(in.ConsumeRandomLengthString(300));
-        break;
+        case 0:
+            return nullptr;
+        case 1:
+            r.texts.push_back(
+                std::string(huge_text, static_cast<char>('A' + in.ConsumeIntegralInRange(0, 25))));
+            break;
+        default:
+            r.texts.push_back(in.ConsumeRandomLengthString(300));
+            break;
     }
     return r.texts.back().data();
 }
@@ -82,32 +83,33 @@ void build_item(FuzzedDataProvider& in, built_record& r, panel_item& item) {
 void build_record(FuzzedDataProvider& in, built_record& r) {
     panel_info& info = r.info;
     const int32_t types[] = {panel_file, panel_file, panel_tree, panel_quick_view, panel_information};
-    info.panel_type = in.ConsumeBool() ? types[in.ConsumeIntegralInRange(0, 4)] : in.ConsumeIntegral<int32_t>();
+    info.panel_type =
+        in.ConsumeBool() ? types[in.ConsumeIntegralInRange(0, 4)] : in.ConsumeIntegral<int32_t>();
     info.plugin = in.ConsumeBool() ? 0 : in.ConsumeIntegral<int32_t>();
     info.rect = in.ConsumeBool() ? panel_rect{0, 0, 39, 22} : panel_rect{40, 0, 79, 22};
     switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0: {  // an honest array
-        int count = in.ConsumeIntegralInRange(0, max_items);
-        r.items.resize(static_cast<size_t>(count));
-        for (panel_item& item : r.items) build_item(in, r, item);
-        info.item_count = count;
-        break;
-    }
-    case 1:  // any count with no array
-        r.null_items = true;
-        info.item_count = in.ConsumeIntegral<int32_t>();
-        break;
-    case 2: {  // an array with a negative count
-        r.items.resize(static_cast<size_t>(in.ConsumeIntegralInRange(1, 4)));
-        for (panel_item& item : r.items) build_item(in, r, item);
-        info.item_count = -in.ConsumeIntegralInRange(1, 1 << 30);
-        break;
-    }
-    default:  // an array with a count of 0
-        r.items.resize(1);
-        build_item(in, r, r.items[0]);
-        info.item_count = 0;
-        break;
+        case 0: {  // an honest array
+            int count = in.ConsumeIntegralInRange(0, max_items);
+            r.items.resize(static_cast<size_t>(count));
+            for (panel_item& item : r.items) build_item(in, r, item);
+            info.item_count = count;
+            break;
+        }
+        case 1:  // any count with no array
+            r.null_items = true;
+            info.item_count = in.ConsumeIntegral<int32_t>();
+            break;
+        case 2: {  // an array with a negative count
+            r.items.resize(static_cast<size_t>(in.ConsumeIntegralInRange(1, 4)));
+            for (panel_item& item : r.items) build_item(in, r, item);
+            info.item_count = -in.ConsumeIntegralInRange(1, 1 << 30);
+            break;
+        }
+        default:  // an array with a count of 0
+            r.items.resize(1);
+            build_item(in, r, r.items[0]);
+            info.item_count = 0;
+            break;
     }
     info.current_item = in.ConsumeIntegral<int32_t>();
     info.top_item = in.ConsumeIntegral<int32_t>();
@@ -115,18 +117,19 @@ void build_record(FuzzedDataProvider& in, built_record& r) {
     info.sort_mode = in.ConsumeIntegral<int32_t>();
     info.flags = in.ConsumeIntegral<uint32_t>();
     switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0:  // 260 bytes, maybe without a terminator
-        fill_field(in, info.current_dir, sizeof info.current_dir);
-        break;
-    case 1:
-        std::strcpy(info.current_dir, fallback_directory);
-        break;
-    default: {  // a folder of the tree (so that applying it works)
-        const auto& folders = test::walk_folders();
-        std::string path = tree().windows(folders[in.ConsumeIntegralInRange<size_t>(0, folders.size() - 1)]);
-        std::strncpy(info.current_dir, path.c_str(), sizeof info.current_dir - 1);
-        break;
-    }
+        case 0:  // 260 bytes, maybe without a terminator
+            fill_field(in, info.current_dir, sizeof info.current_dir);
+            break;
+        case 1:
+            std::strcpy(info.current_dir, fallback_directory);
+            break;
+        default: {  // a folder of the tree (so that applying it works)
+            const auto& folders = test::walk_folders();
+            std::string path =
+                tree().windows(folders[in.ConsumeIntegralInRange<size_t>(0, folders.size() - 1)]);
+            std::strncpy(info.current_dir, path.c_str(), sizeof info.current_dir - 1);
+            break;
+        }
     }
     if (in.ConsumeBool()) fill_field(in, info.column_info, sizeof info.column_info);
 }
@@ -138,9 +141,19 @@ panel_info handed(built_record& r) {
     return info;
 }
 
-const int32_t keys[] = {key::down, key::up, key::home, key::end, key::pg_dn, key::pg_up, key::ctrl | key::f3,
-                        key::ctrl | key::shift | key::f3, key::del, key::ctrl | 0x52, key::ctrl | key::shift | key::f5,
-                        key::enter, key::esc};
+const int32_t keys[] = {key::down,
+                        key::up,
+                        key::home,
+                        key::end,
+                        key::pg_dn,
+                        key::pg_up,
+                        key::ctrl | key::f3,
+                        key::ctrl | key::shift | key::f3,
+                        key::del,
+                        key::ctrl | 0x52,
+                        key::ctrl | key::shift | key::f5,
+                        key::enter,
+                        key::esc};
 
 }  // namespace
 }  // namespace tolvik::fuzz

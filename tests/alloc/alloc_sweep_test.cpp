@@ -110,7 +110,8 @@ TEST_F(alloc, ctrl_mode_keys) {
         {"Ctrl+~", {key_event(key::ctrl_tilde, true), ctrl_event(false), idle_event()}},
         {"Ctrl+Shift+~", {key_event(key::ctrl_shift_tilde, true), ctrl_event(false), idle_event()}},
         {"Ctrl released, then idle", {key_event(key::ctrl_tilde), ctrl_event(false), idle_event(true)}},
-        {"Ctrl released, then a key", {key_event(key::ctrl_tilde), ctrl_event(false), key_event(key::down, true)}},
+        {"Ctrl released, then a key",
+         {key_event(key::ctrl_tilde), ctrl_event(false), key_event(key::down, true)}},
         {"Ctrl+F3 in Ctrl mode", {key_event(ctrl_f3, true), ctrl_event(false), idle_event()}},
         {"key 0x1006", {key_event(key::ctrl_tilde), key_event(key::ctrl_mode_cancel, true)}},
     };
@@ -136,8 +137,7 @@ TEST_F(alloc, refused_keys_and_their_warning_box) {
             };
             s.ctrl_held_at_opening = ctrl;
             s.script = {key_event(ctrl ? (code | key::ctrl) : code, true)};
-            if (ctrl)
-                s.script.push_back(ctrl_event(false));
+            if (ctrl) s.script.push_back(ctrl_event(false));
             s.script.push_back(idle_event());
             s.script.push_back(key_event(key::esc));
             // The refusal allocates nothing (the box's line is built in place):

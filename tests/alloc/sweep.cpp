@@ -152,26 +152,27 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
     if (s.prepare) s.prepare();
     check_now(stage::between_openings, "after preparing");
     switch (s.failing) {
-    case step::start_up:
-        memory::fail_allocation(n, sticky);
-        host.set_startup_info();
-        delivered_ = memory::failure_delivered();
-        memory::fail_allocation(0);
-        check_now(stage::list_closed, "after the failing start-up");
-        break;
-    case step::opening:
-        open(s.script, s.ctrl_held_at_opening, true);
-        break;
-    case step::scripted:
-        open(s.script, s.ctrl_held_at_opening, false);
-        break;
-    case step::exit:
-        memory::fail_allocation(n, sticky);
-        host.exit_far();
-        delivered_ = memory::failure_delivered();
-        memory::fail_allocation(0);
-        if (!all_views().empty() || !panel_slots().empty()) problems_ += "ExitFAR left views or slots behind\n";
-        break;
+        case step::start_up:
+            memory::fail_allocation(n, sticky);
+            host.set_startup_info();
+            delivered_ = memory::failure_delivered();
+            memory::fail_allocation(0);
+            check_now(stage::list_closed, "after the failing start-up");
+            break;
+        case step::opening:
+            open(s.script, s.ctrl_held_at_opening, true);
+            break;
+        case step::scripted:
+            open(s.script, s.ctrl_held_at_opening, false);
+            break;
+        case step::exit:
+            memory::fail_allocation(n, sticky);
+            host.exit_far();
+            delivered_ = memory::failure_delivered();
+            memory::fail_allocation(0);
+            if (!all_views().empty() || !panel_slots().empty())
+                problems_ += "ExitFAR left views or slots behind\n";
+            break;
     }
     if (s.failing != step::exit) {
         // The plugin still works: an opening with a move and a commit.

@@ -61,8 +61,9 @@ inline void check_lists(std::string& out) {
     if (std::adjacent_find(recent.begin(), recent.end()) != recent.end())
         out += "recent_views holds a view twice\n";
     if (all != recent)
-        out += "expected all_views and recent_views to hold the same views, got " + std::to_string(all.size()) +
-               " and " + std::to_string(recent.size()) + " entries that differ\n";
+        out += "expected all_views and recent_views to hold the same views, got " +
+               std::to_string(all.size()) + " and " + std::to_string(recent.size()) +
+               " entries that differ\n";
 }
 
 // Each view's slots are exactly the slots that show it; slots show live views.

@@ -101,7 +101,8 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
         outcome_ = outcome::reverted;
         return;
     }
-    const int page = std::max(1, the_view_list_dialog().items[1].bottom - the_view_list_dialog().items[1].top + 1);
+    const int page =
+        std::max(1, the_view_list_dialog().items[1].bottom - the_view_list_dialog().items[1].top + 1);
     int moved = -2;
     if (kp == key::down || kp == key::wheel_down || k == key::ctrl_tilde)
         moved = next_enabled(c + 1, +1, true);
@@ -148,10 +149,11 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
 }
 
 std::string list_model::tally() const {
-    static const char* const names[] = {"unchanged", "moved", "committed", "reverted", "added", "deleted",
-                                        "renumbered"};
+    static const char* const names[] = {"unchanged", "moved",   "committed", "reverted",
+                                        "added",     "deleted", "renumbered"};
     std::string text;
-    for (int i = 0; i < 7; ++i) text += (i ? ", " : "") + std::string(names[i]) + " " + std::to_string(checked_[i]);
+    for (int i = 0; i < 7; ++i)
+        text += (i ? ", " : "") + std::string(names[i]) + " " + std::to_string(checked_[i]);
     return text;
 }
 
@@ -165,77 +167,80 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
     const bool still_open = after.list_open && after.cursor >= 0;
 
     switch (outcome_) {
-    case outcome::unchanged:
-    case outcome::moved:
-    case outcome::reverted:
-        if (after.order != b.order) fail("expected recent_views in the same order");
-        if (after.numbers != b.numbers) fail("expected the same view numbers");
-        if (after.current != b.current) fail("expected the current slot to show the same view");
-        if (still_open && b.list_open && outcome_ != outcome::reverted && after.cursor != expected_cursor_)
-            fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
-                 std::to_string(after.cursor));
-        break;
-    case outcome::committed: {
-        std::vector<view*> order = b.order;
-        view* chosen = order[static_cast<size_t>(b.cursor)];
-        order.erase(order.begin() + b.cursor);
-        order.insert(order.begin(), chosen);
-        if (after.order != order) fail("expected the chosen view to move to the front of recent_views");
-        if (after.current != chosen) fail("expected the current slot to show the chosen view");
-        break;
-    }
-    case outcome::added: {
-        if (after.order.size() != b.order.size() + 1) {
-            fail("expected one view more, got " + std::to_string(after.order.size()) + " views for " +
-                 std::to_string(b.order.size()));
+        case outcome::unchanged:
+        case outcome::moved:
+        case outcome::reverted:
+            if (after.order != b.order) fail("expected recent_views in the same order");
+            if (after.numbers != b.numbers) fail("expected the same view numbers");
+            if (after.current != b.current) fail("expected the current slot to show the same view");
+            if (still_open && b.list_open && outcome_ != outcome::reverted &&
+                after.cursor != expected_cursor_)
+                fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
+                     std::to_string(after.cursor));
+            break;
+        case outcome::committed: {
+            std::vector<view*> order = b.order;
+            view* chosen = order[static_cast<size_t>(b.cursor)];
+            order.erase(order.begin() + b.cursor);
+            order.insert(order.begin(), chosen);
+            if (after.order != order) fail("expected the chosen view to move to the front of recent_views");
+            if (after.current != chosen) fail("expected the current slot to show the chosen view");
             break;
         }
-        const size_t at = static_cast<size_t>(b.cursor);
-        std::vector<view*> rest = after.order;
-        view* made = rest[at];
-        rest.erase(rest.begin() + static_cast<long>(at));
-        if (rest != b.order || std::find(b.order.begin(), b.order.end(), made) != b.order.end())
-            fail("expected the new view on the cursor line, the others in their order");
-        if (still_open && after.cursor != b.cursor)
-            fail("expected the cursor on the new view's line " + std::to_string(b.cursor));
-        if (after.numbers[at] != smallest_free(b.numbers))
-            fail("expected the new view to take number " + std::to_string(smallest_free(b.numbers)) + ", got " +
-                 std::to_string(after.numbers[at]));
-        if (clone_ && after.paths[at] != b.paths[at])
-            fail("expected the copy to hold \"" + b.paths[at] + "\", got \"" + after.paths[at] + "\"");
-        if (!clone_ && after.paths[at] != fallback_directory)
-            fail("expected the new view at the fallback directory, got \"" + after.paths[at] + "\"");
-        if (after.current != b.current) fail("expected the current slot to show the same view");
-        break;
-    }
-    case outcome::deleted: {
-        std::vector<view*> order = b.order;
-        std::vector<int32_t> numbers = b.numbers;
-        view* gone = order[static_cast<size_t>(b.cursor)];
-        order.erase(order.begin() + b.cursor);
-        numbers.erase(numbers.begin() + b.cursor);
-        if (after.order != order) fail("expected the view under the cursor to leave recent_views");
-        if (after.numbers != numbers) fail("expected the other views to keep their numbers");
-        if (still_open && after.cursor != expected_cursor_)
-            fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
-                 std::to_string(after.cursor));
-        view* shown = expected_cursor_ >= 0 && expected_cursor_ < static_cast<int>(order.size())
-                          ? order[static_cast<size_t>(expected_cursor_)]
-                          : nullptr;
-        if (b.current == gone ? after.current != shown : after.current != b.current)
-            fail("expected the current slot to show " + std::string(b.current == gone ? "the new cursor line's view"
-                                                                                        : "the same view"));
-        break;
-    }
-    case outcome::renumbered: {
-        if (after.order != b.order) fail("expected recent_views in the same order");
-        std::vector<int32_t> numbers;
-        for (size_t i = 0; i < b.order.size(); ++i) numbers.push_back(static_cast<int32_t>(b.order.size() - i));
-        if (after.numbers != numbers)
-            fail("expected the numbers " + numbers_text(numbers) + ", got " + numbers_text(after.numbers));
-        if (still_open && after.cursor != b.cursor) fail("expected the cursor to stay on its line");
-        break;
-    }
+        case outcome::added: {
+            if (after.order.size() != b.order.size() + 1) {
+                fail("expected one view more, got " + std::to_string(after.order.size()) + " views for " +
+                     std::to_string(b.order.size()));
+                break;
+            }
+            const size_t at = static_cast<size_t>(b.cursor);
+            std::vector<view*> rest = after.order;
+            view* made = rest[at];
+            rest.erase(rest.begin() + static_cast<long>(at));
+            if (rest != b.order || std::find(b.order.begin(), b.order.end(), made) != b.order.end())
+                fail("expected the new view on the cursor line, the others in their order");
+            if (still_open && after.cursor != b.cursor)
+                fail("expected the cursor on the new view's line " + std::to_string(b.cursor));
+            if (after.numbers[at] != smallest_free(b.numbers))
+                fail("expected the new view to take number " + std::to_string(smallest_free(b.numbers)) +
+                     ", got " + std::to_string(after.numbers[at]));
+            if (clone_ && after.paths[at] != b.paths[at])
+                fail("expected the copy to hold \"" + b.paths[at] + "\", got \"" + after.paths[at] + "\"");
+            if (!clone_ && after.paths[at] != fallback_directory)
+                fail("expected the new view at the fallback directory, got \"" + after.paths[at] + "\"");
+            if (after.current != b.current) fail("expected the current slot to show the same view");
+            break;
+        }
+        case outcome::deleted: {
+            std::vector<view*> order = b.order;
+            std::vector<int32_t> numbers = b.numbers;
+            view* gone = order[static_cast<size_t>(b.cursor)];
+            order.erase(order.begin() + b.cursor);
+            numbers.erase(numbers.begin() + b.cursor);
+            if (after.order != order) fail("expected the view under the cursor to leave recent_views");
+            if (after.numbers != numbers) fail("expected the other views to keep their numbers");
+            if (still_open && after.cursor != expected_cursor_)
+                fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
+                     std::to_string(after.cursor));
+            view* shown = expected_cursor_ >= 0 && expected_cursor_ < static_cast<int>(order.size())
+                              ? order[static_cast<size_t>(expected_cursor_)]
+                              : nullptr;
+            if (b.current == gone ? after.current != shown : after.current != b.current)
+                fail("expected the current slot to show " +
+                     std::string(b.current == gone ? "the new cursor line's view" : "the same view"));
+            break;
+        }
+        case outcome::renumbered: {
+            if (after.order != b.order) fail("expected recent_views in the same order");
+            std::vector<int32_t> numbers;
+            for (size_t i = 0; i < b.order.size(); ++i)
+                numbers.push_back(static_cast<int32_t>(b.order.size() - i));
+            if (after.numbers != numbers)
+                fail("expected the numbers " + numbers_text(numbers) + ", got " +
+                     numbers_text(after.numbers));
+            if (still_open && after.cursor != b.cursor) fail("expected the cursor to stay on its line");
+            break;
+        }
     }
     if (!problems.empty())
         out += "the model disagrees after " + action_ + " (cursor line " + std::to_string(b.cursor) + " of " +

@@ -22,15 +22,15 @@ namespace tolvik::test {
 
 // The registry as the list shows it.
 struct list_snapshot {
-    std::vector<view*> order;         // recent_views, front first
-    std::vector<int32_t> numbers;     // the view numbers, in that order
-    std::vector<bool> disabled;       // lines the other panel shows
-    std::vector<std::string> paths;   // the views' directories
-    int cursor = -1;                  // index of the cursor entry; -1: list closed
-    view* current = nullptr;          // what the current slot shows
+    std::vector<view*> order;        // recent_views, front first
+    std::vector<int32_t> numbers;    // the view numbers, in that order
+    std::vector<bool> disabled;      // lines the other panel shows
+    std::vector<std::string> paths;  // the views' directories
+    int cursor = -1;                 // index of the cursor entry; -1: list closed
+    view* current = nullptr;         // what the current slot shows
     bool current_unsupported = false;
     bool list_open = false;
-    bool box_open = false;            // a dialog (the warning box) is open above the list
+    bool box_open = false;  // a dialog (the warning box) is open above the list
     bool ctrl_mode = false;
     bool ctrl_held = false;
 };

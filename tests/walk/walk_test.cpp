@@ -54,7 +54,8 @@ walk_result walk_seed(uint32_t seed, long events) {
     host.panels().right().set_directory(tree.windows("b"));
 
     std::mt19937 generator(seed);
-    walker walk(host, tree, [&generator](uint32_t bound) { return static_cast<uint32_t>(generator() % bound); });
+    walker walk(host, tree,
+                [&generator](uint32_t bound) { return static_cast<uint32_t>(generator() % bound); });
     bool walked = walk.start() && walk.walk(events);
     result.passed = walk.finish() && walked;
     result.events = walk.events();
@@ -83,7 +84,8 @@ TEST(walk, invariants_hold_after_every_event_of_every_seed) {
         ASSERT_TRUE(r.passed) << "seed " << seed << " broke an invariant " << r.violation
                               << "replay: TOLVIK_WALK_SEED=" << seed << " test_walk";
     }
-    std::printf("walk: %ld seeds, %ld events, %ld openings, up to %ld views\n", seeds, total, openings, max_views);
+    std::printf("walk: %ld seeds, %ld events, %ld openings, up to %ld views\n", seeds, total, openings,
+                max_views);
     EXPECT_GE(total, seeds * per_seed) << "expected every seed to walk its events";
 }
 

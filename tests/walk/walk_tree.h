@@ -12,7 +12,8 @@ namespace tolvik::test {
 
 // The folders, relative to the tree's root.
 inline const std::vector<std::string>& walk_folders() {
-    static const std::vector<std::string> folders = {"a", "a/x", "a/y", "b", "b/x", "c", "c/deep/er", "d", "e"};
+    static const std::vector<std::string> folders = {"a", "a/x",       "a/y", "b", "b/x",
+                                                     "c", "c/deep/er", "d",   "e"};
     return folders;
 }
 

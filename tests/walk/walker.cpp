@@ -17,9 +17,30 @@ constexpr size_t trail_length = 24;
 
 // Every key of the key table, and a few the dialog leaves to the host.
 constexpr int32_t table_keys[] = {
-    key::enter, key::esc,  key::f10,  key::down, key::wheel_down, key::tilde, key::up,  key::wheel_up,
-    key::home,  key::end,  key::pg_up, key::pg_dn, key::f3,        key::f4,    key::del, key::f5,
-    0x52,       0x55,      key::ctrl_mode_cancel, key::tab, key::space, key::left, key::ins, 'a',
+    key::enter,
+    key::esc,
+    key::f10,
+    key::down,
+    key::wheel_down,
+    key::tilde,
+    key::up,
+    key::wheel_up,
+    key::home,
+    key::end,
+    key::pg_up,
+    key::pg_dn,
+    key::f3,
+    key::f4,
+    key::del,
+    key::f5,
+    0x52,
+    0x55,
+    key::ctrl_mode_cancel,
+    key::tab,
+    key::space,
+    key::left,
+    key::ins,
+    'a',
 };
 // The keys that end the dialog in one of the two modes; drawn less often so
 // that openings last long enough to move, edit and nest the warning box.
@@ -109,7 +130,8 @@ void walker::open_list() {
 bool walker::next_event(emu::input_event& event) {
     const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
     if (!stopping_ && violation_.empty()) check_model("in the dialog");
-    if (!stopping_ && violation_.empty() && list_open) check("in the dialog", static_cast<int>(stage::list_open));
+    if (!stopping_ && violation_.empty() && list_open)
+        check("in the dialog", static_cast<int>(stage::list_open));
     if (!violation_.empty() || events_ >= limit_ || dialog_events_ >= max_dialog_events ||
         (exhausted_ && exhausted_()))
         stopping_ = true;
@@ -133,22 +155,22 @@ bool walker::next_event(emu::input_event& event) {
 emu::input_event walker::dialog_event() {
     for (;;) {
         switch (pick(choose_, {30, 3, 3, 4, 1, 1})) {
-        case 0:
-            return {emu::input_kind::key, key_code()};
-        case 1:
-            return {emu::input_kind::ctrl_down, 0};
-        case 2:
-            return {emu::input_kind::ctrl_up, 0};
-        case 3:
-            return {emu::input_kind::idle, 0};
-        case 4:
-            if (choose_(4) == 0) return {emu::input_kind::cancel, 0};
-            break;
-        default:
-            // Folders vanish and come back while the list is open.
-            change_folders(true);
-            ++events_;
-            break;
+            case 0:
+                return {emu::input_kind::key, key_code()};
+            case 1:
+                return {emu::input_kind::ctrl_down, 0};
+            case 2:
+                return {emu::input_kind::ctrl_up, 0};
+            case 3:
+                return {emu::input_kind::idle, 0};
+            case 4:
+                if (choose_(4) == 0) return {emu::input_kind::cancel, 0};
+                break;
+            default:
+                // Folders vanish and come back while the list is open.
+                change_folders(true);
+                ++events_;
+                break;
         }
     }
 }
@@ -174,42 +196,42 @@ int32_t walker::key_code() {
 void walker::outside_action() {
     emu::panel_pair& panels = host_.panels();
     switch (pick(choose_, {3, 2, 4, 2, 2, 1})) {
-    case 0:
-        panels.switch_active();
-        note("switch panels");
-        break;
-    case 1: {
-        // Mostly back to a plain file panel, so that keys are refused now
-        // and then, not most of the time.
-        emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
-        static constexpr int32_t types[] = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 9};
-        static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
-        panel.type = types[choose_(11)];
-        panel.plugin = plugin_flags[choose_(10)];
-        note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
-        break;
-    }
-    case 2:
-        move_panel(choose_(3) ? panels.active() : panels.passive());
-        break;
-    case 3:
-        change_folders(false);
-        break;
-    case 4: {
-        emu::panel_model& panel = panels.active();
-        panel.view_mode = static_cast<int32_t>(choose_(10));
-        panel.set_sort_mode(static_cast<int32_t>(1 + choose_(6)));
-        panel.set_reversed(choose_(2) != 0);
-        if (panel.size() > 0) {
-            panel.toggle_selection(choose_(static_cast<uint32_t>(panel.size())));
-            panel.set_cursor(static_cast<int32_t>(choose_(static_cast<uint32_t>(panel.size()))));
+        case 0:
+            panels.switch_active();
+            note("switch panels");
+            break;
+        case 1: {
+            // Mostly back to a plain file panel, so that keys are refused now
+            // and then, not most of the time.
+            emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
+            static constexpr int32_t types[] = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 9};
+            static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
+            panel.type = types[choose_(11)];
+            panel.plugin = plugin_flags[choose_(10)];
+            note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
+            break;
         }
-        note("panel modes and selection changed");
-        break;
-    }
-    default:
-        if (choose_(8) == 0) restart();
-        break;
+        case 2:
+            move_panel(choose_(3) ? panels.active() : panels.passive());
+            break;
+        case 3:
+            change_folders(false);
+            break;
+        case 4: {
+            emu::panel_model& panel = panels.active();
+            panel.view_mode = static_cast<int32_t>(choose_(10));
+            panel.set_sort_mode(static_cast<int32_t>(1 + choose_(6)));
+            panel.set_reversed(choose_(2) != 0);
+            if (panel.size() > 0) {
+                panel.toggle_selection(choose_(static_cast<uint32_t>(panel.size())));
+                panel.set_cursor(static_cast<int32_t>(choose_(static_cast<uint32_t>(panel.size()))));
+            }
+            note("panel modes and selection changed");
+            break;
+        }
+        default:
+            if (choose_(8) == 0) restart();
+            break;
     }
     if (violation_.empty()) check("between openings", static_cast<int>(stage::between_openings));
 }
@@ -242,8 +264,8 @@ void walker::restart() {
     note("ExitFAR, then start-up again");
     if (!all_views().empty() || plugin_blocks() != blocks_at_start_) {
         violation_ = "expected an empty registry and " + std::to_string(blocks_at_start_) +
-                     " plugin blocks after ExitFAR, got " + std::to_string(all_views().size()) + " views and " +
-                     std::to_string(plugin_blocks()) + " blocks\n";
+                     " plugin blocks after ExitFAR, got " + std::to_string(all_views().size()) +
+                     " views and " + std::to_string(plugin_blocks()) + " blocks\n";
         return;
     }
     host_.set_startup_info();
