@@ -1,0 +1,100 @@
+// The checks of invariants.h must see a broken registry: each case breaks
+// one invariant by hand, expects the report to name it, and repairs it.
+#include "invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/memory.h"
+#include "plugin/exports.h"
+#include "walk_tree.h"
+
+namespace tolvik::test {
+namespace {
+
+class invariants_check : public ::testing::Test {
+protected:
+    void SetUp() override {
+        memory::fail_allocation(0);
+        plant_tree(tree);
+        host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+#if defined(_WIN32)
+        host.redirect_own_imports();
+#endif
+        ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
+        host.panels().left().set_directory(tree.windows("a"));
+        host.panels().right().set_directory(tree.windows("b"));
+        host.set_startup_info();
+        ASSERT_EQ(report(stage::list_closed), "") << "expected a sound registry after start-up";
+    }
+    void TearDown() override {
+        EXPECT_EQ(report(stage::list_closed), "") << "expected the case to repair what it broke";
+        host.exit_far();
+    }
+
+    std::string report(stage where) {
+        panel_expectation unused;
+        return check_all(host, where, unused);
+    }
+
+    test_tree tree;
+    emu::host host;
+};
+
+bool mentions(const std::string& report, const std::string& part) {
+    return report.find(part) != std::string::npos;
+}
+
+TEST_F(invariants_check, sees_a_view_listed_twice_in_recent_views) {
+    auto extra = recent_views().push_back(recent_views().front());
+    std::string found = report(stage::between_openings);
+    recent_views().erase(extra);
+    EXPECT_TRUE(mentions(found, "recent_views holds a view twice")) << "got: " << found;
+}
+
+TEST_F(invariants_check, sees_a_number_the_set_does_not_hold) {
+    view* v = all_views().front();
+    const int32_t number = v->number;
+    v->number = 9;
+    std::string found = report(stage::between_openings);
+    v->number = number;
+    EXPECT_TRUE(mentions(found, "expected the number set")) << "got: " << found;
+}
+
+TEST_F(invariants_check, sees_a_slot_list_that_misses_a_slot) {
+    view* v = current_slot()->shown_view();
+    panel_slot* slot = v->slots.front();
+    v->remove_slot(slot);
+    std::string found = report(stage::between_openings);
+    v->add_slot(slot);
+    EXPECT_TRUE(mentions(found, "slot(s) showing it")) << "got: " << found;
+}
+
+TEST_F(invariants_check, sees_the_current_slot_on_the_passive_side) {
+    host.panels().switch_active();
+    EXPECT_EQ(report(stage::between_openings), "") << "expected no current-slot check between openings";
+    std::string found = report(stage::list_closed);
+    host.panels().switch_active();
+    EXPECT_TRUE(mentions(found, "expected current_slot to be the")) << "got: " << found;
+}
+
+TEST_F(invariants_check, sees_both_slots_on_one_view) {
+    panel_slot* other =
+        current_slot() == panel_slots().front() ? panel_slots().back() : panel_slots().front();
+    view* kept = other->shown_view();
+    ASSERT_TRUE(other->show(current_slot()->shown_view()));
+    std::string found = report(stage::list_closed);
+    ASSERT_TRUE(other->show(kept));
+    EXPECT_TRUE(mentions(found, "both panel slots show")) << "got: " << found;
+}
+
+TEST_F(invariants_check, sees_a_host_failure) {
+    host.fail("a test's own failure");
+    std::string found = report(stage::between_openings);
+    host.clear_failures();
+    EXPECT_TRUE(mentions(found, "host failure: a test's own failure")) << "got: " << found;
+}
+
+}  // namespace
+}  // namespace tolvik::test
