@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ g++-multilib clang
+  cmake ninja-build g++ g++-multilib clang libclang-rt-14-dev lib32stdc++-12-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   libc6-dbg:i386 libbenchmark-dev:i386 libgtest-dev

@@ -20,6 +20,11 @@ void list_state::commit() noexcept {
         chosen->apply();
     }
     cursor = make_current(cursor);
+    // Out of memory the slot keeps its old view; the panel must show that
+    // view again, or the next opening would capture the chosen view's state
+    // into it.
+    panel_slot* slot = current_slot();
+    if (slot && slot->shown_view() != chosen) revert();
 }
 
 void list_state::revert() noexcept {

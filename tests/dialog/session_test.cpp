@@ -152,5 +152,29 @@ TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
     expect_nothing_left();
 }
 
+TEST_F(session, commit_that_runs_out_of_memory_puts_the_slots_view_back_in_the_panel) {
+    using namespace emu;
+    host_.set_startup_info();
+    // A third view at the top of the list that no panel shows.
+    open({press(key::ctrl | key::shift | key::f3), press(key::esc)});
+    ASSERT_EQ(host_.panels().left().directory(), tree_.windows("left"));
+    std::vector<input_event> script{press(key::down), press(key::enter)};
+    size_t next = 0;
+    host_.input().set_source([&](input_event& e) {
+        if (next >= script.size()) return false;
+        if (script[next].code == key::enter) memory::fail_allocation(1);  // the slot's entry in the new view
+        e = script[next++];
+        return true;
+    });
+    open({});
+    host_.input().set_source(nullptr);
+    ASSERT_TRUE(memory::failure_delivered());
+    EXPECT_EQ(host_.panels().left().directory(), tree_.windows("left"))
+        << "the slot kept its view, so the panel must show it again";
+    EXPECT_TRUE(host_.failures().empty()) << host_.report();
+    host_.exit_far();
+    expect_nothing_left();
+}
+
 }  // namespace
 }  // namespace tolvik
