@@ -18,6 +18,9 @@ bool host_too_old() { return too_old; }
 
 bool copy_startup_info(const startup_info* record) {
     too_old = true;
+    // Nothing of an earlier record may be called while the host is too old.
+    std::memset(&startup_copy, 0, sizeof startup_copy);
+    std::memset(&functions_copy, 0, sizeof functions_copy);
     if (!record || record->size < startup_info_size) return false;
     too_old = false;
     std::memcpy(&startup_copy, record, startup_info_size);

@@ -1,0 +1,67 @@
+// The plugin's copies of the host's startup record and standard-function
+// table, seen from inside (the static library linked in).
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "emulator/host.h"
+#include "plugin/exports.h"
+#include "plugin/host_copy.h"
+#include "support/test_tree.h"
+
+namespace tolvik {
+namespace {
+
+class host_copy : public ::testing::Test {
+protected:
+    host_copy() {
+        host_.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+        EXPECT_TRUE(host_.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
+        tree_.folder("left");
+        tree_.folder("right");
+        host_.panels().left().set_directory(tree_.windows("left"));
+        host_.panels().right().set_directory(tree_.windows("right"));
+    }
+    ~host_copy() override { host_.exit_far(); }
+
+    test::test_tree tree_;
+    emu::host host_;
+};
+
+TEST_F(host_copy, holds_the_first_372_bytes_and_its_own_table) {
+    host_.set_startup_info(1000);
+    const startup_info* record = host_.startup_record();
+    ASSERT_NE(record, nullptr);
+    ASSERT_FALSE(host_too_old());
+    const startup_info& copy = host();
+    // Byte for byte, but for the table pointer, which is the plugin's own.
+    EXPECT_EQ(std::memcmp(&copy, record, offsetof(startup_info, functions)), 0);
+    const size_t after = offsetof(startup_info, functions) + sizeof(void*);
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&copy) + after,
+                          reinterpret_cast<const char*>(record) + after, startup_info_size - after),
+              0);
+    ASSERT_NE(copy.functions, nullptr);
+    EXPECT_NE(copy.functions, record->functions) << "the copy must not point at the host's table";
+    EXPECT_NE(static_cast<const void*>(copy.functions), static_cast<const void*>(record));
+    EXPECT_EQ(std::memcmp(copy.functions, host_.function_table(), standard_functions_size), 0);
+
+    // The host may now throw its records away.
+    standard_functions saved = *copy.functions;
+    host_.scribble_startup_records();
+    host_.release_startup_records();
+    EXPECT_EQ(std::memcmp(copy.functions, &saved, standard_functions_size), 0);
+    EXPECT_NE(message_text(4)[0], '\0') << "services are reached through the copy";
+}
+
+TEST_F(host_copy, stays_empty_for_a_short_record) {
+    host_.set_startup_info(371);
+    EXPECT_TRUE(host_too_old());
+    EXPECT_EQ(host().get_message, nullptr) << "nothing may be copied from a short record";
+    EXPECT_EQ(host().functions, nullptr);
+    EXPECT_STREQ(message_text(4), "") << "no lookup through a copy that was never filled";
+    EXPECT_TRUE(host_.log().calls_to(emu::service::get_message).empty());
+}
+
+}  // namespace
+}  // namespace tolvik
