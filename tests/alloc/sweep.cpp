@@ -39,14 +39,7 @@ sweep_totals& totals() {
 
 void alloc_sweep::SetUp() {
     memory::fail_allocation(0);
-    plant_tree(tree);
-    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-#if defined(_WIN32)
-    host.redirect_own_imports();
-#endif
-    ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
-    host.panels().left().set_directory(tree.windows("a"));
-    host.panels().right().set_directory(tree.windows("b"));
+    ASSERT_TRUE(attach_plugin(host, tree));
     host.input().set_source([this](emu::input_event& event) { return next_scripted(event); });
     blocks_before_ = plugin_blocks();
 }

@@ -17,14 +17,7 @@ class invariants_check : public ::testing::Test {
 protected:
     void SetUp() override {
         memory::fail_allocation(0);
-        plant_tree(tree);
-        host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-#if defined(_WIN32)
-        host.redirect_own_imports();
-#endif
-        ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
-        host.panels().left().set_directory(tree.windows("a"));
-        host.panels().right().set_directory(tree.windows("b"));
+        ASSERT_TRUE(attach_plugin(host, tree));
         host.set_startup_info();
         ASSERT_EQ(report(stage::list_closed), "") << "expected a sound registry after start-up";
     }

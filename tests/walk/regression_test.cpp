@@ -18,14 +18,7 @@ class walk_regression : public ::testing::Test {
 protected:
     void SetUp() override {
         memory::fail_allocation(0);
-        plant_tree(tree);
-        host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-#if defined(_WIN32)
-        host.redirect_own_imports();
-#endif
-        ASSERT_TRUE(host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
-        host.panels().left().set_directory(tree.windows("a"));
-        host.panels().right().set_directory(tree.windows("b"));
+        ASSERT_TRUE(attach_plugin(host, tree));
         blocks_before = plugin_blocks();
         host.set_startup_info();
     }

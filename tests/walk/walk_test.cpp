@@ -39,19 +39,12 @@ struct walk_result {
 walk_result walk_seed(uint32_t seed, long events) {
     memory::fail_allocation(0);
     test_tree tree;
-    plant_tree(tree);
     emu::host host;
-    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-#if defined(_WIN32)
-    host.redirect_own_imports();
-#endif
     walk_result result;
-    if (!host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng")) {
+    if (!attach_plugin(host, tree)) {
         result.violation = "the language file did not load";
         return result;
     }
-    host.panels().left().set_directory(tree.windows("a"));
-    host.panels().right().set_directory(tree.windows("b"));
 
     std::mt19937 generator(seed);
     walker walk(host, tree,
