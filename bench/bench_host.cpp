@@ -21,7 +21,10 @@ int32_t TOLVIK_API panel_control(host_handle, int32_t command, void* param) {
     return 1;
 }
 
-char* TOLVIK_API shorten_path(char* path, int32_t) { return path; }
+char* TOLVIK_API shorten_path(char* path, int32_t width) {
+    if (width >= 0 && std::strlen(path) > static_cast<size_t>(width)) path[width] = '\0';
+    return path;
+}
 
 }  // namespace
 
@@ -58,12 +61,18 @@ void prepare_panel(prepared_panel& panel, int count, const char* directory) {
 void install_host(prepared_panel* active, prepared_panel* passive) {
     active_panel = active;
     passive_panel = passive;
+    install_services(panel_control);
+}
+
+void install_services(panel_control_fn control, get_message_fn lookup, send_dialog_message_fn send) {
     static standard_functions functions{};
     static startup_info record{};
     functions.size = standard_functions_size;
     functions.shorten_path = shorten_path;
     record.size = startup_info_size;
-    record.panel_control = panel_control;
+    record.panel_control = control;
+    record.get_message = lookup;
+    record.send_dialog_message = send;
     record.functions = &functions;
     copy_startup_info(&record);
 }

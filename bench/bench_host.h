@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/panel_info.h"
+#include "host/startup_info.h"
 
 namespace tolvik::bench {
 
@@ -28,5 +29,10 @@ void prepare_panel(prepared_panel& panel, int count, const char* directory);
 
 // Installs the host: command 1 fills from `active`, command 2 from `passive`.
 void install_host(prepared_panel* active, prepared_panel* passive);
+
+// Hands the plugin a startup record with these services (null ones stay
+// null) and a shorten path that cuts the path at the width.
+void install_services(panel_control_fn control, get_message_fn lookup = nullptr,
+                      send_dialog_message_fn send = nullptr);
 
 }  // namespace tolvik::bench

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_host.h"
 #include "dialog/list_line.h"
 #include "dialog/view_list_dialog_impl.h"
 #include "host/constants.h"
@@ -47,25 +48,9 @@ int32_t TOLVIK_API panel_control(host_handle, int32_t command, void* param) {
     return 1;
 }
 
-char* TOLVIK_API shorten_path(char* path, int32_t width) {
-    if (width >= 0 && std::strlen(path) > static_cast<size_t>(width)) path[width] = '\0';
-    return path;
-}
-
 param_t TOLVIK_API send_dialog_message(host_handle, int32_t, int32_t, param_t) { return 0; }
 
-void install_dialog_host() {
-    static standard_functions functions{};
-    static startup_info record{};
-    functions.size = standard_functions_size;
-    functions.shorten_path = shorten_path;
-    record.size = startup_info_size;
-    record.get_message = get_message;
-    record.panel_control = panel_control;
-    record.send_dialog_message = send_dialog_message;
-    record.functions = &functions;
-    copy_startup_info(&record);
-}
+void install_dialog_host() { install_services(panel_control, get_message, send_dialog_message); }
 
 // The registry holding `count` views and a running list dialog over it.
 view_list_dialog_impl& dialog_with(int count) {
