@@ -61,10 +61,23 @@ bool file_panel_view::recapture_from_passive() noexcept {
     return recapture(record);
 }
 
+bool file_panel_view::shows_fallback_state(const panel_info& record) const noexcept {
+    if (!text_equals(record.current_dir, max_path, fallback_directory)) return false;
+    if (record.panel_type != panel_file || record.plugin == 1) return false;
+    if (record.view_mode != info.view_mode || record.sort_mode != info.sort_mode) return false;
+    if ((record.flags & panel_reverse_order) != (info.flags & panel_reverse_order)) return false;
+    if (record.items) {
+        for (int32_t i = 0; i < record.item_count; ++i)
+            if (record.items[i].flags & item_selected) return false;
+    }
+    return true;
+}
+
 bool file_panel_view::recapture(const panel_info& record) noexcept {
-    // A gone view was applied at the fallback directory; that state is not the
-    // view's own and must not overwrite it.
-    if (!is_valid() && text_equals(record.current_dir, max_path, fallback_directory)) return true;
+    // A gone view was applied at the fallback directory; while the panel
+    // still shows exactly that state it is not the view's own and must not
+    // overwrite it. Anything the user did there since is captured.
+    if (!is_valid() && shows_fallback_state(record)) return true;
     if (!copy_items(record)) return false;
     valid = true;
     return true;

@@ -32,9 +32,10 @@ public:
     // re-captures from it.
     bool recapture_from_active() noexcept;
     bool recapture_from_passive() noexcept;
-    // Replaces the snapshot with `record`, unless this view is not valid and
-    // the record's directory is exactly "C:\" (then nothing changes). Returns
-    // false when memory runs out: the old snapshot is then kept whole.
+    // Replaces the snapshot with `record` and makes the view valid, unless
+    // this view is not valid and `record` still shows the fallback state that
+    // apply left (then nothing changes). Returns false when memory runs out:
+    // the old snapshot is then kept whole.
     bool recapture(const panel_info& record) noexcept;
 
     int type_label_id() const override;
@@ -56,6 +57,10 @@ private:
     // Fills `info` with `record` and a fresh copy of its items; false (and
     // `info`, `items_block` untouched) when memory runs out.
     bool copy_items(const panel_info& record) noexcept;
+    // True while `record` is the panel as apply leaves it for a gone view:
+    // exactly "C:\", a plain file panel in this snapshot's view mode, sort
+    // mode and order, nothing selected. Cursor and top line do not count.
+    bool shows_fallback_state(const panel_info& record) const noexcept;
     // Frees the owned items and their strings.
     void free_items() noexcept;
 

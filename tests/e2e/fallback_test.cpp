@@ -1,0 +1,105 @@
+// A view whose folder is gone is applied at the fallback directory. While the
+// panel still shows that fallback state the view keeps its own snapshot;
+// whatever the user changes there is the view's new state.
+#include <functional>
+
+#include "e2e/list_fixture.h"
+
+namespace tolvik::emu {
+namespace {
+
+class fallback : public list_dialog_test {
+protected:
+    // Leaves view 3 on the active panel with its folder gone: the panel sits
+    // at the fallback directory exactly as apply left it.
+    void strand_view_3() {
+        grow_to(3);
+        tree_.file("a.txt");
+        tree_.file("b.txt");
+        tree_.remove("v3");
+        open({press(keys::ctrl_r), press(key::esc)});
+        ASSERT_EQ(active_dir(), "C:\\");
+        ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
+        host_->log().clear();
+    }
+    panel_model& panel() { return host_->panels().active(); }
+    // The list's top line (the current view) at an opening left with Esc.
+    std::string top_line() {
+        open({press(key::esc)});
+        return lines()[0];
+    }
+};
+
+TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
+    strand_view_3();
+    panel().set_cursor(2);  // the cursor and top line alone are no change
+    std::string line = top_line();
+    EXPECT_EQ(line.substr(0, 2), "3-") << line;
+    EXPECT_NE(line.find(dir("v3")), std::string::npos) << "the view keeps its folder: " << line;
+
+    // Away and back: view 3 is applied at the fallback again, still gone.
+    size_t from = open({press(key::down), press(key::up), press(key::esc)});
+    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), "C:\\"}));
+    EXPECT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
+}
+
+TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
+    const struct {
+        const char* what;
+        std::function<void(panel_model&)> change;
+        const char* label;
+    } changes[] = {
+        {"a selection", [](panel_model& p) { p.select_name("a.txt", true); }, "file panel"},
+        {"a view mode", [](panel_model& p) { p.view_mode = 4; }, "file panel"},
+        {"a sort mode", [](panel_model& p) { p.set_sort_mode(sort_modes::by_size); }, "file panel"},
+        {"the order", [](panel_model& p) { p.set_reversed(!p.reversed()); }, "file panel"},
+        {"a tree", [](panel_model& p) { p.type = panel_tree; }, nullptr},
+        {"a plugin panel", [](panel_model& p) { p.plugin = 1; }, nullptr},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.what);
+        strand_view_3();
+        c.change(panel());
+        std::string line = top_line();
+        EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;
+        EXPECT_EQ(line.find(dir("v3")), std::string::npos) << line;
+        TearDown();
+        reload();
+        host_->panels().lay_out(80, 25);
+        host_->set_startup_info();
+    }
+}
+
+TEST_F(fallback, a_copy_of_a_view_captured_at_the_fallback_restores_its_selection) {
+    strand_view_3();
+    panel().select_name("a.txt", true);
+    panel().view_mode = 4;
+    // The opening captures the view; its copy is applied at once and kept.
+    size_t from = open({press(keys::duplicate), press(key::enter)});
+    EXPECT_EQ(lines()[0].substr(0, 2), "4.") << "the copy, valid: " << lines()[0];
+    EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"}));
+    int selections = 0;
+    for (const call_entry& c : calls_since(from, service::panel_control))
+        if (c.args[1] == cmd_set_selection) ++selections;
+    EXPECT_EQ(selections, 1) << "a valid copy restores its selection";
+    EXPECT_EQ(panel().selected_names(), (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(panel().view_mode, 4);
+}
+
+TEST_F(fallback, a_tree_at_the_fallback_refuses_moves) {
+    strand_view_3();
+    panel().type = panel_tree;
+    size_t from = open({press(key::down), press(key::enter), press(key::esc)});
+    auto boxes = calls_since(from, service::dialog_ex);
+    ASSERT_EQ(boxes.size(), 2u) << "the list and one warning box";
+    const auto& runs = host_->dialogs().history();
+    EXPECT_EQ(runs.back().items.size(), 2u) << "the list ran last";
+    EXPECT_EQ(runs[runs.size() - 2].title, text(msg_refused_move));
+    EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
+    EXPECT_EQ(panel().type, panel_tree);
+    EXPECT_EQ(active_dir(), "C:\\");
+    EXPECT_EQ(host_->panels().passive().directory(), dir("right")) << "the other panel is untouched";
+}
+
+}  // namespace
+}  // namespace tolvik::emu
