@@ -227,6 +227,10 @@ void dialog_engine::run_loop(open_dialog& dialog) {
         case input_kind::cancel:
             request_close(dialog, -1);
             break;
+        case input_kind::shutdown:
+            dialog.closing = true;
+            dialog.result = -1;
+            break;
         }
         redraw();
     }

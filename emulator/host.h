@@ -65,6 +65,9 @@ public:
     // shorter buffer of exactly that many bytes, at least 4, when smaller than
     // 372; a longer one, poisoned beyond 372, when larger) and passes it.
     void set_startup_info(uint32_t size_field = startup_info_size);
+    // When set, edits each new startup record (all 372 bytes of it) before
+    // the plugin sees it: for tests of records a faulty host hands over.
+    std::function<void(startup_info&)> tamper_startup;
     void get_plugin_info(plugin_info& info);
     host_handle open_plugin(int32_t open_from = 0, int32_t item = 0);
     void exit_far();

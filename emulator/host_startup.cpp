@@ -36,6 +36,7 @@ void host::set_startup_info(uint32_t size_field) {
     full.dialog_ex = &dialog_ex;
     full.send_dialog_message = &send_dialog_message;
     full.default_dialog_proc = &default_dialog_proc;
+    if (tamper_startup) tamper_startup(full);
 
     uint32_t buffer = std::clamp<uint32_t>(size_field, 4, largest_buffer);
     auto bytes = std::make_unique<uint8_t[]>(buffer);
@@ -47,7 +48,8 @@ void host::set_startup_info(uint32_t size_field) {
     table_ = std::move(table);
 
     log_.add(call_kind::export_call, export_name::set_startup_info, {static_cast<int32_t>(size_field)});
-    if (!require(reinterpret_cast<const void*>(exports_.set_startup_info), export_name::set_startup_info)) return;
+    if (!require(reinterpret_cast<const void*>(exports_.set_startup_info), export_name::set_startup_info))
+        return;
     log_.enter();
     exports_.set_startup_info(reinterpret_cast<const startup_info*>(startup_.get()));
     log_.leave();

@@ -20,6 +20,8 @@ std::string describe(const input_event& event) {
         return "idle";
     case input_kind::cancel:
         return "cancel";
+    case input_kind::shutdown:
+        return "shutdown";
     }
     return "unknown event";
 }
@@ -46,6 +48,8 @@ void input_queue::idle(int count) {
 }
 
 void input_queue::cancel() { push({input_kind::cancel, 0}); }
+
+void input_queue::shutdown() { push({input_kind::shutdown, 0}); }
 
 bool input_queue::next(input_event& event) {
     if (!events_.empty()) {

@@ -18,6 +18,7 @@ enum class input_kind {
     ctrl_up,    // the Control key goes up
     idle,       // the host has nothing to do: an idle notification
     cancel,     // the host ends the dialog on its own (close with item -1)
+    shutdown,   // the host tears the dialog down without a close notification
 };
 
 struct input_event {
@@ -44,6 +45,7 @@ public:
     void ctrl_up();
     void idle(int count = 1);
     void cancel();
+    void shutdown();
 
     // Takes the next event: the queue first, then the source. False when both
     // are exhausted.

@@ -70,7 +70,7 @@ int32_t dialog_engine::show_box(message_box_run box) {
     input_event event;
     // An empty queue closes the box at once: tests need not answer every box.
     while (env_.input && env_.input->next(event)) {
-        if (event.kind == input_kind::cancel) break;
+        if (event.kind == input_kind::cancel || event.kind == input_kind::shutdown) break;
         if (event.kind == input_kind::ctrl_down || event.kind == input_kind::ctrl_up) {
             if (env_.set_ctrl_held) env_.set_ctrl_held(event.kind == input_kind::ctrl_down);
             continue;

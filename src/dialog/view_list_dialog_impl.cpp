@@ -61,7 +61,12 @@ int view_list_dialog_impl::run() {
     opening_position_ = list_position{index, 0};
     list_state.compute_top(opening_position_);
 
-    return host().dialog_ex(host().module_number, -1, -1, width, height, help_topic, items, 2, 0, 0, dialog_proc, 0);
+    const int result = host().dialog_ex(host().module_number, -1, -1, width, height, help_topic, items, 2, 0,
+                                        0, dialog_proc, 0);
+    // The dialog is gone once the call returns, whether or not the host sent
+    // the close notification.
+    dialog_handle = nullptr;
+    return result;
 }
 
 void view_list_dialog_impl::rebuild_layout(view_position entry, list_position position) noexcept {

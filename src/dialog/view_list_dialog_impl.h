@@ -2,8 +2,9 @@
 // view of recent_views, front first.
 //
 // Items: 0 the double box, 1 the list box (whose list record is the list
-// part's). `dialog_handle` is set from the init notification to the close
-// notification; no dialog message is sent while it is null.
+// part's). `dialog_handle` is set from the init notification until the close
+// notification or the end of the host's dialog call, whichever comes first;
+// no dialog message is sent while it is null.
 #pragma once
 
 #include <cstdint>

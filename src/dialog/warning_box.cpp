@@ -55,6 +55,7 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
     shown_box = this;
     host().dialog_ex(host().module_number, -1, -1, w, h, nullptr, items, 4, 0, style_warning, warning_proc, 0);
     shown_box = outer;
+    dialog_handle = nullptr;
     return false;
 }
 

@@ -32,7 +32,11 @@ void TOLVIK_API SetStartupInfo(const startup_info* info) {
 void TOLVIK_API GetPluginInfo(plugin_info* info) {
     if (!info) return;
     info->size = plugin_info_size;
-    const char* entry = host_too_old() ? old_host::message_text(msg_menu_entry) : message_text(msg_menu_entry);
+    const char* entry = nullptr;
+    if (host_too_old())
+        entry = old_host::message_text(msg_menu_entry);
+    else if (host().get_message)
+        entry = message_text(msg_menu_entry);
     menu_strings[0] = entry;
     info->menu_strings = menu_strings;
     // Without a message lookup there is no text to show: offer no entry.

@@ -61,13 +61,29 @@ TEST_F(opening, regression_enter_after_a_new_view_left_at_the_front_did_not_appl
     grow_to(3);
     open({press(keys::new_view), press(key::esc)});  // view 4 at the front, no panel shows it
     size_t from = open({press(key::up), press(key::enter)});
-    EXPECT_EQ(positions_since(from).front(), (std::vector<int32_t>{1, 0})) << "opens on view 3, the shown one";
+    EXPECT_EQ(positions_since(from).front(), (std::vector<int32_t>{1, 0}))
+        << "opens on view 3, the shown one";
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"})) << "Up reaches view 4 and previews it";
     EXPECT_EQ(active_dir(), "C:\\");
     // The panel now really shows view 4, so the next re-capture keeps it.
     open({press(key::esc)});
     EXPECT_EQ(lines()[0].substr(0, 19), "4. file panel < C:\\");
     EXPECT_EQ(lines()[0].find_first_not_of(' ', 19), std::string::npos) << "[" << lines()[0] << "]";
+}
+
+TEST_F(opening, regression_a_list_ended_without_its_close_notification_kept_its_handle) {
+    grow_to(3);
+    for (bool ctrl : {false, true}) {
+        SCOPED_TRACE(ctrl ? "Ctrl mode" : "normal mode");
+        open({press(key::down), {input_kind::shutdown, 0}}, ctrl);
+        size_t from = open({press(key::esc)});
+        const auto& log = host_->log().entries();
+        size_t opened = from;
+        while (opened < log.size() && log[opened].service != service::dialog_ex) ++opened;
+        ASSERT_LT(opened, log.size()) << "the list opened";
+        EXPECT_EQ(messages_since(from).size(), messages_since(opened).size())
+            << "dialog messages went to the ended dialog before the host's dialog call";
+    }
 }
 
 }  // namespace

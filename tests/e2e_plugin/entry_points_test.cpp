@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "emulator/host.h"
 #include "e2e_plugin/fixture.h"
+#include "emulator/host.h"
 #include "host/constants.h"
 
 namespace tolvik::emu {
@@ -22,7 +22,8 @@ TEST_F(entry_points, min_far_version_is_1_70_build_1282) {
 TEST_F(entry_points, record_of_372_bytes_is_accepted_and_371_refused) {
     host_->set_startup_info(372);
     EXPECT_GT(host_->log().count(service::panel_control), 0u)
-        << "a full record starts the registry from the panels:\n" << host_->report();
+        << "a full record starts the registry from the panels:\n"
+        << host_->report();
     host_->exit_far();
 
     reload();
@@ -115,6 +116,20 @@ TEST_F(entry_points, record_too_short_for_the_services_calls_nothing) {
         EXPECT_EQ(host_->log().count(service::get_message), 0u) << "size " << size << "\n" << host_->report();
         EXPECT_EQ(host_->log().count(service::message_box), 0u) << "size " << size;
         EXPECT_TRUE(host_->failures().empty()) << host_->report();
+    }
+}
+
+TEST_F(entry_points, without_a_message_lookup_no_menu_entry_is_offered) {
+    // A full record and a short one that still holds the module number.
+    for (uint32_t size : {static_cast<uint32_t>(startup_info_size), 284u + 4u}) {
+        reload();
+        host_->tamper_startup = [](startup_info& record) { record.get_message = nullptr; };
+        host_->set_startup_info(size);
+        plugin_info info{};
+        info.menu_string_count = -1;
+        host_->get_plugin_info(info);
+        EXPECT_EQ(info.menu_string_count, 0) << "size " << size;
+        host_->exit_far();
     }
 }
 
