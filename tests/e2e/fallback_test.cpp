@@ -14,8 +14,6 @@ protected:
     // at the fallback directory exactly as apply left it.
     void strand_view_3() {
         grow_to(3);
-        tree_.file("a.txt");
-        tree_.file("b.txt");
         tree_.remove("v3");
         open({press(keys::ctrl_r), press(key::esc)});
         ASSERT_EQ(active_dir(), "C:\\");
@@ -28,6 +26,12 @@ protected:
         open({press(key::esc)});
         return lines()[0];
     }
+    // The folder a line ends with; the list may shorten it in the middle.
+    static bool ends_with_folder(const std::string& line, const std::string& tail) {
+        const size_t end = line.find_last_not_of(' ');
+        return end != std::string::npos && end + 1 >= tail.size() &&
+               line.compare(end + 1 - tail.size(), tail.size(), tail) == 0;
+    }
 };
 
 TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
@@ -35,7 +39,7 @@ TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
     panel().set_cursor(2);  // the cursor and top line alone are no change
     std::string line = top_line();
     EXPECT_EQ(line.substr(0, 2), "3-") << line;
-    EXPECT_NE(line.find(dir("v3")), std::string::npos) << "the view keeps its folder: " << line;
+    EXPECT_TRUE(ends_with_folder(line, "\\v3")) << "the view keeps its folder: " << line;
 
     // Away and back: view 3 is applied at the fallback again, still gone.
     size_t from = open({press(key::down), press(key::up), press(key::esc)});
@@ -47,14 +51,13 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
     const struct {
         const char* what;
         std::function<void(panel_model&)> change;
-        const char* label;
     } changes[] = {
-        {"a selection", [](panel_model& p) { p.select_name("a.txt", true); }, "file panel"},
-        {"a view mode", [](panel_model& p) { p.view_mode = 4; }, "file panel"},
-        {"a sort mode", [](panel_model& p) { p.set_sort_mode(sort_modes::by_size); }, "file panel"},
-        {"the order", [](panel_model& p) { p.set_reversed(!p.reversed()); }, "file panel"},
-        {"a tree", [](panel_model& p) { p.type = panel_tree; }, nullptr},
-        {"a plugin panel", [](panel_model& p) { p.plugin = 1; }, nullptr},
+        {"a selection", [](panel_model& p) { p.set_selected(0, true); }},
+        {"a view mode", [](panel_model& p) { p.view_mode = 4; }},
+        {"a sort mode", [](panel_model& p) { p.set_sort_mode(sort_modes::by_size); }},
+        {"the order", [](panel_model& p) { p.set_reversed(!p.reversed()); }},
+        {"a tree", [](panel_model& p) { p.type = panel_tree; }},
+        {"a plugin panel", [](panel_model& p) { p.plugin = 1; }},
     };
     for (const auto& c : changes) {
         SCOPED_TRACE(c.what);
@@ -62,7 +65,7 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
         c.change(panel());
         std::string line = top_line();
         EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;
-        EXPECT_EQ(line.find(dir("v3")), std::string::npos) << line;
+        EXPECT_TRUE(ends_with_folder(line, " C:\\")) << line;
         TearDown();
         reload();
         host_->panels().lay_out(80, 25);
@@ -72,7 +75,9 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
 
 TEST_F(fallback, a_copy_of_a_view_captured_at_the_fallback_restores_its_selection) {
     strand_view_3();
-    panel().select_name("a.txt", true);
+    panel().set_selected(0, true);
+    const std::vector<std::string> chosen = panel().selected_names();
+    ASSERT_EQ(chosen.size(), 1u);
     panel().view_mode = 4;
     // The opening captures the view; its copy is applied at once and kept.
     size_t from = open({press(keys::duplicate), press(key::enter)});
@@ -82,7 +87,7 @@ TEST_F(fallback, a_copy_of_a_view_captured_at_the_fallback_restores_its_selectio
     for (const call_entry& c : calls_since(from, service::panel_control))
         if (c.args[1] == cmd_set_selection) ++selections;
     EXPECT_EQ(selections, 1) << "a valid copy restores its selection";
-    EXPECT_EQ(panel().selected_names(), (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(panel().selected_names(), chosen);
     EXPECT_EQ(panel().view_mode, 4);
 }
 
