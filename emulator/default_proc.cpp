@@ -29,7 +29,7 @@ void dialog_engine::show_help(open_dialog& dialog) {
     std::string text = help_topic_text(dialog.help_topic);
     if (text.empty()) return;
     message_box_run box;
-    box.title = dialog.help_topic;
+    box.title = help_topic_title(dialog.help_topic);
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);

@@ -42,6 +42,11 @@ void dialog_engine::centre(open_dialog& dialog, bool horizontal, bool vertical) 
     if (vertical) dialog.top = (screen_height - dialog.height) / 2;
 }
 
+void dialog_engine::recentre() {
+    for (auto& dialog : stack_) centre(*dialog, dialog->requested_left == -1, dialog->requested_top == -1);
+    redraw();
+}
+
 param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t param1, param_t param2) {
     // Decode what the parameter points at before anything can change it.
     std::vector<int32_t> values;

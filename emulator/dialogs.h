@@ -71,12 +71,16 @@ public:
     int32_t message_box(int32_t module_number, uint32_t flags, const char* help_topic, const char* const* items,
                         int32_t item_count, int32_t button_count);
 
-    // Help file: plain text, topics introduced by a line "@Topic". F1 in a
-    // dialog shows its topic's text as a message box when it is found.
+    // Help file: plain text, topics introduced by a line "@Topic"; a first
+    // line "# Title" gives the topic's title. F1 in a dialog shows its
+    // topic's text as a message box under that title (the topic's name when
+    // it has none) when the topic is found.
     bool load_help(const std::string& path);
     void set_help_text(const std::string& text);
-    // The text of a topic, or "" when absent.
+    // The text of a topic without its title line, or "" when absent.
     std::string help_topic_text(const std::string& topic) const;
+    // The title of a topic, or the topic's name when it has none.
+    std::string help_topic_title(const std::string& topic) const;
 
     // Open dialogs, outermost first.
     size_t open_count() const { return stack_.size(); }
@@ -94,6 +98,9 @@ public:
     // Draws the background and every open dialog (and a message box being
     // shown) into the display, unless an open dialog stopped drawing.
     void redraw();
+    // The screen changed size: each open dialog that was opened centred (left
+    // or top -1) is centred again on the new size, then all is drawn again.
+    void recentre();
     // Draws into any screen, ignoring the stop counter.
     void draw(emu::screen& display) const;
 

@@ -100,8 +100,11 @@ bool dialog_engine::load_help(const std::string& path) {
 
 void dialog_engine::set_help_text(const std::string& text) { help_text_ = text; }
 
-std::string dialog_engine::help_topic_text(const std::string& topic) const {
-    std::istringstream in(help_text_);
+namespace {
+
+// A topic's lines as the help file has them, title line included.
+std::string topic_lines(const std::string& help, const std::string& topic) {
+    std::istringstream in(help);
     std::string line;
     std::string text;
     bool inside = false;
@@ -114,9 +117,27 @@ std::string dialog_engine::help_topic_text(const std::string& topic) const {
         }
         if (inside) text += line + '\n';
     }
+    while (!text.empty() && text.front() == '\n') text.erase(0, 1);
+    return text;
+}
+
+bool has_title(const std::string& lines) { return lines.rfind("# ", 0) == 0; }
+
+}  // namespace
+
+std::string dialog_engine::help_topic_text(const std::string& topic) const {
+    std::string text = topic_lines(help_text_, topic);
+    if (has_title(text))
+        text.erase(0, text.find('\n') == std::string::npos ? text.size() : text.find('\n') + 1);
     while (!text.empty() && text.back() == '\n') text.pop_back();
     while (!text.empty() && text.front() == '\n') text.erase(0, 1);
     return text;
+}
+
+std::string dialog_engine::help_topic_title(const std::string& topic) const {
+    std::string text = topic_lines(help_text_, topic);
+    if (!has_title(text)) return topic;
+    return text.substr(2, text.find('\n') - 2);
 }
 
 }  // namespace tolvik::emu

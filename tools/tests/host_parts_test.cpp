@@ -8,7 +8,10 @@
 #include <random>
 #include <string>
 
+#include "host_rows.h"
+#include "host_texts.h"
 #include "key_decoder.h"
+#include "key_script.h"
 #include "options.h"
 #include "panel_keys.h"
 #include "panel_view.h"
@@ -77,7 +80,9 @@ TEST(host_options, folders_language_code_and_help_file) {
 
 TEST(host_options, wrong_arguments_are_refused_with_a_reason) {
     const std::initializer_list<const char*> wrong[] = {
-        {"--lang", "xx"}, {"--bogus"}, {"--size", "10x5"}, {"--size", "wide"}, {"a", "b", "c"}, {"--left"}};
+        {"--lang", "xx"},        {"--bogus"}, {"--size", "10x3"},           {"--size", "wide"},
+        {"a", "b", "c"},         {"--left"},  {"--keys", "F11 Frobnicate"}, {"--keys", "resize"},
+        {"--keys", "resize big"}};
     for (const auto& args : wrong) {
         bool ok = true;
         std::string error;
@@ -85,6 +90,85 @@ TEST(host_options, wrong_arguments_are_refused_with_a_reason) {
         EXPECT_FALSE(ok) << "accepted " << *args.begin();
         EXPECT_FALSE(error.empty());
     }
+}
+
+TEST(host_options, key_scripts_are_read_whole_before_anything_runs) {
+    std::vector<script_step> steps;
+    std::string error;
+    ASSERT_TRUE(parse_key_script("F11 resize 60x16 ctrl-down C-S-F3 ctrl-up idle dump", steps, error))
+        << error;
+    ASSERT_EQ(steps.size(), 7u);
+    EXPECT_EQ(steps[0].code, keys::f(11));
+    EXPECT_EQ(steps[1].what, script_step::kind::resize);
+    EXPECT_EQ(steps[1].width, 60);
+    EXPECT_EQ(steps[1].height, 16);
+    EXPECT_EQ(steps[2].what, script_step::kind::ctrl_down);
+    EXPECT_EQ(steps[3].code, keys::ctrl | keys::shift | keys::f(3));
+    EXPECT_EQ(steps[4].what, script_step::kind::ctrl_up);
+    EXPECT_EQ(steps[5].what, script_step::kind::idle);
+    EXPECT_EQ(steps[6].what, script_step::kind::dump);
+
+    steps.assign(1, script_step{});
+    EXPECT_FALSE(parse_key_script("Enter Dwn Esc", steps, error));
+    EXPECT_NE(error.find("'Dwn'"), std::string::npos) << "the error names the word: " << error;
+    EXPECT_EQ(steps.size(), 1u) << "nothing is taken from a script with a bad word";
+}
+
+TEST(host_options, help_lists_every_key_word_and_option) {
+    std::string usage = usage_text();
+    for (const std::string& name : key_names())
+        EXPECT_TRUE(usage.find(" " + name + " ") != std::string::npos ||
+                    usage.find(" " + name + "\n") != std::string::npos)
+            << name;
+    for (const char* word : {"dump", "ctrl-down", "ctrl-up", "idle", "resize WxH", "--legacy-keys",
+                             "--welcome", "C-S-F3", "Exit status"})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+    EXPECT_NE(usage.find("68x15"), std::string::npos) << "the smallest screen";
+}
+
+TEST(host_texts, later_files_replace_texts_and_lists_and_marks_are_filled) {
+    host_texts t;
+    t.parse("// English\nkeybar = F1 Help|F10 Quit\nhelp = one\nhelp =\nhelp =  two\nonly = here\n");
+    t.parse("keybar = F1 Hilfe|F10 Ende\r\nhelp = eins\n");
+    EXPECT_EQ(t.get("keybar"), "F1 Hilfe|F10 Ende") << "the later file wins, without its CR";
+    EXPECT_EQ(t.lines("help"), (std::vector<std::string>{"eins"})) << "a list is replaced whole";
+    EXPECT_EQ(t.get("only"), "here") << "what the later file leaves out stays";
+    EXPECT_EQ(t.get("missing"), "<missing>");
+    EXPECT_TRUE(t.lines("missing").empty());
+    host_texts first;
+    first.parse("help = one\nhelp =\nhelp =  two\n");
+    EXPECT_EQ(first.lines("help"), (std::vector<std::string>{"one", "", " two"}))
+        << "blank and indented lines";
+    EXPECT_EQ(fill("{a} and {b}, {a}; {c}", {{"a", "{b}"}, {"b", "x"}}), "x and x, x; {c}");
+}
+
+TEST(host_texts, every_language_gives_every_english_text) {
+    host_texts en;
+    ASSERT_TRUE(en.load(std::string(TOLVIK_LANG_DIR) + "/host_en.txt"));
+    std::ifstream file(std::string(TOLVIK_LANG_DIR) + "/host_en.txt");
+    host_texts de;
+    ASSERT_TRUE(de.load(std::string(TOLVIK_LANG_DIR) + "/host_de.txt"));
+    int names = 0;
+    for (std::string line; std::getline(file, line);) {
+        size_t equals = line.find(" =");
+        if (line.rfind("//", 0) == 0 || equals == std::string::npos) continue;
+        std::string name = line.substr(0, equals);
+        ++names;
+        EXPECT_NE(de.get(name), "<" + name + ">") << "German lacks " << name;
+        if (name == "help" || name == "welcome")
+            for (const std::string& l : de.lines(name))
+                EXPECT_LE(l.size(), 60u) << "wider than the smallest box: " << l;
+    }
+    EXPECT_GT(names, 40);
+}
+
+TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
+    emu::screen display(30, 2);
+    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
+    EXPECT_EQ(display.row(1), "F1 Help Enter Keep Del Delete");
+    display.resize(28, 2);
+    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
+    EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
 }
 
 TEST(host_options, windows_paths_lie_inside_the_root_only) {

@@ -68,6 +68,20 @@ protected:
         return open == std::string::npos ? "" : first.substr(open + 1, first.find(' ', open + 1) - open - 1);
     }
 
+    // The row of a screen that holds `text`, or "".
+    static std::string row_with(const std::string& screen, const std::string& text) {
+        std::istringstream rows(screen);
+        for (std::string row; std::getline(rows, row);)
+            if (row.find(text) != std::string::npos) return row;
+        return "";
+    }
+    static std::vector<std::string> rows_of(const std::string& screen) {
+        std::vector<std::string> out;
+        std::istringstream rows(screen);
+        for (std::string row; std::getline(rows, row);) out.push_back(row);
+        return out;
+    }
+
     fs::path root_;
 };
 
@@ -130,6 +144,143 @@ TEST_F(host_script, refused_move_on_a_plugin_panel_shows_the_warning_box) {
     ASSERT_GE(r.screens.size(), 1u);
     EXPECT_NE(r.screens[0].find("Cannot create a view"), std::string::npos) << r.screens[0];
     EXPECT_NE(r.screens[0].find("plugin panel"), std::string::npos) << r.screens[0];
+}
+
+TEST_F(host_script, resize_with_the_list_open_lays_out_everything_again) {
+    // Large, then back to the default: each time the panels span the new
+    // width, the list is centred again and the key bar is whole.
+    host_run r = run("F11 Enter resize 120x30 dump resize 80x25 dump Esc F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    const int widths[] = {120, 80};
+    const size_t heights[] = {30, 25};
+    for (size_t i = 0; i < 2; ++i) {
+        const std::string& screen = r.screens[i];
+        std::vector<std::string> rows = rows_of(screen);
+        ASSERT_EQ(rows.size(), heights[i]) << screen;
+        EXPECT_EQ(rows[0].size(), static_cast<size_t>(widths[i])) << "the panels' top border:\n" << screen;
+        EXPECT_EQ(rows[0].back(), '+') << "the right panel's corner at the new edge:\n" << screen;
+        std::string top = row_with(screen, "Panel views");
+        size_t left = top.find("+=");
+        size_t right = top.rfind("=+");
+        ASSERT_NE(left, std::string::npos) << screen;
+        // The box sits at the dialog's margin of 2: the dialog is centred.
+        size_t dialog_left = left - 2;
+        size_t dialog_right = right + 1 + 2;
+        EXPECT_LE(dialog_left + dialog_right + 1, static_cast<size_t>(widths[i]) + 1) << screen;
+        EXPECT_GE(dialog_left + dialog_right + 1, static_cast<size_t>(widths[i]) - 1) << "off-centre:\n"
+                                                                                      << screen;
+        EXPECT_NE(rows.back().find("F1 Help"), std::string::npos) << "the key bar:\n" << screen;
+    }
+    EXPECT_NE(rows_of(r.screens[0]).back().find("C-R Refresh"), std::string::npos)
+        << "the whole key bar at 120";
+}
+
+TEST_F(host_script, too_small_screen_shows_only_the_message_and_keys_wait_for_the_size) {
+    host_run r = run("dump F11 Enter resize 80x25 dump Esc resize 60x16 dump F10", "--size 40x12");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 3u);
+    EXPECT_NE(r.screens[0].find("too small"), std::string::npos) << r.screens[0];
+    EXPECT_NE(r.screens[0].find("68x15"), std::string::npos) << "the size it needs:\n" << r.screens[0];
+    EXPECT_EQ(r.screens[0].find("C:\\"), std::string::npos) << "nothing else is drawn:\n" << r.screens[0];
+    EXPECT_EQ(rows_of(r.screens[0]).size(), 12u) << "drawn at the size it has";
+    EXPECT_NE(r.screens[1].find("Panel views"), std::string::npos)
+        << "F11 and Enter waited for the size and then opened the list:\n"
+        << r.screens[1];
+    EXPECT_NE(r.screens[2].find("too small"), std::string::npos) << r.screens[2];
+    EXPECT_EQ(r.screens[2].find("Panel views"), std::string::npos) << "no dialog while too small";
+}
+
+TEST_F(host_script, a_list_that_cannot_be_seen_takes_no_keys_but_f10) {
+    // Shrunk with the list open: Del waits (it would delete view 3); F10
+    // goes through and closes the list.
+    host_run r = run("F11 Enter C-S-F3 resize 50x14 Del F10 resize 80x25 dump F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 1u);
+    EXPECT_EQ(r.screens[0].find("Panel views"), std::string::npos) << "F10 closed the list:\n"
+                                                                   << r.screens[0];
+    host_run again = run("F11 Enter C-S-F3 resize 50x14 Del resize 80x25 dump Esc F10");
+    ASSERT_EQ(again.status, 0) << again.errors;
+    ASSERT_EQ(again.screens.size(), 1u);
+    EXPECT_EQ(again.screens[0].find("3. file panel"), std::string::npos)
+        << "Del reached the list once it could be seen:\n"
+        << again.screens[0];
+}
+
+TEST_F(host_script, unknown_key_word_stops_the_run_before_it_starts) {
+    host_run r = run("F11 dump Enter Dwn Esc");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.screens.empty()) << "nothing ran";
+    EXPECT_NE(r.errors.find("'Dwn'"), std::string::npos) << r.errors;
+}
+
+TEST_F(host_script, input_ending_inside_a_dialog_exits_3_naming_it) {
+    host_run r = run("F11 Enter C-S-F3");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.errors.find("'Panel views'"), std::string::npos) << r.errors;
+    host_run menu = run("F11");
+    EXPECT_EQ(menu.status, 0) << "the host's own menu is no dialog: " << menu.errors;
+}
+
+TEST_F(host_script, dumps_mark_the_list_cursor_line_left_of_the_box) {
+    host_run r = run("F11 Enter C-S-F3 dump Down dump Esc F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    std::string new_view = row_with(r.screens[0], "3. file panel");
+    EXPECT_NE(new_view.find(">|3. file panel"), std::string::npos) << r.screens[0];
+    std::string other = row_with(r.screens[0], "2. file panel");
+    EXPECT_EQ(other.find('>'), other.find("> C:")) << "only the cursor line is marked: " << other;
+    EXPECT_NE(row_with(r.screens[1], "2. file panel").find(">|2. file panel"), std::string::npos)
+        << r.screens[1];
+}
+
+TEST_F(host_script, host_texts_follow_the_language) {
+    host_run en = run("dump F11 Enter dump Esc F10");
+    ASSERT_EQ(en.status, 0) << en.errors;
+    ASSERT_EQ(en.screens.size(), 2u);
+    std::string list_bar = rows_of(en.screens[1]).back();
+    EXPECT_NE(list_bar.find("Del Delete"), std::string::npos) << list_bar;
+    EXPECT_EQ(list_bar.find("Del Del "), std::string::npos) << list_bar;
+    host_run de = run("dump F11 dump Enter dump F1 dump Esc Esc F10", "--lang de");
+    ASSERT_EQ(de.status, 0) << de.errors;
+    ASSERT_EQ(de.screens.size(), 4u);
+    EXPECT_NE(rows_of(de.screens[0]).back().find("F1 Hilfe"), std::string::npos) << de.screens[0];
+    EXPECT_NE(de.screens[0].find("Sortierung: Name"), std::string::npos) << "the status row:\n"
+                                                                         << de.screens[0];
+    EXPECT_NE(de.screens[1].find("Pluginbefehle"), std::string::npos) << de.screens[1];
+    EXPECT_NE(rows_of(de.screens[2]).back().find("Enter Behalten"), std::string::npos) << de.screens[2];
+    EXPECT_NE(de.screens[3].find("= Die Ansichtsliste ="), std::string::npos) << "the help's German title";
+}
+
+TEST_F(host_script, help_viewer_shows_the_topic_title) {
+    host_run r = run("F11 Enter F1 dump Esc Esc F1 dump F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    EXPECT_NE(r.screens[0].find("= The view list ="), std::string::npos) << r.screens[0];
+    EXPECT_EQ(r.screens[0].find("Panel_list"), std::string::npos) << "not the raw topic name";
+    EXPECT_EQ(r.screens[0].find("# The view list"), std::string::npos) << "the title line is no text line";
+    EXPECT_NE(r.screens[1].find("= tolvik host keys ="), std::string::npos) << r.screens[1];
+}
+
+TEST_F(host_script, welcome_box_closes_on_any_key_and_the_key_does_nothing_else) {
+    host_run r = run("dump Down dump F10", "--welcome");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    EXPECT_NE(r.screens[0].find("Welcome to the tolvik demo"), std::string::npos) << r.screens[0];
+    EXPECT_EQ(r.screens[1].find("Welcome"), std::string::npos) << r.screens[1];
+    EXPECT_NE(row_with(r.screens[1], "|..").find("Up"), std::string::npos)
+        << "the panel cursor stayed on '..':\n"
+        << r.screens[1];
+}
+
+TEST_F(host_script, mouse_wheel_moves_the_panel_cursor) {
+    host_run r = run("WheelDown dump WheelDown WheelUp dump F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    std::vector<std::string> rows = rows_of(r.screens[0]);
+    // The footer (two rows above the bottom border) names the cursor item.
+    EXPECT_EQ(rows[rows.size() - 4].find("|docs"), 0u) << r.screens[0];
+    EXPECT_EQ(rows_of(r.screens[1])[rows.size() - 4].find("|docs"), 0u) << r.screens[1];
 }
 
 }  // namespace

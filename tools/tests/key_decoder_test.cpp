@@ -153,6 +153,15 @@ TEST(key_decoder, protocol_answers_are_told_apart_from_keys) {
     EXPECT_EQ(events[1].code, -1) << "device attributes";
 }
 
+TEST(key_decoder, sgr_mouse_wheel_gives_the_wheel_keys_and_clicks_nothing) {
+    EXPECT_EQ(codes("\x1b[<64;10;5M\x1b[<65;1;1M"), (std::vector<int32_t>{keys::wheel_up, keys::wheel_down}));
+    EXPECT_EQ(codes("\x1b[<81;3;3M"), (std::vector<int32_t>{keys::wheel_down | keys::ctrl})) << "Ctrl+wheel";
+    EXPECT_EQ(codes("\x1b[<0;3;3M\x1b[<0;3;3m\x1b[<66;3;3M\x1b[<64;3;3m"), (std::vector<int32_t>{}))
+        << "clicks, releases and sideways wheels are no keys";
+    EXPECT_EQ(codes("\x1b[<65;200;60Mq"), (std::vector<int32_t>{keys::wheel_down, 'q'}))
+        << "the next key survives";
+}
+
 TEST(key_names, script_names_give_the_codes_the_plugin_tests) {
     EXPECT_EQ(key_from_name("C-S-F3"), 0x5000172);
     EXPECT_EQ(key_from_name("Ctrl+F3"), 0x1000172);

@@ -169,6 +169,22 @@ int parameter(const std::vector<std::vector<int>>& p, size_t index, size_t sub, 
     return p[index][sub];
 }
 
+// Button bits of an SGR mouse report: 64 marks the wheel (+0 up, +1 down),
+// 4, 8 and 16 are Shift, Alt and Ctrl.
+constexpr int mouse_wheel = 64;
+
+void decode_mouse(std::string_view body, std::vector<terminal_event>& out) {
+    auto p = split_parameters(body);
+    int button = p[0][0];
+    if (!(button & mouse_wheel) || (button & 3) > 1) return;
+    int32_t mods = 0;
+    if (button & 4) mods |= keys::shift;
+    if (button & 8) mods |= keys::alt;
+    if (button & 16) mods |= keys::ctrl;
+    out.push_back(
+        {terminal_event::kind::key, ((button & 3) == 0 ? keys::wheel_up : keys::wheel_down) | mods});
+}
+
 }  // namespace
 
 void key_decoder::feed(std::string_view bytes, std::vector<terminal_event>& out) {
@@ -239,6 +255,10 @@ size_t key_decoder::decode_csi(std::vector<terminal_event>& out) {
     }
     if (lead == '?' && final == 'c') {
         out.push_back({terminal_event::kind::protocol_reply, -1});
+        return used;
+    }
+    if (lead == '<' && (final == 'M' || final == 'm')) {
+        if (final == 'M') decode_mouse(body.substr(1), out);
         return used;
     }
     if (lead == '<' || lead == '>' || lead == '=' || lead == '?') return used;

@@ -6,7 +6,8 @@
 // "ESC [ ... ~", "ESC O P") and the progressive keyboard protocol that a
 // terminal enables on "CSI > 15 u" (every key as "CSI code:shifted ;
 // mods:event u", modifier keys included, with press, repeat and release
-// events).
+// events). Mouse reports in the SGR encoding ("CSI < button ; x ; y M")
+// give the wheel keys; clicks are ignored.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +45,8 @@ std::string key_name(int32_t code);
 // The inverse of key_name for the script mode ("C-S-F3", "Ctrl+R", "Down",
 // "a", "Space"); 0 when the name is unknown.
 int32_t key_from_name(std::string_view name);
+// The named keys key_from_name knows besides single characters.
+std::vector<std::string> key_names();
 
 class key_decoder {
 public:

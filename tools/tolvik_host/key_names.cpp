@@ -70,6 +70,12 @@ std::string key_name(int32_t code) {
     return out + hex;
 }
 
+std::vector<std::string> key_names() {
+    std::vector<std::string> out;
+    for (const named_key& k : named_keys) out.emplace_back(k.name);
+    return out;
+}
+
 int32_t key_from_name(std::string_view name) {
     int32_t mods = 0;
     for (;;) {

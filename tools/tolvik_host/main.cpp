@@ -11,11 +11,12 @@ int main(int argc, char** argv) {
     options opts;
     std::string error;
     if (!parse_options(argc, argv, TOLVIK_LANG_DIR, TOLVIK_PLUGIN_PATH, opts, error)) {
-        std::fprintf(stderr, "tolvik_host: %s\n%s", error.c_str(), usage_text());
+        std::fprintf(stderr, "tolvik_host: %s\n(tolvik_host --help lists the options and key words)\n",
+                     error.c_str());
         return 2;
     }
     if (opts.usage) {
-        std::fputs(usage_text(), stdout);
+        std::fputs(usage_text().c_str(), stdout);
         return 0;
     }
     try {

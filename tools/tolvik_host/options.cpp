@@ -1,6 +1,5 @@
 #include "options.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -15,6 +14,13 @@ std::string language_file(const std::string& value, const std::string& lang_dir)
     return (fs::path(lang_dir) / ("tolvik_" + value + ".lng")).string();
 }
 
+// "de" from a code or from a file named tolvik_de.lng; "" otherwise.
+std::string language_code(const std::string& value) {
+    if (value.find('/') == std::string::npos && fs::path(value).extension() != ".lng") return value;
+    std::string stem = fs::path(value).stem().string();
+    return stem.rfind("tolvik_", 0) == 0 ? stem.substr(7) : "";
+}
+
 std::string home_folder() {
     const char* home = std::getenv("HOME");
     return home && *home ? home : "/";
@@ -22,10 +28,24 @@ std::string home_folder() {
 
 }  // namespace
 
-const char* usage_text() {
+std::string usage_text() {
     return "usage: tolvik_host [--left DIR] [--right DIR] [--root DIR] [--lang FILE|CODE]\n"
            "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--select A,B,...]\n"
-           "                   [--legacy-keys] [LEFT [RIGHT]]\n";
+           "                   [--legacy-keys] [--welcome] [LEFT [RIGHT]]\n"
+           "  --root DIR      the folder drive C: stands for (default /)\n"
+           "  --left, --right the panels' folders, inside the root (default: here, home)\n"
+           "  --lang          en, de or a language file; the help and host texts follow it\n"
+           "  --plugin PATH   the plugin library (default: the one built with this host)\n"
+           "  --select A,B    select these names in the left panel\n"
+           "  --keys          run on a key script instead of a terminal (below)\n"
+           "  --size WxH      the script's screen (default 80x25); below " +
+           std::to_string(min_screen_width) + "x" + std::to_string(min_screen_height) +
+           " the host shows only that the screen is too small\n"
+           "  --legacy-keys   do not ask the terminal to report key releases; Ctrl mode\n"
+           "                  then uses the stand-in: F12 opens the list as if Ctrl were\n"
+           "                  held, Space (or F12) lets go of Ctrl\n"
+           "  --welcome       show the welcome box first; any key closes it\n" +
+           key_words_text();
 }
 
 bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
@@ -56,18 +76,21 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
         } else if (arg == "--plugin") {
             if (!value(out.plugin)) return false;
         } else if (arg == "--keys") {
-            if (!value(out.keys)) return false;
+            std::string keys;
+            if (!value(keys)) return false;
+            if (!parse_key_script(keys, out.script_steps, error)) return false;
             out.script = true;
         } else if (arg == "--size") {
             std::string size;
             if (!value(size)) return false;
-            if (std::sscanf(size.c_str(), "%dx%d", &out.width, &out.height) != 2 || out.width < 40 ||
-                out.height < 12 || out.width > 1000 || out.height > 1000) {
-                error = "--size wants WxH, at least 40x12: " + size;
+            if (!parse_size(size, out.width, out.height)) {
+                error = "--size wants WxH, at least 16x4: " + size;
                 return false;
             }
         } else if (arg == "--select") {
             if (!value(out.select)) return false;
+        } else if (arg == "--welcome") {
+            out.welcome = true;
         } else if (arg == "--legacy-keys") {
             out.legacy_keys = true;
         } else if (!arg.empty() && arg[0] == '-') {
@@ -90,6 +113,10 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
         error = "no language file " + out.language;
         return false;
     }
+    out.host_texts = {(fs::path(lang_dir) / "host_en.txt").string()};
+    std::string code = language_code(lang);
+    fs::path own = fs::path(lang_dir) / ("host_" + code + ".txt");
+    if (!code.empty() && code != "en" && fs::is_regular_file(own, ec)) out.host_texts.push_back(own.string());
     fs::path help = fs::path(out.language).replace_extension(".hlf");
     out.help = fs::is_regular_file(help, ec) ? help.string() : "";
     return true;

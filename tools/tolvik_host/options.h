@@ -9,17 +9,29 @@
 //                            name with ".hlf"
 //   --plugin PATH            the plugin library (default: the one built with
 //                            this host)
-//   --keys "K K ..."         script mode: no terminal; the keys, "ctrl-down",
-//                            "ctrl-up", "idle" and "dump" (print the screen)
-//                            are the input; the screen is printed at the end
+//   --keys "K K ..."         script mode: no terminal; the words of
+//                            key_script.h are the input
 //   --size WxH               script mode's screen (default 80x25)
 //   --select A,B,...         select these names in the left panel at start
 //   --legacy-keys            do not ask the terminal for key releases
+//   --welcome                show the welcome box first (the demo does)
+// The host's own texts come from <lang>/host_en.txt, overlaid by
+// host_<code>.txt of the language chosen.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "key_script.h"
 
 namespace tolvik::tools {
+
+// The smallest screen on which the two panels, the status row, the key bar
+// and the widest list the plugin draws (68 columns by 12 rows, centred) fit:
+// the list's bottom row, (height - 12) / 2 + 11, must stay above the status
+// row at height - 2, which holds from 15 rows on.
+constexpr int min_screen_width = 68;
+constexpr int min_screen_height = 15;
 
 struct options {
     std::string left;
@@ -28,12 +40,14 @@ struct options {
     std::string language;  // a file path once parsed
     std::string help;      // the help file beside it, "" when there is none
     std::string plugin;
-    std::string keys;
+    std::vector<std::string> host_texts;  // files, in the order they are read
+    std::vector<script_step> script_steps;
     std::string select;  // comma-separated names
     bool script = false;
     int width = 80;
     int height = 25;
     bool legacy_keys = false;
+    bool welcome = false;
     bool usage = false;
 };
 
@@ -46,6 +60,7 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
 // lies outside (or does not exist).
 std::string windows_path(const std::string& folder, const std::string& root);
 
-const char* usage_text();
+// The command line, every option and every key word of --keys.
+std::string usage_text();
 
 }  // namespace tolvik::tools

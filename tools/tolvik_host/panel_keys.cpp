@@ -40,9 +40,11 @@ bool cursor_key(panel_model& panel, int32_t code) {
     int32_t sideways = g.columns > 1 ? g.lines : 1;
     switch (code) {
         case keys::up:
+        case keys::wheel_up:
             move_to(panel, cursor - 1);
             return true;
         case keys::down:
+        case keys::wheel_down:
             move_to(panel, cursor + 1);
             return true;
         case keys::left:

@@ -2,7 +2,8 @@
 // open:
 //   Up Down Left Right PgUp PgDn Home End   move the cursor (Left and Right
 //                                            by a column in the brief and
-//                                            medium modes)
+//                                            medium modes); the wheel moves
+//                                            it a line
 //   Enter          enter the folder under the cursor ("..": go up)
 //   Ctrl+PgUp      go up a folder
 //   Ins, Space     select or deselect the item, then move down

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "host_texts.h"
 #include "win_path.h"
 
 namespace tolvik::tools {
@@ -34,6 +35,7 @@ void centred(emu::screen& display, const inner_area& a, int32_t y, const std::st
 }  // namespace
 
 void draw_tree(emu::screen& display, const emu::panel_model& panel, bool active) {
+    const host_texts& t = texts();
     inner_area a = inside(panel);
     // The chain of folders from the root down to the directory, then the
     // folders inside it.
@@ -64,21 +66,22 @@ void draw_tree(emu::screen& display, const emu::panel_model& panel, bool active)
         std::string line(static_cast<size_t>(depth * 2), ' ');
         display.text(a.left, y++, line + "+-" + entry.name, attr::panel, a.width());
     }
-    footer(display, panel, "Tree");
+    footer(display, panel, t.get("panel.tree"));
 }
 
 void draw_quick_view(emu::screen& display, const emu::panel_model& panel, const emu::panel_model& other) {
+    const host_texts& t = texts();
     inner_area a = inside(panel);
     if (other.items().empty() || other.type != panel_file || other.plugin != 0) {
-        centred(display, a, a.top + 1, "Nothing to view", attr::panel);
-        footer(display, panel, "Quick view");
+        centred(display, a, a.top + 1, t.get("panel.nothing"), attr::panel);
+        footer(display, panel, t.get("panel.quick_view"));
         return;
     }
     const emu::panel_entry& entry = other.items()[static_cast<size_t>(std::max(other.cursor(), 0))];
     display.text(a.left, a.top, entry.name, attr::panel_title, a.width());
     int32_t y = a.top + 2;
     if (entry.is_directory()) {
-        centred(display, a, y, entry.is_parent() ? "Parent folder" : "Folder", attr::panel);
+        centred(display, a, y, t.get(entry.is_parent() ? "panel.parent" : "panel.folder"), attr::panel);
     } else {
         std::string path = other.directory();
         if (path.empty() || path.back() != '\\') path += '\\';
@@ -97,11 +100,12 @@ void draw_quick_view(emu::screen& display, const emu::panel_model& panel, const 
             start = end + 1;
         }
     }
-    footer(display, panel, "Quick view");
+    footer(display, panel, t.get("panel.quick_view"));
 }
 
 void draw_information(emu::screen& display, const emu::panel_model& panel, const emu::panel_model& other,
                       const std::string& drive_c) {
+    const host_texts& t = texts();
     inner_area a = inside(panel);
     size_t folders = 0;
     size_t files = 0;
@@ -116,30 +120,33 @@ void draw_information(emu::screen& display, const emu::panel_model& panel, const
         }
     }
     std::vector<std::string> lines = {
-        "tolvik interactive host",
+        t.get("panel.info_heading"),
         "",
-        "Drive C: is " + drive_c,
+        fill(t.get("panel.info_drive"), {{"folder", drive_c}}),
         "",
-        "Other panel:",
+        t.get("panel.info_other"),
         "  " + other.directory(),
-        "  " + std::to_string(folders) + " folders, " + std::to_string(files) + " files",
-        "  " + std::to_string(bytes) + " bytes",
-        "  " + std::to_string(other.selected_names().size()) + " selected",
+        "  " + fill(t.get("panel.info_counts"),
+                    {{"folders", std::to_string(folders)}, {"files", std::to_string(files)}}),
+        "  " + fill(t.get("panel.info_bytes"), {{"bytes", std::to_string(bytes)}}),
+        "  " +
+            fill(t.get("panel.info_selected"), {{"selected", std::to_string(other.selected_names().size())}}),
     };
     int32_t y = a.top;
     for (const std::string& line : lines) {
         if (y > a.bottom) break;
         display.text(a.left, y++, line, attr::panel, a.width());
     }
-    footer(display, panel, "Information");
+    footer(display, panel, t.get("panel.information"));
 }
 
 void draw_plugin_stand_in(emu::screen& display, const emu::panel_model& panel) {
+    const host_texts& t = texts();
     inner_area a = inside(panel);
     int32_t y = a.top + std::max(0, (a.bottom - a.top) / 2 - 1);
-    centred(display, a, y, "[ Plugin panel ]", attr::panel_title);
-    centred(display, a, y + 2, "a plugin fills this panel", attr::panel);
-    footer(display, panel, "Plugin");
+    centred(display, a, y, t.get("panel.plugin_heading"), attr::panel_title);
+    centred(display, a, y + 2, t.get("panel.plugin_note"), attr::panel);
+    footer(display, panel, t.get("panel.plugin"));
 }
 
 }  // namespace tolvik::tools

@@ -162,38 +162,4 @@ void draw_panels(emu::screen& display, emu::panel_pair& panels, const std::strin
     }
 }
 
-void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults) {
-    panel_model& panel = panels.active();
-    size_t selected = panel.selected_names().size();
-    char text[160];
-    std::snprintf(text, sizeof text, " %s  sort: %s%s  view: %d %s  selected: %zu", panel.directory().c_str(),
-                  sort_mode_name(panel.sort_mode()), panel.reversed() ? " (reversed)" : "", panel.view_mode,
-                  view_mode_name(panel.view_mode), selected);
-    display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
-    display.text(0, row, text, attr::normal);
-    if (faults > 0) {
-        std::string note = " host faults: " + std::to_string(faults) + " ";
-        display.text(display.width() - static_cast<int32_t>(note.size()), row, note, attr::warning);
-    }
-}
-
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
-    display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
-    int32_t x = 0;
-    size_t start = 0;
-    while (start < pairs.size() && x < display.width()) {
-        size_t end = pairs.find('|', start);
-        if (end == std::string::npos) end = pairs.size();
-        std::string pair = pairs.substr(start, end - start);
-        size_t space = pair.find(' ');
-        std::string key = pair.substr(0, space);
-        std::string label = space == std::string::npos ? "" : pair.substr(space + 1);
-        display.text(x, row, key, attr::normal);
-        x += static_cast<int32_t>(key.size()) + (key.empty() || label.empty() ? 0 : 1);
-        display.text(x, row, label, attr::status);
-        x += static_cast<int32_t>(label.size()) + 1;
-        start = end + 1;
-    }
-}
-
 }  // namespace tolvik::tools

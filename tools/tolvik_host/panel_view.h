@@ -1,6 +1,5 @@
 // How the interactive host draws its two panels, in the host's view modes
-// and panel types, and the two rows under them (the active panel's status
-// and the key bar).
+// and panel types (host_rows.h draws the rows under them).
 //
 // View modes (panel_model::view_mode): 1 brief, three columns of names;
 // 2 medium, two columns of names; 3 full, name, size, date and time; 4 wide,
@@ -36,13 +35,5 @@ const char* sort_mode_name(int32_t mode);
 
 // Both panels; `drive_c` is the folder that drive C: stands for.
 void draw_panels(emu::screen& display, emu::panel_pair& panels, const std::string& drive_c);
-
-// The status row: the active panel's directory, sort, order, view mode and
-// selection, and how many host faults were recorded.
-void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults);
-
-// A key bar from "Key Label|Key Label|..." pairs: keys plain, labels
-// highlighted, cut at the screen's width.
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs);
 
 }  // namespace tolvik::tools

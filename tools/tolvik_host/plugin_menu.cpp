@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host_texts.h"
 #include "key_decoder.h"
 
 namespace tolvik::tools {
@@ -37,9 +38,11 @@ int32_t plugin_menu::key(int32_t code) {
     int32_t count = static_cast<int32_t>(entries_.size());
     switch (code & ~keys::ctrl) {
         case keys::up:
+        case keys::wheel_up:
             if (count) cursor_ = (cursor_ + count - 1) % count;
             break;
         case keys::down:
+        case keys::wheel_down:
             if (count) cursor_ = (cursor_ + 1) % count;
             break;
         case keys::home:
@@ -73,8 +76,9 @@ void plugin_menu::draw(emu::screen& display) const {
     int32_t x0 = (display.width() - width) / 2;
     int32_t y0 = std::max(0, (display.height() - height) / 2);
     display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', emu::attr::dialog);
-    display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, emu::attr::frame, "Plugin commands");
-    if (entries_.empty()) display.text(x0 + 4, y0 + 2, "(no entries)", emu::attr::dialog, inner);
+    display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, emu::attr::frame,
+                       texts().get("menu.title"));
+    if (entries_.empty()) display.text(x0 + 4, y0 + 2, texts().get("menu.empty"), emu::attr::dialog, inner);
     for (int32_t i = 0; i < static_cast<int32_t>(entries_.size()); ++i) {
         emu::attr a = i == cursor_ ? emu::attr::list_cursor : emu::attr::dialog;
         display.fill(x0 + 3, y0 + 2 + i, x0 + width - 4, y0 + 2 + i, ' ', a);

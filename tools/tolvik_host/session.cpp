@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
+#include <utility>
 
 #include "host/constants.h"
 #include "panel_keys.h"
@@ -38,6 +39,13 @@ bool session::start(std::string& error) {
         error = "cannot read the language file " + options_.language;
         return false;
     }
+    host_texts own;
+    for (const std::string& file : options_.host_texts)
+        if (!own.load(file)) {
+            error = "cannot read the host's texts " + file;
+            return false;
+        }
+    set_texts(std::move(own));
     if (!options_.help.empty()) host_.dialogs().load_help(options_.help);
     host_.panels().left().set_directory(left);
     host_.panels().right().set_directory(right);
@@ -49,9 +57,8 @@ bool session::start(std::string& error) {
     };
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
+    welcome_open_ = options_.welcome;
     if (options_.script) {
-        std::istringstream words(options_.keys);
-        for (std::string word; words >> word;) script_.push_back(word);
         resize(options_.width, options_.height);
     } else {
         if (!terminal_.open()) {
@@ -99,11 +106,18 @@ void session::negotiate_key_protocol() {
 }
 
 void session::resize(int width, int height) {
-    width = std::max(width, 40);
-    height = std::max(height, 12);
-    host_.screen().resize(width, height);
+    host_.screen().resize(std::max(width, 1), std::max(height, 1));
     host_.panels().lay_out(width, height);
+    host_.dialogs().recentre();
     renderer_.invalidate();
+    if (!too_small()) {
+        pending_.insert(pending_.begin(), waiting_.begin(), waiting_.end());
+        waiting_.clear();
+    }
+}
+
+bool session::too_small() {
+    return host_.screen().width() < min_screen_width || host_.screen().height() < min_screen_height;
 }
 
 int session::run() {
@@ -137,12 +151,17 @@ int session::run() {
     if (options_.script && !dumped_) dump_screen();
     terminal_.close();
     for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
+    if (!ended_in_dialog_.empty()) {
+        std::fprintf(stderr, "tolvik_host: the input ended while the dialog '%s' was open\n",
+                     ended_in_dialog_.c_str());
+        return status_input_ended_in_dialog;
+    }
     return 0;
 }
 
 void session::handle_key(int32_t code) {
-    if (help_open_) {
-        help_open_ = false;
+    if (help_open_ || welcome_open_) {
+        help_open_ = welcome_open_ = false;
         return;
     }
     if (menu_.is_open()) {

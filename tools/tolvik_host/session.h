@@ -7,6 +7,12 @@
 // for real (the emulator's ctrl_down and ctrl_up events). Elsewhere F12 opens
 // the list as if Ctrl were held, and Space (or F12) in the list lets go of
 // it: a ctrl_up followed by an idle tick, on which the plugin commits.
+//
+// Sizes: every change of size lays the whole screen out again (panels,
+// dialogs opened centred, the rows under the panels). Below
+// min_screen_width x min_screen_height (options.h) the screen shows only
+// the "too small" message, and keys other than F10 wait until the screen is
+// large enough again, so that no dialog takes keys while it is not seen.
 #pragma once
 
 #include <deque>
@@ -14,7 +20,9 @@
 #include <vector>
 
 #include "host.h"
+#include "host_texts.h"
 #include "key_decoder.h"
+#include "key_script.h"
 #include "options.h"
 #include "plugin_menu.h"
 #include "render.h"
@@ -29,10 +37,15 @@ public:
     // returns the process's exit status. Host faults are written to stderr.
     int run();
 
+    // Exit statuses besides 0 and 1 (cannot start): the input ended while a
+    // dialog of the plugin was open.
+    static constexpr int status_input_ended_in_dialog = 3;
+
 private:
     bool start(std::string& error);
     void negotiate_key_protocol();
     void resize(int width, int height);
+    bool too_small();
 
     // The next event for the panels or for the plugin's dialogs; false when
     // the input has ended.
@@ -49,9 +62,12 @@ private:
     // Draws everything into the host's screen and sends it to the terminal.
     void paint();
     void draw_background(emu::screen& display);
-    void draw_host_help(emu::screen& display) const;
+    void draw_too_small(emu::screen& display);
     std::string key_bar();
     void dump_screen();
+    // The screen with the cursor line of each open list marked by a '>' in
+    // the column left of its dialog's box.
+    emu::screen marked_screen();
 
     options options_;
     emu::host host_;
@@ -60,13 +76,15 @@ private:
     renderer renderer_;
     plugin_menu menu_;
     std::deque<emu::input_event> pending_;
-    std::vector<std::string> script_;
+    std::deque<emu::input_event> waiting_;  // keys held while the screen is too small
     size_t script_at_ = 0;
     std::string drive_c_;
     bool real_ctrl_ = false;      // the terminal reports Ctrl's press and release
     bool stand_in_ctrl_ = false;  // the list runs as if Ctrl were held
     bool ctrl_at_open_ = false;   // Ctrl was held when the plugin was opened
     bool help_open_ = false;
+    bool welcome_open_ = false;
+    std::string ended_in_dialog_;  // title of the dialog open when the input ended
     bool quit_ = false;
     bool dumped_ = false;  // the script printed a screen itself
 };

@@ -1,8 +1,7 @@
 // Where the interactive host's events come from: the terminal's bytes
 // decoded into keys and Ctrl going down and up, idle ticks when it is quiet,
-// or the words of a key script; and the Ctrl stand-in of the plugin's list.
-#include <cstdio>
-
+// or the steps of a key script; keys held back while the screen is too
+// small; and the Ctrl stand-in of the plugin's list.
 #include "host/constants.h"
 #include "session.h"
 
@@ -16,7 +15,11 @@ constexpr int poll_ms = 100;
 bool session::dialog_event(emu::input_event& event) {
     for (;;) {
         paint();
-        if (!next_event(event)) return false;
+        if (!next_event(event)) {
+            const emu::open_dialog* open = host_.dialogs().innermost();
+            if (open && ended_in_dialog_.empty()) ended_in_dialog_ = open->title();
+            return false;
+        }
         // Idle ticks matter only to a list opened with Ctrl held: it commits
         // on the first one after Ctrl goes up.
         if (event.kind == emu::input_kind::idle && !ctrl_at_open_) continue;
@@ -30,35 +33,51 @@ bool session::dialog_event(emu::input_event& event) {
 }
 
 bool session::next_event(emu::input_event& event) {
-    if (!pending_.empty()) {
-        event = pending_.front();
-        pending_.pop_front();
-        return true;
+    for (;;) {
+        if (!pending_.empty()) {
+            event = pending_.front();
+            pending_.pop_front();
+        } else if (!(options_.script ? next_script_event(event) : next_terminal_event(event))) {
+            return false;
+        }
+        if (!too_small()) return true;
+        // Too small to be seen: F10 and Ctrl's state go through, other keys
+        // wait, idle ticks are dropped.
+        if (event.kind == emu::input_kind::key && (event.code & ~keys::modifiers) != keys::f(10))
+            waiting_.push_back(event);
+        else if (event.kind != emu::input_kind::idle)
+            return true;
     }
-    return options_.script ? next_script_event(event) : next_terminal_event(event);
 }
 
 bool session::next_script_event(emu::input_event& event) {
-    while (script_at_ < script_.size()) {
-        const std::string& word = script_[script_at_++];
-        if (word == "dump") {
-            paint();
-            dump_screen();
-            continue;
+    const std::vector<script_step>& steps = options_.script_steps;
+    while (script_at_ < steps.size()) {
+        const script_step& step = steps[script_at_++];
+        switch (step.what) {
+            case script_step::kind::dump:
+                paint();
+                dump_screen();
+                continue;
+            case script_step::kind::resize:
+                resize(step.width, step.height);
+                if (pending_.empty()) continue;
+                event = pending_.front();  // keys that waited for the size
+                pending_.pop_front();
+                return true;
+            case script_step::kind::idle:
+                event = {emu::input_kind::idle, 0};
+                return true;
+            case script_step::kind::ctrl_down:
+                event = {emu::input_kind::ctrl_down, 0};
+                return true;
+            case script_step::kind::ctrl_up:
+                event = {emu::input_kind::ctrl_up, 0};
+                return true;
+            case script_step::kind::key:
+                event = {emu::input_kind::key, step.code};
+                return true;
         }
-        if (word == "idle")
-            event = {emu::input_kind::idle, 0};
-        else if (word == "ctrl-down")
-            event = {emu::input_kind::ctrl_down, 0};
-        else if (word == "ctrl-up")
-            event = {emu::input_kind::ctrl_up, 0};
-        else if (int32_t code = key_from_name(word))
-            event = {emu::input_kind::key, code};
-        else {
-            std::fprintf(stderr, "tolvik_host: unknown key '%s' in the script\n", word.c_str());
-            continue;
-        }
-        return true;
     }
     return false;
 }
@@ -75,8 +94,8 @@ bool session::next_terminal_event(emu::input_event& event) {
             int height = 25;
             terminal_.size(width, height);
             resize(width, height);
-            event = {emu::input_kind::idle, 0};  // the caller paints again
-            return true;
+            paint();
+            continue;
         }
         bool closed = false;
         std::string bytes = terminal_.read(poll_ms, closed);

@@ -21,6 +21,10 @@ volatile sig_atomic_t size_changed = 0;
 char restore_bytes[64] = "";
 volatile sig_atomic_t restore_length = 0;
 
+// Leaving: mouse reports off (SGR encoding, button events), colours reset,
+// the cursor shown, the normal screen back.
+#define TOLVIK_RESTORE_MODES "\x1b[?1006l\x1b[?1000l\x1b[0m\x1b[?25h\x1b[?1049l"
+
 constexpr int fatal_signals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTERM, SIGHUP, SIGINT, SIGQUIT};
 struct sigaction previous_actions[sizeof fatal_signals / sizeof fatal_signals[0]];
 
@@ -61,7 +65,7 @@ bool terminal::open() {
     if (open_) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
     if (tcgetattr(STDIN_FILENO, &saved_modes) != 0) return false;
-    set_restore_bytes("\x1b[0m\x1b[?25h\x1b[?1049l");
+    set_restore_bytes(TOLVIK_RESTORE_MODES);
     modes_saved = 1;
 
     static bool handlers_installed = false;
@@ -89,14 +93,16 @@ bool terminal::open() {
     raw.c_cc[VTIME] = 0;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
     open_ = true;
-    write("\x1b[?1049h\x1b[?25l\x1b[2J");
+    // The alternate screen, no cursor, and mouse reports of the buttons and
+    // the wheel in the SGR encoding.
+    write("\x1b[?1049h\x1b[?25l\x1b[?1000h\x1b[?1006h\x1b[2J");
     return true;
 }
 
 void terminal::push_key_flags(int flags) {
     if (!open_) return;
     write("\x1b[>" + std::to_string(flags) + "u");
-    set_restore_bytes("\x1b[<u\x1b[0m\x1b[?25h\x1b[?1049l");
+    set_restore_bytes("\x1b[<u" TOLVIK_RESTORE_MODES);
 }
 
 void terminal::close() {

@@ -1,8 +1,8 @@
 // The controlling terminal in raw mode: reading bytes with a timeout, writing
 // frames, following its size. Whatever happens to the process (normal exit,
 // a fatal signal, a crash), the terminal gets its modes back: the saved line
-// discipline, the normal screen, a visible cursor and the keyboard protocol
-// popped when it was pushed.
+// discipline, the normal screen, a visible cursor, mouse reports off and the
+// keyboard protocol popped when it was pushed.
 #pragma once
 
 #include <string>
@@ -17,8 +17,8 @@ public:
     terminal(const terminal&) = delete;
     terminal& operator=(const terminal&) = delete;
 
-    // Raw mode on standard input, the alternate screen and a hidden cursor on
-    // standard output. False (with nothing changed) when either is no
+    // Raw mode on standard input, the alternate screen, a hidden cursor and
+    // mouse reports (SGR) on standard output. False (with nothing changed) when either is no
     // terminal.
     bool open();
     // Gives the terminal its modes back; harmless when not open.

@@ -1,0 +1,81 @@
+#include "host_texts.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace tolvik::tools {
+namespace {
+
+std::string trimmed(std::string_view s) {
+    size_t start = 0;
+    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) ++start;
+    size_t end = s.size();
+    while (end > start && (s[end - 1] == ' ' || s[end - 1] == '\t' || s[end - 1] == '\r')) --end;
+    return std::string(s.substr(start, end - start));
+}
+
+host_texts& current() {
+    static host_texts instance;
+    return instance;
+}
+
+}  // namespace
+
+bool host_texts::load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    parse(contents.str());
+    return true;
+}
+
+void host_texts::parse(std::string_view text) {
+    std::set<std::string> replaced;  // names this file has started to give
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        std::string whole = trimmed(line);
+        if (whole.empty() || whole.rfind("//", 0) == 0) continue;
+        size_t equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        std::string name = trimmed(line.substr(0, equals));
+        // One space after '=' belongs to the syntax; any more are the text's.
+        std::string_view value = line.substr(equals + 1);
+        if (!value.empty() && value[0] == ' ') value.remove_prefix(1);
+        while (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+        if (replaced.insert(name).second) texts_[name].clear();
+        texts_[name].emplace_back(value);
+    }
+}
+
+std::string host_texts::get(std::string_view name) const {
+    auto found = texts_.find(name);
+    if (found == texts_.end() || found->second.empty()) return "<" + std::string(name) + ">";
+    return found->second.front();
+}
+
+const std::vector<std::string>& host_texts::lines(std::string_view name) const {
+    static const std::vector<std::string> none;
+    auto found = texts_.find(name);
+    return found == texts_.end() ? none : found->second;
+}
+
+std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>>& values) {
+    for (const auto& [key, value] : values) {
+        std::string mark = "{" + key + "}";
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+            text.replace(at, mark.size(), value);
+    }
+    return text;
+}
+
+const host_texts& texts() { return current(); }
+
+void set_texts(host_texts t) { current() = std::move(t); }
+
+}  // namespace tolvik::tools

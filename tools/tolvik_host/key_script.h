@@ -1,0 +1,36 @@
+// The script mode's input: the words of --keys read into steps before
+// anything runs, so that a word the host does not know stops the run at
+// once. Words:
+//   a key name        "Enter", "C-S-F3", "Ctrl+R", "a" (see key_names_text())
+//   ctrl-down         Ctrl goes down (the plugin sees it held)
+//   ctrl-up           Ctrl goes up; a list opened with Ctrl held commits on
+//                     the next idle tick, so follow it with "idle"
+//   idle              an idle tick (the host has nothing to do)
+//   dump              print the screen as it is now
+//   resize WxH        the terminal takes a new size
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tolvik::tools {
+
+struct script_step {
+    enum class kind { key, ctrl_down, ctrl_up, idle, dump, resize };
+    kind what = kind::key;
+    int32_t code = 0;  // key: the host key code
+    int width = 0;     // resize
+    int height = 0;
+};
+
+// Reads `text` into `steps`; false with `error` naming the first word it
+// does not understand.
+bool parse_key_script(const std::string& text, std::vector<script_step>& steps, std::string& error);
+
+// "WxH" within the sizes the host accepts; false when it is not one.
+bool parse_size(const std::string& text, int& width, int& height);
+
+// The script words and key names, for --help.
+std::string key_words_text();
+
+}  // namespace tolvik::tools
