@@ -52,14 +52,21 @@ bool parse_key_script(const std::string& text, std::vector<script_step>& steps, 
 }
 
 std::string key_words_text() {
+    // The key names, wrapped at 76 columns.
     std::string names;
-    for (const std::string& name : key_names()) names += (names.empty() ? "" : " ") + name;
-    return "key words of --keys, separated by spaces:\n"
-           "  " +
-           names +
-           "\n"
-           "      a key; prefixes C- (Ctrl), S- (Shift), A- (Alt), or Ctrl+ Shift+ Alt+:\n"
-           "      C-S-F3, Ctrl+R; a single character is that key: a, +, 1\n"
+    std::string line;
+    for (const std::string& name : key_names()) {
+        if (line.size() + name.size() + 1 > 76) {
+            names += line + "\n";
+            line.clear();
+        }
+        line += " " + name;
+    }
+    names += line + "\n";
+    return "key words of --keys, separated by spaces:\n" + names +
+           "      a key (WheelUp, WheelDown: the mouse wheel); prefixes C- (Ctrl),\n"
+           "      S- (Shift), A- (Alt), or Ctrl+ Shift+ Alt+: C-S-F3, Ctrl+R;\n"
+           "      a single character is that key: a, +, 1\n"
            "  dump         print the screen (the list's cursor line marked '>' on the left)\n"
            "  ctrl-down    Ctrl goes down and stays down (real Ctrl mode)\n"
            "  ctrl-up      Ctrl goes up; a list opened with Ctrl held commits on the\n"
