@@ -4,7 +4,10 @@
 # panel shows its folder), walk the list in Ctrl mode and commit by letting
 # go of Ctrl (a stand-in key, then Ctrl's own press and release events),
 # reopen, create and delete a view, quit with F10 and exit status 0 with the
-# terminal's modes restored; restored again after a SIGSEGV.
+# terminal's modes restored; restored again after a SIGSEGV. Also: resizing
+# with the list open (too small: only the message, keys wait; larger: the
+# list centred again), the mouse wheel in the panels and the list, mouse
+# reports asked for while the host runs, the welcome box and German texts.
 # Every check reads the screen tmux shows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -62,13 +65,21 @@ expect_gone() {
 
 keys() { tmux -L "$socket" send-keys -t tolvik "$@"; }
 
+# The wheel as a terminal in SGR mouse mode reports it, at column 10, row 5.
+wheel_down() { keys -H 1b 5b 3c 36 35 3b 31 30 3b 35 4d; }   # CSI < 65 ; 10 ; 5 M
+wheel_up() { keys -H 1b 5b 3c 36 34 3b 31 30 3b 35 4d; }     # CSI < 64 ; 10 ; 5 M
+# Whether the program in the pane asked for SGR mouse reports: "1" or "0".
+mouse_mode() { tmux -L "$socket" display -p -t tolvik '#{mouse_sgr_flag}'; }
+resize() { tmux -L "$socket" resize-window -t tolvik -x "$1" -y "$2"; }
+
 # The first screen row: the two panels' titles.
 titles() { screen | head -n 1; }
 
 # The pane's shell notes the terminal's modes before and after the host.
+# Extra arguments go to the host.
 run_host() {
   tmux -L "$socket" new-session -d -s tolvik -x 100 -y 30 \
-    "stty -g >'$work/modes-before'; '$host' --root '$work/root' '$work/root/left' '$work/root/right' 2>'$work/stderr';
+    "stty -g >'$work/modes-before'; '$host' --root '$work/root' $* '$work/root/left' '$work/root/right' 2>'$work/stderr';
      echo \$? >'$work/status'; stty -g >'$work/modes-after'; sleep 30"
 }
 # Waits for the host's exit status; prints it.
@@ -80,6 +91,13 @@ run_host
 
 expect 'C:\left' "start" || { echo "test-tmux: the host did not start"; exit 1; }
 expect 'F11 Plugins' "key bar"
+[ "$(mouse_mode)" = 1 ] || fail "the host did not ask for SGR mouse reports"
+
+# The wheel in the panels moves the cursor: the footer names the item.
+wheel_down
+expect '|docs' "the wheel moves the panel cursor down"
+wheel_up
+expect '|..' "and up again"
 
 # The plugin menu, then the list.
 keys F11
@@ -88,6 +106,35 @@ keys Enter
 expect 'Panel views' "the list opens"
 expect '< C:\left' "the active panel's view is listed"
 expect '> C:\right' "the other panel's view is listed"
+
+# Too small with the list open: only the message; Del waits for the size.
+keys C-S-F3
+expect '3. file panel' "a third view to walk and delete"
+expect ' C:\ -' "the new view of C:\\ in the left panel"
+# The wheel walks the list (view 1 is the other panel's and is skipped).
+wheel_down
+expect ' C:\left -' "the wheel moves the list cursor down: view 2 in the panel"
+wheel_up
+expect ' C:\ -' "and up again: view 3"
+resize 60 16
+expect 'too small' "60x16 is too small"
+expect_gone 'Panel views' "the list is not drawn while the screen is too small"
+screen | grep -qF 'F1 Help' && fail "the key bar stays on a screen too small"
+keys DC
+resize 120 40
+expect 'Panel views' "the list again at 120x40"
+expect_gone 'too small' "the message goes"
+expect_gone '3. file panel' "Del waited for the size, then deleted view 3"
+# Centred on 120 columns: as much room left of the box as right of it.
+row=$(screen | grep -F 'Panel views')
+before=${row%%+=*}
+after=${row##*=+}
+[ $(( ${#before} - ${#after} )) -le 1 ] && [ $(( ${#after} - ${#before} )) -le 1 ] \
+  || fail "the list is off-centre at 120x40: '$row'"
+[ "$(screen | head -n 1 | sed 's/ *$//' | wc -c)" -eq 121 ] || fail "the panels do not span 120 columns: $(titles)"
+expect 'C-R Refresh' "the whole key bar at 120 columns"
+resize 100 30
+expect 'Panel views' "the list at 100x30 again"
 
 # A new view of C:\ (the sample root), kept with Enter: the panel shows it.
 keys C-S-F3
@@ -141,6 +188,21 @@ status=$(exit_status)
 [ "$status" = "0" ] || fail "expected exit status 0 after F10, got '${status:-none}'"
 cmp -s "$work/modes-before" "$work/modes-after" || fail "the terminal's modes were not restored after F10"
 [ ! -s "$work/stderr" ] || fail "the host reported: $(cat "$work/stderr")"
+[ "$(mouse_mode)" = 0 ] || fail "mouse reports still on after F10"
+
+# The welcome box, in German: any key closes it; the host's texts follow.
+tmux -L "$socket" kill-session -t tolvik
+rm -f "$work/status" "$work/modes-before" "$work/modes-after"
+run_host --welcome --lang de
+expect 'Willkommen' "the welcome box"
+expect 'Taste' "its key bar"
+keys Down
+expect_gone 'Willkommen' "any key closes the welcome box"
+expect 'F1 Hilfe' "the German key bar"
+expect_gone '|docs' "the key that closed the box did nothing else"
+keys F10
+status=$(exit_status)
+[ "$status" = "0" ] || fail "expected exit status 0 after F10 (German), got '${status:-none}'"
 
 # A crash signal: the terminal gets its modes back all the same.
 tmux -L "$socket" kill-session -t tolvik
@@ -154,6 +216,7 @@ if [ -n "$pid" ]; then
   status=$(exit_status)
   [ -n "$status" ] && [ "$status" != "0" ] || fail "expected a failure status after SIGSEGV, got '${status:-none}'"
   cmp -s "$work/modes-before" "$work/modes-after" || fail "the terminal's modes were not restored after SIGSEGV"
+  [ "$(mouse_mode)" = 0 ] || fail "mouse reports still on after SIGSEGV"
 else
   fail "cannot find the host's process in the pane"
 fi
