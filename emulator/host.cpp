@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "import_patch.h"
+#include "win_path.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -35,6 +36,14 @@ dialog_environment environment_of(host& h, call_log& log, input_queue& input, em
     return env;
 }
 
+// GetFileAttributesA of a host whose folders are in memory.
+uint32_t attributes_from_folders(const char* path) {
+    const folder_source* folders = live_host ? live_host->folders() : nullptr;
+    if (!folders || !path) return attributes_missing;
+    std::string resolved = win_path::resolve(path);
+    return resolved.empty() ? attributes_missing : folders->attributes(resolved);
+}
+
 }  // namespace
 
 host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
@@ -46,6 +55,7 @@ host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
 
 host::~host() {
     unload();
+    if (folders_) use_folders(nullptr);
     for (int32_t vk : std::vector<int32_t>(held_keys_)) set_key_held(vk, false);
     live_host = previous_;
 }
@@ -76,7 +86,8 @@ bool host::load(const std::string& path) {
         reinterpret_cast<decltype(found.get_min_far_version)>(find_symbol(library_, "GetMinFarVersion"));
     found.set_startup_info =
         reinterpret_cast<decltype(found.set_startup_info)>(find_symbol(library_, "SetStartupInfo"));
-    found.get_plugin_info = reinterpret_cast<decltype(found.get_plugin_info)>(find_symbol(library_, "GetPluginInfo"));
+    found.get_plugin_info =
+        reinterpret_cast<decltype(found.get_plugin_info)>(find_symbol(library_, "GetPluginInfo"));
     found.open_plugin = reinterpret_cast<decltype(found.open_plugin)>(find_symbol(library_, "OpenPlugin"));
     found.exit_far = reinterpret_cast<decltype(found.exit_far)>(find_symbol(library_, "ExitFAR"));
     const std::pair<const void*, const char*> names[] = {
@@ -126,7 +137,8 @@ bool host::require(const void* fn, std::string_view name) {
 
 int32_t host::min_far_version() {
     size_t index = log_.add(call_kind::export_call, export_name::get_min_far_version, {});
-    if (!require(reinterpret_cast<const void*>(exports_.get_min_far_version), export_name::get_min_far_version))
+    if (!require(reinterpret_cast<const void*>(exports_.get_min_far_version),
+                 export_name::get_min_far_version))
         return 0;
     log_.enter();
     int32_t version = exports_.get_min_far_version();
@@ -138,7 +150,8 @@ int32_t host::min_far_version() {
 void host::get_plugin_info(plugin_info& info) {
     log_.add(call_kind::export_call, export_name::get_plugin_info,
              {static_cast<int32_t>(reinterpret_cast<intptr_t>(&info))});
-    if (!require(reinterpret_cast<const void*>(exports_.get_plugin_info), export_name::get_plugin_info)) return;
+    if (!require(reinterpret_cast<const void*>(exports_.get_plugin_info), export_name::get_plugin_info))
+        return;
     log_.enter();
     exports_.get_plugin_info(&info);
     log_.leave();
@@ -146,7 +159,8 @@ void host::get_plugin_info(plugin_info& info) {
 
 host_handle host::open_plugin(int32_t open_from, int32_t item) {
     size_t index = log_.add(call_kind::export_call, export_name::open_plugin, {open_from, item});
-    if (!require(reinterpret_cast<const void*>(exports_.open_plugin), export_name::open_plugin)) return nullptr;
+    if (!require(reinterpret_cast<const void*>(exports_.open_plugin), export_name::open_plugin))
+        return nullptr;
     log_.enter();
     host_handle result = exports_.open_plugin(open_from, item);
     log_.leave();
@@ -179,6 +193,19 @@ std::string host::report() const {
     }
     out += "call log:\n" + log_.to_string();
     return out;
+}
+
+void host::use_folders(const folder_source* source) {
+    folders_ = source;
+    panels_.read_from(source ? *source : disk_folders());
+#if defined(_WIN32)
+    if (source)
+        file_attributes = [](const char* path) { return attributes_from_folders(path); };
+    else
+        file_attributes = nullptr;
+#else
+    winshim_answer_file_attributes(source ? &attributes_from_folders : nullptr);
+#endif
 }
 
 void host::set_key_held(int32_t virtual_key, bool held) {

@@ -18,6 +18,7 @@
 
 #include "call_log.h"
 #include "dialogs.h"
+#include "folders.h"
 #include "host/api.h"
 #include "host/startup_info.h"
 #include "input.h"
@@ -110,6 +111,12 @@ public:
     void set_key_held(int32_t virtual_key, bool held);
     bool key_held(int32_t virtual_key) const;
 
+    // The folders both panels list and the plugin's GetFileAttributesA sees:
+    // `source` (which must outlive its use), or the disk again for null.
+    void use_folders(const folder_source* source);
+    // The folders in use: null for the disk.
+    const folder_source* folders() const { return folders_; }
+
     // What the plugin's GetFileAttributesA returns on Windows once its
     // imports are redirected; empty: the real call. (On Linux the plugin asks
     // winshim, which reads the mapped drives.)
@@ -140,6 +147,7 @@ private:
     emu::screen screen_;
     std::vector<std::string> failures_;
     std::vector<int32_t> held_keys_;
+    const folder_source* folders_ = nullptr;
     dialog_engine dialogs_;  // after everything its environment refers to
     host* previous_ = nullptr;
 };

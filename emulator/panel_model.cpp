@@ -2,26 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
-#include <filesystem>
-#include <system_error>
 
 #include "win_path.h"
 
 namespace tolvik::emu {
-namespace fs = std::filesystem;
-
 namespace {
-
-// 100 ns intervals between 1601-01-01 and 1970-01-01.
-constexpr uint64_t unix_epoch_in_file_time = 116444736000000000ull;
-
-uint64_t file_time(fs::file_time_type t) {
-    auto since_unix = std::chrono::file_clock::to_sys(t).time_since_epoch();
-    auto ticks = std::chrono::duration_cast<std::chrono::duration<int64_t, std::ratio<1, 10000000>>>(since_unix);
-    int64_t value = ticks.count() + static_cast<int64_t>(unix_epoch_in_file_time);
-    return value < 0 ? 0 : static_cast<uint64_t>(value);
-}
 
 int compare_folded(std::string_view a, std::string_view b) {
     size_t n = std::min(a.size(), b.size());
@@ -47,19 +32,19 @@ int compare_names(const panel_entry& a, const panel_entry& b) {
 bool sorts_before(const panel_entry& a, const panel_entry& b, int32_t mode) {
     int c = 0;
     switch (mode) {
-    case sort_modes::unsorted:
-        return a.read_order < b.read_order;
-    case sort_modes::by_extension:
-        c = compare_folded(extension(a.name), extension(b.name));
-        break;
-    case sort_modes::by_write_time:
-        c = a.write_time == b.write_time ? 0 : (a.write_time < b.write_time ? -1 : 1);
-        break;
-    case sort_modes::by_size:
-        c = a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
-        break;
-    default:
-        break;
+        case sort_modes::unsorted:
+            return a.read_order < b.read_order;
+        case sort_modes::by_extension:
+            c = compare_folded(extension(a.name), extension(b.name));
+            break;
+        case sort_modes::by_write_time:
+            c = a.write_time == b.write_time ? 0 : (a.write_time < b.write_time ? -1 : 1);
+            break;
+        case sort_modes::by_size:
+            c = a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
+            break;
+        default:
+            break;
     }
     if (c == 0) c = compare_names(a, b);
     return c != 0 ? c < 0 : a.read_order < b.read_order;
@@ -68,11 +53,10 @@ bool sorts_before(const panel_entry& a, const panel_entry& b, int32_t mode) {
 }  // namespace
 
 bool panel_model::read(const std::string& directory, std::vector<panel_entry>& out) const {
-    std::string native = win_path::native(directory);
-    if (native.empty()) return false;
-    std::error_code ec;
-    if (!fs::is_directory(fs::path(native), ec)) return false;
+    std::vector<folder_entry> listing;
+    if (!folders_->list(directory, listing)) return false;
     out.clear();
+    out.reserve(listing.size() + 1);
     if (!win_path::is_root(directory)) {
         panel_entry parent;
         parent.name = "..";
@@ -80,22 +64,13 @@ bool panel_model::read(const std::string& directory, std::vector<panel_entry>& o
         parent.read_order = -1;
         out.push_back(parent);
     }
-    fs::directory_iterator it(fs::path(native), fs::directory_options::skip_permission_denied, ec);
-    if (ec) return false;
     int order = 0;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) break;
+    for (folder_entry& found : listing) {
         panel_entry entry;
-        entry.name = it->path().filename().string();
-        std::error_code entry_ec;
-        bool is_dir = it->is_directory(entry_ec);
-        entry.attributes = is_dir ? attribute_directory : attribute_file;
-        if (!is_dir) {
-            uintmax_t size = it->file_size(entry_ec);
-            entry.size = entry_ec ? 0 : static_cast<uint64_t>(size);
-        }
-        fs::file_time_type t = it->last_write_time(entry_ec);
-        entry.write_time = entry_ec ? 0 : file_time(t);
+        entry.name = std::move(found.name);
+        entry.attributes = found.attributes;
+        entry.size = found.size;
+        entry.write_time = found.write_time;
         entry.read_order = order++;
         out.push_back(std::move(entry));
     }

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "folders.h"
 #include "host/panel_info.h"
 
 namespace tolvik::emu {
@@ -28,16 +29,13 @@ constexpr int32_t by_write_time = 4;  // oldest first, then name
 constexpr int32_t by_size = 5;        // smallest first, then name
 }  // namespace sort_modes
 
-constexpr uint32_t attribute_directory = 0x10;
-constexpr uint32_t attribute_file = 0x20;
-
 struct panel_entry {
     std::string name;
     uint32_t attributes = attribute_file;
     uint64_t size = 0;
     uint64_t write_time = 0;  // 100 ns units since 1601 (Windows file time)
     bool selected = false;
-    int read_order = 0;       // position in the directory listing
+    int read_order = 0;  // position in the directory listing
 
     bool is_directory() const { return (attributes & attribute_directory) != 0; }
     bool is_parent() const { return name == ".."; }
@@ -89,6 +87,10 @@ public:
     void clear_selection();
     std::vector<std::string> selected_names() const;
 
+    // The folders this panel lists (the disk unless set); `source` must
+    // outlive the panel's use of it.
+    void read_from(const folder_source& source) { folders_ = &source; }
+
     // Enters the directory under the cursor ("..": the parent, cursor on the
     // directory left). False when the cursor is on a file.
     bool enter();
@@ -115,6 +117,7 @@ private:
     void sort_items();
     bool read(const std::string& directory, std::vector<panel_entry>& out) const;
 
+    const folder_source* folders_ = &disk_folders();
     std::string directory_;
     std::vector<panel_entry> items_;
     int32_t cursor_ = 0;

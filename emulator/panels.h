@@ -51,6 +51,12 @@ public:
         right_.refresh();
     }
 
+    // The folders both panels list from now on (see panel_model::read_from).
+    void read_from(const folder_source& source) {
+        left_.read_from(source);
+        right_.read_from(source);
+    }
+
     // Lays both panels out on a screen: left half and right half, the bottom
     // two rows left for the command line and the key bar.
     void lay_out(int screen_width, int screen_height);

@@ -1,7 +1,5 @@
 #include "fuzz_host.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -25,62 +23,96 @@ const std::string& language_file() {
     return contents;
 }
 
+// The tree as planted, which every input starts from.
+const emu::memory_folders& planted() {
+    static const emu::memory_folders copy = [] {
+        test::plant_tree(tree());
+        return *tree().memory();
+    }();
+    return copy;
+}
+
+// Puts back everything an input may have changed on the host's side, as a
+// fresh host has it (the call log, failures, dialog records, language,
+// panels, input, startup records), and the tree as planted. Done at the end of each
+// input, so that an input frees what it allocated (libFuzzer looks for leaks
+// in inputs that do not).
+void reset(emu::host& h) {
+    h.log().clear();
+    h.clear_failures();
+    h.dialogs().clear_records();
+    h.input() = emu::input_queue();
+    h.release_startup_records();
+    h.set_key_held(0x11, false);
+    if (tree().memory()->changes() != planted().changes()) *tree().memory() = planted();
+    h.lang() = emu::language();
+    require(h.lang().parse(language_file()), "the language file did not parse");
+    h.panels() = emu::panel_pair();
+    h.panels().read_from(*tree().memory());
+    h.panels().left().set_directory(tree().windows("a"));
+    h.panels().right().set_directory(tree().windows("b"));
+}
+
+// The process's host; the plugin is attached once.
+emu::host& shared_host() {
+    static emu::host* h = [] {
+        auto* made = new emu::host;  // lives as long as the process
+        made->attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+        made->use_folders(tree().memory());
+        // Dialogs are not drawn: drawing reads only the host's own copies of
+        // what the plugin handed over (the golden-screen tests check it), and
+        // would take most of an input's time.
+        made->dialogs().environment().display = nullptr;
+        reset(*made);
+        return made;
+    }();
+    return *h;
+}
+
 }  // namespace
 
 test::test_tree& tree() {
-    static test::test_tree* planted = new test::test_tree;  // lives as long as the process
-    return *planted;
+    static test::test_tree* memory = new test::test_tree(test::test_tree::in_memory);  // for the whole run
+    return *memory;
 }
 
-void require(bool ok, const std::string& what) {
-    if (ok) return;
-    std::fprintf(stderr, "\n*** tolvik fuzz check failed:\n%s\n", what.c_str());
-    std::fflush(stderr);
-    std::abort();
-}
-
-session::session() {
+session::session() : host_(shared_host()) {
     memory::fail_allocation(0);
-    test::plant_tree(tree());
-    host_ = std::make_unique<emu::host>();
-    host_->attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-    require(host_->lang().parse(language_file()), "the language file did not parse");
-    host_->panels().left().set_directory(tree().windows("a"));
-    host_->panels().right().set_directory(tree().windows("b"));
     blocks_before_ = test::plugin_blocks();
 }
 
 session::~session() {
-    host_->input().set_source(nullptr);
-    host_->set_key_held(0x11, false);
-    host_->panels().tamper = nullptr;
-    host_->exit_far();
+    host_.input().set_source(nullptr);
+    host_.set_key_held(0x11, false);
+    host_.panels().tamper = nullptr;
+    host_.exit_far();
     require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
     require(test::plugin_blocks() == blocks_before_, "expected " + std::to_string(blocks_before_) +
                                                          " plugin blocks after ExitFAR, got " +
                                                          std::to_string(test::plugin_blocks()));
+    reset(host_);
 }
 
 void session::require_registry(const char* where, bool host_may_complain) {
     std::string problems;
     test::check_registry(problems);
     if (!host_may_complain)
-        for (const std::string& failure : host_->failures()) problems += "host failure: " + failure + "\n";
-    require(problems.empty(), std::string(where) + ":\n" + problems + host_->report());
+        for (const std::string& failure : host_.failures()) problems += "host failure: " + failure + "\n";
+    if (!problems.empty()) require(false, std::string(where) + ":\n" + problems + host_.report());
 }
 
 void session::open(const std::function<bool(emu::input_event&)>& next, bool ctrl_held) {
     cancels_ = 0;
-    host_->input().set_source([this, &next](emu::input_event& event) {
+    host_.input().set_source([this, &next](emu::input_event& event) {
         if (next(event)) return true;
         if (++cancels_ > max_cancels) return false;
         event = {emu::input_kind::cancel, 0};
         return true;
     });
-    host_->set_key_held(0x11, ctrl_held);
-    host_->open_plugin();
-    host_->set_key_held(0x11, false);
-    host_->input().set_source(nullptr);
+    host_.set_key_held(0x11, ctrl_held);
+    host_.open_plugin();
+    host_.set_key_held(0x11, false);
+    host_.input().set_source(nullptr);
 }
 
 }  // namespace tolvik::fuzz

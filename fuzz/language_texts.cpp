@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t id = 0; id < message_count; ++id)
         if (in.ConsumeBool()) host.lang().set_message(id, message(in));
 
-    auto keys = [&in](std::initializer_list<emu::input_event> script) {
+    auto keys = [](std::initializer_list<emu::input_event> script) {
         auto events = std::make_shared<std::vector<emu::input_event>>(script);
         auto at = std::make_shared<size_t>(0);
         return [events, at](emu::input_event& event) {

@@ -32,6 +32,7 @@ drive_table& drives() {
 }
 
 bool key_state[256];
+uint32_t (*attributes_answer)(const char* path) = nullptr;
 int32_t disable_calls = 0;
 
 }  // namespace
@@ -66,9 +67,12 @@ void winshim_set_key(int32_t virtual_key, bool held) {
     if (virtual_key >= 0 && virtual_key < 256) key_state[virtual_key] = held;
 }
 
+void winshim_answer_file_attributes(uint32_t (*answer)(const char* path)) { attributes_answer = answer; }
+
 int32_t winshim_disable_thread_calls_count() { return disable_calls; }
 
 uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
+    if (attributes_answer) return path ? attributes_answer(path) : invalid_attributes;
     char native[4096];
     if (!winshim_native_path(path, native, sizeof native)) return invalid_attributes;
     struct stat st;

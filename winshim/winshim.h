@@ -25,6 +25,10 @@ void winshim_map_drive(char letter, const char* folder);
 bool winshim_native_path(const char* windows_path, char* out, uint32_t size);
 // Sets whether a virtual key is held, as GetAsyncKeyState will report it.
 void winshim_set_key(int32_t virtual_key, bool held);
+// Makes GetFileAttributesA return what `answer` says instead of reading the
+// disk (for a host that keeps its folders in memory); null reads the disk
+// again.
+void winshim_answer_file_attributes(uint32_t (*answer)(const char* path));
 // How many times DisableThreadLibraryCalls has been called.
 int32_t winshim_disable_thread_calls_count();
 }

@@ -1,0 +1,140 @@
+#include "folders.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "win_path.h"
+
+namespace tolvik::emu {
+namespace fs = std::filesystem;
+namespace {
+
+// 100 ns intervals between 1601-01-01 and 1970-01-01.
+constexpr uint64_t unix_epoch_in_file_time = 116444736000000000ull;
+
+uint64_t file_time(fs::file_time_type t) {
+    auto since_unix = std::chrono::file_clock::to_sys(t).time_since_epoch();
+    auto ticks =
+        std::chrono::duration_cast<std::chrono::duration<int64_t, std::ratio<1, 10000000>>>(since_unix);
+    int64_t value = ticks.count() + static_cast<int64_t>(unix_epoch_in_file_time);
+    return value < 0 ? 0 : static_cast<uint64_t>(value);
+}
+
+class disk_source : public folder_source {
+public:
+    bool list(const std::string& path, std::vector<folder_entry>& out) const override {
+        std::string native = win_path::native(path);
+        if (native.empty()) return false;
+        std::error_code ec;
+        if (!fs::is_directory(fs::path(native), ec)) return false;
+        fs::directory_iterator it(fs::path(native), fs::directory_options::skip_permission_denied, ec);
+        if (ec) return false;
+        out.clear();
+        for (; it != fs::directory_iterator(); it.increment(ec)) {
+            if (ec) break;
+            folder_entry entry;
+            entry.name = it->path().filename().string();
+            std::error_code entry_ec;
+            bool is_dir = it->is_directory(entry_ec);
+            entry.attributes = is_dir ? attribute_directory : attribute_file;
+            if (!is_dir) {
+                uintmax_t size = it->file_size(entry_ec);
+                entry.size = entry_ec ? 0 : static_cast<uint64_t>(size);
+            }
+            fs::file_time_type t = it->last_write_time(entry_ec);
+            entry.write_time = entry_ec ? 0 : file_time(t);
+            out.push_back(std::move(entry));
+        }
+        return true;
+    }
+
+    uint32_t attributes(const std::string& path) const override {
+        std::string native = win_path::native(path);
+        std::error_code ec;
+        if (native.empty()) return attributes_missing;
+        fs::file_status status = fs::status(fs::path(native), ec);
+        if (ec || !fs::exists(status)) return attributes_missing;
+        return fs::is_directory(status) ? attribute_directory : attribute_file;
+    }
+};
+
+}  // namespace
+
+const folder_source& disk_folders() {
+    static const disk_source disk;
+    return disk;
+}
+
+bool memory_folders::list(const std::string& path, std::vector<folder_entry>& out) const {
+    auto it = folders_.find(path);
+    if (it == folders_.end()) return false;
+    out = it->second;
+    return true;
+}
+
+uint32_t memory_folders::attributes(const std::string& path) const {
+    if (folders_.count(path)) return attribute_directory;
+    auto parent = folders_.find(win_path::parent(path));
+    if (parent == folders_.end() || win_path::is_root(path)) return attributes_missing;
+    std::string name = win_path::leaf(path);
+    for (const folder_entry& entry : parent->second)
+        if (entry.name == name) return entry.attributes;
+    return attributes_missing;
+}
+
+folder_entry* memory_folders::find_entry(const std::string& parent, const std::string& name) {
+    auto it = folders_.find(parent);
+    if (it == folders_.end()) return nullptr;
+    for (folder_entry& entry : it->second)
+        if (entry.name == name) return &entry;
+    return nullptr;
+}
+
+std::string memory_folders::add_folder(std::string_view path) {
+    std::string full = win_path::resolve(path);
+    if (full.empty()) return {};
+    if (folders_.count(full)) return full;
+    ++changes_;
+    if (!win_path::is_root(full)) {
+        std::string parent = add_folder(win_path::parent(full));
+        std::string name = win_path::leaf(full);
+        if (folder_entry* existing = find_entry(parent, name)) {
+            existing->attributes = attribute_directory;  // a file of that name becomes the folder
+            existing->size = 0;
+        } else {
+            folders_[parent].push_back({name, attribute_directory, 0, 0});
+        }
+    }
+    folders_[full];
+    return full;
+}
+
+void memory_folders::add_file(std::string_view path, uint64_t size, uint64_t write_time) {
+    std::string full = win_path::resolve(path);
+    if (full.empty() || win_path::is_root(full)) return;
+    remove(full);
+    ++changes_;
+    std::string parent = add_folder(win_path::parent(full));
+    folders_[parent].push_back({win_path::leaf(full), attribute_file, size, write_time});
+}
+
+void memory_folders::remove(std::string_view path) {
+    std::string full = win_path::resolve(path);
+    if (full.empty() || win_path::is_root(full)) return;
+    ++changes_;
+    folders_.erase(full);
+    std::string below = full + "\\";
+    auto it = folders_.lower_bound(below);
+    while (it != folders_.end() && it->first.compare(0, below.size(), below) == 0) it = folders_.erase(it);
+    auto parent = folders_.find(win_path::parent(full));
+    if (parent == folders_.end()) return;
+    std::string name = win_path::leaf(full);
+    std::vector<folder_entry>& entries = parent->second;
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&name](const folder_entry& e) { return e.name == name; }),
+                  entries.end());
+}
+
+}  // namespace tolvik::emu
