@@ -5,7 +5,7 @@
 
 #include "host/constants.h"
 #include "host/startup_info.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 
 namespace tolvik::bench {
 namespace {

@@ -19,7 +19,7 @@
 #include "host/constants.h"
 #include "host/panel_info.h"
 #include "host/startup_info.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "registry/registry.h"
 #include "views/view_numbers.h"
 

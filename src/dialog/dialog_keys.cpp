@@ -2,7 +2,7 @@
 #include "base/windows_calls.h"
 #include "dialog/view_list_dialog_impl.h"
 #include "host/constants.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 
 namespace tolvik {
 namespace {

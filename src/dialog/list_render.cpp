@@ -7,7 +7,7 @@
 #include "dialog/view_list_dialog_impl.h"
 #include "host/constants.h"
 #include "host/panel_info.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "views/view_numbers.h"
 
 namespace tolvik {

@@ -4,7 +4,7 @@
 #include "base/windows_calls.h"
 #include "dialog/text.h"
 #include "host/constants.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 
 namespace tolvik {
 namespace {
@@ -61,8 +61,8 @@ int view_list_dialog_impl::run() {
     opening_position_ = list_position{index, 0};
     list_state.compute_top(opening_position_);
 
-    const int result = host().dialog_ex(host().module_number, -1, -1, width, height, help_topic, items, 2, 0,
-                                        0, dialog_proc, 0);
+    const int result = startup_copy().dialog_ex(startup_copy().module_number, -1, -1, width, height,
+                                                help_topic, items, 2, 0, 0, dialog_proc, 0);
     // The dialog is gone once the call returns, whether or not the host sent
     // the close notification.
     dialog_handle = nullptr;

@@ -6,7 +6,7 @@
 #include "dialog/static_items.h"
 #include "dialog/text.h"
 #include "host/constants.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "registry/registry.h"
 
 namespace tolvik {
@@ -53,7 +53,8 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
 
     warning_box* outer = shown_box;
     shown_box = this;
-    host().dialog_ex(host().module_number, -1, -1, w, h, nullptr, items, 4, 0, style_warning, warning_proc, 0);
+    startup_copy().dialog_ex(startup_copy().module_number, -1, -1, w, h, nullptr, items, 4, 0, style_warning,
+                             warning_proc, 0);
     shown_box = outer;
     dialog_handle = nullptr;
     return false;

@@ -1,10 +1,9 @@
 // The five exports: start-up, the plugin menu, each opening, shut-down.
-#include "plugin/exports.h"
-
 #include "dialog/view_list_dialog.h"
 #include "host/constants.h"
-#include "plugin/host_copy.h"
-#include "plugin/old_host.h"
+#include "host/old_host.h"
+#include "host/services.h"
+#include "plugin/exports.h"
 #include "registry/registry.h"
 
 namespace tolvik {
@@ -35,7 +34,7 @@ void TOLVIK_API GetPluginInfo(plugin_info* info) {
     const char* entry = nullptr;
     if (host_too_old())
         entry = old_host::message_text(msg_menu_entry);
-    else if (host().get_message)
+    else if (startup_copy().get_message)
         entry = message_text(msg_menu_entry);
     menu_strings[0] = entry;
     info->menu_strings = menu_strings;

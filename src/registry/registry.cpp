@@ -3,7 +3,7 @@
 #include "base/memory.h"
 #include "host/constants.h"
 #include "host/panel_info.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik {

@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "host/constants.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "views/file_panel_view.h"
 #include "views/name_index.h"
 

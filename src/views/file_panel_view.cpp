@@ -6,7 +6,7 @@
 #include "base/memory.h"
 #include "base/windows_calls.h"
 #include "host/constants.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "views/panel_text.h"
 
 namespace tolvik {
@@ -103,7 +103,8 @@ const char* file_panel_view::path() const { return info.current_dir; }
 
 const char* file_panel_view::short_path(int width) const {
     std::memcpy(short_path_buffer, info.current_dir, sizeof short_path_buffer);
-    const shorten_path_fn shorten = host().functions ? host().functions->shorten_path : nullptr;
+    const shorten_path_fn shorten =
+        startup_copy().functions ? startup_copy().functions->shorten_path : nullptr;
     const char* shortened = shorten ? shorten(short_path_buffer, width) : nullptr;
     return shortened ? shortened : short_path_buffer;
 }

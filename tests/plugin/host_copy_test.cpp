@@ -7,7 +7,7 @@
 
 #include "emulator/host.h"
 #include "plugin/exports.h"
-#include "plugin/host_copy.h"
+#include "host/services.h"
 #include "support/test_tree.h"
 
 namespace tolvik {
@@ -34,7 +34,7 @@ TEST_F(host_copy, holds_the_first_372_bytes_and_its_own_table) {
     const startup_info* record = host_.startup_record();
     ASSERT_NE(record, nullptr);
     ASSERT_FALSE(host_too_old());
-    const startup_info& copy = host();
+    const startup_info& copy = startup_copy();
     // Byte for byte, but for the table pointer, which is the plugin's own.
     EXPECT_EQ(std::memcmp(&copy, record, offsetof(startup_info, functions)), 0);
     const size_t after = offsetof(startup_info, functions) + sizeof(void*);
@@ -57,8 +57,8 @@ TEST_F(host_copy, holds_the_first_372_bytes_and_its_own_table) {
 TEST_F(host_copy, stays_empty_for_a_short_record) {
     host_.set_startup_info(371);
     EXPECT_TRUE(host_too_old());
-    EXPECT_EQ(host().get_message, nullptr) << "nothing may be copied from a short record";
-    EXPECT_EQ(host().functions, nullptr);
+    EXPECT_EQ(startup_copy().get_message, nullptr) << "nothing may be copied from a short record";
+    EXPECT_EQ(startup_copy().functions, nullptr);
     EXPECT_STREQ(message_text(4), "") << "no lookup through a copy that was never filled";
     EXPECT_TRUE(host_.log().calls_to(emu::service::get_message).empty());
 }

@@ -10,9 +10,9 @@
 
 namespace tolvik {
 
-// The host startup copy. Its table pointer refers to the standard-function
-// copy. REQUIRES: !host_too_old() (before that it is all zeros).
-const startup_info& host();
+// The startup record's copy. Its table pointer refers to the standard-function
+// table's copy. REQUIRES: !host_too_old() (before that it is all zeros).
+const startup_info& startup_copy();
 
 // True until SetStartupInfo has copied a record of full size.
 bool host_too_old();
