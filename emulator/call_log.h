@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/export_names.h"
+
 namespace tolvik::emu {
 
 // Service names used in call_entry::service.
@@ -29,11 +31,11 @@ inline constexpr std::string_view help = "help";
 
 // Calls the host made into the plugin (logged too, kind export_call).
 namespace export_name {
-inline constexpr std::string_view get_min_far_version = "GetMinFarVersion";
-inline constexpr std::string_view set_startup_info = "SetStartupInfo";
-inline constexpr std::string_view get_plugin_info = "GetPluginInfo";
-inline constexpr std::string_view open_plugin = "OpenPlugin";
-inline constexpr std::string_view exit_far = "ExitFAR";
+inline constexpr std::string_view get_min_far_version = export_names::get_min_far_version;
+inline constexpr std::string_view set_startup_info = export_names::set_startup_info;
+inline constexpr std::string_view get_plugin_info = export_names::get_plugin_info;
+inline constexpr std::string_view open_plugin = export_names::open_plugin;
+inline constexpr std::string_view exit_far = export_names::exit_far;
 }  // namespace export_name
 
 enum class call_kind {

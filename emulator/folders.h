@@ -13,12 +13,14 @@
 #include <string_view>
 #include <vector>
 
+#include "host/file_attributes.h"
+
 namespace tolvik::emu {
 
 // Windows attribute values the sources answer.
-constexpr uint32_t attribute_directory = 0x10;
-constexpr uint32_t attribute_file = 0x20;
-constexpr uint32_t attributes_missing = 0xFFFFFFFFu;
+constexpr uint32_t attribute_directory = file_attribute_directory;
+constexpr uint32_t attribute_file = file_attribute_archive;
+constexpr uint32_t attributes_missing = invalid_file_attributes;
 
 // One entry of a folder listing.
 struct folder_entry {

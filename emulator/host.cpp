@@ -1,7 +1,10 @@
 #include "host.h"
 
 #include <algorithm>
+#include <type_traits>
 
+#include "host/constants.h"
+#include "host/export_names.h"
 #include "import_patch.h"
 #include "win_path.h"
 
@@ -32,7 +35,7 @@ dialog_environment environment_of(host& h, call_log& log, input_queue& input, em
     env.display = &display;
     env.calls = &log;
     env.failure = [&h](const std::string& text) { h.fail(text); };
-    env.set_ctrl_held = [&h](bool held) { h.set_key_held(0x11, held); };
+    env.set_ctrl_held = [&h](bool held) { h.set_key_held(virtual_key_control, held); };
     return env;
 }
 
@@ -50,7 +53,7 @@ host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
     previous_ = live_host;
     live_host = this;
     if (previous_) fail("a second host was created while another one lives");
-    set_key_held(0x11, false);
+    set_key_held(virtual_key_control, false);
 }
 
 host::~host() {
@@ -82,23 +85,15 @@ bool host::load(const std::string& path) {
     }
 #endif
     plugin_exports found;
-    found.get_min_far_version =
-        reinterpret_cast<decltype(found.get_min_far_version)>(find_symbol(library_, "GetMinFarVersion"));
-    found.set_startup_info =
-        reinterpret_cast<decltype(found.set_startup_info)>(find_symbol(library_, "SetStartupInfo"));
-    found.get_plugin_info =
-        reinterpret_cast<decltype(found.get_plugin_info)>(find_symbol(library_, "GetPluginInfo"));
-    found.open_plugin = reinterpret_cast<decltype(found.open_plugin)>(find_symbol(library_, "OpenPlugin"));
-    found.exit_far = reinterpret_cast<decltype(found.exit_far)>(find_symbol(library_, "ExitFAR"));
-    const std::pair<const void*, const char*> names[] = {
-        {reinterpret_cast<const void*>(found.get_min_far_version), "GetMinFarVersion"},
-        {reinterpret_cast<const void*>(found.set_startup_info), "SetStartupInfo"},
-        {reinterpret_cast<const void*>(found.get_plugin_info), "GetPluginInfo"},
-        {reinterpret_cast<const void*>(found.open_plugin), "OpenPlugin"},
-        {reinterpret_cast<const void*>(found.exit_far), "ExitFAR"}};
-    for (const auto& [fn, name] : names) {
+    auto look_up = [this](auto& fn, const char* name) {
+        fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(find_symbol(library_, name));
         if (!fn) load_error_ += (load_error_.empty() ? "missing export " : ", ") + std::string(name);
-    }
+    };
+    look_up(found.get_min_far_version, export_names::get_min_far_version);
+    look_up(found.set_startup_info, export_names::set_startup_info);
+    look_up(found.get_plugin_info, export_names::get_plugin_info);
+    look_up(found.open_plugin, export_names::open_plugin);
+    look_up(found.exit_far, export_names::exit_far);
     if (!load_error_.empty()) {
         load_error_ = path + ": " + load_error_;
         unload();

@@ -11,16 +11,51 @@
 namespace tolvik::emu {
 namespace {
 
-// Unused pointer slots: offsets in the startup record, then in the table.
-constexpr int record_slots[] = {268, 272, 276, 292, 296, 300, 304, 308, 312, 316,
-                                320, 324, 328, 332, 340, 344, 348, 364, 368};
-constexpr int record_slot_count = sizeof record_slots / sizeof record_slots[0];
-constexpr int table_slot_count = 55;  // 4..144 and 152..224
+// A run of unused pointer slots in a record: its offset and slot count.
+struct unused_run {
+    size_t offset;
+    size_t count;
+};
 
-int table_offset(int index) { return index < 36 ? 4 + 4 * index : 152 + 4 * (index - 36); }
+#define TOLVIK_UNUSED_RUN(record, field) \
+    unused_run { offsetof(record, field), sizeof(record::field) / sizeof(void*) }
+
+// The unused slots of the startup record, then those of the table, in
+// offset order.
+constexpr unused_run record_runs[] = {
+    TOLVIK_UNUSED_RUN(startup_info, reserved_268), TOLVIK_UNUSED_RUN(startup_info, reserved_292),
+    TOLVIK_UNUSED_RUN(startup_info, reserved_340), TOLVIK_UNUSED_RUN(startup_info, reserved_364)};
+constexpr unused_run table_runs[] = {TOLVIK_UNUSED_RUN(standard_functions, reserved_4),
+                                     TOLVIK_UNUSED_RUN(standard_functions, reserved_152)};
+
+#undef TOLVIK_UNUSED_RUN
+
+template <size_t N>
+constexpr int slot_count(const unused_run (&runs)[N]) {
+    size_t n = 0;
+    for (const unused_run& run : runs) n += run.count;
+    return static_cast<int>(n);
+}
+
+constexpr int record_slot_count = slot_count(record_runs);
+constexpr int table_slot_count = slot_count(table_runs);
+
+// The offset of the index-th unused slot of `runs`.
+template <size_t N>
+size_t slot_offset(const unused_run (&runs)[N], int index) {
+    size_t i = static_cast<size_t>(index);
+    for (const unused_run& run : runs) {
+        if (i < run.count) return run.offset + i * sizeof(void*);
+        i -= run.count;
+    }
+    return 0;
+}
+
+size_t record_offset(int index) { return slot_offset(record_runs, index); }
+size_t table_offset(int index) { return slot_offset(table_runs, index); }
 
 std::string slot_name(int index) {
-    if (index < record_slot_count) return "startup+" + std::to_string(record_slots[index]);
+    if (index < record_slot_count) return "startup+" + std::to_string(record_offset(index));
     return "functions+" + std::to_string(table_offset(index - record_slot_count));
 }
 
@@ -52,7 +87,7 @@ void fill_traps(startup_info& record) {
     auto* bytes = reinterpret_cast<unsigned char*>(&record);
     for (int i = 0; i < record_slot_count; ++i) {
         void* fn = trap_at(i);
-        std::memcpy(bytes + record_slots[i], &fn, sizeof fn);
+        std::memcpy(bytes + record_offset(i), &fn, sizeof fn);
     }
 }
 

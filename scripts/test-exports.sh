@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# The built libraries export exactly the five entry points, undecorated; the
-# DLL imports nothing but Windows' own DLLs; the Linux library takes the three
+# The built libraries export exactly the five entry points, undecorated, by
+# the names in src/host/export_names.h, which the .def file lists too; the DLL
+# imports nothing but Windows' own DLLs; the Linux library takes the three
 # Windows calls from libwinshim.so and defines none of them.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 dll=${1:-build/win32/src/tolvik.dll}
 so=${2:-build/linux32/src/libtolvik.so}
-expected="ExitFAR GetMinFarVersion GetPluginInfo OpenPlugin SetStartupInfo"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
+sorted_words() { sort | tr '\n' ' ' | sed 's/ $//'; }
+
+expected=$(sed -n 's/^inline constexpr char [a-z_]*\[\] = "\([A-Za-z]*\)";$/\1/p' src/host/export_names.h | sorted_words)
+[ "$(wc -w <<<"$expected")" -eq 5 ] || fail "src/host/export_names.h: expected five names, got '$expected'"
+listed=$(sed -n '/^EXPORTS/,$ s/^[[:space:]]\+\([A-Za-z]\+\)[[:space:]]*$/\1/p' src/plugin/tolvik.def | sorted_words)
+[ "$listed" = "$expected" ] || fail "tolvik.def lists '$listed', export_names.h '$expected'"
 
 if [ -f "$dll" ]; then
   exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
-            | sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ' | sed 's/ $//')
+            | sed -n 's/^\s*\[ *[0-9]*\] //p' | sorted_words)
   [ "$exports" = "$expected" ] || fail "DLL exports: expected '$expected', got '$exports'"
   imports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort -u)
   for name in $imports; do
@@ -30,7 +36,7 @@ else
 fi
 
 if [ -f "$so" ]; then
-  defined=$(nm -D --defined-only "$so" | awk '$2 ~ /^[TW]$/ {print $3}' | grep -v -E '^_(init|fini)$' | sort | tr '\n' ' ' | sed 's/ $//')
+  defined=$(nm -D --defined-only "$so" | awk '$2 ~ /^[TW]$/ {print $3}' | grep -v -E '^_(init|fini)$' | sorted_words)
   [ "$defined" = "$expected" ] || fail "libtolvik.so exports: expected '$expected', got '$defined'"
   undefined=$(nm -D --undefined-only "$so"); defined_all=$(nm -D --defined-only "$so"); dynamic=$(readelf -d "$so")
   for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do

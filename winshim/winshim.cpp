@@ -7,12 +7,14 @@
 #include <cstring>
 #include <string>
 
+#include "host/file_attributes.h"
+
 namespace {
 
-constexpr uint32_t attribute_directory = 0x10;
-constexpr uint32_t attribute_archive = 0x20;
-constexpr uint32_t attribute_normal = 0x80;
-constexpr uint32_t invalid_attributes = 0xFFFFFFFFu;
+using tolvik::file_attribute_archive;
+using tolvik::file_attribute_directory;
+using tolvik::file_attribute_normal;
+using tolvik::invalid_file_attributes;
 
 // Folder of each drive letter A..Z; empty means unmapped.
 struct drive_table {
@@ -74,11 +76,11 @@ int32_t winshim_disable_thread_calls_count() { return disable_calls; }
 uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
     if (attributes_answer) return path ? attributes_answer(path) : invalid_attributes;
     char native[4096];
-    if (!winshim_native_path(path, native, sizeof native)) return invalid_attributes;
+    if (!winshim_native_path(path, native, sizeof native)) return invalid_file_attributes;
     struct stat st;
-    if (stat(native, &st) != 0) return invalid_attributes;
-    if (S_ISDIR(st.st_mode)) return attribute_directory;
-    return S_ISREG(st.st_mode) ? attribute_archive : attribute_normal;
+    if (stat(native, &st) != 0) return invalid_file_attributes;
+    if (S_ISDIR(st.st_mode)) return file_attribute_directory;
+    return S_ISREG(st.st_mode) ? file_attribute_archive : file_attribute_normal;
 }
 
 int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key) {

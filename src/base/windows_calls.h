@@ -10,18 +10,17 @@
 #include "winshim.h"
 #endif
 
-namespace tolvik {
+#include "host/constants.h"
+#include "host/file_attributes.h"
 
-constexpr uint32_t invalid_file_attributes = 0xFFFFFFFFu;
+namespace tolvik {
 
 // True while the Control key is held (highest bit of the 16-bit key state).
 inline bool ctrl_held() {
-    return (static_cast<uint16_t>(GetAsyncKeyState(0x11)) & 0x8000u) != 0;
+    return (static_cast<uint16_t>(GetAsyncKeyState(virtual_key_control)) & 0x8000u) != 0;
 }
 
 // The attributes of a path, or invalid_file_attributes when it cannot be read.
-inline uint32_t file_attributes(const char* path) {
-    return static_cast<uint32_t>(GetFileAttributesA(path));
-}
+inline uint32_t file_attributes(const char* path) { return static_cast<uint32_t>(GetFileAttributesA(path)); }
 
 }  // namespace tolvik

@@ -5,12 +5,6 @@
 #include "host/services.h"
 
 namespace tolvik {
-namespace {
-
-constexpr int32_t key_ctrl_r = key::ctrl | 0x52;
-constexpr int32_t key_ctrl_u = key::ctrl | 0x55;
-
-}  // namespace
 
 param_t view_list_dialog_impl::handle_message(host_handle dialog, int32_t message, int32_t param1,
                                               param_t param2) noexcept {
@@ -96,11 +90,11 @@ param_t view_list_dialog_impl::handle_key(host_handle dialog, int32_t param1, pa
         list_state.renumber();
         return 1;
     }
-    if (k == key_ctrl_r) {
+    if (k == key::ctrl_r) {
         list_state.refresh();
         return 1;
     }
-    if (k == key_ctrl_u) return 0;
+    if (k == key::ctrl_u) return 0;
     if (ctrl_mode && k == key::ctrl_mode_cancel) {
         list_state.revert();
         close();

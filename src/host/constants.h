@@ -73,6 +73,8 @@ constexpr int32_t tab = 0x09;
 constexpr int32_t enter = 0x0D;
 constexpr int32_t esc = 0x1B;
 constexpr int32_t space = 0x20;
+constexpr int32_t letter_r = 0x52;
+constexpr int32_t letter_u = 0x55;
 constexpr int32_t tilde = 0x7E;
 constexpr int32_t pg_up = 0x121;
 constexpr int32_t pg_dn = 0x122;
@@ -96,6 +98,8 @@ constexpr int32_t ctrl_mode_cancel = 0x1006;
 
 constexpr int32_t ctrl_tilde = ctrl | tilde;
 constexpr int32_t ctrl_shift_tilde = ctrl | shift | tilde;
+constexpr int32_t ctrl_r = ctrl | letter_r;
+constexpr int32_t ctrl_u = ctrl | letter_u;
 }  // namespace key
 
 // Virtual key of the Control key, for GetAsyncKeyState.

@@ -37,6 +37,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "host/file_attributes.h"
+
 namespace tolvik {
 
 constexpr int max_path = 260;
@@ -94,7 +96,6 @@ struct panel_redraw {
 
 constexpr uint32_t item_selected = 0x40000000;
 constexpr uint32_t panel_reverse_order = 4;
-constexpr uint32_t file_attribute_directory = 0x10;
 
 enum panel_type : int32_t {
     panel_file = 0,

@@ -14,8 +14,8 @@ namespace {
 constexpr int32_t ctrl_f3 = key::ctrl | key::f3;
 constexpr int32_t ctrl_shift_f3 = key::ctrl | key::shift | key::f3;
 constexpr int32_t ctrl_shift_f5 = key::ctrl | key::shift | key::f5;
-constexpr int32_t ctrl_r = key::ctrl | 0x52;
-constexpr int32_t ctrl_u = key::ctrl | 0x55;
+constexpr int32_t ctrl_r = key::ctrl_r;
+constexpr int32_t ctrl_u = key::ctrl_u;
 
 class alloc : public alloc_sweep {
 protected:

@@ -76,7 +76,7 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
           {input_kind::idle, 0}},
          true);
     host_.panels().active().set_directory(tree_.windows("b"));
-    open({press(key::del), press(key::ctrl | key::shift | key::f5), press(key::ctrl | 0x52), press(key::down),
+    open({press(key::del), press(key::ctrl | key::shift | key::f5), press(key::ctrl_r), press(key::down),
           press(key::f10)});
     host_.panels().switch_active();
     host_.panels().active().plugin = 1;
@@ -97,7 +97,7 @@ TEST_F(session, each_failing_allocation_of_an_editing_run_is_survived) {
                                           press(key::ctrl | key::f3),
                                           press(key::del),
                                           press(key::ctrl | key::shift | key::f5),
-                                          press(key::ctrl | 0x52),
+                                          press(key::ctrl_r),
                                           press(key::up),
                                           press(key::enter)};
     for (long n = 1; n < 200; ++n) {

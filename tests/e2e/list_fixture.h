@@ -23,8 +23,8 @@ inline input_event idle() { return {input_kind::idle, 0}; }
 inline input_event cancel() { return {input_kind::cancel, 0}; }
 
 namespace keys {
-constexpr int32_t ctrl_r = key::ctrl | 0x52;
-constexpr int32_t ctrl_u = key::ctrl | 0x55;
+constexpr int32_t ctrl_r = key::ctrl_r;
+constexpr int32_t ctrl_u = key::ctrl_u;
 constexpr int32_t new_view = key::ctrl | key::shift | key::f3;
 constexpr int32_t duplicate = key::ctrl | key::f3;
 constexpr int32_t ctrl_f4 = key::ctrl | key::f4;
