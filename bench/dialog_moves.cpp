@@ -57,15 +57,14 @@ view_list_dialog_impl& dialog_with(int count) {
     static int prepared = 0;
     view_list_dialog_impl& dialog = the_view_list_dialog();
     if (prepared != count) {
-        dialog.dialog_handle = nullptr;
+        dialog.handle_message(dialog.dialog_handle(), dn_close, 0, 0);  // not running
         clear_registry();
         install_dialog_host();
         populate_registry();
         while (static_cast<int>(all_views().size()) < count) add_clone(recent_views().begin());
-        dialog.ctrl_mode = false;
         dialog.rebuild_layout(recent_views().begin(), list_position{0, 0});
-        dialog.list_state.last_applied = *recent_views().begin();
-        dialog.dialog_handle = reinterpret_cast<host_handle>(1);  // running
+        dialog.list().mark_cursor_applied();
+        dialog.handle_message(reinterpret_cast<host_handle>(1), dn_init, 0, 0);  // running
         prepared = count;
     }
     return dialog;
@@ -76,7 +75,7 @@ void baseline_format(benchmark::State& state) {
     view_list_dialog_impl& dialog = dialog_with(count);
     const FarDialogItem& list = dialog.items[1];
     const int digits = digit_count(max_view_number());
-    const int label_width = dialog.list_state.label_width;
+    const int label_width = dialog.list().label_width();
     const int path_width = list.right - list.left - digits - label_width - 9;
     std::vector<char> lines(static_cast<size_t>(count) * list_text_size);
     for (auto _ : state) {
@@ -92,14 +91,14 @@ void baseline_format(benchmark::State& state) {
 void move(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     view_list_dialog_impl& dialog = dialog_with(count);
-    for (auto _ : state) dialog.list_state.move_down();
+    for (auto _ : state) dialog.list().move_down();
     state.SetItemsProcessed(state.iterations() * count);
 }
 
 void edit(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     view_list_dialog_impl& dialog = dialog_with(count);
-    for (auto _ : state) dialog.list_state.refresh();
+    for (auto _ : state) dialog.list().refresh();
     state.SetItemsProcessed(state.iterations() * count);
 }
 

@@ -5,100 +5,128 @@
 #include "host/services.h"
 
 namespace tolvik {
+namespace {
+
+// A key code a row answers to. A `plain` code is compared with the key
+// stripped of the Ctrl modifier in Ctrl mode (where Ctrl is down throughout),
+// any other code with the key exactly as it came.
+struct key_code {
+    int32_t code;
+    bool plain;
+};
+
+constexpr key_code plain(int32_t code) { return {code, true}; }
+constexpr key_code exact(int32_t code) { return {code, false}; }
+
+constexpr int never_refused = -1;
+
+// One row of the key table, in the order of its columns: the key codes it
+// answers to (unused ones are {0, false}), whether it acts in Ctrl mode only,
+// the title of the warning that refuses it while the current slot's view
+// cannot be switched, what the list does, whether the dialog then closes,
+// and the key notification's result.
+struct key_row {
+    key_code keys[3];
+    bool ctrl_mode_only = false;
+    int refused_title = never_refused;
+    void (list_state::*action)() noexcept = nullptr;
+    bool closes = false;
+    param_t result = 1;
+
+    bool matches(int32_t key, int32_t plain_key, bool ctrl_mode) const noexcept {
+        if (ctrl_mode_only && !ctrl_mode) return false;
+        for (const key_code& k : keys)
+            if (k.code != 0 && k.code == (k.plain ? plain_key : key)) return true;
+        return false;
+    }
+};
+
+// The first row that matches acts; a key that no row matches goes to the
+// host's default dialog procedure.
+constexpr key_row key_table[] = {
+    {.keys = {plain(key::enter)}, .action = &list_state::commit, .closes = true},
+    {.keys = {plain(key::esc), plain(key::f10)}, .action = &list_state::revert, .closes = true},
+    {.keys = {plain(key::down), plain(key::wheel_down), exact(key::ctrl_tilde)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::move_down},
+    {.keys = {plain(key::up), plain(key::wheel_up), exact(key::ctrl_shift_tilde)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::move_up},
+    {.keys = {plain(key::home), exact(key::ctrl | key::home)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::move_home},
+    {.keys = {plain(key::end), exact(key::ctrl | key::end)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::move_end},
+    {.keys = {plain(key::pg_up), exact(key::ctrl | key::pg_up)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::page_up},
+    {.keys = {plain(key::pg_dn), exact(key::ctrl | key::pg_dn)},
+     .refused_title = msg_refused_move,
+     .action = &list_state::page_down},
+    {.keys = {exact(key::ctrl | key::shift | key::f3)},
+     .refused_title = msg_refused_new,
+     .action = &list_state::create_view},
+    {.keys = {exact(key::ctrl | key::f3)},
+     .refused_title = msg_refused_clone,
+     .action = &list_state::duplicate_view},
+    {.keys = {exact(key::ctrl | key::f4), plain(key::del), exact(key::ctrl | key::del)},
+     .action = &list_state::delete_view},
+    {.keys = {exact(key::ctrl | key::shift | key::f5)}, .action = &list_state::renumber},
+    {.keys = {exact(key::ctrl_r)}, .action = &list_state::refresh},
+    // Swallowed: neither the list nor the host acts on it.
+    {.keys = {exact(key::ctrl_u)}, .result = 0},
+    {.keys = {exact(key::ctrl_mode_cancel)},
+     .ctrl_mode_only = true,
+     .action = &list_state::revert,
+     .closes = true},
+};
+
+}  // namespace
 
 param_t view_list_dialog_impl::handle_message(host_handle dialog, int32_t message, int32_t param1,
                                               param_t param2) noexcept {
     switch (message) {
-    case dn_init:
-        dialog_handle = dialog;
-        send(dm_list_mouse_reaction, 1, 0);
-        if (opening_position_.select != 0) send(dm_list_set_position, 1, &opening_position_);
-        return 0;
-    case dn_close:
-        if (param1 < 0) list_state.revert();
-        dialog_handle = nullptr;
-        return 1;
-    case dn_key:
-        return handle_key(dialog, param1, param2);
-    case dn_idle:
-        if (!ctrl_mode) break;
-        if (!ctrl_held()) {
-            list_state.commit();
-            close();
-        }
-        return 1;
-    default:
-        break;
+        case dn_init:
+            dialog_handle_ = dialog;
+            send(dm_list_mouse_reaction, 1, 0);
+            if (opening_position_.select != 0) send(dm_list_set_position, 1, &opening_position_);
+            return 0;
+        case dn_close:
+            if (param1 < 0) list_.revert();
+            dialog_handle_ = nullptr;
+            return 1;
+        case dn_key:
+            return handle_key(dialog, param1, param2);
+        case dn_idle:
+            if (!ctrl_mode_) break;
+            if (!ctrl_held()) {
+                list_.commit();
+                close();
+            }
+            return 1;
+        default:
+            break;
     }
     return default_dialog_proc(dialog, message, param1, param2);
 }
 
 param_t view_list_dialog_impl::handle_key(host_handle dialog, int32_t param1, param_t param2) noexcept {
     const int32_t k = param2;
-    const int32_t plain = ctrl_mode ? (k & ~key::ctrl) : k;
+    const int32_t plain_key = ctrl_mode_ ? (k & ~key::ctrl) : k;
 
-    if (ctrl_mode && !ctrl_held()) {
-        list_state.commit();
+    // Ctrl let go: the key is not looked at, the choice is kept.
+    if (ctrl_mode_ && !ctrl_held()) {
+        list_.commit();
         close();
         return 1;
     }
-
-    if (plain == key::enter) {
-        list_state.commit();
-        close();
-        return 1;
-    }
-    if (plain == key::esc || plain == key::f10) {
-        list_state.revert();
-        close();
-        return 1;
-    }
-
-    // The cursor keys and the two keys that make a view are refused while the
-    // active panel cannot be switched.
-    void (::tolvik::list_state::*action)() = nullptr;
-    int refused_title = msg_refused_move;
-    if (plain == key::down || plain == key::wheel_down || k == key::ctrl_tilde)
-        action = &::tolvik::list_state::move_down;
-    else if (plain == key::up || plain == key::wheel_up || k == key::ctrl_shift_tilde)
-        action = &::tolvik::list_state::move_up;
-    else if (plain == key::home || k == (key::ctrl | key::home))
-        action = &::tolvik::list_state::move_home;
-    else if (plain == key::end || k == (key::ctrl | key::end))
-        action = &::tolvik::list_state::move_end;
-    else if (plain == key::pg_up || k == (key::ctrl | key::pg_up))
-        action = &::tolvik::list_state::page_up;
-    else if (plain == key::pg_dn || k == (key::ctrl | key::pg_dn))
-        action = &::tolvik::list_state::page_down;
-    else if (k == (key::ctrl | key::shift | key::f3)) {
-        action = &::tolvik::list_state::create_view;
-        refused_title = msg_refused_new;
-    } else if (k == (key::ctrl | key::f3)) {
-        action = &::tolvik::list_state::duplicate_view;
-        refused_title = msg_refused_clone;
-    }
-    if (action) {
-        if (!refused(refused_title)) (list_state.*action)();
-        return 1;
-    }
-
-    if (k == (key::ctrl | key::f4) || plain == key::del || k == (key::ctrl | key::del)) {
-        list_state.delete_view();
-        return 1;
-    }
-    if (k == (key::ctrl | key::shift | key::f5)) {
-        list_state.renumber();
-        return 1;
-    }
-    if (k == key::ctrl_r) {
-        list_state.refresh();
-        return 1;
-    }
-    if (k == key::ctrl_u) return 0;
-    if (ctrl_mode && k == key::ctrl_mode_cancel) {
-        list_state.revert();
-        close();
-        return 1;
+    for (const key_row& row : key_table) {
+        if (!row.matches(k, plain_key, ctrl_mode_)) continue;
+        if (row.refused_title != never_refused && refused(row.refused_title)) return 1;
+        if (row.action) (list_.*row.action)();
+        if (row.closes) close();
+        return row.result;
     }
     return default_dialog_proc(dialog, dn_key, param1, param2);
 }
@@ -107,8 +135,8 @@ bool view_list_dialog_impl::refused(int title_id) noexcept {
     panel_slot* slot = current_slot();
     view* shown = slot ? slot->shown_view() : nullptr;
     if (!shown || !shown->is_unsupported()) return false;
-    warning.show_warning(ctrl_mode, title_id);
-    if (ctrl_mode) close();
+    warning_.show_warning(ctrl_mode_, title_id);
+    if (ctrl_mode_) close();
     return true;
 }
 

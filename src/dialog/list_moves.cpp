@@ -1,4 +1,4 @@
-// The list part's cursor moves, each ending in a live preview, and the two
+// The list's cursor moves, each ending in a live preview, and the two
 // ways out: commit and revert.
 #include "dialog/list_state.h"
 #include "dialog/view_list_dialog_impl.h"
@@ -14,12 +14,12 @@ size_t step_limit() noexcept { return recent_views().size() + 1; }
 }  // namespace
 
 void list_state::commit() noexcept {
-    view* chosen = *cursor;
-    if (chosen != last_applied) {
-        last_applied = chosen;
+    view* chosen = *cursor_;
+    if (chosen != last_applied_) {
+        last_applied_ = chosen;
         chosen->apply();
     }
-    cursor = make_current(cursor);
+    cursor_ = make_current(cursor_);
     // Out of memory the slot keeps its old view; the panel must show that
     // view again, or the next opening would capture the chosen view's state
     // into it.
@@ -30,27 +30,27 @@ void list_state::commit() noexcept {
 void list_state::revert() noexcept {
     panel_slot* slot = current_slot();
     view* shown = slot ? slot->shown_view() : nullptr;
-    if (shown && shown != last_applied) {
-        last_applied = shown;
+    if (shown && shown != last_applied_) {
+        last_applied_ = shown;
         shown->apply();
     }
 }
 
 void list_state::skip_disabled(int direction, list_position& position) noexcept {
     view_list& views = recent_views();
-    for (size_t guard = step_limit(); guard > 0 && is_disabled_entry(*cursor); --guard) {
+    for (size_t guard = step_limit(); guard > 0 && shown_in_other_panel(*cursor_); --guard) {
         if (direction > 0) {
-            ++cursor;
+            ++cursor_;
             ++position.select;
-            if (cursor == views.end()) {
-                cursor = views.begin();
+            if (cursor_ == views.end()) {
+                cursor_ = views.begin();
                 position.select = 0;
             }
         } else {
-            --cursor;
+            --cursor_;
             --position.select;
-            if (cursor == views.end()) {
-                --cursor;
+            if (cursor_ == views.end()) {
+                --cursor_;
                 position.select = line_count() - 1;
             }
         }
@@ -62,13 +62,13 @@ void list_state::move_down() noexcept {
     list_position position = host_position();
     size_t guard = step_limit();
     do {
-        ++cursor;
+        ++cursor_;
         ++position.select;
-        if (cursor == views.end()) {
-            cursor = views.begin();
+        if (cursor_ == views.end()) {
+            cursor_ = views.begin();
             position.select = 0;
         }
-    } while (is_disabled_entry(*cursor) && --guard > 0);
+    } while (shown_in_other_panel(*cursor_) && --guard > 0);
     finish_move(position);
 }
 
@@ -77,26 +77,26 @@ void list_state::move_up() noexcept {
     list_position position = host_position();
     size_t guard = step_limit();
     do {
-        --cursor;
+        --cursor_;
         --position.select;
-        if (cursor == views.end()) {
-            --cursor;
+        if (cursor_ == views.end()) {
+            --cursor_;
             position.select = line_count() - 1;
         }
-    } while (is_disabled_entry(*cursor) && --guard > 0);
+    } while (shown_in_other_panel(*cursor_) && --guard > 0);
     finish_move(position);
 }
 
 void list_state::move_home() noexcept {
     list_position position{0, 0};
-    cursor = recent_views().begin();
+    cursor_ = recent_views().begin();
     skip_disabled(+1, position);
     finish_move(position);
 }
 
 void list_state::move_end() noexcept {
     list_position position{line_count() - 1, 0};
-    cursor = --recent_views().end();
+    cursor_ = --recent_views().end();
     skip_disabled(-1, position);
     finish_move(position);
 }
@@ -105,10 +105,10 @@ void list_state::page_up() noexcept {
     view_list& views = recent_views();
     list_position position = host_position();
     for (int32_t steps = page_lines(); steps > 0; --steps) {
-        --cursor;
+        --cursor_;
         --position.select;
-        if (cursor == views.end()) {
-            cursor = views.begin();
+        if (cursor_ == views.end()) {
+            cursor_ = views.begin();
             position.select = 0;
             break;
         }
@@ -121,10 +121,10 @@ void list_state::page_down() noexcept {
     view_list& views = recent_views();
     list_position position = host_position();
     for (int32_t steps = page_lines(); steps > 0; --steps) {
-        ++cursor;
+        ++cursor_;
         ++position.select;
-        if (cursor == views.end()) {
-            --cursor;
+        if (cursor_ == views.end()) {
+            --cursor_;
             position.select = line_count() - 1;
             break;
         }
@@ -134,18 +134,18 @@ void list_state::page_down() noexcept {
 }
 
 void list_state::finish_move(list_position position) noexcept {
-    view* chosen = *cursor;
+    view* chosen = *cursor_;
     chosen->refresh_validity();
-    owner.send(dm_enable_redraw, 0, 0);
-    fill_list(cursor, position);
-    if (chosen != last_applied) {
-        last_applied = chosen;
+    owner_.send(dm_enable_redraw, 0, 0);
+    fill_list(cursor_, position);
+    if (chosen != last_applied_) {
+        last_applied_ = chosen;
         chosen->apply();
     }
-    owner.send(dm_enable_redraw, 1, 0);
-    owner.send(dm_redraw, 0, 0);
+    owner_.send(dm_enable_redraw, 1, 0);
+    owner_.send(dm_redraw, 0, 0);
     compute_top(position);
-    owner.send(dm_list_set_position, 1, &position);
+    owner_.send(dm_list_set_position, 1, &position);
 }
 
 }  // namespace tolvik

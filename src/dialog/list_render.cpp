@@ -1,6 +1,5 @@
-// The list part's rendering: line estimates, filling the lines, the top line.
-#include <cstring>
-
+// The list's rendering: line estimates, filling the lines, the top line.
+#include "dialog/layout.h"
 #include "dialog/list_line.h"
 #include "dialog/list_state.h"
 #include "dialog/text.h"
@@ -12,66 +11,64 @@
 
 namespace tolvik {
 
-bool is_disabled_entry(const view* v) noexcept { return shown_in_other_panel(v); }
-
 void list_state::measure_lines(int& width) noexcept {
-    label_width = 0;
+    label_width_ = 0;
     int longest = 0;
     const int digits = digit_count(max_view_number());
     for (view* v : recent_views()) {
         int label = static_cast<int>(message_length(message_text(v->type_label_id())));
-        if (label > label_width) label_width = label;
-        int estimate = digits + label + static_cast<int>(text_length(v->path(), max_path)) + 6;
+        if (label > label_width_) label_width_ = label;
+        int estimate =
+            digits + label + static_cast<int>(text_length(v->path(), max_path)) + layout::line_fixed_columns;
         if (estimate > longest) longest = estimate;
     }
-    width = longest + 4;
+    width = longest + layout::line_right_gap;
 }
 
 void list_state::fill_list(view_position entry, list_position position) noexcept {
-    cursor = entry;
+    cursor_ = entry;
     view_list& views = recent_views();
-    list_record.count = 0;
-    list_record.items = nullptr;
-    if (lines.resize_lines(static_cast<int32_t>(views.size()))) {
-        const FarDialogItem& box = owner.items[1];
+    record_.count = 0;
+    record_.items = nullptr;
+    if (lines_.resize_lines(static_cast<int32_t>(views.size()))) {
+        const FarDialogItem& box = owner_.items[1];
         const int digits = digit_count(max_view_number());
-        int path_width = box.right - box.left - digits - label_width - 9;
+        // The list box is right - left + 1 columns wide.
+        int path_width = box.right - box.left + 1 - layout::line_right_gap - layout::line_fixed_columns -
+                         digits - label_width_;
         if (path_width < 0) path_width = 0;
 
-        list_item* line = lines.block;
+        list_item* line = lines_.block;
         for (view* v : views) {
-            line->flags = is_disabled_entry(v) ? list_item_disabled : 0;
-            char side = ' ';
-            if (!v->slots.empty()) {
-                const char* panel = panel_side(v->slots.front());
-                side = panel && std::strcmp(panel, "L") == 0 ? '<' : '>';
-            }
+            line->flags = shown_in_other_panel(v) ? list_item_disabled : 0;
+            char side_mark = ' ';
+            if (!v->slots.empty()) side_mark = panel_side(v->slots.front()) == side::left ? '<' : '>';
             line_fields fields{digits,
                                v->number,
                                v->is_valid() ? '.' : '-',
-                               label_width,
+                               label_width_,
                                message_text(v->type_label_id()),
-                               side,
+                               side_mark,
                                path_width,
                                v->short_path(path_width)};
             format_list_line(line->text, fields);
             line->reserved[0] = line->reserved[1] = line->reserved[2] = 0;
             ++line;
         }
-        list_record.count = lines.count;
-        list_record.items = lines.block;
+        record_.count = lines_.count;
+        record_.items = lines_.block;
     }
-    if (owner.dialog_handle) {
-        owner.send(dm_list_set, 1, &list_record);
+    if (owner_.dialog_handle()) {
+        owner_.send(dm_list_set, 1, &record_);
         compute_top(position);
-        owner.send(dm_list_set_position, 1, &position);
+        owner_.send(dm_list_set_position, 1, &position);
     }
 }
 
 void list_state::compute_top(list_position& position) const noexcept {
-    const FarDialogItem& box = owner.items[1];
+    const FarDialogItem& box = owner_.items[1];
     const int32_t visible = box.bottom - box.top + 1;
-    const int32_t n = list_record.count;
+    const int32_t n = record_.count;
     const int32_t s = position.select;
     const int32_t half = visible / 2;
     if (n < visible || s < half)
@@ -85,14 +82,14 @@ void list_state::compute_top(list_position& position) const noexcept {
 int32_t list_state::line_count() const noexcept { return static_cast<int32_t>(recent_views().size()); }
 
 int32_t list_state::page_lines() const noexcept {
-    const FarDialogItem& box = owner.items[1];
+    const FarDialogItem& box = owner_.items[1];
     int32_t page = box.bottom - box.top + 1;
     return page > 0 ? page : 1;
 }
 
 list_position list_state::host_position() const noexcept {
     list_position position{0, 0};
-    owner.send(dm_list_get_position, 1, &position);
+    owner_.send(dm_list_get_position, 1, &position);
     int32_t last = line_count() - 1;
     if (position.select > last) position.select = last;
     if (position.select < 0) position.select = 0;

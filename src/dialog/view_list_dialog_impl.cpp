@@ -2,6 +2,7 @@
 #include "dialog/view_list_dialog_impl.h"
 
 #include "base/windows_calls.h"
+#include "dialog/layout.h"
 #include "dialog/text.h"
 #include "host/constants.h"
 #include "host/services.h"
@@ -10,8 +11,6 @@ namespace tolvik {
 namespace {
 
 constexpr const char help_topic[] = "Panel_list";
-constexpr int max_width = 68;
-constexpr int fixed_height = 12;
 
 // Where the opening puts the cursor: the front of recent_views, which after
 // every commit is the view the active panel shows. Two editing actions can
@@ -30,17 +29,17 @@ view_position opening_entry(int32_t& index) noexcept {
     view_position front = views.begin();
     panel_slot* slot = current_slot();
     const view* shown = slot ? slot->shown_view() : nullptr;
-    if (*front == shown || (!shown && !is_disabled_entry(*front))) return front;
+    if (*front == shown || (!shown && !shown_in_other_panel(*front))) return front;
     int32_t i = 0;
     for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
-        if (*at == shown && !is_disabled_entry(*at)) {
+        if (*at == shown && !shown_in_other_panel(*at)) {
             index = i;
             return at;
         }
     }
     i = 0;
     for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
-        if (!is_disabled_entry(*at)) {
+        if (!shown_in_other_panel(*at)) {
             index = i;
             return at;
         }
@@ -52,47 +51,45 @@ view_position opening_entry(int32_t& index) noexcept {
 
 int view_list_dialog_impl::run() {
     if (recent_views().empty()) return -1;
-    ctrl_mode = ctrl_held();
+    ctrl_mode_ = ctrl_held();
 
     int32_t index = 0;
     view_position entry = opening_entry(index);
     rebuild_layout(entry, list_position{index, 0});
-    list_state.last_applied = *entry;
+    list_.mark_cursor_applied();
     opening_position_ = list_position{index, 0};
-    list_state.compute_top(opening_position_);
+    list_.compute_top(opening_position_);
 
-    const int result = startup_copy().dialog_ex(startup_copy().module_number, -1, -1, width, height,
+    const int result = startup_copy().dialog_ex(startup_copy().module_number, -1, -1, width_, height_,
                                                 help_topic, items, 2, 0, 0, dialog_proc, 0);
     // The dialog is gone once the call returns, whether or not the host sent
     // the close notification.
-    dialog_handle = nullptr;
+    dialog_handle_ = nullptr;
     return result;
 }
 
 void view_list_dialog_impl::rebuild_layout(view_position entry, list_position position) noexcept {
-    const int mx = ctrl_mode ? 0 : 2;
-    const int my = ctrl_mode ? 0 : 1;
+    const auto [mx, my] = layout::margins_for(ctrl_mode_);
     const char* title = message_text(msg_list_title);
 
-    list_state.list_record.count = 0;
-    list_state.list_record.items = nullptr;
-    list_state.measure_lines(width);
-    const int title_width = static_cast<int>(message_length(title)) + 4;
-    if (width < title_width) width = title_width;
-    width += 2 * (mx + 1);
-    if (width % 2 != 0) ++width;
-    if (width > max_width) width = max_width;
-    height = fixed_height;
+    list_.record() = list_record{};
+    list_.measure_lines(width_);
+    const int title_width = static_cast<int>(message_length(title)) + layout::title_gap;
+    if (width_ < title_width) width_ = title_width;
+    width_ += 2 * (mx + 1);
+    if (width_ % 2 != 0) ++width_;
+    if (width_ > layout::max_width) width_ = layout::max_width;
+    height_ = layout::list_dialog_height;
 
-    set_box_item(items[0], mx, my, width - mx - 1, height - my - 1, title, 0);
-    set_list_box_item(items[1], mx + 1, my + 1, width - mx - 2, height - my - 2, list_state.list_record,
+    set_box_item(items[0], mx, my, width_ - mx - 1, height_ - my - 1, title, 0);
+    set_list_box_item(items[1], mx + 1, my + 1, width_ - mx - 2, height_ - my - 2, list_.record(),
                       flag_no_focus | flag_list_no_box);
-    list_state.fill_list(entry, position);
+    list_.fill_list(entry, position);
 
-    if (dialog_handle) {
+    if (dialog_handle_) {
         send(dm_set_item, 0, &items[0]);
         send(dm_set_item, 1, &items[1]);
-        screen_point size{static_cast<int16_t>(width), static_cast<int16_t>(height)};
+        screen_point size{static_cast<int16_t>(width_), static_cast<int16_t>(height_)};
         send(dm_resize, 0, &size);
         screen_point centre{-1, -1};
         send(dm_move, 1, &centre);
@@ -100,8 +97,8 @@ void view_list_dialog_impl::rebuild_layout(view_position entry, list_position po
 }
 
 param_t view_list_dialog_impl::send(int32_t message, int32_t param1, param_t param2) const noexcept {
-    if (!dialog_handle) return 0;
-    return send_dialog_message(dialog_handle, message, param1, param2);
+    if (!dialog_handle_) return 0;
+    return send_dialog_message(dialog_handle_, message, param1, param2);
 }
 
 param_t view_list_dialog_impl::send(int32_t message, int32_t param1, void* param2) const noexcept {

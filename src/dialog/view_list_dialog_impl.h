@@ -1,10 +1,11 @@
 // The one view list dialog: a double box around a list box with one line per
 // view of recent_views, front first.
 //
-// Items: 0 the double box, 1 the list box (whose list record is the list
-// part's). `dialog_handle` is set from the init notification until the close
-// notification or the end of the host's dialog call, whichever comes first;
-// no dialog message is sent while it is null.
+// Items: 0 the double box, 1 the list box (whose list record is the list's).
+// The dialog owns its list and its warning box. `dialog_handle_` is set from
+// the init notification until the close notification or the end of the
+// host's dialog call, whichever comes first; no dialog message is sent while
+// it is null.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,7 @@ namespace tolvik {
 
 class view_list_dialog_impl : public view_list_dialog, public static_items<FarDialogItem, 2> {
 public:
-    view_list_dialog_impl() noexcept : list_state(*this) {}
+    view_list_dialog_impl() noexcept : list_(*this) {}
     view_list_dialog_impl(const view_list_dialog_impl&) = delete;
     view_list_dialog_impl& operator=(const view_list_dialog_impl&) = delete;
 
@@ -39,12 +40,12 @@ public:
     param_t send(int32_t message, int32_t param1, param_t param2) const noexcept;
     param_t send(int32_t message, int32_t param1, void* param2) const noexcept;
 
-    int width = 0;
-    int height = 0;
-    host_handle dialog_handle = nullptr;
-    ::tolvik::list_state list_state;
-    warning_box warning;
-    bool ctrl_mode = false;
+    // The running dialog's handle; null while the dialog is not running.
+    host_handle dialog_handle() const noexcept { return dialog_handle_; }
+    bool ctrl_mode() const noexcept { return ctrl_mode_; }
+    int width() const noexcept { return width_; }
+    list_state& list() noexcept { return list_; }
+    const list_state& list() const noexcept { return list_; }
 
 private:
     param_t handle_key(host_handle dialog, int32_t param1, param_t param2) noexcept;
@@ -54,6 +55,12 @@ private:
     // Closes the running dialog (message 1 with 0, 0).
     void close() noexcept;
 
+    int width_ = 0;
+    int height_ = 0;
+    host_handle dialog_handle_ = nullptr;
+    list_state list_;
+    warning_box warning_;
+    bool ctrl_mode_ = false;
     // Where the opening put the cursor; sent to the host at initialisation
     // when it is not the top line.
     list_position opening_position_{};

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/windows_calls.h"
+#include "dialog/layout.h"
 #include "dialog/static_items.h"
 #include "dialog/text.h"
 #include "host/constants.h"
@@ -26,8 +27,7 @@ int max_of(int a, int b) { return a > b ? a : b; }
 }  // namespace
 
 bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
-    const int mx = ctrl ? 0 : 2;
-    const int my = ctrl ? 0 : 1;
+    const auto [mx, my] = layout::margins_for(ctrl);
     ctrl_mode = ctrl;
 
     // The type line: message 11 with the label put into its "%s" by hand, so
@@ -38,9 +38,9 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
     const char* title = message_text(title_id);
     const char* fixed_line = message_text(msg_warning_line);
     int text_width = max_of(static_cast<int>(message_length(fixed_line)), n);
-    int inner = max_of(text_width, static_cast<int>(message_length(title)) + 2);
-    int w = inner + 2 * mx + 4;
-    int h = 3 * my + 4;
+    int inner = max_of(text_width, static_cast<int>(message_length(title)) + layout::warning_title_gap);
+    int w = inner + 2 * mx + layout::warning_frame_columns;
+    int h = 3 * my + layout::warning_rows;
 
     std::memset(items, 0, sizeof items);
     set_box_item(items[0], mx, my, w - mx - 1, h - my - 1, title, 0);

@@ -47,8 +47,8 @@ bool left_panel_is_active() noexcept {
     return active.rect.right < passive.rect.right;
 }
 
-const char* panel_side(const panel_slot* slot) noexcept {
-    return left_panel_is_active() == (slot == current) ? "L" : "R";
+side panel_side(const panel_slot* slot) noexcept {
+    return left_panel_is_active() == (slot == current) ? side::left : side::right;
 }
 
 view_position find_entry(view_list& list, const view* target) noexcept {

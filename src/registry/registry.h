@@ -30,13 +30,18 @@ slot_list& panel_slots();
 // The slot of the host's active panel, or null before start-up.
 panel_slot*& current_slot();
 
+// A host panel's side; each holds its side letter.
+enum class side : char { left = 'L', right = 'R' };
+
 // True when the host's left panel is active (judged from the rectangles).
 bool left_panel_is_active() noexcept;
-// "L" or "R": the host side of `slot`.
-const char* panel_side(const panel_slot* slot) noexcept;
+// The host side of `slot` (asks the host, as left_panel_is_active does).
+side panel_side(const panel_slot* slot) noexcept;
 // The first entry of `list` equal to `target`, or list.end().
 view_position find_entry(view_list& list, const view* target) noexcept;
-// True when a slot other than current_slot is the first to show `target`.
+// True when a slot other than current_slot is the first to show `target`:
+// the other panel shows it. The dialog disables that view's line, skips it in
+// every cursor move and never deletes it.
 bool shown_in_other_panel(const view* target) noexcept;
 
 // current_slot shows the view at `pos`, and the view moves to the front of

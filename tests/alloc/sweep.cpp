@@ -74,7 +74,7 @@ void alloc_sweep::check_now(stage where, const char* label) {
 }
 
 bool alloc_sweep::next_scripted(emu::input_event& event) {
-    const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
+    const bool list_open = the_view_list_dialog().dialog_handle() != nullptr;
     if (armed_now_) {
         delivered_ = delivered_ || memory::failure_delivered();
         memory::fail_allocation(0);

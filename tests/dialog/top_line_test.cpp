@@ -10,9 +10,9 @@ int32_t top_for(int32_t visible, int32_t count, int32_t select) {
     view_list_dialog_impl dialog;
     dialog.items[1].top = 2;
     dialog.items[1].bottom = 2 + visible - 1;
-    dialog.list_state.list_record.count = count;
+    dialog.list().record().count = count;
     list_position position{select, -99};
-    dialog.list_state.compute_top(position);
+    dialog.list().compute_top(position);
     EXPECT_EQ(position.select, select) << "the cursor index is left alone";
     return position.top;
 }
@@ -37,13 +37,13 @@ TEST(compute_top, short_lists_always_start_at_the_top) {
 
 TEST(view_list_dialog_impl, starts_idle_with_no_lines) {
     view_list_dialog_impl dialog;
-    EXPECT_EQ(dialog.dialog_handle, nullptr);
-    EXPECT_EQ(dialog.list_state.lines.count, 0);
-    EXPECT_EQ(dialog.list_state.lines.block, nullptr);
-    EXPECT_EQ(&dialog.list_state.owner, &dialog);
+    EXPECT_EQ(dialog.dialog_handle(), nullptr);
+    EXPECT_EQ(dialog.list().lines().count, 0);
+    EXPECT_EQ(dialog.list().lines().block, nullptr);
+    EXPECT_EQ(&dialog.list().owner(), &dialog);
     EXPECT_EQ(dialog.items[0].type, 0);
-    EXPECT_EQ(dialog.width, 0);
-    EXPECT_FALSE(dialog.ctrl_mode);
+    EXPECT_EQ(dialog.width(), 0);
+    EXPECT_FALSE(dialog.ctrl_mode());
 }
 
 }  // namespace

@@ -42,8 +42,8 @@ TEST_F(registry_test, start_up_numbers_the_passive_panel_first_for_either_active
         EXPECT_EQ(left_slot()->shown_view()->number, left ? 2 : 1) << where;
         EXPECT_EQ(right_slot()->shown_view()->number, left ? 1 : 2) << where;
         EXPECT_EQ(current_slot(), left ? left_slot() : right_slot()) << where;
-        EXPECT_STREQ(panel_side(current_slot()), left ? "L" : "R") << where;
-        EXPECT_STREQ(panel_side(left ? right_slot() : left_slot()), left ? "R" : "L") << where;
+        EXPECT_EQ(panel_side(current_slot()), left ? side::left : side::right) << where;
+        EXPECT_EQ(panel_side(left ? right_slot() : left_slot()), left ? side::right : side::left) << where;
         expect_registry_invariants(where);
         host.exit_far();
         host.log().clear();
@@ -78,7 +78,7 @@ TEST_F(registry_test, switching_panels_promotes_the_newly_active_view_on_the_nex
     EXPECT_EQ(current_slot(), right_slot());
     EXPECT_EQ(numbers(recent_views()), (ints{1, 2}));
     EXPECT_EQ(right_slot()->shown_view()->number, 1) << "the slot keeps its view";
-    EXPECT_STREQ(panel_side(current_slot()), "R");
+    EXPECT_EQ(panel_side(current_slot()), side::right);
     expect_registry_invariants("after the switch");
 }
 

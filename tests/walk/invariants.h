@@ -160,16 +160,16 @@ struct panel_expectation {
 // disk before the view was applied cannot be shown; that is no fault.
 inline void check_list_open(emu::host& host, panel_expectation& expect, std::string& out) {
     view_list_dialog_impl& dialog = the_view_list_dialog();
-    const list_state& list = dialog.list_state;
+    const list_state& list = dialog.list();
     bool cursor_listed = false;
     for (auto at = recent_views().begin(); at != recent_views().end(); ++at)
-        if (at == list.cursor) cursor_listed = true;
+        if (at == list.cursor()) cursor_listed = true;
     if (!cursor_listed) out += "the cursor entry is not an entry of recent_views\n";
-    if (!list.last_applied) {
+    if (!list.last_applied()) {
         out += "no last applied view while the list is open\n";
         return;
     }
-    if (find_entry(recent_views(), list.last_applied) == recent_views().end()) {
+    if (find_entry(recent_views(), list.last_applied()) == recent_views().end()) {
         out += "the last applied view is not in the registry\n";
         return;
     }
@@ -181,13 +181,13 @@ inline void check_list_open(emu::host& host, panel_expectation& expect, std::str
             directory_sent = true;
     }
     expect.log_seen = log.size();
-    if (directory_sent || expect.applied != list.last_applied) {
-        expect.applied = list.last_applied;
-        expect.directory = list.last_applied->is_valid() ? list.last_applied->path() : fallback_directory;
+    if (directory_sent || expect.applied != list.last_applied()) {
+        expect.applied = list.last_applied();
+        expect.directory = list.last_applied()->is_valid() ? list.last_applied()->path() : fallback_directory;
     }
     const std::string& shown = host.panels().active().directory();
     if (shown != expect.directory && detail::directory_exists(expect.directory.c_str()))
-        out += "expected the active panel to show " + detail::describe_view(list.last_applied) + " at \"" +
+        out += "expected the active panel to show " + detail::describe_view(list.last_applied()) + " at \"" +
                expect.directory + "\", got \"" + shown + "\"\n";
 }
 
@@ -216,7 +216,7 @@ inline std::string check_all(emu::host& host, stage where, panel_expectation& ex
 // Plugin blocks alive, not counting the dialog's line block, which lives from
 // one fill to the next by design.
 inline long plugin_blocks() {
-    return memory::live_blocks() - (the_view_list_dialog().list_state.lines.block ? 1 : 0);
+    return memory::live_blocks() - (the_view_list_dialog().list().lines().block ? 1 : 0);
 }
 
 }  // namespace tolvik::test

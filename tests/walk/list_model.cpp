@@ -36,13 +36,13 @@ list_snapshot snapshot_list(emu::host& host) {
         s.numbers.push_back(v->number);
         s.disabled.push_back(shown_in_other_panel(v));
         s.paths.push_back(v->path());
-        if (dialog.dialog_handle && at == dialog.list_state.cursor) s.cursor = i;
+        if (dialog.dialog_handle() && at == dialog.list().cursor()) s.cursor = i;
     }
     s.current = current_slot() ? current_slot()->shown_view() : nullptr;
     s.current_unsupported = s.current && s.current->is_unsupported();
-    s.list_open = dialog.dialog_handle != nullptr;
+    s.list_open = dialog.dialog_handle() != nullptr;
     s.box_open = host.dialogs().open_count() > 1;
-    s.ctrl_mode = dialog.ctrl_mode;
+    s.ctrl_mode = dialog.ctrl_mode();
     s.ctrl_held = host.key_held(virtual_key_control);
     return s;
 }

@@ -128,7 +128,7 @@ void walker::open_list() {
 }
 
 bool walker::next_event(emu::input_event& event) {
-    const bool list_open = the_view_list_dialog().dialog_handle != nullptr;
+    const bool list_open = the_view_list_dialog().dialog_handle() != nullptr;
     if (!stopping_ && violation_.empty()) check_model("in the dialog");
     if (!stopping_ && violation_.empty() && list_open)
         check("in the dialog", static_cast<int>(stage::list_open));
