@@ -150,7 +150,7 @@ const int32_t keys[] = {key::down,
                         key::ctrl | key::f3,
                         key::ctrl | key::shift | key::f3,
                         key::del,
-                        key::ctrl | 0x52,
+                        key::ctrl_r,
                         key::ctrl | key::shift | key::f5,
                         key::enter,
                         key::esc};
