@@ -74,7 +74,7 @@ void winshim_answer_file_attributes(uint32_t (*answer)(const char* path)) { attr
 int32_t winshim_disable_thread_calls_count() { return disable_calls; }
 
 uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
-    if (attributes_answer) return path ? attributes_answer(path) : invalid_attributes;
+    if (attributes_answer) return path ? attributes_answer(path) : invalid_file_attributes;
     char native[4096];
     if (!winshim_native_path(path, native, sizeof native)) return invalid_file_attributes;
     struct stat st;
