@@ -4,8 +4,8 @@
 
 #include "base/memory.h"
 #include "host/constants.h"
-#include "plugin/exports.h"
 #include "registry/registry.h"
+#include "support/allocation_sweep.h"
 #include "walk/walk_tree.h"
 
 namespace tolvik::test {
@@ -38,17 +38,8 @@ sweep_totals& totals() {
 }
 
 void alloc_sweep::SetUp() {
-    memory::fail_allocation(0);
-    ASSERT_TRUE(attach_plugin(host, tree));
+    walk_tree_test::SetUp();
     host.input().set_source([this](emu::input_event& event) { return next_scripted(event); });
-    blocks_before_ = plugin_blocks();
-}
-
-void alloc_sweep::TearDown() {
-    memory::fail_allocation(0);
-    host.input().set_source(nullptr);
-    host.exit_far();
-    EXPECT_EQ(plugin_blocks(), blocks_before_) << "expected no plugin block left after ExitFAR";
 }
 
 void alloc_sweep::start_with_views(int count) {
@@ -173,8 +164,8 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
     }
     host.exit_far();
     check_now(stage::between_openings, "after ExitFAR");
-    if (plugin_blocks() != blocks_before_)
-        problems_ += "expected " + std::to_string(blocks_before_) + " plugin blocks after ExitFAR, got " +
+    if (plugin_blocks() != blocks_before)
+        problems_ += "expected " + std::to_string(blocks_before) + " plugin blocks after ExitFAR, got " +
                      std::to_string(plugin_blocks()) + "\n";
     delivered = delivered_;
     problems = problems_;
@@ -182,8 +173,8 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
 }
 
 long alloc_sweep::sweep(const scenario& s, bool sticky) {
-    long points = 0;
-    for (long n = 1; n < 10000; ++n) {
+    SCOPED_TRACE(s.name);
+    return sweep_allocations([&](long n) {
         bool delivered = false;
         std::string problems;
         bool passed = run_once(s, n, sticky, delivered, problems);
@@ -191,13 +182,10 @@ long alloc_sweep::sweep(const scenario& s, bool sticky) {
         EXPECT_TRUE(passed) << s.name << (sticky ? ", every allocation from the " : ", allocation ") << n
                             << (sticky ? "th on failing" : " failing") << ":\n"
                             << problems << host.report();
-        if (!passed) return points;
-        if (!delivered) return points;
-        ++points;
+        if (!passed || !delivered) return false;
         ++totals().failure_points;
-    }
-    ADD_FAILURE() << s.name << ": the sweep did not end";
-    return points;
+        return true;
+    });
 }
 
 }  // namespace tolvik::test

@@ -5,15 +5,12 @@
 // without failures, and as many plugin blocks alive as before it began.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "emulator/host.h"
 #include "emulator/input.h"
-#include "support/test_tree.h"
+#include "support/linked_plugin_test.h"
 #include "walk/invariants.h"
 
 namespace tolvik::test {
@@ -36,10 +33,9 @@ struct sweep_totals {
 };
 sweep_totals& totals();
 
-class alloc_sweep : public ::testing::Test {
+class alloc_sweep : public walk_tree_test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Which step of a run the failure falls into.
     enum class step { start_up, opening, scripted, exit };
@@ -64,15 +60,11 @@ protected:
     // folders; the front of recent_views is shown by the active panel.
     void start_with_views(int count);
 
-    test_tree tree;
-    emu::host host;
-
 private:
     bool run_once(const scenario& s, long n, bool sticky, bool& delivered, std::string& problems);
     bool next_scripted(emu::input_event& event);
     void check_now(stage where, const char* label);
 
-    long blocks_before_ = 0;
     const std::vector<scripted_event>* script_ = nullptr;
     size_t script_at_ = 0;
     long arm_n_ = 0;

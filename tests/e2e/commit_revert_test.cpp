@@ -2,7 +2,8 @@
 // F10, the host cancelling, key 0x1006 in Ctrl mode), and the Ctrl-mode keys.
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class commit_revert : public list_dialog_test {
@@ -83,7 +84,7 @@ TEST_F(commit_revert, ctrl_up_reaches_the_host_in_normal_mode_and_moves_in_ctrl_
     bool passed_on = false;
     for (const call_entry& c : calls_since(from, service::default_dialog_proc))
         if (c.args[1] == dn_key && c.args[3] == (key::ctrl | key::up)) passed_on = true;
-    EXPECT_TRUE(passed_on) << "normal mode: Ctrl+Up goes to the default procedure\n" << host_->report();
+    EXPECT_TRUE(passed_on) << "normal mode: Ctrl+Up goes to the default procedure\n" << host->report();
 
     from = open({press(key::ctrl | key::up), press(key::ctrl | key::esc)}, true);
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}))
@@ -126,4 +127,4 @@ TEST_F(commit_revert, idle_in_normal_mode_goes_to_the_host_and_in_ctrl_mode_with
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -1,7 +1,8 @@
 // Editing the list: new view, duplicate, delete, renumber, refresh.
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class editing : public list_dialog_test {
@@ -68,7 +69,7 @@ TEST_F(editing, delete_moves_past_the_disabled_line_back_up_from_the_end) {
 
 TEST_F(editing, delete_on_the_bottom_line_and_on_the_current_view) {
     grow_to(4);
-    host_->panels().switch_active();  // right active: 1 (current), 4 (disabled), 3, 2
+    host->panels().switch_active();  // right active: 1 (current), 4 (disabled), 3, 2
     size_t from = open({press(key::end), press(key::del), press(key::esc)});
     EXPECT_EQ(numbers(), (std::vector<int>{1, 4, 3}));
     EXPECT_EQ(host_cursor(), 2) << "Del on the bottom line: the nearest enabled line above";
@@ -111,8 +112,8 @@ TEST_F(editing, renumbering_applies_nothing_and_keeps_order_and_cursor) {
     open({press(key::down), press(key::down), press(key::del), press(key::esc)});  // 4, 3, 1
     size_t from = open({press(key::down), press(keys::renumber), press(key::esc)});
     size_t at = from;
-    for (size_t i = from; i < host_->log().size(); ++i)
-        if (host_->log()[i].service == service::send_dialog_message && host_->log()[i].args[1] == dm_list_get_position)
+    for (size_t i = from; i < host->log().size(); ++i)
+        if (host->log()[i].service == service::send_dialog_message && host->log()[i].args[1] == dm_list_get_position)
             at = i;  // the renumber's own message 30 is the last one
     EXPECT_EQ(messages_since(at), (std::vector<int32_t>{dm_list_get_position, dm_enable_redraw, dm_list_set,
                                                         dm_list_set_position, dm_enable_redraw, dm_redraw,
@@ -134,7 +135,7 @@ TEST_F(editing, refresh_applies_the_shown_view_again_and_rebuilds_the_layout) {
 
 TEST_F(editing, refresh_marks_a_vanished_directory) {
     grow_to(3);
-    tree_.remove("v3");
+    tree.remove("v3");
     size_t from = open({press(keys::ctrl_r), press(key::esc)});
     EXPECT_EQ(lines()[0].substr(0, 3), "3- ") << lines()[0];
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"})) << "an invalid view goes to the fallback";
@@ -152,4 +153,4 @@ TEST_F(editing, every_editing_key_leaves_the_dialog_open_in_ctrl_mode) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

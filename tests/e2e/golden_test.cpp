@@ -7,7 +7,8 @@
 
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class golden : public list_dialog_test {
@@ -64,31 +65,31 @@ TEST_F(golden, numbers_at_and_past_ten) {
 
 TEST_F(golden, an_invalid_directory) {
     grow_to(4);
-    tree_.remove("v3");
+    tree.remove("v3");
     look("list_invalid_directory", {press(key::down)}, {press(key::esc)});
 }
 
 TEST_F(golden, the_other_panels_view_at_the_front) {
     grow_to(4);
-    host_->panels().switch_active();
+    host->panels().switch_active();
     open({press(key::del), press(key::esc)});
     look("list_disabled_front", {}, {press(key::esc)});
 }
 
 TEST_F(golden, width_clamped_to_68) {
     std::string deep = "a-rather-long-folder-name-for-the-width-rule/and-one-more-level-below";
-    tree_.folder(deep);
-    host_->panels().active().set_directory(dir(deep));
+    tree.folder(deep);
+    host->panels().active().set_directory(dir(deep));
     look_list("list_width_68");
 }
 
 TEST_F(golden, a_title_longer_than_every_line) {
-    host_->lang().set_message(msg_list_title, "Every saved panel view of this session, newest first");
+    host->lang().set_message(msg_list_title, "Every saved panel view of this session, newest first");
     look_list("list_long_title");
 }
 
 TEST_F(golden, warning_boxes) {
-    host_->panels().active().type = 1;  // tree panel
+    host->panels().active().type = 1;  // tree panel
     const struct {
         const char* name;
         int32_t code;
@@ -100,4 +101,4 @@ TEST_F(golden, warning_boxes) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

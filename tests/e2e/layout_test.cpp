@@ -4,7 +4,8 @@
 
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class layout : public list_dialog_test {
@@ -70,7 +71,7 @@ TEST_F(layout, ctrl_mode_has_no_margins_and_ten_visible_lines) {
 
 TEST_F(layout, a_title_longer_than_every_line_sets_the_width) {
     TOLVIK_NEEDS_TREE_AT_ROOT();
-    host_->lang().set_message(msg_list_title, std::string(40, 'T'));
+    host->lang().set_message(msg_list_title, std::string(40, 'T'));
     open({press(key::esc)});
     EXPECT_EQ(last_list_run().width, 40 + 4 + 6);
     // The lines still end 4 columns before the list's right edge.
@@ -81,8 +82,8 @@ TEST_F(layout, a_title_longer_than_every_line_sets_the_width) {
 
 TEST_F(layout, the_width_stops_at_68_and_the_path_column_shrinks) {
     std::string deep = "a-rather-long-folder-name-for-the-width-rule/and-one-more-level-below";
-    tree_.folder(deep);
-    host_->panels().active().set_directory(dir(deep));
+    tree.folder(deep);
+    host->panels().active().set_directory(dir(deep));
     size_t from = open({press(key::esc)});
     EXPECT_EQ(last_list_run().width, 68);
     const FarDialogItem& list = last_list_run().items[1].record;
@@ -129,4 +130,4 @@ TEST_F(layout, a_rebuild_while_running_pushes_lines_items_size_and_centre_in_ord
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

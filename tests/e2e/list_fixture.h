@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "e2e_plugin/fixture.h"
+#include "support/loaded_plugin_test.h"
 #include "emulator/host.h"
 #include "host/constants.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 
 inline input_event press(int32_t code) { return {input_kind::key, code}; }
 inline input_event ctrl_up() { return {input_kind::ctrl_up, 0}; }
@@ -31,28 +32,28 @@ constexpr int32_t ctrl_f4 = key::ctrl | key::f4;
 constexpr int32_t renumber = key::ctrl | key::shift | key::f5;
 }  // namespace keys
 
-class list_dialog_test : public plugin_fixture {
+class list_dialog_test : public loaded_plugin_test {
 protected:
     list_dialog_test() {
-        host_->panels().lay_out(80, 25);
-        host_->set_startup_info();
+        host->panels().lay_out(80, 25);
+        host->set_startup_info();
     }
 
     void TearDown() override {
-        host_->exit_far();
-        plugin_fixture::TearDown();
+        host->exit_far();
+        loaded_plugin_test::TearDown();
     }
 
 
     // Opens the plugin with `events` queued (Ctrl held at the opening when
     // `ctrl`); returns the log index where this opening starts.
     size_t open(const std::vector<input_event>& events, bool ctrl = false) {
-        size_t from = host_->log().size();
-        for (const input_event& e : events) host_->input().push(e);
-        host_->set_key_held(virtual_key_control, ctrl);
-        host_->open_plugin();
-        EXPECT_TRUE(host_->input().empty()) << "input left over after the dialog closed";
-        host_->input().clear();
+        size_t from = host->log().size();
+        for (const input_event& e : events) host->input().push(e);
+        host->set_key_held(virtual_key_control, ctrl);
+        host->open_plugin();
+        EXPECT_TRUE(host->input().empty()) << "input left over after the dialog closed";
+        host->input().clear();
         return from;
     }
 
@@ -63,18 +64,18 @@ protected:
         std::string seen;
         size_t next = 0;
         bool looked = false;
-        host_->input().set_source([&](input_event& e) {
+        host->input().set_source([&](input_event& e) {
             if (!looked) {
                 looked = true;
-                seen = host_->screen().dump();
-                if (attributes) *attributes = host_->screen().dump_attributes();
+                seen = host->screen().dump();
+                if (attributes) *attributes = host->screen().dump_attributes();
             }
             if (next >= after.size()) return false;
             e = after[next++];
             return true;
         });
         open(before, ctrl);
-        host_->input().set_source(nullptr);
+        host->input().set_source(nullptr);
         EXPECT_TRUE(looked) << "the dialog closed before the screen was captured";
         return seen;
     }
@@ -88,15 +89,15 @@ protected:
         for (int k = 3; k <= count; ++k) {
             open({press(keys::new_view), press(key::enter)});
             std::string folder = "v" + std::to_string(k);
-            tree_.folder(folder);
-            host_->panels().active().set_directory(dir(folder));
+            tree.folder(folder);
+            host->panels().active().set_directory(dir(folder));
         }
-        host_->log().clear();
+        host->log().clear();
     }
 
     // The list dialog runs recorded by the host, last first.
     const dialog_run& last_list_run() {
-        const auto& runs = host_->dialogs().history();
+        const auto& runs = host->dialogs().history();
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
             if (it->items.size() == 2) return *it;
         ADD_FAILURE() << "no list dialog ran";
@@ -128,7 +129,7 @@ protected:
     // The calls to `service` from log index `from` on.
     std::vector<call_entry> calls_since(size_t from, std::string_view service) {
         std::vector<call_entry> out;
-        const auto& all = host_->log().entries();
+        const auto& all = host->log().entries();
         for (size_t i = from; i < all.size(); ++i)
             if (all[i].kind == call_kind::service && all[i].service == service) out.push_back(all[i]);
         return out;
@@ -155,8 +156,8 @@ protected:
     }
 
     // The Windows path of a folder of the tree.
-    std::string dir(const std::string& folder) { return tree_.windows(folder); }
-    std::string active_dir() { return host_->panels().active().directory(); }
+    std::string dir(const std::string& folder) { return tree.windows(folder); }
+    std::string active_dir() { return host->panels().active().directory(); }
 };
 
 // Tests of exact line texts and widths assume the tree at a drive root
@@ -175,4 +176,4 @@ inline std::string join(const std::vector<std::string>& texts) {
     return out + "}";
 }
 
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -2,7 +2,8 @@
 // and the live preview of each move.
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class moves : public list_dialog_test {};
@@ -11,7 +12,7 @@ TEST_F(moves, up_and_down_wrap_at_both_ends_skipping_the_disabled_line) {
     grow_to(4);  // lines: 4 (current), 3, 2, 1 (right panel: disabled)
     size_t from = open({press(key::up), press(key::down), press(key::esc)});
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 4u) << host_->report();
+    ASSERT_EQ(positions.size(), 4u) << host->report();
     EXPECT_EQ(positions[0], (std::vector<int32_t>{2, 0})) << "Up on the top line goes to the last enabled line";
     EXPECT_EQ(positions[2], (std::vector<int32_t>{0, 0})) << "Down past the disabled bottom line wraps to the top";
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v4")}))
@@ -21,7 +22,7 @@ TEST_F(moves, up_and_down_wrap_at_both_ends_skipping_the_disabled_line) {
 TEST_F(moves, with_one_enabled_line_the_list_is_refilled_and_nothing_applied) {
     size_t from = open({press(key::up), press(key::down), press(key::esc)});
     auto messages = messages_since(from);
-    EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_list_set), 2) << host_->report();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_list_set), 2) << host->report();
     EXPECT_EQ(positions_since(from), (std::vector<std::vector<int32_t>>{{0, 0}, {0, 0}, {0, 0}, {0, 0}}));
     EXPECT_TRUE(applied_since(from).empty()) << "expected nothing applied, got " << join(applied_since(from));
 }
@@ -29,7 +30,7 @@ TEST_F(moves, with_one_enabled_line_the_list_is_refilled_and_nothing_applied) {
 TEST_F(moves, each_move_previews_once_with_drawing_switched_off_around_it) {
     grow_to(3);
     size_t from = open({press(key::down), press(key::esc)});
-    const auto& all = host_->log().entries();
+    const auto& all = host->log().entries();
     std::vector<std::string> steps;
     for (size_t i = from; i < all.size(); ++i) {
         const call_entry& c = all[i];
@@ -40,7 +41,7 @@ TEST_F(moves, each_move_previews_once_with_drawing_switched_off_around_it) {
     // Down: ask the position, drawing off, lines, position, preview, drawing
     // on, redraw, position; then Esc: revert (applies view 3 again), close.
     std::vector<std::string> expected{"m30", "m3/0", "m53", "m31", "apply", "m3/1", "m14", "m31", "apply", "m1"};
-    EXPECT_EQ(steps, expected) << join(steps) << "\n" << host_->report();
+    EXPECT_EQ(steps, expected) << join(steps) << "\n" << host->report();
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
 }
 
@@ -48,7 +49,7 @@ TEST_F(moves, home_and_end_skip_a_disabled_line_and_do_not_ask_the_host) {
     grow_to(4);  // 4, 3, 2, 1 (disabled bottom)
     size_t from = open({press(key::end), press(key::home), press(key::esc)});
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 4u) << host_->report();
+    ASSERT_EQ(positions.size(), 4u) << host->report();
     EXPECT_EQ(positions[0][0], 2) << "End on a disabled bottom line stops on the line above";
     EXPECT_EQ(positions[2][0], 0);
     auto messages = messages_since(from);
@@ -58,13 +59,13 @@ TEST_F(moves, home_and_end_skip_a_disabled_line_and_do_not_ask_the_host) {
 
 TEST_F(moves, home_on_a_disabled_top_line_goes_to_the_first_enabled_line) {
     grow_to(4);
-    host_->panels().switch_active();  // right panel active: lines 1 (current), 4 (disabled), 3, 2
+    host->panels().switch_active();  // right panel active: lines 1 (current), 4 (disabled), 3, 2
     // Delete view 1 from the right panel: its slot takes view 3, the front
     // stays view 4, which the left panel shows.
     open({press(key::home), press(key::del), press(key::esc)});
     size_t from = open({press(key::end), press(key::home), press(key::esc)});
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 5u) << host_->report();
+    ASSERT_EQ(positions.size(), 5u) << host->report();
     EXPECT_EQ(positions[0][0], 1) << "the opening starts on the current slot's view, not the disabled front";
     EXPECT_EQ(positions[1][0], 2) << "End goes to the bottom line (view 2)";
     EXPECT_EQ(positions[3][0], 1) << "Home skips the disabled top line";
@@ -76,7 +77,7 @@ TEST_F(moves, page_keys_step_a_page_and_stop_at_the_ends_in_normal_mode) {
     size_t from = open({press(key::pg_dn), press(key::pg_dn), press(key::pg_up), press(key::pg_up),
                         press(key::ctrl | key::pg_dn), press(key::esc)});
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 10u) << host_->report();
+    ASSERT_EQ(positions.size(), 10u) << host->report();
     EXPECT_EQ(positions[0], (std::vector<int32_t>{8, 4})) << "PgDn: 8 lines down";
     EXPECT_EQ(positions[2], (std::vector<int32_t>{10, 4})) << "PgDn near the end: last enabled line";
     EXPECT_EQ(positions[4], (std::vector<int32_t>{2, 0})) << "PgUp: 8 lines up";
@@ -90,7 +91,7 @@ TEST_F(moves, page_keys_step_ten_lines_in_ctrl_mode) {
                         press(key::ctrl | key::pg_up), press(key::ctrl | key::esc)},
                        true);
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 8u) << host_->report();
+    ASSERT_EQ(positions.size(), 8u) << host->report();
     EXPECT_EQ(positions[0], (std::vector<int32_t>{10, 3}));
     EXPECT_EQ(positions[2], (std::vector<int32_t>{11, 3}));
     EXPECT_EQ(positions[4], (std::vector<int32_t>{1, 0}));
@@ -103,7 +104,7 @@ TEST_F(moves, the_top_line_follows_the_cursor_with_ten_lines) {
     walk.push_back(press(key::esc));
     size_t from = open(walk);
     auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 16u) << host_->report();
+    ASSERT_EQ(positions.size(), 16u) << host->report();
     const int32_t expected_top[] = {0, 0, 0, 1, 2, 2, 2, 2};  // cursor 1..8
     for (size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(positions[2 * i][0], static_cast<int32_t>(i + 1));
@@ -115,4 +116,4 @@ TEST_F(moves, the_top_line_follows_the_cursor_with_ten_lines) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

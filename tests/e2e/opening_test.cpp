@@ -4,7 +4,8 @@
 // enabled line and a commit always applies what it commits.
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class opening : public list_dialog_test {
@@ -14,7 +15,7 @@ protected:
     // shows: lines 4 (disabled), 3 (current), 2.
     void leave_the_other_panels_view_at_the_front() {
         grow_to(4);
-        host_->panels().switch_active();
+        host->panels().switch_active();
         open({press(key::del), press(key::esc)});
     }
 };
@@ -52,7 +53,7 @@ TEST_F(opening, regression_delete_on_a_disabled_front_left_a_panel_without_a_vie
     EXPECT_EQ(lines()[0].substr(0, 2), "4.") << "the left panel's view is kept: " << join(lines());
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left")})) << "view 2 took the right slot";
     // Both panels still have their views: a further opening works.
-    host_->panels().switch_active();
+    host->panels().switch_active();
     open({press(key::down), press(key::esc)});
     EXPECT_EQ(lines().size(), 2u);
 }
@@ -87,4 +88,4 @@ TEST_F(opening, regression_a_list_ended_without_its_close_notification_kept_its_
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

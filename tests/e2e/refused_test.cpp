@@ -4,7 +4,8 @@
 
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 struct refused_case {
@@ -17,11 +18,11 @@ class refused : public list_dialog_test {
 protected:
     // Makes the active panel of the given kind; the next opening captures it.
     void make_active_panel(const refused_case& c) {
-        host_->panels().active().type = c.type;
-        host_->panels().active().plugin = c.plugin;
+        host->panels().active().type = c.type;
+        host->panels().active().plugin = c.plugin;
     }
     const dialog_run* last_warning() {
-        const auto& runs = host_->dialogs().history();
+        const auto& runs = host->dialogs().history();
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
             if (it->items.size() == 4) return &*it;
         return nullptr;
@@ -51,7 +52,7 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
                          " key " + std::to_string(g.code));
             size_t from = open({press(g.code), press(key::enter), press(key::esc)});
             const dialog_run* box = last_warning();
-            ASSERT_NE(box, nullptr) << host_->report();
+            ASSERT_NE(box, nullptr) << host->report();
             EXPECT_EQ(box->title, text(g.title));
             EXPECT_EQ(field_text(box->items[2].record.text, item_text_size),
                       "The active panel is a " + text(kind.label_id) + ".");
@@ -92,7 +93,7 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
 }
 
 TEST_F(refused, a_title_longer_than_both_lines_sets_the_width) {
-    host_->lang().set_message(msg_refused_move, std::string(50, 'T'));
+    host->lang().set_message(msg_refused_move, std::string(50, 'T'));
     make_active_panel(panel_kinds[1]);
     open({press(key::down), press(key::enter), press(key::esc)});
     ASSERT_NE(last_warning(), nullptr);
@@ -105,7 +106,7 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
     make_active_panel(panel_kinds[2]);
     size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
     const dialog_run* box = last_warning();
-    ASSERT_NE(box, nullptr) << host_->report();
+    ASSERT_NE(box, nullptr) << host->report();
     EXPECT_EQ(box->height, 4);
     // "The active panel is a quick view." (33) is the widest; no margins.
     EXPECT_EQ(box->width, 33 + 4);
@@ -116,7 +117,7 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(messages[messages.size() - 1], dm_close) << "the list closes";
     EXPECT_EQ(messages[messages.size() - 2], dm_close) << "after the box";
-    EXPECT_EQ(host_->dialogs().open_count(), 0u);
+    EXPECT_EQ(host->dialogs().open_count(), 0u);
     // Nothing committed: the order stays.
     make_active_panel({panel_file, 0, 0});
     open({press(key::esc)});
@@ -133,4 +134,4 @@ TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -5,7 +5,8 @@
 #include "e2e/list_fixture.h"
 #include "host/panel_info.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class soundness : public list_dialog_test {
@@ -21,7 +22,7 @@ protected:
 
 TEST_F(soundness, huge_labels_are_cut_to_the_line) {
     std::string label(1000, 'L');
-    host_->lang().set_message(msg_label_file, label);
+    host->lang().set_message(msg_label_file, label);
     grow_to(3);
     size_t from = open({press(key::down), press(key::esc)});
     expect_lines_fit();
@@ -37,7 +38,7 @@ TEST_F(soundness, huge_labels_are_cut_to_the_line) {
 TEST_F(soundness, a_directory_filling_the_whole_field_is_read_within_it) {
     // The host hands a directory of 260 characters without a terminator, and
     // one of 259; neither may be read past the record.
-    host_->panels().tamper = [&](panel_info& info) {
+    host->panels().tamper = [&](panel_info& info) {
         if (info.current_dir[0] == 'C' && info.current_dir[3] == 'l') std::memset(info.current_dir, 'x', sizeof info.current_dir);
         if (info.current_dir[0] == 'C' && info.current_dir[3] == 'r') {
             std::memset(info.current_dir, 'y', sizeof info.current_dir);
@@ -45,17 +46,17 @@ TEST_F(soundness, a_directory_filling_the_whole_field_is_read_within_it) {
         }
     };
     open({press(key::esc)});
-    host_->panels().tamper = nullptr;
+    host->panels().tamper = nullptr;
     expect_lines_fit();
     EXPECT_EQ(last_list_run().width, 68);
     for (const std::string& line : lines()) EXPECT_EQ(line.size(), 58u) << "[" << line << "]";
 }
 
 TEST_F(soundness, message_11_is_never_a_format) {
-    host_->lang().set_message(msg_warning_format, "%n%d %s and %s %x");
-    host_->panels().active().plugin = 1;
+    host->lang().set_message(msg_warning_format, "%n%d %s and %s %x");
+    host->panels().active().plugin = 1;
     open({press(key::down), press(key::enter), press(key::esc)});
-    const auto& runs = host_->dialogs().history();
+    const auto& runs = host->dialogs().history();
     const dialog_run* box = nullptr;
     for (const dialog_run& r : runs)
         if (r.items.size() == 4) box = &r;
@@ -64,17 +65,17 @@ TEST_F(soundness, message_11_is_never_a_format) {
 }
 
 TEST_F(soundness, message_11_without_placeholder_or_with_a_huge_label_fits_the_item) {
-    host_->lang().set_message(msg_warning_format, "no placeholder");
-    host_->panels().active().type = 1;
+    host->lang().set_message(msg_warning_format, "no placeholder");
+    host->panels().active().type = 1;
     open({press(key::down), press(key::enter), press(key::esc)});
-    const dialog_run* box = &host_->dialogs().history()[host_->dialogs().history().size() - 2];
+    const dialog_run* box = &host->dialogs().history()[host->dialogs().history().size() - 2];
     ASSERT_EQ(box->items.size(), 4u);
     EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), "no placeholder");
 
-    host_->lang().set_message(msg_warning_format, "Type: %s");
-    host_->lang().set_message(msg_label_tree, std::string(700, 'T'));
+    host->lang().set_message(msg_warning_format, "Type: %s");
+    host->lang().set_message(msg_label_tree, std::string(700, 'T'));
     open({press(key::down), press(key::enter), press(key::esc)});
-    box = &host_->dialogs().history()[host_->dialogs().history().size() - 2];
+    box = &host->dialogs().history()[host->dialogs().history().size() - 2];
     ASSERT_EQ(box->items.size(), 4u);
     std::string line = field_text(box->items[2].record.text, item_text_size);
     EXPECT_EQ(line.size(), 511u) << "expected the line cut to the item text";
@@ -83,10 +84,10 @@ TEST_F(soundness, message_11_without_placeholder_or_with_a_huge_label_fits_the_i
 }
 
 TEST_F(soundness, a_title_with_percent_signs_is_shown_as_it_stands) {
-    host_->lang().set_message(msg_list_title, "%s%n%d");
+    host->lang().set_message(msg_list_title, "%s%n%d");
     open({press(key::esc)});
     EXPECT_EQ(last_list_run().title, "%s%n%d");
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -5,53 +5,53 @@
 #include <cstring>
 #include <string>
 
-#include "e2e_plugin/fixture.h"
 #include "emulator/host.h"
+#include "support/loaded_plugin_test.h"
 #include "host/constants.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
-class entry_points : public plugin_fixture {};
+class entry_points : public loaded_plugin_test {};
 
 TEST_F(entry_points, min_far_version_is_1_70_build_1282) {
-    EXPECT_EQ(host_->min_far_version(), 0x05020146);
-    EXPECT_EQ(host_->log().size(), 1u) << "GetMinFarVersion calls nothing:\n" << host_->report();
+    EXPECT_EQ(host->min_far_version(), 0x05020146);
+    EXPECT_EQ(host->log().size(), 1u) << "GetMinFarVersion calls nothing:\n" << host->report();
 }
 
 TEST_F(entry_points, record_of_372_bytes_is_accepted_and_371_refused) {
-    host_->set_startup_info(372);
-    EXPECT_GT(host_->log().count(service::panel_control), 0u)
-        << "a full record starts the registry from the panels:\n"
-        << host_->report();
-    host_->exit_far();
+    host->set_startup_info(372);
+    EXPECT_GT(host->log().count(service::panel_control), 0u)
+        << "a full record starts the registry from the panels:\n" << host->report();
+    host->exit_far();
 
     reload();
-    host_->set_startup_info(371);
-    EXPECT_EQ(host_->log().count(service::panel_control), 0u) << host_->report();
-    EXPECT_EQ(host_->open_plugin(), no_panel);
-    ASSERT_EQ(host_->log().count(service::message_box), 1u) << "the too-old warning:\n" << host_->report();
-    EXPECT_EQ(host_->log().count(service::dialog_ex), 0u);
+    host->set_startup_info(371);
+    EXPECT_EQ(host->log().count(service::panel_control), 0u) << host->report();
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    ASSERT_EQ(host->log().count(service::message_box), 1u) << "the too-old warning:\n" << host->report();
+    EXPECT_EQ(host->log().count(service::dialog_ex), 0u);
 }
 
 TEST_F(entry_points, larger_record_works_and_host_may_change_its_records_afterwards) {
-    host_->set_startup_info(1000);
+    host->set_startup_info(1000);
     // The plugin must work from its own copies from now on.
-    host_->scribble_startup_records();
-    host_->release_startup_records();
-    host_->input().key(key::esc);
-    EXPECT_EQ(host_->open_plugin(7, 99), no_panel);
-    EXPECT_EQ(host_->log().count(service::dialog_ex), 1u) << host_->report();
-    EXPECT_EQ(host_->log().count(service::unexpected), 0u) << host_->report();
-    host_->exit_far();
+    host->scribble_startup_records();
+    host->release_startup_records();
+    host->input().key(key::esc);
+    EXPECT_EQ(host->open_plugin(7, 99), no_panel);
+    EXPECT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
+    EXPECT_EQ(host->log().count(service::unexpected), 0u) << host->report();
+    host->exit_far();
 }
 
 TEST_F(entry_points, plugin_info_holds_size_44_and_one_menu_string_only) {
-    host_->set_startup_info();
+    host->set_startup_info();
     plugin_info info;
     std::memset(&info, 0x5C, sizeof info);
     info.size = 999;
-    host_->get_plugin_info(info);
+    host->get_plugin_info(info);
     EXPECT_EQ(info.size, 44u);
     ASSERT_EQ(info.menu_string_count, 1);
     ASSERT_NE(info.menu_strings, nullptr);
@@ -60,32 +60,32 @@ TEST_F(entry_points, plugin_info_holds_size_44_and_one_menu_string_only) {
     for (size_t at = 4; at < 20; ++at) EXPECT_EQ(bytes[at], 0x5C) << "byte " << at << " was written";
     for (size_t at = 28; at < 44; ++at) EXPECT_EQ(bytes[at], 0x5C) << "byte " << at << " was written";
     // The lookup is made again at every call.
-    size_t lookups = host_->log().count(service::get_message);
-    host_->get_plugin_info(info);
-    EXPECT_EQ(host_->log().count(service::get_message), lookups + 1);
-    host_->exit_far();
+    size_t lookups = host->log().count(service::get_message);
+    host->get_plugin_info(info);
+    EXPECT_EQ(host->log().count(service::get_message), lookups + 1);
+    host->exit_far();
 }
 
 TEST_F(entry_points, open_plugin_answers_minus_one_for_any_arguments_on_both_paths) {
     const int32_t args[][2] = {{0, 0}, {5, 12345}, {-1, INT_MIN}, {INT_MAX, -7}};
-    host_->set_startup_info();
+    host->set_startup_info();
     for (const auto& a : args) {
-        host_->input().key(key::esc);
-        EXPECT_EQ(host_->open_plugin(a[0], a[1]), no_panel);
+        host->input().key(key::esc);
+        EXPECT_EQ(host->open_plugin(a[0], a[1]), no_panel);
     }
-    host_->exit_far();
+    host->exit_far();
 
     reload();
-    host_->set_startup_info(300);
-    for (const auto& a : args) EXPECT_EQ(host_->open_plugin(a[0], a[1]), no_panel);
-    EXPECT_EQ(host_->log().count(service::dialog_ex), 0u);
+    host->set_startup_info(300);
+    for (const auto& a : args) EXPECT_EQ(host->open_plugin(a[0], a[1]), no_panel);
+    EXPECT_EQ(host->log().count(service::dialog_ex), 0u);
 }
 
 TEST_F(entry_points, too_old_warning_shows_messages_0_1_2_as_a_warning) {
-    host_->set_startup_info(371);
-    host_->open_plugin();
-    ASSERT_EQ(host_->dialogs().message_boxes().size(), 1u) << host_->report();
-    const message_box_run& box = host_->dialogs().message_boxes()[0];
+    host->set_startup_info(371);
+    host->open_plugin();
+    ASSERT_EQ(host->dialogs().message_boxes().size(), 1u) << host->report();
+    const message_box_run& box = host->dialogs().message_boxes()[0];
     EXPECT_EQ(box.flags, style_warning);
     EXPECT_FALSE(box.has_help_topic);
     EXPECT_EQ(box.title, text(msg_too_old_title));
@@ -96,7 +96,7 @@ TEST_F(entry_points, too_old_warning_shows_messages_0_1_2_as_a_warning) {
 
     // The menu entry still comes from the host's lookup in the short record.
     plugin_info info{};
-    host_->get_plugin_info(info);
+    host->get_plugin_info(info);
     ASSERT_EQ(info.menu_string_count, 1);
     EXPECT_EQ(std::string(info.menu_strings[0]), text(msg_menu_entry));
 }
@@ -106,16 +106,16 @@ TEST_F(entry_points, record_too_short_for_the_services_calls_nothing) {
     // nor the lookup (284..287).
     for (uint32_t size : {4u, 100u, 280u, 284u}) {
         reload();
-        host_->set_startup_info(size);
+        host->set_startup_info(size);
         plugin_info info{};
-        host_->get_plugin_info(info);
+        host->get_plugin_info(info);
         EXPECT_EQ(info.size, 44u);
         EXPECT_EQ(info.menu_string_count, 0) << "size " << size;
-        EXPECT_EQ(host_->open_plugin(), no_panel);
-        host_->exit_far();
-        EXPECT_EQ(host_->log().count(service::get_message), 0u) << "size " << size << "\n" << host_->report();
-        EXPECT_EQ(host_->log().count(service::message_box), 0u) << "size " << size;
-        EXPECT_TRUE(host_->failures().empty()) << host_->report();
+        EXPECT_EQ(host->open_plugin(), no_panel);
+        host->exit_far();
+        EXPECT_EQ(host->log().count(service::get_message), 0u) << "size " << size << "\n" << host->report();
+        EXPECT_EQ(host->log().count(service::message_box), 0u) << "size " << size;
+        EXPECT_TRUE(host->failures().empty()) << host->report();
     }
 }
 
@@ -134,12 +134,12 @@ TEST_F(entry_points, without_a_message_lookup_no_menu_entry_is_offered) {
 }
 
 TEST_F(entry_points, exit_far_when_too_old_calls_nothing) {
-    host_->set_startup_info(200);
-    host_->log().clear();
-    host_->exit_far();
-    ASSERT_EQ(host_->log().size(), 1u) << host_->report();
-    EXPECT_EQ(host_->log()[0].kind, call_kind::export_call);
+    host->set_startup_info(200);
+    host->log().clear();
+    host->exit_far();
+    ASSERT_EQ(host->log().size(), 1u) << host->report();
+    EXPECT_EQ(host->log()[0].kind, call_kind::export_call);
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -6,32 +6,17 @@
 #include <string>
 
 #include "emulator/host.h"
-#include "plugin/exports.h"
 #include "host/services.h"
-#include "support/test_tree.h"
+#include "support/linked_plugin_test.h"
 
-namespace tolvik {
+namespace tolvik::test {
 namespace {
 
-class host_copy : public ::testing::Test {
-protected:
-    host_copy() {
-        host_.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-        EXPECT_TRUE(host_.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
-        tree_.folder("left");
-        tree_.folder("right");
-        host_.panels().left().set_directory(tree_.windows("left"));
-        host_.panels().right().set_directory(tree_.windows("right"));
-    }
-    ~host_copy() override { host_.exit_far(); }
-
-    test::test_tree tree_;
-    emu::host host_;
-};
+class host_copy : public linked_plugin_test {};
 
 TEST_F(host_copy, holds_the_first_372_bytes_and_its_own_table) {
-    host_.set_startup_info(1000);
-    const startup_info* record = host_.startup_record();
+    host.set_startup_info(1000);
+    const startup_info* record = host.startup_record();
     ASSERT_NE(record, nullptr);
     ASSERT_FALSE(host_too_old());
     const startup_info& copy = startup_copy();
@@ -44,24 +29,24 @@ TEST_F(host_copy, holds_the_first_372_bytes_and_its_own_table) {
     ASSERT_NE(copy.functions, nullptr);
     EXPECT_NE(copy.functions, record->functions) << "the copy must not point at the host's table";
     EXPECT_NE(static_cast<const void*>(copy.functions), static_cast<const void*>(record));
-    EXPECT_EQ(std::memcmp(copy.functions, host_.function_table(), standard_functions_size), 0);
+    EXPECT_EQ(std::memcmp(copy.functions, host.function_table(), standard_functions_size), 0);
 
     // The host may now throw its records away.
     standard_functions saved = *copy.functions;
-    host_.scribble_startup_records();
-    host_.release_startup_records();
+    host.scribble_startup_records();
+    host.release_startup_records();
     EXPECT_EQ(std::memcmp(copy.functions, &saved, standard_functions_size), 0);
     EXPECT_NE(message_text(4)[0], '\0') << "services are reached through the copy";
 }
 
 TEST_F(host_copy, stays_empty_for_a_short_record) {
-    host_.set_startup_info(371);
+    host.set_startup_info(371);
     EXPECT_TRUE(host_too_old());
     EXPECT_EQ(startup_copy().get_message, nullptr) << "nothing may be copied from a short record";
     EXPECT_EQ(startup_copy().functions, nullptr);
     EXPECT_STREQ(message_text(4), "") << "no lookup through a copy that was never filled";
-    EXPECT_TRUE(host_.log().calls_to(emu::service::get_message).empty());
+    EXPECT_TRUE(host.log().calls_to(emu::service::get_message).empty());
 }
 
 }  // namespace
-}  // namespace tolvik
+}  // namespace tolvik::test

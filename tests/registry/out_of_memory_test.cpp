@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../views/in_process_host.h"
-#include "invariants.h"
 #include "registry/registry.h"
+#include "support/allocation_sweep.h"
+#include "support/linked_plugin_test.h"
+#include "walk/invariants.h"
 
 namespace tolvik::test {
 namespace {
@@ -29,10 +30,10 @@ struct snapshot_of_registry {
     bool operator==(const snapshot_of_registry&) const = default;
 };
 
-class registry_out_of_memory : public in_process_host {
+class registry_out_of_memory : public linked_plugin_test {
 protected:
     void SetUp() override {
-        in_process_host::SetUp();
+        linked_plugin_test::SetUp();
         tree.file("left/a.txt");
         tree.file("right/b.txt");
         host.panels().left().set_description("a.txt", "text");
@@ -44,45 +45,38 @@ protected:
     // runs clean. `failed` tells from its result whether it reported failure;
     // `undo` reverts a success.
     template <class Result>
-    int sweep(const char* name, const std::function<Result()>& operation,
+    long sweep(const char* name, const std::function<Result()>& operation,
               const std::function<bool(Result)>& failed, const std::function<void(Result)>& undo) {
-        for (long n = 1; n < 500; ++n) {
+        return sweep_allocations([&](long n) {
             const snapshot_of_registry before = snapshot_of_registry::take();
-            memory::fail_allocation(n);
-            Result result = operation();
-            const bool delivered = memory::failure_delivered();
-            memory::fail_allocation(0);
+            Result result{};
+            const bool delivered = with_allocation_failing(n, [&] { result = operation(); });
             const std::string where = std::string(name) + ", allocation " + std::to_string(n) + " failing";
-            expect_registry_invariants(where);
+            EXPECT_EQ(registry_problems(), "") << where;
             if (!delivered) {
                 EXPECT_FALSE(failed(result)) << name << " with no failure";
                 undo(result);
-                return static_cast<int>(n - 1);
+                return false;
             }
             if (failed(result)) {
                 EXPECT_TRUE(snapshot_of_registry::take() == before) << where << ": registry or heap changed";
             } else {
                 undo(result);
             }
-        }
-        ADD_FAILURE() << name << ": the sweep never ended";
-        return 0;
+            return true;
+        });
     }
 };
 
 TEST_F(registry_out_of_memory, start_up_either_completes_or_leaves_an_empty_registry) {
-    int failing = 0;
-    for (long n = 1; n < 500; ++n, ++failing) {
-        memory::fail_allocation(n);
-        host.set_startup_info();
-        const bool delivered = memory::failure_delivered();
-        memory::fail_allocation(0);
+    const long failing = sweep_allocations([&](long n) {
+        const bool delivered = with_allocation_failing(n, [&] { host.set_startup_info(); });
         const std::string where = "start-up, allocation " + std::to_string(n) + " failing";
-        expect_registry_invariants(where);
+        EXPECT_EQ(registry_problems(), "") << where;
         if (all_views().empty()) {
             EXPECT_TRUE(panel_slots().empty() && recent_views().empty()) << where;
             EXPECT_EQ(current_slot(), nullptr) << where;
-            EXPECT_EQ(memory::live_blocks(), blocks_before) << where << ": expected no leak";
+            EXPECT_EQ(plugin_blocks(), blocks_before) << where << ": expected no leak";
             // The next opening retries the start-up.
             synchronise_with_panels();
             EXPECT_EQ(numbers(recent_views()), (std::vector<int32_t>{2, 1})) << where << ", then opened";
@@ -90,8 +84,8 @@ TEST_F(registry_out_of_memory, start_up_either_completes_or_leaves_an_empty_regi
             EXPECT_EQ(numbers(recent_views()), (std::vector<int32_t>{2, 1})) << where;
         }
         host.exit_far();
-        if (!delivered) break;
-    }
+        return delivered;
+    });
     EXPECT_GE(failing, 8) << "two views, two slots and six list entries allocate";
 }
 
@@ -111,7 +105,7 @@ TEST_F(registry_out_of_memory, add_new_view_and_add_clone) {
 TEST_F(registry_out_of_memory, make_current_changes_all_or_nothing) {
     host.set_startup_info();
     add_clone(recent_views().begin());
-    const int failing = sweep<view_position>(
+    const long failing = sweep<view_position>(
         "make_current", [] { return make_current(--recent_views().end()); },
         [](view_position p) { return p != recent_views().begin(); }, [](view_position) {});
     EXPECT_EQ(failing, 2) << "the front entry and the slot's entry allocate";

@@ -9,7 +9,7 @@
 
 #include "base/memory.h"
 #include "emulator/call_log.h"
-#include "in_process_host.h"
+#include "support/linked_plugin_test.h"
 #include "records.h"
 #include "views/file_panel_view.h"
 
@@ -19,7 +19,7 @@ namespace {
 using emu::service::panel_control;
 using strings = std::vector<std::string>;
 
-class apply_test : public in_process_host {
+class apply_test : public linked_plugin_test {
 protected:
     // The panel control calls of the log, in order.
     std::vector<emu::call_entry> panel_calls() { return host.log().calls_to(panel_control); }
@@ -31,7 +31,7 @@ protected:
     }
     void TearDown() override {
         for (auto* v : made) memory::destroy(v);
-        in_process_host::TearDown();
+        linked_plugin_test::TearDown();
     }
     std::vector<file_panel_view*> made;
 };

@@ -8,17 +8,17 @@
 
 #include "base/memory.h"
 #include "emulator/call_log.h"
-#include "in_process_host.h"
+#include "support/linked_plugin_test.h"
 #include "records.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik::test {
 namespace {
 
-class malformed_records : public in_process_host {
+class malformed_records : public linked_plugin_test {
 protected:
     void SetUp() override {
-        in_process_host::SetUp();
+        linked_plugin_test::SetUp();
         tree.file("left/a.txt");
         tree.file("left/b.txt");
         start_without_registry();
@@ -36,7 +36,7 @@ protected:
     void TearDown() override {
         host.panels().tamper = nullptr;
         for (auto* v : made) memory::destroy(v);
-        in_process_host::TearDown();
+        linked_plugin_test::TearDown();
     }
     // The items command 10 carried selected, from the log.
     std::vector<int32_t> selection_sent() {

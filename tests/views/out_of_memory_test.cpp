@@ -6,48 +6,43 @@
 #include <string>
 
 #include "base/memory.h"
-#include "in_process_host.h"
 #include "records.h"
+#include "support/allocation_sweep.h"
+#include "support/linked_plugin_test.h"
 #include "views/file_panel_view.h"
 #include "views/view_numbers.h"
 
 namespace tolvik::test {
 namespace {
 
-// Runs `step` with allocation n failing, n = 1, 2, ..., until a run sees no
-// failure. `step` returns true when it succeeded; a failed run must leave the
-// allocation count where it was. Returns the number of failing runs.
-int sweep(const std::function<bool()>& step, const std::function<void()>& undo) {
-    int failing_runs = 0;
-    for (long n = 1; n < 1000; ++n) {
+// Sweeps `step`, which returns true when it succeeded; a failed run must
+// leave the allocation count and the number set where they were, a
+// successful one is reverted by `undo`. Returns the number of failing runs.
+long sweep(const std::function<bool()>& step, const std::function<void()>& undo) {
+    return sweep_allocations([&](long n) {
         const long blocks = memory::live_blocks();
         const size_t numbers = view_numbers().size();
-        memory::fail_allocation(n);
-        const bool ok = step();
-        const bool delivered = memory::failure_delivered();
-        memory::fail_allocation(0);
+        bool ok = false;
+        const bool delivered = with_allocation_failing(n, [&] { ok = step(); });
         if (!delivered) {
             EXPECT_TRUE(ok) << "with no failure injected the step must succeed";
             undo();
-            return failing_runs;
+            return false;
         }
-        ++failing_runs;
         if (ok) {
             undo();
         } else {
             EXPECT_EQ(memory::live_blocks(), blocks) << "allocation " << n << " failed: expected no leak";
-            EXPECT_EQ(view_numbers().size(), numbers)
-                << "allocation " << n << ": the number was not given back";
+            EXPECT_EQ(view_numbers().size(), numbers) << "allocation " << n << ": the number was not given back";
         }
-    }
-    ADD_FAILURE() << "the sweep never ended";
-    return failing_runs;
+        return true;
+    });
 }
 
-class out_of_memory : public in_process_host {
+class out_of_memory : public linked_plugin_test {
 protected:
     void SetUp() override {
-        in_process_host::SetUp();
+        linked_plugin_test::SetUp();
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) tree.file(std::string("left/") + name);
         start_without_registry();
         emu::panel_model& panel = host.panels().active();
@@ -60,7 +55,7 @@ protected:
 
 TEST_F(out_of_memory, capture) {
     file_panel_view* made = nullptr;
-    const int runs =
+    const long runs =
         sweep([&] { return (made = capture_active_panel()) != nullptr; }, [&] { memory::destroy(made); });
     EXPECT_GE(runs, 2) << "expected failures of the object, the number and the items";
 }
@@ -69,7 +64,7 @@ TEST_F(out_of_memory, clone) {
     file_panel_view* source = capture_active_panel();
     ASSERT_NE(source, nullptr);
     file_panel_view* copy = nullptr;
-    const int runs =
+    const long runs =
         sweep([&] { return (copy = source->clone()) != nullptr; }, [&] { memory::destroy(copy); });
     EXPECT_GE(runs, 2);
     memory::destroy(source);
@@ -81,24 +76,21 @@ TEST_F(out_of_memory, recapture_keeps_the_old_snapshot) {
     const std::string old_path = v->path();
     const int32_t old_count = v->record().item_count;
     host.panels().active().set_directory(tree.windows("right"));
-    int runs = 0;
-    for (long n = 1; n < 100; ++n) {
+    const long runs = sweep_allocations([&](long n) {
         const long blocks = memory::live_blocks();
-        memory::fail_allocation(n);
-        const bool ok = v->recapture_from_active();
-        const bool delivered = memory::failure_delivered();
-        memory::fail_allocation(0);
+        bool ok = false;
+        const bool delivered = with_allocation_failing(n, [&] { ok = v->recapture_from_active(); });
         if (!delivered) {
             EXPECT_TRUE(ok);
-            break;
+            return false;
         }
-        ++runs;
         EXPECT_FALSE(ok);
         EXPECT_EQ(memory::live_blocks(), blocks);
         EXPECT_EQ(v->path(), old_path) << "the old snapshot must be kept whole";
         EXPECT_EQ(field(v->record().item_count), old_count);
         EXPECT_STREQ(v->record().items[old_count - 1].custom_column_data[1], "y");
-    }
+        return true;
+    });
     EXPECT_EQ(runs, 1) << "a re-capture makes one block";
     EXPECT_EQ(v->path(), tree.windows("right"));
     memory::destroy(v);

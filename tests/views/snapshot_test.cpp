@@ -9,7 +9,7 @@
 #include "base/memory.h"
 #include "emulator/call_log.h"
 #include "host/constants.h"
-#include "in_process_host.h"
+#include "support/linked_plugin_test.h"
 #include "records.h"
 #include "views/file_panel_view.h"
 
@@ -25,7 +25,7 @@ const panel_item* find_item(const file_panel_view& v, const char* name) {
 
 std::string text_or_null(const char* text) { return text ? text : "<null>"; }
 
-class snapshot_test : public in_process_host {
+class snapshot_test : public linked_plugin_test {
 protected:
     file_panel_view* adopt(file_panel_view* v) {
         EXPECT_NE(v, nullptr);
@@ -35,7 +35,7 @@ protected:
     void forget(file_panel_view* v) { std::erase(made, v); }
     void TearDown() override {
         for (auto* v : made) memory::destroy(v);
-        in_process_host::TearDown();
+        linked_plugin_test::TearDown();
     }
     std::vector<file_panel_view*> made;
 };

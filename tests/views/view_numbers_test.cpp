@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/memory.h"
-#include "in_process_host.h"
+#include "support/linked_plugin_test.h"
 #include "records.h"
 #include "views/file_panel_view.h"
 
@@ -73,7 +73,7 @@ TEST(view_number_set, failed_growth_leaves_the_set_as_it_was) {
     EXPECT_EQ(contents(set), "1 2 3 4 5 6 7 8 ");
 }
 
-class view_numbers_of_views : public in_process_host {};
+class view_numbers_of_views : public linked_plugin_test {};
 
 TEST_F(view_numbers_of_views, views_take_and_give_back_numbers) {
     start_without_registry();

@@ -1,7 +1,8 @@
 // The registry and dialog invariants that must hold between any two events,
 // checked from outside the plugin's code paths (its lists, the emulated
 // panels, the host's failure record). Header-only so that the walk, the
-// allocation sweep and the fuzzers share one definition; no GoogleTest here.
+// allocation sweep, the unit tests and the fuzzers share one definition; no
+// GoogleTest here.
 //
 // Each check appends one line per violation to `out`; an empty result means
 // every invariant held.
@@ -22,6 +23,7 @@
 #include "registry/registry.h"
 #include "views/file_panel_view.h"
 #include "views/view_numbers.h"
+#include "walk/linked_plugin.h"
 
 namespace tolvik::test {
 
@@ -32,8 +34,6 @@ enum class stage {
     list_closed,       // OpenPlugin has returned, panels untouched since
 };
 
-namespace detail {
-
 // The entries of a registry list, front first.
 template <class T>
 std::vector<T> entries(dlist<T>& list) {
@@ -41,6 +41,15 @@ std::vector<T> entries(dlist<T>& list) {
     for (T value : list) out.push_back(value);
     return out;
 }
+
+// The numbers of a list's views, front first.
+inline std::vector<int32_t> numbers(view_list& list) {
+    std::vector<int32_t> out;
+    for (view* v : list) out.push_back(v->number);
+    return out;
+}
+
+namespace detail {
 
 inline std::string describe_view(const view* v) {
     if (!v) return "null";
@@ -133,6 +142,13 @@ inline void check_registry(std::string& out) {
     detail::check_numbers(out);
 }
 
+// The registry's violations, one per line; empty when every invariant holds.
+inline std::string registry_problems() {
+    std::string out;
+    check_registry(out);
+    return out;
+}
+
 // current_slot is the slot of the host's active panel (from a synchronisation on).
 inline void check_current_slot(emu::host& host, std::string& out) {
     if (panel_slots().size() != 2) return;
@@ -211,12 +227,6 @@ inline std::string check_all(emu::host& host, stage where, panel_expectation& ex
     if (where == stage::list_closed) check_list_closed(out);
     for (const std::string& failure : host.failures()) out += "host failure: " + failure + "\n";
     return out;
-}
-
-// Plugin blocks alive, not counting the dialog's line block, which lives from
-// one fill to the next by design.
-inline long plugin_blocks() {
-    return memory::live_blocks() - (the_view_list_dialog().list().lines().block ? 1 : 0);
 }
 
 }  // namespace tolvik::test

@@ -1,38 +1,32 @@
 // The checks of invariants.h must see a broken registry: each case breaks
 // one invariant by hand, expects the report to name it, and repairs it.
-#include "invariants.h"
+#include "walk/invariants.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "base/memory.h"
-#include "plugin/exports.h"
-#include "walk_tree.h"
+#include "support/linked_plugin_test.h"
 
 namespace tolvik::test {
 namespace {
 
-class invariants_check : public ::testing::Test {
+class invariants_check : public walk_tree_test {
 protected:
     void SetUp() override {
-        memory::fail_allocation(0);
-        ASSERT_TRUE(attach_plugin(host, tree));
+        walk_tree_test::SetUp();
         host.set_startup_info();
         ASSERT_EQ(report(stage::list_closed), "") << "expected a sound registry after start-up";
     }
     void TearDown() override {
         EXPECT_EQ(report(stage::list_closed), "") << "expected the case to repair what it broke";
-        host.exit_far();
+        walk_tree_test::TearDown();
     }
 
     std::string report(stage where) {
         panel_expectation unused;
         return check_all(host, where, unused);
     }
-
-    test_tree tree;
-    emu::host host;
 };
 
 bool mentions(const std::string& report, const std::string& part) {

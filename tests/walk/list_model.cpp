@@ -1,4 +1,4 @@
-#include "list_model.h"
+#include "walk/list_model.h"
 
 #include <algorithm>
 

@@ -5,27 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "base/memory.h"
 #include "host/constants.h"
-#include "invariants.h"
-#include "plugin/exports.h"
-#include "walk_tree.h"
+#include "support/linked_plugin_test.h"
+#include "walk/invariants.h"
 
 namespace tolvik::test {
 namespace {
 
-class walk_regression : public ::testing::Test {
+class walk_regression : public walk_tree_test {
 protected:
     void SetUp() override {
-        memory::fail_allocation(0);
-        ASSERT_TRUE(attach_plugin(host, tree));
-        blocks_before = plugin_blocks();
+        walk_tree_test::SetUp();
         host.set_startup_info();
-    }
-    void TearDown() override {
-        host.exit_far();
-        EXPECT_EQ(plugin_blocks(), blocks_before) << "expected no plugin block left after ExitFAR";
-        EXPECT_TRUE(host.failures().empty()) << host.report();
     }
 
     // Opens the list and presses `keys`; the invariants are checked when the
@@ -52,9 +43,6 @@ protected:
         return shown->is_valid() ? shown->path() : fallback_directory;
     }
 
-    test_tree tree;
-    emu::host host;
-    long blocks_before = 0;
     std::string first_check;
 };
 

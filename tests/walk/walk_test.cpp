@@ -13,9 +13,9 @@
 #include <string>
 
 #include "base/memory.h"
-#include "invariants.h"
+#include "walk/invariants.h"
 #include "plugin/exports.h"
-#include "walker.h"
+#include "walk/walker.h"
 
 namespace tolvik::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "emulator/host.h"
-#include "plugin/exports.h"
+#include "walk/linked_plugin.h"
 #include "support/test_tree.h"
 
 namespace tolvik::test {
@@ -30,18 +30,13 @@ inline void plant_tree(test_tree& tree) {
     }
 }
 
-// Plants the tree and hands the plugin linked into the program to `host`,
-// with the English texts and the panels on folders "a" (left) and "b"
-// (right). False when the language file cannot be read.
+// Plants the tree and attaches the linked plugin to `host` with the panels on
+// folders "a" (left) and "b" (right). False when the language file cannot be
+// read.
 inline bool attach_plugin(emu::host& host, test_tree& tree) {
     plant_tree(tree);
-    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
-#if defined(_WIN32)
-    host.redirect_own_imports();
-#endif
-    if (!host.load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng")) return false;
-    host.panels().left().set_directory(tree.windows("a"));
-    host.panels().right().set_directory(tree.windows("b"));
+    if (!attach_linked_plugin(host)) return false;
+    open_panels_on(host, tree, "a", "b");
     return true;
 }
 

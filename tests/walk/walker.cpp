@@ -1,4 +1,4 @@
-#include "walker.h"
+#include "walk/walker.h"
 
 #include <algorithm>
 #include <cstdio>

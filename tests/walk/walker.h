@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "emulator/host.h"
-#include "invariants.h"
-#include "list_model.h"
+#include "walk/invariants.h"
+#include "walk/list_model.h"
 #include "support/test_tree.h"
-#include "walk_tree.h"
+#include "walk/walk_tree.h"
 
 namespace tolvik::test {
 

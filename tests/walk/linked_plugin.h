@@ -1,0 +1,30 @@
+// Attaching the plugin linked into the program (not loaded from its file) to
+// an emulated host, for the programs that look at its objects from inside:
+// unit tests, the walk, the allocation sweep and the fuzzers. No GoogleTest
+// here.
+#pragma once
+
+#include "base/memory.h"
+#include "dialog/view_list_dialog_impl.h"
+#include "emulator/host.h"
+#include "plugin/exports.h"
+#include "support/host_setup.h"
+
+namespace tolvik::test {
+
+// Hands the five exports to `host`, with the program's own imports of the
+// Windows calls redirected to the host (Windows only), and loads the English
+// texts. False when the language file cannot be read.
+inline bool attach_linked_plugin(emu::host& host) {
+    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+    host.redirect_own_imports();
+    return host.load_language(english_language_file());
+}
+
+// Plugin blocks alive, not counting the dialog's line block, which lives from
+// one fill to the next by design.
+inline long plugin_blocks() {
+    return memory::live_blocks() - (the_view_list_dialog().list().lines().block ? 1 : 0);
+}
+
+}  // namespace tolvik::test
