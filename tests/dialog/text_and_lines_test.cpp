@@ -11,7 +11,7 @@
 #include "dialog/static_items.h"
 #include "dialog/text.h"
 
-namespace tolvik {
+namespace tolvik::test {
 namespace {
 
 std::string substituted(const char* format, const char* argument, size_t size = 512) {
@@ -156,4 +156,4 @@ TEST(item_fillers, write_only_their_fields_and_cut_the_text) {
 }
 
 }  // namespace
-}  // namespace tolvik
+}  // namespace tolvik::test

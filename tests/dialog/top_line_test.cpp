@@ -3,7 +3,7 @@
 
 #include "dialog/view_list_dialog_impl.h"
 
-namespace tolvik {
+namespace tolvik::test {
 namespace {
 
 int32_t top_for(int32_t visible, int32_t count, int32_t select) {
@@ -47,4 +47,4 @@ TEST(view_list_dialog_impl, starts_idle_with_no_lines) {
 }
 
 }  // namespace
-}  // namespace tolvik
+}  // namespace tolvik::test

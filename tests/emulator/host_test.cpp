@@ -11,7 +11,8 @@
 #include "fake_plugin.h"
 #include "host/constants.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 using trap_fn = intptr_t(TOLVIK_API*)();
@@ -153,4 +154,4 @@ TEST(host_keys, regression_a_new_host_starts_with_ctrl_released) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

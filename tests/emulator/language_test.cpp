@@ -5,7 +5,8 @@
 
 #include "emulator/language.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 TEST(language, parses_messages_in_order_skipping_blanks_and_comments) {
@@ -76,4 +77,4 @@ TEST(language, the_english_file_holds_messages_0_to_17) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -10,7 +10,8 @@
 #include "host/constants.h"
 #include "support/test_tree.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class panel_commands : public ::testing::Test {
@@ -177,4 +178,4 @@ TEST_F(panel_commands, descriptions_owners_and_custom_columns_reach_the_items) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

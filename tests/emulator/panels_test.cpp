@@ -10,7 +10,8 @@
 #include "emulator/win_path.h"
 #include "support/test_tree.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 std::vector<std::string> names(const panel_model& panel) {
@@ -170,4 +171,4 @@ TEST(win_path, drive_root_has_no_parent_entry) {
 #endif
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -8,7 +8,8 @@
 #include "emulator/shorten_path.h"
 #include "fake_plugin.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 TEST(shorten_path, keeps_what_fits_and_cuts_the_middle_of_what_does_not) {
@@ -55,4 +56,4 @@ TEST(shorten_path, service_shortens_in_place_and_logs_before_and_after) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -1,7 +1,8 @@
 // The host's default dialog procedure and the message box service.
 #include "engine_fixture.h"
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 using default_proc_test = engine_test;
@@ -135,9 +136,10 @@ TEST_F(message_box_test, MalformedArgumentsAreFailuresNotCrashes) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 using help_file_test = engine_test;
@@ -167,4 +169,4 @@ TEST_F(help_file_test, ShippedHelpTopicIsShownWholeOnTheScreen) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test

@@ -2,7 +2,8 @@
 // and lines, list positions, size and place, drawing on and off.
 #include "engine_fixture.h"
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 
@@ -160,4 +161,4 @@ TEST_F(list_messages_test, ListMessagesToOtherItemsOrWithoutRecordsFail) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test

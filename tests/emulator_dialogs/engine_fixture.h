@@ -16,7 +16,8 @@
 #include "input.h"
 #include "screen.h"
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 
 using handler_fn = std::function<param_t(host_handle, int32_t, int32_t, param_t)>;
 
@@ -153,4 +154,4 @@ protected:
     }
 };
 
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test

@@ -2,7 +2,8 @@
 // out of input.
 #include "engine_fixture.h"
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 using loop_test = engine_test;
@@ -238,4 +239,4 @@ TEST_F(loop_test, MalformedItemArraysAreRefused) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test

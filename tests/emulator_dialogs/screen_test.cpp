@@ -5,7 +5,8 @@
 #include "panels.h"
 #include "support/test_tree.h"
 
-namespace tolvik::emu::testing {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 using screen_test = engine_test;
@@ -220,4 +221,4 @@ TEST_F(screen_test, LongDirectoryKeepsItsEndInTheBorder) {
 }
 
 }  // namespace
-}  // namespace tolvik::emu::testing
+}  // namespace tolvik::test

@@ -15,7 +15,7 @@
 #include "emulator/language.h"
 #include "host/constants.h"
 
-namespace tolvik {
+namespace tolvik::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -172,4 +172,4 @@ TEST(help_files, english_topic_names_every_key_of_the_list) {
 }
 
 }  // namespace
-}  // namespace tolvik
+}  // namespace tolvik::test
