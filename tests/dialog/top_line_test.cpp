@@ -35,16 +35,5 @@ TEST(compute_top, short_lists_always_start_at_the_top) {
         for (int32_t s = 0; s < n; ++s) EXPECT_EQ(top_for(8, n, s), 0) << n << " lines, cursor " << s;
 }
 
-TEST(view_list_dialog_impl, starts_idle_with_no_lines) {
-    view_list_dialog_impl dialog;
-    EXPECT_EQ(dialog.dialog_handle(), nullptr);
-    EXPECT_EQ(dialog.list().lines().count, 0);
-    EXPECT_EQ(dialog.list().lines().block, nullptr);
-    EXPECT_EQ(&dialog.list().owner(), &dialog);
-    EXPECT_EQ(dialog.items[0].type, 0);
-    EXPECT_EQ(dialog.width(), 0);
-    EXPECT_FALSE(dialog.ctrl_mode());
-}
-
 }  // namespace
 }  // namespace tolvik::test
