@@ -33,9 +33,9 @@ std::string joined(const std::vector<std::string>& v) {
     return out;
 }
 
-class panels_test : public ::testing::Test {
+class panel_listing : public ::testing::Test {
 protected:
-    panels_test() {
+    panel_listing() {
         tree.folder("top/zeta");
         tree.folder("top/Alpha");
         tree.file("top/b.txt", "12345");
@@ -50,7 +50,7 @@ protected:
     panel_model panel;
 };
 
-TEST_F(panels_test, lists_parent_then_directories_then_files_with_attributes_and_sizes) {
+TEST_F(panel_listing, lists_parent_then_directories_then_files_with_attributes_and_sizes) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     EXPECT_EQ(panel.directory(), tree.windows("top"));
     EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log b.txt C.dat");
@@ -62,7 +62,7 @@ TEST_F(panels_test, lists_parent_then_directories_then_files_with_attributes_and
     EXPECT_GT(b.write_time, 116444736000000000ull) << "a file time after 1970";
 }
 
-TEST_F(panels_test, sort_modes_keep_directories_first_and_parent_on_top) {
+TEST_F(panel_listing, sort_modes_keep_directories_first_and_parent_on_top) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     panel.set_sort_mode(sort_modes::by_size);
     EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log C.dat b.txt");
@@ -84,7 +84,7 @@ TEST_F(panels_test, sort_modes_keep_directories_first_and_parent_on_top) {
     EXPECT_EQ(joined(names(panel)), ".. zeta Alpha C.dat b.txt a.log") << "and sorts by name";
 }
 
-TEST_F(panels_test, sorting_keeps_the_cursor_and_selection_on_their_items) {
+TEST_F(panel_listing, sorting_keeps_the_cursor_and_selection_on_their_items) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     panel.set_cursor(panel.find("b.txt"));
     panel.select_name("a.log", true);
@@ -94,7 +94,7 @@ TEST_F(panels_test, sorting_keeps_the_cursor_and_selection_on_their_items) {
     EXPECT_FALSE(panel.select_name("..", true)) << "the parent entry is never selected";
 }
 
-TEST_F(panels_test, a_missing_directory_leaves_the_panel_where_it_was) {
+TEST_F(panel_listing, a_missing_directory_leaves_the_panel_where_it_was) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     size_t before = panel.size();
     EXPECT_FALSE(panel.set_directory(tree.windows("nowhere")));
@@ -104,7 +104,7 @@ TEST_F(panels_test, a_missing_directory_leaves_the_panel_where_it_was) {
     EXPECT_EQ(panel.size(), before);
 }
 
-TEST_F(panels_test, relative_paths_and_entering_directories) {
+TEST_F(panel_listing, relative_paths_and_entering_directories) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     ASSERT_TRUE(panel.set_directory("zeta"));
     EXPECT_EQ(panel.directory(), tree.windows("top\\zeta"));
@@ -116,7 +116,7 @@ TEST_F(panels_test, relative_paths_and_entering_directories) {
     EXPECT_FALSE(panel.enter()) << "a file cannot be entered";
 }
 
-TEST_F(panels_test, refresh_sees_new_files_and_keeps_selection_by_name) {
+TEST_F(panel_listing, refresh_sees_new_files_and_keeps_selection_by_name) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     panel.select_name("C.dat", true);
     tree.file("top/new.txt");
@@ -129,7 +129,7 @@ TEST_F(panels_test, refresh_sees_new_files_and_keeps_selection_by_name) {
     EXPECT_EQ(panel.size(), 6u) << "the panel keeps its items";
 }
 
-TEST_F(panels_test, cursor_moves_are_clamped_and_keep_the_cursor_visible) {
+TEST_F(panel_listing, cursor_moves_are_clamped_and_keep_the_cursor_visible) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     panel.rect = panel_rect{0, 0, 39, 6};  // 3 visible lines
     ASSERT_EQ(panel.visible_lines(), 3);

@@ -5,8 +5,8 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using default_proc_test = engine_test;
-using message_box_test = engine_test;
+using default_procedure = engine_test;
+using message_boxes = engine_test;
 
 std::vector<FarDialogItem> two_buttons(bool second_focused) {
     std::vector<FarDialogItem> items{box_item(2, 1, 27, 5, "Pick"), button_item(4, 3, "Yes"),
@@ -15,20 +15,20 @@ std::vector<FarDialogItem> two_buttons(bool second_focused) {
     return items;
 }
 
-TEST_F(default_proc_test, EnterClosesOnTheFocusedButton) {
+TEST_F(default_procedure, enter_closes_on_the_focused_button) {
     auto items = two_buttons(true);
     input.key(key::enter);
     EXPECT_EQ(run(items), 2);
 }
 
-TEST_F(default_proc_test, EnterWithoutFocusClosesOnTheFirstButtonThatCanTakeIt) {
+TEST_F(default_procedure, enter_without_focus_closes_on_the_first_button_that_can_take_it) {
     auto items = two_buttons(false);
     items[1].flags = flag_hidden;  // hidden items never take the focus
     input.key(key::enter);
     EXPECT_EQ(run(items), 2);
 }
 
-TEST_F(default_proc_test, EscClosesWithMinusOneAndOtherKeysAreLeftAlone) {
+TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_are_left_alone) {
     auto items = two_buttons(false);
     std::vector<param_t> answers;
     outer_handler = [&answers](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
@@ -47,7 +47,7 @@ TEST_F(default_proc_test, EscClosesWithMinusOneAndOtherKeysAreLeftAlone) {
     EXPECT_EQ(calls.count(service::default_dialog_proc), 5u);
 }
 
-TEST_F(default_proc_test, IdleAnswersZero) {
+TEST_F(default_procedure, idle_answers_zero) {
     auto items = two_buttons(false);
     param_t idle_answer = -5;
     outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
@@ -61,7 +61,7 @@ TEST_F(default_proc_test, IdleAnswersZero) {
     EXPECT_EQ(idle_answer, 0);
 }
 
-TEST_F(default_proc_test, F1RecordsTheTopicAndShowsItsHelpText) {
+TEST_F(default_procedure, f1_records_the_topic_and_shows_its_help_text) {
     engine->set_help_text("@Other\nNot this.\n@Panel_list\n\nThe list of views.\nEnter keeps one.\n@End\n");
     auto items = two_buttons(false);
     input.keys({key::f1, key::enter /* closes the help box */, key::esc});
@@ -75,7 +75,7 @@ TEST_F(default_proc_test, F1RecordsTheTopicAndShowsItsHelpText) {
     EXPECT_EQ(help.result, 0);
 }
 
-TEST_F(default_proc_test, F1WithoutTopicOrHelpFileShowsNothing) {
+TEST_F(default_procedure, f1_without_topic_or_help_file_shows_nothing) {
     auto items = two_buttons(false);
     input.keys({key::f1, key::esc});
     run(items);
@@ -87,12 +87,12 @@ TEST_F(default_proc_test, F1WithoutTopicOrHelpFileShowsNothing) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(default_proc_test, UnknownHandleIsAFailure) {
+TEST_F(default_procedure, unknown_handle_is_a_failure) {
     EXPECT_EQ(default_dialog_proc(reinterpret_cast<host_handle>(0x1234), dn_key, 0, key::esc), 0);
     EXPECT_EQ(failures.size(), 1u) << failure_text();
 }
 
-TEST_F(message_box_test, TextsAreSplitIntoTitleLinesAndButtons) {
+TEST_F(message_boxes, texts_are_split_into_title_lines_and_buttons) {
     const char* texts[] = {"Too old", "This host is too old.", "Update it.", "OK", "Cancel"};
     input.key(key::enter);
     EXPECT_EQ(message_box(7, style_warning, "Topic", texts, 5, 2), 0);
@@ -112,21 +112,21 @@ TEST_F(message_box_test, TextsAreSplitIntoTitleLinesAndButtons) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(message_box_test, EscGivesMinusOneAndOtherKeysAreIgnored) {
+TEST_F(message_boxes, esc_gives_minus_one_and_other_keys_are_ignored) {
     const char* texts[] = {"T", "line", "OK"};
     input.keys({'a', key::down, key::esc, key::enter});
     EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
     EXPECT_EQ(input.size(), 1u) << "the box stops at Esc";
 }
 
-TEST_F(message_box_test, EmptyQueueClosesAtOnceWithoutFailure) {
+TEST_F(message_boxes, empty_queue_closes_at_once_without_failure) {
     const char* texts[] = {"T", "line", "OK"};
     EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
     EXPECT_TRUE(failures.empty()) << failure_text();
     EXPECT_EQ(engine->message_boxes().size(), 1u);
 }
 
-TEST_F(message_box_test, MalformedArgumentsAreFailuresNotCrashes) {
+TEST_F(message_boxes, malformed_arguments_are_failures_not_crashes) {
     EXPECT_EQ(message_box(7, 1, nullptr, nullptr, 2, 1), -1);
     const char* texts[] = {"T", nullptr, "OK"};
     message_box(7, 1, nullptr, texts, 3, 5);
@@ -142,9 +142,9 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using help_file_test = engine_test;
+using help_topic = engine_test;
 
-TEST_F(help_file_test, ShippedHelpTopicIsShownWholeOnTheScreen) {
+TEST_F(help_topic, shipped_help_topic_is_shown_whole_on_the_screen) {
     ASSERT_TRUE(engine->load_help(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.hlf"));
     std::string text = engine->help_topic_text("Panel_list");
     ASSERT_FALSE(text.empty()) << "expected the Panel_list topic in the English help file";

@@ -9,7 +9,7 @@ namespace {
 
 // Runs a list dialog and calls `act` once, inside the key notification of 'k'.
 // Returns the dialog as the host held it at the end.
-class list_messages_test : public engine_test {
+class list_messages : public engine_test {
 protected:
     plugin_lines lines{{"one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"}, 4};
     std::vector<FarDialogItem> items;
@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(list_messages_test, LinesAreCopiedAtCreation) {
+TEST_F(list_messages, lines_are_copied_at_creation) {
     const dialog_run& record = run_with([this](host_handle) {
         std::strcpy(lines.items[0].text, "changed");  // the plugin's buffer, not the host's
     });
@@ -42,7 +42,7 @@ TEST_F(list_messages_test, LinesAreCopiedAtCreation) {
     EXPECT_EQ(record.items[1].lines[4].flags, list_item_disabled);
 }
 
-TEST_F(list_messages_test, PositionSetIsReadBackAndClampedToTheLines) {
+TEST_F(list_messages, position_set_is_read_back_and_clamped_to_the_lines) {
     list_position got{-7, -7};
     list_position late{-7, -7};
     const dialog_run& record = run_with([&](host_handle dialog) {
@@ -64,7 +64,7 @@ TEST_F(list_messages_test, PositionSetIsReadBackAndClampedToTheLines) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(list_messages_test, ReplacingLinesCopiesThemAndKeepsTheCursorOnALine) {
+TEST_F(list_messages, replacing_lines_copies_them_and_keeps_the_cursor_on_a_line) {
     plugin_lines fewer{{"alpha", "beta"}, 1};
     const dialog_run& record = run_with([&](host_handle dialog) {
         list_position set{7, 2};
@@ -82,7 +82,7 @@ TEST_F(list_messages_test, ReplacingLinesCopiesThemAndKeepsTheCursorOnALine) {
     EXPECT_EQ(logged->texts, (std::vector<std::string>{"alpha", "beta"}));
 }
 
-TEST_F(list_messages_test, MalformedListRecordGivesNoLinesAndAFailure) {
+TEST_F(list_messages, malformed_list_record_gives_no_lines_and_a_failure) {
     list_record bogus{-3, nullptr};
     list_record missing{4, nullptr};
     const dialog_run& record = run_with([&](host_handle dialog) {
@@ -93,7 +93,7 @@ TEST_F(list_messages_test, MalformedListRecordGivesNoLinesAndAFailure) {
     EXPECT_EQ(failures.size(), 2u) << failure_text();
 }
 
-TEST_F(list_messages_test, ItemReplacementSizeAndPlace) {
+TEST_F(list_messages, item_replacement_size_and_place) {
     const dialog_run& record = run_with([](host_handle dialog) {
         FarDialogItem wider = box_item(2, 1, 37, 10, "Wider");
         EXPECT_EQ(send_dialog_message(dialog, dm_set_item, 0, reinterpret_cast<param_t>(&wider)), 1);
@@ -112,7 +112,7 @@ TEST_F(list_messages_test, ItemReplacementSizeAndPlace) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(list_messages_test, NoRedrawWhileStoppedCountingNestedStops) {
+TEST_F(list_messages, no_redraw_while_stopped_counting_nested_stops) {
     int32_t during = -1;
     int32_t after_inner_resume = -1;
     int32_t after = -1;
@@ -137,7 +137,7 @@ TEST_F(list_messages_test, NoRedrawWhileStoppedCountingNestedStops) {
     EXPECT_GE(engine->skipped_redraws(), 3);
 }
 
-TEST_F(list_messages_test, MouseReactionIsRecordedAndUnknownMessagesFail) {
+TEST_F(list_messages, mouse_reaction_is_recorded_and_unknown_messages_fail) {
     const dialog_run& record = run_with([](host_handle dialog) {
         EXPECT_EQ(send_dialog_message(dialog, dm_list_mouse_reaction, 1, 0), 0);
         EXPECT_EQ(send_dialog_message(dialog, 77, 0, 0), 0);
@@ -148,7 +148,7 @@ TEST_F(list_messages_test, MouseReactionIsRecordedAndUnknownMessagesFail) {
     EXPECT_NE(failures[0].find("unexpected dialog message 77"), std::string::npos) << failures[0];
 }
 
-TEST_F(list_messages_test, ListMessagesToOtherItemsOrWithoutRecordsFail) {
+TEST_F(list_messages, list_messages_to_other_items_or_without_records_fail) {
     run_with([](host_handle dialog) {
         list_position position{0, 0};
         EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 0, reinterpret_cast<param_t>(&position)), 0);

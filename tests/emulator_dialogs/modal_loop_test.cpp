@@ -6,14 +6,14 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using loop_test = engine_test;
+using modal_loop = engine_test;
 
 std::vector<FarDialogItem> ok_cancel_dialog() {
     return {box_item(2, 1, 27, 6, "Question"), text_item(-1, 2, "Go on?"),
             button_item(-1, 4, "OK", flag_button_centered, true), button_item(-1, 4, "Cancel", flag_button_centered)};
 }
 
-TEST_F(loop_test, InitFirstThenKeysIdleAndCtrlInOrder) {
+TEST_F(modal_loop, init_first_then_keys_idle_and_ctrl_in_order) {
     auto items = ok_cancel_dialog();
     outer_handler = [](host_handle, int32_t message, int32_t, param_t) -> param_t {
         return message == dn_key || message == dn_close ? 1 : 0;  // swallow every key
@@ -38,7 +38,7 @@ TEST_F(loop_test, InitFirstThenKeysIdleAndCtrlInOrder) {
     EXPECT_EQ(engine->open_count(), 0u);
 }
 
-TEST_F(loop_test, EnterWithoutHandlerClosesOnTheDefaultButtonAndIsRecorded) {
+TEST_F(modal_loop, enter_without_handler_closes_on_the_default_button_and_is_recorded) {
     auto items = ok_cancel_dialog();
     input.key(key::enter);
 
@@ -63,7 +63,7 @@ TEST_F(loop_test, EnterWithoutHandlerClosesOnTheDefaultButtonAndIsRecorded) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(loop_test, ZeroAnswerToAKeyLeavesItToTheHost) {
+TEST_F(modal_loop, zero_answer_to_a_key_leaves_it_to_the_host) {
     auto items = ok_cancel_dialog();
     outer_handler = [](host_handle, int32_t message, int32_t, param_t) -> param_t {
         return message == dn_close ? 1 : 0;  // never calls the default procedure
@@ -73,7 +73,7 @@ TEST_F(loop_test, ZeroAnswerToAKeyLeavesItToTheHost) {
     EXPECT_EQ(calls.count(service::default_dialog_proc), 0u);
 }
 
-TEST_F(loop_test, HandledEscKeepsTheDialogOpen) {
+TEST_F(modal_loop, handled_esc_keeps_the_dialog_open) {
     auto items = ok_cancel_dialog();
     outer_handler = [](host_handle, int32_t message, int32_t, param_t code) -> param_t {
         if (message == dn_key) return code == key::esc ? 1 : 0;
@@ -84,7 +84,7 @@ TEST_F(loop_test, HandledEscKeepsTheDialogOpen) {
     EXPECT_EQ(input.size(), 0u) << "all three keys went to the one dialog";
 }
 
-TEST_F(loop_test, RefusedCloseKeepsTheLoopGoing) {
+TEST_F(modal_loop, refused_close_keeps_the_loop_going) {
     auto items = ok_cancel_dialog();
     int closes = 0;
     outer_handler = [&closes](host_handle, int32_t message, int32_t, param_t) -> param_t {
@@ -97,7 +97,7 @@ TEST_F(loop_test, RefusedCloseKeepsTheLoopGoing) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(loop_test, InputRunningOutCancelsWithAClearFailure) {
+TEST_F(modal_loop, input_running_out_cancels_with_a_clear_failure) {
     auto items = ok_cancel_dialog();
     input.key('q');
     EXPECT_EQ(run(items), -1);
@@ -108,7 +108,7 @@ TEST_F(loop_test, InputRunningOutCancelsWithAClearFailure) {
     EXPECT_EQ(seen.back().param1, -1);
 }
 
-TEST_F(loop_test, InputRunningOutEndsEvenADialogThatRefusesToClose) {
+TEST_F(modal_loop, input_running_out_ends_even_a_dialog_that_refuses_to_close) {
     auto items = ok_cancel_dialog();
     outer_handler = [](host_handle, int32_t, int32_t, param_t) -> param_t { return 0; };
     EXPECT_EQ(run(items), -1);
@@ -116,7 +116,7 @@ TEST_F(loop_test, InputRunningOutEndsEvenADialogThatRefusesToClose) {
     EXPECT_EQ(engine->open_count(), 0u);
 }
 
-TEST_F(loop_test, SourceFeedsTheLoopWhenTheQueueIsEmpty) {
+TEST_F(modal_loop, source_feeds_the_loop_when_the_queue_is_empty) {
     auto items = ok_cancel_dialog();
     int asked = 0;
     input.set_source([&asked](input_event& event) {
@@ -129,7 +129,7 @@ TEST_F(loop_test, SourceFeedsTheLoopWhenTheQueueIsEmpty) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(loop_test, NestedDialogRunsItsOwnLoopInsideTheOuterNotification) {
+TEST_F(modal_loop, nested_dialog_runs_its_own_loop_inside_the_outer_notification) {
     static std::vector<FarDialogItem> inner_items;
     inner_items = {box_item(0, 0, 19, 3, "Inner"), button_item(-1, 2, "OK", flag_button_centered, true)};
     auto outer_items = ok_cancel_dialog();
@@ -172,7 +172,7 @@ TEST_F(loop_test, NestedDialogRunsItsOwnLoopInsideTheOuterNotification) {
     EXPECT_EQ(runs[1].depth, runs[0].depth + 1);
 }
 
-TEST_F(loop_test, CloseMessageEndsWithItsParam1AfterTheNotificationReturns) {
+TEST_F(modal_loop, close_message_ends_with_its_param1_after_the_notification_returns) {
     auto items = ok_cancel_dialog();
     bool after_close_still_open = false;
     outer_handler = [&](host_handle dialog, int32_t message, int32_t, param_t) -> param_t {
@@ -190,7 +190,7 @@ TEST_F(loop_test, CloseMessageEndsWithItsParam1AfterTheNotificationReturns) {
     EXPECT_EQ(messages_seen(), expected) << to_string(messages_seen());
 }
 
-TEST_F(loop_test, MessageAfterAnAcceptedCloseIsAFailure) {
+TEST_F(modal_loop, message_after_an_accepted_close_is_a_failure) {
     auto items = ok_cancel_dialog();
     outer_handler = [](host_handle dialog, int32_t message, int32_t, param_t) -> param_t {
         if (message == dn_key) {
@@ -205,7 +205,7 @@ TEST_F(loop_test, MessageAfterAnAcceptedCloseIsAFailure) {
     EXPECT_EQ(failures[0], "dialog message 14 to dialog 'Question' after its close was accepted");
 }
 
-TEST_F(loop_test, MessageToAClosedDialogIsAFailureNotACrash) {
+TEST_F(modal_loop, message_to_a_closed_dialog_is_a_failure_not_a_crash) {
     auto items = ok_cancel_dialog();
     host_handle remembered = nullptr;
     outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
@@ -229,7 +229,7 @@ TEST_F(loop_test, MessageToAClosedDialogIsAFailureNotACrash) {
     EXPECT_NE(second, remembered);
 }
 
-TEST_F(loop_test, MalformedItemArraysAreRefused) {
+TEST_F(modal_loop, malformed_item_arrays_are_refused) {
     EXPECT_EQ(dialog_ex(7, -1, -1, 10, 5, nullptr, nullptr, 3, 0, 0, outer_proc, 0), -1);
     EXPECT_EQ(failures.size(), 1u) << failure_text();
     std::vector<FarDialogItem> items = ok_cancel_dialog();

@@ -9,7 +9,7 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using screen_test = engine_test;
+using screen_drawing = engine_test;
 
 // Rows first..last of a dump, for comparing a region.
 std::vector<std::string> rows_of(const std::vector<std::string>& all, size_t first, size_t last) {
@@ -48,7 +48,7 @@ capture look_inside(input_queue& input, screen& display, std::vector<FarDialogIt
     return seen;
 }
 
-TEST_F(screen_test, ListDialogGolden) {
+TEST_F(screen_drawing, list_dialog_golden) {
     plugin_lines lines{{"1. File  < C:\\", "2. File  > C:\\Temp", "3. Tree    C:\\Windows"}, 1};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"), list_box_item(3, 2, 24, 5, &lines.record)};
     capture seen = look_inside(input, display, items, 28, 8, 0, [](host_handle dialog) {
@@ -81,7 +81,7 @@ TEST_F(screen_test, ListDialogGolden) {
     EXPECT_EQ(seen.text[7], "") << "nothing above the dialog";
 }
 
-TEST_F(screen_test, WarningDialogCentresTextsAndHidesHiddenButtons) {
+TEST_F(screen_drawing, warning_dialog_centres_texts_and_hides_hidden_buttons) {
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 5, "Refused"), text_item(-1, 2, "Not here."),
                                      text_item(-1, 3, "Panel: Tree"),
                                      button_item(-1, 4, "OK", flag_button_centered, true)};
@@ -102,14 +102,14 @@ TEST_F(screen_test, WarningDialogCentresTextsAndHidesHiddenButtons) {
     EXPECT_EQ(hidden.text[13], "                            |                      |") << "a hidden button is not drawn";
 }
 
-TEST_F(screen_test, CentredButtonsShareTheirRow) {
+TEST_F(screen_drawing, centred_buttons_share_their_row) {
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"), button_item(0, 2, "Yes", flag_button_centered, true),
                                      button_item(0, 2, "No", flag_button_centered)};
     capture seen = look_inside(input, display, items, 28, 6);
     EXPECT_EQ(seen.text[11], "                            |    [ Yes ] [ No ]    |");
 }
 
-TEST_F(screen_test, NothingIsDrawnWhileRedrawIsStopped) {
+TEST_F(screen_drawing, nothing_is_drawn_while_redraw_is_stopped) {
     plugin_lines before{{"old line"}};
     plugin_lines after{{"new line"}};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
@@ -125,7 +125,7 @@ TEST_F(screen_test, NothingIsDrawnWhileRedrawIsStopped) {
     EXPECT_NE(joined(seen.text).find("new line"), std::string::npos) << "expected the new line once resumed";
 }
 
-TEST_F(screen_test, MessageBoxIsDrawnWhileItWaits) {
+TEST_F(screen_drawing, message_box_is_drawn_while_it_waits) {
     std::string shown;
     std::string attributes;
     input.set_source([&](input_event& event) {
@@ -143,7 +143,7 @@ TEST_F(screen_test, MessageBoxIsDrawnWhileItWaits) {
     EXPECT_FALSE(display.shows("Warning")) << "the box is gone once closed";
 }
 
-TEST_F(screen_test, ScreenPrimitivesClipAndTrim) {
+TEST_F(screen_drawing, screen_primitives_clip_and_trim) {
     screen small(12, 3);
     small.double_box(0, 0, 11, 2, attr::frame, "A very long title");
     small.text(9, 1, "abcd", attr::dialog);
@@ -160,14 +160,14 @@ TEST_F(screen_test, ScreenPrimitivesClipAndTrim) {
     EXPECT_EQ(small.row(2), "??") << "control characters show as '?'";
 }
 
-TEST_F(screen_test, DashInDoubleBoxTitleIsNotTurnedIntoBorder) {
+TEST_F(screen_drawing, dash_in_double_box_title_is_not_turned_into_border) {
     screen small(20, 3);
     small.double_box(0, 0, 19, 2, attr::frame, "Panel-Ansichten");
     EXPECT_EQ(small.row(0), "+ Panel-Ansichten =+");
     EXPECT_EQ(small.row(2), "+==================+");
 }
 
-TEST_F(screen_test, PanelsShowItemsSelectionCursorAndStandIns) {
+TEST_F(screen_drawing, panels_show_items_selection_cursor_and_stand_ins) {
     test::test_tree tree;
     tree.folder("docs/sub");
     tree.file("docs/a.txt");
@@ -206,7 +206,7 @@ TEST_F(screen_test, PanelsShowItemsSelectionCursorAndStandIns) {
     EXPECT_EQ(text[23], tree.windows("docs") + ">");
 }
 
-TEST_F(screen_test, LongDirectoryKeepsItsEndInTheBorder) {
+TEST_F(screen_drawing, long_directory_keeps_its_end_in_the_border) {
     test::test_tree tree;
     std::string deep = "a_rather_long_folder_name/another_long_folder_name/last_one";
     tree.folder(deep);

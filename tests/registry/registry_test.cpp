@@ -16,7 +16,7 @@ namespace {
 
 using ints = std::vector<int32_t>;
 
-class registry_test : public linked_plugin_test {
+class registry_operations : public linked_plugin_test {
 protected:
     view* view_numbered(int32_t number) {
         for (view* v : all_views())
@@ -28,7 +28,7 @@ protected:
     panel_slot* right_slot() { return panel_slots().back(); }
 };
 
-TEST_F(registry_test, start_up_numbers_the_passive_panel_first_for_either_active_side) {
+TEST_F(registry_operations, start_up_numbers_the_passive_panel_first_for_either_active_side) {
     for (emu::side active : {emu::side::left, emu::side::right}) {
         const bool left = active == emu::side::left;
         host.panels().set_active(active);
@@ -52,7 +52,7 @@ TEST_F(registry_test, start_up_numbers_the_passive_panel_first_for_either_active
     }
 }
 
-TEST_F(registry_test, active_side_from_rectangles) {
+TEST_F(registry_operations, active_side_from_rectangles) {
     start();
     struct case_ {
         int32_t active_left, active_right, passive_left, passive_right;
@@ -68,7 +68,7 @@ TEST_F(registry_test, active_side_from_rectangles) {
     }
 }
 
-TEST_F(registry_test, switching_panels_promotes_the_newly_active_view_on_the_next_opening) {
+TEST_F(registry_operations, switching_panels_promotes_the_newly_active_view_on_the_next_opening) {
     start();
     synchronise_with_panels();
     EXPECT_EQ(numbers(recent_views()), (ints{2, 1})) << "no switch: order kept";
@@ -82,7 +82,7 @@ TEST_F(registry_test, switching_panels_promotes_the_newly_active_view_on_the_nex
     EXPECT_EQ(registry_problems(), "") << "after the switch";
 }
 
-TEST_F(registry_test, every_opening_recaptures_both_shown_views) {
+TEST_F(registry_operations, every_opening_recaptures_both_shown_views) {
     tree.folder("a");
     tree.folder("b");
     start();
@@ -100,7 +100,7 @@ TEST_F(registry_test, every_opening_recaptures_both_shown_views) {
     }
 }
 
-TEST_F(registry_test, make_current_on_the_front_and_on_another_entry) {
+TEST_F(registry_operations, make_current_on_the_front_and_on_another_entry) {
     start();
     view_position front = make_current(recent_views().begin());
     EXPECT_EQ(front, recent_views().begin());
@@ -114,7 +114,7 @@ TEST_F(registry_test, make_current_on_the_front_and_on_another_entry) {
     EXPECT_EQ(registry_problems(), "") << "make_current";
 }
 
-TEST_F(registry_test, add_clone_and_add_new_view_positions) {
+TEST_F(registry_operations, add_clone_and_add_new_view_positions) {
     tree.file("left/kept.txt");
     host.panels().left().refresh();
     start();
@@ -137,7 +137,7 @@ TEST_F(registry_test, add_clone_and_add_new_view_positions) {
     EXPECT_EQ(registry_problems(), "") << "after adding";
 }
 
-TEST_F(registry_test, remove_view_at_the_end_and_of_the_current_slot) {
+TEST_F(registry_operations, remove_view_at_the_end_and_of_the_current_slot) {
     start();
     view_position last = add_new_view(recent_views().end());
     ASSERT_NE(last, recent_views().end());
@@ -154,7 +154,7 @@ TEST_F(registry_test, remove_view_at_the_end_and_of_the_current_slot) {
     EXPECT_EQ(registry_problems(), "") << "after removing";
 }
 
-TEST_F(registry_test, shown_in_other_panel_follows_the_first_slot) {
+TEST_F(registry_operations, shown_in_other_panel_follows_the_first_slot) {
     start();
     view* mine = current_slot()->shown_view();
     view* other = right_slot()->shown_view();
@@ -172,7 +172,7 @@ TEST_F(registry_test, shown_in_other_panel_follows_the_first_slot) {
 }
 
 // Regression: a slot left without a view must not stop the next opening.
-TEST_F(registry_test, opening_tolerates_a_slot_without_a_view) {
+TEST_F(registry_operations, opening_tolerates_a_slot_without_a_view) {
     start();
     remove_view(find_entry(recent_views(), right_slot()->shown_view()));
     host.panels().switch_active();
@@ -182,7 +182,7 @@ TEST_F(registry_test, opening_tolerates_a_slot_without_a_view) {
     EXPECT_EQ(numbers(recent_views()), (ints{2}));
 }
 
-TEST_F(registry_test, exit_leaves_nothing_allocated) {
+TEST_F(registry_operations, exit_leaves_nothing_allocated) {
     start();
     add_clone(recent_views().begin());
     add_new_view(recent_views().begin());

@@ -19,7 +19,7 @@ namespace {
 using emu::service::panel_control;
 using strings = std::vector<std::string>;
 
-class apply_test : public linked_plugin_test {
+class applying : public linked_plugin_test {
 protected:
     // The panel control calls of the log, in order.
     std::vector<emu::call_entry> panel_calls() { return host.log().calls_to(panel_control); }
@@ -36,7 +36,7 @@ protected:
     std::vector<file_panel_view*> made;
 };
 
-TEST_F(apply_test, valid_view_restores_directory_modes_selection_and_position) {
+TEST_F(applying, valid_view_restores_directory_modes_selection_and_position) {
     for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) tree.file(std::string("left/") + name);
     start_without_registry();
     emu::panel_model& panel = host.panels().active();
@@ -74,7 +74,7 @@ TEST_F(apply_test, valid_view_restores_directory_modes_selection_and_position) {
     EXPECT_TRUE(panel.reversed());
 }
 
-TEST_F(apply_test, invalid_view_goes_to_the_fallback_without_selection) {
+TEST_F(applying, invalid_view_goes_to_the_fallback_without_selection) {
     tree.folder("gone");
     tree.file("gone/a.txt");
     start_without_registry();
@@ -96,7 +96,7 @@ TEST_F(apply_test, invalid_view_goes_to_the_fallback_without_selection) {
     EXPECT_TRUE(host.panels().active().selected_names().empty());
 }
 
-TEST_F(apply_test, selection_matches_names_case_sensitively) {
+TEST_F(applying, selection_matches_names_case_sensitively) {
     tree.file("sel/a.txt");
     tree.file("sel/b.txt");
     start_without_registry();
@@ -108,7 +108,7 @@ TEST_F(apply_test, selection_matches_names_case_sensitively) {
 }
 
 // The host never lists two items of one name; a tampered record does.
-TEST_F(apply_test, selection_marks_only_the_first_of_two_equal_names) {
+TEST_F(applying, selection_marks_only_the_first_of_two_equal_names) {
     tree.file("dup/x.txt");
     tree.file("dup/y.txt");
     start_without_registry();
@@ -131,7 +131,7 @@ TEST_F(apply_test, selection_marks_only_the_first_of_two_equal_names) {
 }
 
 // Regression: the index and the linear search must agree on every name.
-TEST_F(apply_test, index_and_linear_search_select_the_same_items) {
+TEST_F(applying, index_and_linear_search_select_the_same_items) {
     std::vector<std::string> expected;
     record_builder record(tree.windows("many"));
     for (int i = 0; i < 300; ++i) {

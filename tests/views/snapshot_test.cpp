@@ -25,7 +25,7 @@ const panel_item* find_item(const file_panel_view& v, const char* name) {
 
 std::string text_or_null(const char* text) { return text ? text : "<null>"; }
 
-class snapshot_test : public linked_plugin_test {
+class snapshots : public linked_plugin_test {
 protected:
     file_panel_view* adopt(file_panel_view* v) {
         EXPECT_NE(v, nullptr);
@@ -40,7 +40,7 @@ protected:
     std::vector<file_panel_view*> made;
 };
 
-TEST_F(snapshot_test, item_texts_are_deep_copies_that_outlive_the_host_array_and_the_source) {
+TEST_F(snapshots, item_texts_are_deep_copies_that_outlive_the_host_array_and_the_source) {
     tree.file("left/a.txt");
     tree.file("left/b.txt");
     start_without_registry();
@@ -81,7 +81,7 @@ TEST_F(snapshot_test, item_texts_are_deep_copies_that_outlive_the_host_array_and
     EXPECT_EQ(field(b_copy->custom_column_data), nullptr);
 }
 
-TEST_F(snapshot_test, empty_panel_is_captured_cloned_recaptured_and_applied) {
+TEST_F(snapshots, empty_panel_is_captured_cloned_recaptured_and_applied) {
     tree.folder("nothing");
     start_without_registry();
     record_builder record(tree.windows("nothing"));
@@ -100,7 +100,7 @@ TEST_F(snapshot_test, empty_panel_is_captured_cloned_recaptured_and_applied) {
     EXPECT_TRUE(selection->values.empty()) << "expected nothing selected";
 }
 
-TEST_F(snapshot_test, recapture_of_the_same_panel_rewrites_in_place_or_from_itself) {
+TEST_F(snapshots, recapture_of_the_same_panel_rewrites_in_place_or_from_itself) {
     tree.file("left/a.txt");
     tree.file("left/b.txt");
     start_without_registry();
@@ -125,7 +125,7 @@ TEST_F(snapshot_test, recapture_of_the_same_panel_rewrites_in_place_or_from_itse
     EXPECT_EQ(field(v->record().item_count), field(own.item_count));
 }
 
-TEST_F(snapshot_test, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
+TEST_F(snapshots, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
     start_without_registry();
     record_builder gone(tree.windows("gone"));
     gone.item("old.txt", true);
@@ -150,7 +150,7 @@ TEST_F(snapshot_test, recapture_keeps_a_gone_view_only_at_the_exact_fallback) {
     }
 }
 
-TEST_F(snapshot_test, type_labels_and_unsupported_panels) {
+TEST_F(snapshots, type_labels_and_unsupported_panels) {
     start_without_registry();
     struct case_ {
         int32_t type, plugin, label;
@@ -169,7 +169,7 @@ TEST_F(snapshot_test, type_labels_and_unsupported_panels) {
     }
 }
 
-TEST_F(snapshot_test, refresh_validity_follows_the_disk) {
+TEST_F(snapshots, refresh_validity_follows_the_disk) {
     tree.folder("here");
     tree.file("plain.txt");
     start_without_registry();
@@ -192,7 +192,7 @@ TEST_F(snapshot_test, refresh_validity_follows_the_disk) {
     EXPECT_FALSE(v->is_valid()) << "a removed directory";
 }
 
-TEST_F(snapshot_test, short_paths_share_one_buffer) {
+TEST_F(snapshots, short_paths_share_one_buffer) {
     start_without_registry();
     record_builder first("C:\\first\\folder"), second("C:\\second");
     file_panel_view* a = adopt(file_panel_view::create(first.info()));
