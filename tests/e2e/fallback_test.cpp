@@ -5,7 +5,8 @@
 
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class fallback : public list_dialog_test {
@@ -14,13 +15,13 @@ protected:
     // at the fallback directory exactly as apply left it.
     void strand_view_3() {
         grow_to(3);
-        tree_.remove("v3");
+        tree.remove("v3");
         open({press(keys::ctrl_r), press(key::esc)});
         ASSERT_EQ(active_dir(), "C:\\");
         ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
-        host_->log().clear();
+        host->log().clear();
     }
-    panel_model& panel() { return host_->panels().active(); }
+    panel_model& panel() { return host->panels().active(); }
     // The list's top line (the current view) at an opening left with Esc.
     std::string top_line() {
         open({press(key::esc)});
@@ -68,8 +69,8 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
         EXPECT_TRUE(ends_with_folder(line, " C:\\")) << line;
         TearDown();
         reload();
-        host_->panels().lay_out(80, 25);
-        host_->set_startup_info();
+        host->panels().lay_out(80, 25);
+        host->set_startup_info();
     }
 }
 
@@ -97,14 +98,14 @@ TEST_F(fallback, a_tree_at_the_fallback_refuses_moves) {
     size_t from = open({press(key::down), press(key::enter), press(key::esc)});
     auto boxes = calls_since(from, service::dialog_ex);
     ASSERT_EQ(boxes.size(), 2u) << "the list and one warning box";
-    const auto& runs = host_->dialogs().history();
+    const auto& runs = host->dialogs().history();
     EXPECT_EQ(runs.back().items.size(), 2u) << "the list ran last";
     EXPECT_EQ(runs[runs.size() - 2].title, text(msg_refused_move));
     EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
     EXPECT_EQ(panel().type, panel_tree);
     EXPECT_EQ(active_dir(), "C:\\");
-    EXPECT_EQ(host_->panels().passive().directory(), dir("right")) << "the other panel is untouched";
+    EXPECT_EQ(host->panels().passive().directory(), dir("right")) << "the other panel is untouched";
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

@@ -78,7 +78,7 @@ TEST_F(opening, regression_a_list_ended_without_its_close_notification_kept_its_
         SCOPED_TRACE(ctrl ? "Ctrl mode" : "normal mode");
         open({press(key::down), {input_kind::shutdown, 0}}, ctrl);
         size_t from = open({press(key::esc)});
-        const auto& log = host_->log().entries();
+        const auto& log = host->log().entries();
         size_t opened = from;
         while (opened < log.size() && log[opened].service != service::dialog_ex) ++opened;
         ASSERT_LT(opened, log.size()) << "the list opened";

@@ -123,13 +123,13 @@ TEST_F(entry_points, without_a_message_lookup_no_menu_entry_is_offered) {
     // A full record and a short one that still holds the module number.
     for (uint32_t size : {static_cast<uint32_t>(startup_info_size), 284u + 4u}) {
         reload();
-        host_->tamper_startup = [](startup_info& record) { record.get_message = nullptr; };
-        host_->set_startup_info(size);
+        host->tamper_startup = [](startup_info& record) { record.get_message = nullptr; };
+        host->set_startup_info(size);
         plugin_info info{};
         info.menu_string_count = -1;
-        host_->get_plugin_info(info);
+        host->get_plugin_info(info);
         EXPECT_EQ(info.menu_string_count, 0) << "size " << size;
-        host_->exit_far();
+        host->exit_far();
     }
 }
 
