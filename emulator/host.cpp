@@ -59,7 +59,7 @@ host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
 host::~host() {
     unload();
     if (folders_) use_folders(nullptr);
-    for (int32_t vk : std::vector<int32_t>(held_keys_)) set_key_held(vk, false);
+    while (!key_states_.empty()) set_key_state(key_states_.begin()->first, 0);
     live_host = previous_;
 }
 
@@ -203,17 +203,23 @@ void host::use_folders(const folder_source* source) {
 #endif
 }
 
-void host::set_key_held(int32_t virtual_key, bool held) {
-    auto it = std::find(held_keys_.begin(), held_keys_.end(), virtual_key);
-    if (held && it == held_keys_.end()) held_keys_.push_back(virtual_key);
-    if (!held && it != held_keys_.end()) held_keys_.erase(it);
+void host::set_key_held(int32_t virtual_key, bool held) { set_key_state(virtual_key, held ? 0x8000 : 0); }
+
+bool host::key_held(int32_t virtual_key) const { return (key_state(virtual_key) & 0x8000) != 0; }
+
+void host::set_key_state(int32_t virtual_key, uint16_t state) {
+    if (state != 0)
+        key_states_[virtual_key] = state;
+    else
+        key_states_.erase(virtual_key);
 #if !defined(_WIN32)
-    winshim_set_key(virtual_key, held);
+    winshim_set_key_state(virtual_key, state);
 #endif
 }
 
-bool host::key_held(int32_t virtual_key) const {
-    return std::find(held_keys_.begin(), held_keys_.end(), virtual_key) != held_keys_.end();
+uint16_t host::key_state(int32_t virtual_key) const {
+    auto it = key_states_.find(virtual_key);
+    return it == key_states_.end() ? 0 : it->second;
 }
 
 int host::redirect_own_imports() {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -110,6 +111,10 @@ public:
     // The key state the plugin's GetAsyncKeyState sees (0x8000 while held).
     void set_key_held(int32_t virtual_key, bool held);
     bool key_held(int32_t virtual_key) const;
+    // The whole 16-bit state it sees, for the states other than 0x8000 and 0
+    // (0x0001: pressed since the last query; 0x8001: both).
+    void set_key_state(int32_t virtual_key, uint16_t state);
+    uint16_t key_state(int32_t virtual_key) const;
 
     // The folders both panels list and the plugin's GetFileAttributesA sees:
     // `source` (which must outlive its use), or the disk again for null.
@@ -146,7 +151,7 @@ private:
     input_queue input_;
     emu::screen screen_;
     std::vector<std::string> failures_;
-    std::vector<int32_t> held_keys_;
+    std::map<int32_t, uint16_t> key_states_;  // keys whose state is not 0
     const folder_source* folders_ = nullptr;
     dialog_engine dialogs_;  // after everything its environment refers to
     host* previous_ = nullptr;

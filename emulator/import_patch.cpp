@@ -13,7 +13,7 @@ namespace {
 
 SHORT WINAPI emulated_get_async_key_state(int virtual_key) {
     host* h = host::current();
-    return h && h->key_held(virtual_key) ? static_cast<SHORT>(0x8000) : 0;
+    return h ? static_cast<SHORT>(h->key_state(virtual_key)) : 0;
 }
 
 using get_file_attributes_fn = DWORD(WINAPI*)(LPCSTR);

@@ -33,7 +33,7 @@ drive_table& drives() {
     return table;
 }
 
-bool key_state[256];
+uint16_t key_state[256];
 uint32_t (*attributes_answer)(const char* path) = nullptr;
 int32_t disable_calls = 0;
 
@@ -65,8 +65,10 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
     return true;
 }
 
-void winshim_set_key(int32_t virtual_key, bool held) {
-    if (virtual_key >= 0 && virtual_key < 256) key_state[virtual_key] = held;
+void winshim_set_key(int32_t virtual_key, bool held) { winshim_set_key_state(virtual_key, held ? 0x8000 : 0); }
+
+void winshim_set_key_state(int32_t virtual_key, uint16_t state) {
+    if (virtual_key >= 0 && virtual_key < 256) key_state[virtual_key] = state;
 }
 
 void winshim_answer_file_attributes(uint32_t (*answer)(const char* path)) { attributes_answer = answer; }
@@ -85,7 +87,7 @@ uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
 
 int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key) {
     if (virtual_key < 0 || virtual_key >= 256) return 0;
-    return key_state[virtual_key] ? static_cast<int16_t>(0x8000) : 0;
+    return static_cast<int16_t>(key_state[virtual_key]);
 }
 
 int32_t WINSHIM_API DisableThreadLibraryCalls(void*) {

@@ -29,6 +29,10 @@ void winshim_set_key(int32_t virtual_key, bool held);
 // disk (for a host that keeps its folders in memory); null reads the disk
 // again.
 void winshim_answer_file_attributes(uint32_t (*answer)(const char* path));
+// Sets the whole 16-bit state GetAsyncKeyState reports for a virtual key
+// (0x8000 held, 0x0001 pressed since the last query), for hosts that need
+// the states a real keyboard gives besides 0x8000 and 0.
+void winshim_set_key_state(int32_t virtual_key, uint16_t state);
 // How many times DisableThreadLibraryCalls has been called.
 int32_t winshim_disable_thread_calls_count();
 }
