@@ -124,6 +124,7 @@ TEST_F(layout, a_rebuild_while_running_pushes_lines_items_size_and_centre_in_ord
     EXPECT_EQ(sent[i + 2].values[0], item_double_box);
     EXPECT_EQ(sent[i + 3].args[2], 1);
     EXPECT_EQ(sent[i + 3].values, (std::vector<int32_t>{item_list_box, 3, 2, 32, 9, 0x40040000}));
+    EXPECT_EQ(sent[i + 4].args[2], 0);
     EXPECT_EQ(sent[i + 4].values, (std::vector<int32_t>{36, 12}));
     EXPECT_EQ(sent[i + 5].args[2], 1);
     EXPECT_EQ(sent[i + 5].values, (std::vector<int32_t>{-1, -1}));

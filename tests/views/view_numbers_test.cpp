@@ -58,6 +58,8 @@ TEST(view_number_set, release_and_largest) {
     EXPECT_EQ(contents(set), "3 7 ") << "releasing an absent number changes nothing";
     set.erase(7);
     EXPECT_EQ(contents(set), "3 ");
+    EXPECT_TRUE(set.contains(3));
+    for (int32_t absent : {7, 5, 1, 0, -3}) EXPECT_FALSE(set.contains(absent)) << absent;
 }
 
 TEST(view_number_set, failed_growth_leaves_the_set_as_it_was) {

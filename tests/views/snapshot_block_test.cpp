@@ -1,0 +1,81 @@
+// The layout of a snapshot's block: the custom column pointer arrays aligned
+// after the item records, and the sizes at which a re-capture rewrites the
+// block in place rather than allocating a new one.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/memory.h"
+#include "in_process_host.h"
+#include "records.h"
+#include "views/file_panel_view.h"
+
+namespace tolvik::test {
+namespace {
+
+class snapshot_block : public in_process_host {
+protected:
+    void SetUp() override {
+        in_process_host::SetUp();
+        start_without_registry();
+    }
+};
+
+TEST_F(snapshot_block, column_pointer_arrays_are_aligned_after_the_items) {
+    // Item records are 366 bytes: after an odd count the arrays need padding.
+    for (int count : {1, 2, 3, 5}) {
+        record_builder record(tree.windows("left"));
+        for (int i = 0; i < count; ++i)
+            record.item("f" + std::to_string(i)).texts(nullptr, nullptr, {"col a", "col b"});
+        file_panel_view* v = file_panel_view::create(record.info());
+        ASSERT_NE(v, nullptr);
+        const panel_item* items = field(v->record().items);
+        const auto items_end = reinterpret_cast<uintptr_t>(items + count);
+        for (int i = 0; i < count; ++i) {
+            char** columns = field(items[i].custom_column_data);
+            const auto at = reinterpret_cast<uintptr_t>(columns);
+            EXPECT_EQ(at % alignof(char*), 0u) << count << " items: item " << i << "'s array at offset "
+                                               << at - reinterpret_cast<uintptr_t>(items);
+            EXPECT_GE(at, items_end) << count << " items";
+            EXPECT_LT(at, items_end + alignof(char*) + 2 * sizeof(char*) * count) << count << " items";
+            ASSERT_EQ(field(items[i].custom_column_count), 2);
+            EXPECT_STREQ(columns[0], "col a");
+            EXPECT_STREQ(columns[1], "col b");
+        }
+        memory::destroy(v);
+    }
+}
+
+TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_the_full_size) {
+    // One item with a description of n characters takes 366 + 2 (padding)
+    // + n + 1 bytes. The first capture takes 400 bytes: a re-capture of 375
+    // to 400 bytes fits in place, 374 or 401 bytes do not.
+    auto block_of = [&](size_t bytes) {
+        auto record = std::make_unique<record_builder>(tree.windows("left"));
+        const std::string description(bytes - 369, 'd');
+        record->item("a").texts(description.c_str(), nullptr);
+        return record;
+    };
+    struct case_ {
+        size_t bytes;
+        bool in_place;
+    } cases[] = {{400, true}, {375, true}, {374, false}, {401, false}};
+    for (const auto& c : cases) {
+        auto first = block_of(400);
+        file_panel_view* v = file_panel_view::create(first->info());
+        ASSERT_NE(v, nullptr);
+        auto next = block_of(c.bytes);
+        const long allocations = memory::allocation_count();
+        ASSERT_TRUE(v->recapture(next->info()));
+        EXPECT_EQ(memory::allocation_count() == allocations, c.in_place)
+            << c.bytes << " bytes after 400: expected "
+            << (c.in_place ? "the block rewritten in place" : "a new block");
+        EXPECT_EQ(std::string(field(v->record().items)[0].description), std::string(c.bytes - 369, 'd'));
+        memory::destroy(v);
+    }
+}
+
+}  // namespace
+}  // namespace tolvik::test
