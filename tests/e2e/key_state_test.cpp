@@ -7,7 +7,8 @@ namespace {
 
 class key_state : public list_dialog_test {
 protected:
-    // Opens the list with the Control key in `state`; returns the box width.
+    // Opens the list with the Control key in `state`; returns the double
+    // box's left edge inside the dialog (no margin in Ctrl mode).
     int32_t open_with(uint16_t state, const std::vector<input_event>& events) {
         for (const input_event& e : events) host_->input().push(e);
         host_->set_key_state(virtual_key_control, state);
@@ -16,7 +17,8 @@ protected:
             << "state " << state << ": input left over after the dialog closed";
         host_->input().clear();
         host_->set_key_held(virtual_key_control, false);
-        return last_list_run().width;
+        const dialog_run& run = last_list_run();
+        return run.items.empty() ? -1 : run.items[0].record.left;
     }
 };
 
