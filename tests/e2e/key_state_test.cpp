@@ -2,7 +2,8 @@
 // counts, not the "pressed since the last query" bit (0x0001).
 #include "e2e/list_fixture.h"
 
-namespace tolvik::emu {
+namespace tolvik::test {
+using namespace emu;
 namespace {
 
 class key_state : public list_dialog_test {
@@ -10,13 +11,13 @@ protected:
     // Opens the list with the Control key in `state`; returns the double
     // box's left edge inside the dialog (no margin in Ctrl mode).
     int32_t open_with(uint16_t state, const std::vector<input_event>& events) {
-        for (const input_event& e : events) host_->input().push(e);
-        host_->set_key_state(virtual_key_control, state);
-        host_->open_plugin();
-        EXPECT_TRUE(host_->input().empty())
+        for (const input_event& e : events) host->input().push(e);
+        host->set_key_state(virtual_key_control, state);
+        host->open_plugin();
+        EXPECT_TRUE(host->input().empty())
             << "state " << state << ": input left over after the dialog closed";
-        host_->input().clear();
-        host_->set_key_held(virtual_key_control, false);
+        host->input().clear();
+        host->set_key_held(virtual_key_control, false);
         const dialog_run& run = last_list_run();
         return run.items.empty() ? -1 : run.items[0].record.left;
     }
@@ -38,22 +39,22 @@ TEST_F(key_state, ctrl_mode_ends_when_only_the_pressed_bit_is_left) {
     grow_to(3);
     // The cursor moves to view 2's line; then the key reads 0x0001 (let go
     // after a press): the next idle tick is the release, which commits view 2.
-    size_t from = host_->log().size();
-    host_->input().push(press(key::ctrl | key::down));
+    size_t from = host->log().size();
+    host->input().push(press(key::ctrl | key::down));
     bool released = false;
-    host_->input().set_source([&](input_event& e) {
+    host->input().set_source([&](input_event& e) {
         if (released) return false;
         released = true;
-        host_->set_key_state(virtual_key_control, 0x0001);
+        host->set_key_state(virtual_key_control, 0x0001);
         e = idle();
         return true;
     });
-    host_->set_key_held(virtual_key_control, true);
-    host_->open_plugin();
-    host_->input().set_source(nullptr);
-    host_->set_key_held(virtual_key_control, false);
-    EXPECT_EQ(applied_since(from).size(), 1u) << host_->report();
+    host->set_key_held(virtual_key_control, true);
+    host->open_plugin();
+    host->input().set_source(nullptr);
+    host->set_key_held(virtual_key_control, false);
+    EXPECT_EQ(applied_since(from).size(), 1u) << host->report();
 }
 
 }  // namespace
-}  // namespace tolvik::emu
+}  // namespace tolvik::test

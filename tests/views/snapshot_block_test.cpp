@@ -8,17 +8,17 @@
 #include <string>
 
 #include "base/memory.h"
-#include "in_process_host.h"
+#include "support/linked_plugin_test.h"
 #include "records.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik::test {
 namespace {
 
-class snapshot_block : public in_process_host {
+class snapshot_block : public linked_plugin_test {
 protected:
     void SetUp() override {
-        in_process_host::SetUp();
+        linked_plugin_test::SetUp();
         start_without_registry();
     }
 };
