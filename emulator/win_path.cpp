@@ -1,6 +1,8 @@
 #include "win_path.h"
 
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #if !defined(_WIN32)
@@ -77,6 +79,22 @@ std::string native(std::string_view path) {
     std::vector<char> out(windows.size() + 4096);
     if (!winshim_native_path(windows.c_str(), out.data(), static_cast<uint32_t>(out.size()))) return {};
     return std::string(out.data());
+#endif
+}
+
+std::string from_native(std::string_view folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path dir = fs::canonical(fs::path(folder), ec);
+    if (ec || !fs::is_directory(dir, ec)) return {};
+#if defined(_WIN32)
+    return resolve(dir.string());
+#else
+    fs::path drive = fs::canonical(native("C:\\"), ec);
+    if (ec) return {};
+    fs::path relative = dir.lexically_relative(drive);
+    if (relative.empty() || *relative.begin() == "..") return {};
+    return relative == "." ? std::string("C:\\") : resolve(relative.string(), "C:\\");
 #endif
 }
 

@@ -27,4 +27,9 @@ std::string leaf(std::string_view path);
 // map (empty when the drive is unmapped), on Windows the path itself.
 std::string native(std::string_view path);
 
+// The inverse of native for an existing folder: on Linux its drive path when
+// it lies inside the folder that drive C: maps to ("" elsewhere), on Windows
+// its full path. Empty when the folder does not exist.
+std::string from_native(std::string_view folder);
+
 }  // namespace tolvik::emu::win_path

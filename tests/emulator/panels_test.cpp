@@ -160,6 +160,24 @@ TEST(win_path, resolves_relative_parts_and_keeps_the_drive_case) {
     EXPECT_EQ(win_path::leaf("C:\\a\\b"), "b");
 }
 
+TEST(win_path, from_native_names_an_existing_folder_by_its_drive_path) {
+    test::test_tree tree;
+    tree.folder("docs/sub");
+    EXPECT_EQ(win_path::from_native(tree.native("docs/sub").string()), tree.windows("docs\\sub"));
+    EXPECT_EQ(win_path::from_native(tree.native().string()), tree.windows());
+    EXPECT_EQ(win_path::from_native(tree.native("docs/../docs").string()), tree.windows("docs"));
+    EXPECT_EQ(win_path::from_native(tree.native("missing").string()), "") << "only existing folders";
+#if !defined(_WIN32)
+    EXPECT_EQ(win_path::from_native("/"), "") << "a folder outside the folder of C: has no drive path";
+    winshim_map_drive('C', "/");
+    std::string expected = "C:\\" + std::filesystem::canonical(tree.native("docs")).relative_path().string();
+    for (char& c : expected)
+        if (c == '/') c = '\\';
+    EXPECT_EQ(win_path::from_native(tree.native("docs").string()), expected)
+        << "with C: at / every folder is on C:";
+#endif
+}
+
 #if !defined(_WIN32)
 TEST(win_path, drive_root_has_no_parent_entry) {
     test::test_tree tree;

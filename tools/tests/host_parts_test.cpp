@@ -171,20 +171,6 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
 }
 
-TEST(host_options, windows_paths_lie_inside_the_root_only) {
-    drive_c_folder c;
-    c.folder("docs/sub");
-    EXPECT_EQ(windows_path(c.path("docs/sub"), c.path()), "C:\\docs\\sub");
-    EXPECT_EQ(windows_path(c.path(), c.path()), "C:\\");
-    EXPECT_EQ(windows_path(c.path("docs/../docs"), c.path()), "C:\\docs");
-    EXPECT_EQ(windows_path("/", c.path()), "") << "a folder outside the root has no drive path";
-    EXPECT_EQ(windows_path(c.path("missing"), c.path()), "");
-    std::string expected = "C:\\" + fs::canonical(c.path("docs")).relative_path().string();
-    for (char& ch : expected)
-        if (ch == '/') ch = '\\';
-    EXPECT_EQ(windows_path(c.path("docs"), "/"), expected) << "with the root \"/\" every folder is on C:";
-}
-
 TEST(host_render, oem_bytes_become_utf8_and_control_bytes_question_marks) {
     EXPECT_EQ(oem_to_utf8('a'), "a");
     EXPECT_EQ(oem_to_utf8(0x84), "\xC3\xA4") << "0x84 is a-umlaut in code page 850";

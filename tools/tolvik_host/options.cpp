@@ -122,23 +122,4 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
     return true;
 }
 
-std::string windows_path(const std::string& folder, const std::string& root) {
-    std::error_code ec;
-    fs::path dir = fs::canonical(folder, ec);
-    if (ec || !fs::is_directory(dir, ec)) return "";
-    fs::path base = fs::canonical(root, ec);
-    if (ec) return "";
-    fs::path relative = dir.lexically_relative(base);
-    if (relative.empty() || *relative.begin() == "..") return "";
-    std::string out = "C:\\";
-    if (relative == ".") return out;
-    bool first = true;
-    for (const fs::path& part : relative) {
-        if (!first) out += '\\';
-        out += part.string();
-        first = false;
-    }
-    return out;
-}
-
 }  // namespace tolvik::tools

@@ -56,10 +56,6 @@ struct options {
 bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
                    options& out, std::string& error);
 
-// The Windows path ("C:\a\b") of a Linux folder inside `root`, or "" when it
-// lies outside (or does not exist).
-std::string windows_path(const std::string& folder, const std::string& root);
-
 // The command line, every option and every key word of --keys.
 std::string usage_text();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dialogs.h"
 #include "host_texts.h"
 #include "key_decoder.h"
 
@@ -20,7 +21,7 @@ std::vector<std::string> menu_entries(const plugin_info& info) {
         return out;
     for (int32_t i = 0; i < info.menu_string_count; ++i) {
         const char* text = info.menu_strings[i];
-        out.emplace_back(text ? std::string(text, strnlen(text, longest_entry)) : std::string());
+        out.push_back(emu::field_text(text, longest_entry));
     }
     return out;
 }

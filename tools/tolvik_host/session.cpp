@@ -7,6 +7,7 @@
 
 #include "host/constants.h"
 #include "panel_keys.h"
+#include "win_path.h"
 #include "winshim.h"
 
 namespace tolvik::tools {
@@ -24,8 +25,8 @@ session::session(options o) : options_(std::move(o)) {}
 bool session::start(std::string& error) {
     winshim_map_drive('C', options_.root.c_str());
     drive_c_ = options_.root;
-    std::string left = windows_path(options_.left, options_.root);
-    std::string right = windows_path(options_.right, options_.root);
+    std::string left = emu::win_path::from_native(options_.left);
+    std::string right = emu::win_path::from_native(options_.right);
     if (left.empty() || right.empty()) {
         error = "the folders " + options_.left + " and " + options_.right + " must exist inside the root " +
                 options_.root + " (drive C:)";
