@@ -10,6 +10,9 @@ namespace tolvik::emu {
 namespace {
 
 constexpr uint64_t unix_epoch_in_file_time = 116444736000000000ull;
+// The time column of the full view mode: "dd.mm.yy hh:mm", blank when the
+// item has no time (as ".."), so that every size ends in one column.
+constexpr size_t time_width = 14;
 
 // A directory too long for the border keeps its end: "...\docs".
 std::string title_of(const std::string& directory, int32_t room) {
@@ -48,7 +51,11 @@ void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel
     display.put(x, y, entry.selected ? '*' : ' ', a);
     bool full = mode != 1 && mode != 2 && mode != 4;
     std::string details;
-    if (full) details = size_text(entry) + "  " + time_text(entry);
+    if (full) {
+        std::string time = time_text(entry);
+        time.resize(time_width, ' ');
+        details = size_text(entry) + "  " + time;
+    }
     int32_t name_width = width - 1;
     if (full && static_cast<int32_t>(details.size()) + 12 <= width) {
         name_width = width - 1 - static_cast<int32_t>(details.size()) - 1;

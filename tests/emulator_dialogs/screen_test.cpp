@@ -220,5 +220,35 @@ TEST_F(screen_drawing, long_directory_keeps_its_end_in_the_border) {
     EXPECT_EQ(border.substr(border.size() - 11), "\\last_one +") << border;
 }
 
+// Regression: in the full view mode ".." (which has no time) drew its "Up"
+// at the right edge instead of in the size column.
+TEST_F(screen_test, FullModeSizesEndInOneColumnUpIncluded) {
+    test::test_tree tree;
+    tree.folder("docs/sub");
+    tree.file("docs/a.txt", "12345");
+    panel_pair panels;
+    panels.lay_out(80, 25);
+    ASSERT_TRUE(panels.left().set_directory(tree.windows("docs")));
+    panels.left().view_mode = 3;
+    screen display_80(80, 25);
+    draw_panels(display_80, panels);
+    std::string all = display_80.dump();
+    // The end of the size field on the row of `name`: the last cell of the
+    // first word after the name.
+    auto size_end = [&](const std::string& name, const std::string& size) {
+        for (int y = 1; y < 20; ++y) {
+            std::string row = display_80.row(y).substr(0, 40);
+            if (row.compare(2, name.size() + 1, name + " ") != 0) continue;
+            size_t at = row.find(" " + size + " ", 2 + name.size());
+            return at == std::string::npos ? -1 : static_cast<int>(at + size.size());
+        }
+        return -2;
+    };
+    int file = size_end("a.txt", "5");
+    ASSERT_GT(file, 0) << all;
+    EXPECT_EQ(size_end("sub", "Folder"), file) << all;
+    EXPECT_EQ(size_end("..", "Up"), file) << all;
+}
+
 }  // namespace
 }  // namespace tolvik::test
