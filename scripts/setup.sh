@@ -2,8 +2,10 @@
 # Installs every Debian package the builds, tests and demo need; quick when all is there.
 set -euo pipefail
 
+# Release-free names where Debian has them (libclang-rt-dev follows clang;
+# g++-multilib brings the 32-bit libstdc++ of the default g++).
 packages=(
-  cmake ninja-build g++ g++-multilib clang libclang-rt-14-dev lib32stdc++-12-dev
+  cmake ninja-build g++ g++-multilib clang libclang-rt-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   libc6-dbg:i386 libbenchmark-dev:i386 libgtest-dev
