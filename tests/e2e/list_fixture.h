@@ -160,15 +160,6 @@ protected:
     std::string active_dir() { return host->panels().active().directory(); }
 };
 
-// Tests of exact line texts and widths assume the tree at a drive root
-// ("C:\left"), as winshim maps it on Linux; under wine it lives in a long
-// temporary folder, which changes every width.
-#if defined(_WIN32)
-#define TOLVIK_NEEDS_TREE_AT_ROOT() GTEST_SKIP() << "line texts and widths assume the tree at C:\\"
-#else
-#define TOLVIK_NEEDS_TREE_AT_ROOT() static_cast<void>(0)
-#endif
-
 // "{a, b}" of texts, for messages.
 inline std::string join(const std::vector<std::string>& texts) {
     std::string out = "{";

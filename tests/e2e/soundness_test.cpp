@@ -39,8 +39,9 @@ TEST_F(soundness, a_directory_filling_the_whole_field_is_read_within_it) {
     // The host hands a directory of 260 characters without a terminator, and
     // one of 259; neither may be read past the record.
     host->panels().tamper = [&](panel_info& info) {
-        if (info.current_dir[0] == 'C' && info.current_dir[3] == 'l') std::memset(info.current_dir, 'x', sizeof info.current_dir);
-        if (info.current_dir[0] == 'C' && info.current_dir[3] == 'r') {
+        if (info.current_dir[0] == tree.drive() && info.current_dir[3] == 'l')
+            std::memset(info.current_dir, 'x', sizeof info.current_dir);
+        if (info.current_dir[0] == tree.drive() && info.current_dir[3] == 'r') {
             std::memset(info.current_dir, 'y', sizeof info.current_dir);
             info.current_dir[sizeof info.current_dir - 1] = '\0';
         }
