@@ -3,7 +3,6 @@
 # then one summary line "N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 
 ./scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
 
@@ -35,33 +34,33 @@ build() {
   fi
 }
 
-mkdir -p build
-for preset in linux32 linux32-asan; do
-  if build "$preset"; then
-    echo "== $preset: test"
-    ctest --test-dir "build/$preset" -j "$jobs" --output-on-failure --timeout 600 >"build/$preset-ctest.log" 2>&1
-    grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' "build/$preset-ctest.log" | tail -n 30
-    count_ctest "build/$preset-ctest.log" "$preset"
-  fi
-done
+# Runs the tests of a built preset (the win32 preset's run under wine, with the
+# wine session as its own set-up and clean-up) and adds up the results.
+run_tests() {
+  local preset=$1 log="build/$1-ctest.log"
+  echo "== $preset: test"
+  ctest --preset "$preset" -j "$jobs" >"$log" 2>&1 </dev/null
+  grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' "$log" | tail -n 30
+  count_ctest "$log" "$preset"
+}
 
-if build win32; then
-  echo "== win32: test under wine"
-  export WINEPREFIX="$root/build/win32/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  mkdir -p "$WINEPREFIX"
-  wineserver -p >/dev/null 2>&1 </dev/null &
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
-  ctest --test-dir build/win32 --output-on-failure --timeout 900 >"build/win32-ctest.log" 2>&1 </dev/null
-  grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' build/win32-ctest.log | tail -n 30
-  count_ctest build/win32-ctest.log win32
-  wineserver -k >/dev/null 2>&1 || true
-fi
+mkdir -p build
+for preset in linux32 linux32-asan win32; do
+  build "$preset" && run_tests "$preset"
+done
 mv build-*.log build/ 2>/dev/null
 
+# Every scripts/test-*.sh is one more test; one that cannot run is a failure.
+shopt -s nullglob
 for extra in scripts/test-*.sh; do
-  [ -x "$extra" ] || continue
   echo "== $extra"
-  if "$extra"; then passed=$((passed + 1)); else failed=$((failed + 1)); notes+=("$extra failed"); fi
+  if [ ! -x "$extra" ]; then
+    failed=$((failed + 1)); notes+=("$extra is not executable (chmod +x)")
+  elif "$extra"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1)); notes+=("$extra failed")
+  fi
 done
 
 for note in "${notes[@]+"${notes[@]}"}"; do echo "  $note"; done
