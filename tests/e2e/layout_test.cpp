@@ -44,7 +44,7 @@ TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
 
     // Path column: 29 - 1 - 10 - 9 = 9; each line is 29 - 3 = 26 long.
     EXPECT_EQ(lines(), (std::vector<std::string>{"2. file panel < " + dir("left") + "   ",
-                                                  "1. file panel > " + dir("right") + "  "}));
+                                                 "1. file panel > " + dir("right") + "  "}));
     EXPECT_EQ(line_flags(), (std::vector<uint32_t>{0, list_item_disabled}));
     for (const list_item& line : run.items[1].lines)
         EXPECT_EQ(std::vector<uint32_t>(line.reserved, line.reserved + 3), (std::vector<uint32_t>{0, 0, 0}));
