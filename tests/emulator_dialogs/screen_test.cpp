@@ -222,7 +222,7 @@ TEST_F(screen_drawing, long_directory_keeps_its_end_in_the_border) {
 
 // Regression: in the full view mode ".." (which has no time) drew its "Up"
 // at the right edge instead of in the size column.
-TEST_F(screen_test, FullModeSizesEndInOneColumnUpIncluded) {
+TEST_F(screen_drawing, full_mode_sizes_end_in_one_column_up_included) {
     test::test_tree tree;
     tree.folder("docs/sub");
     tree.file("docs/a.txt", "12345");
