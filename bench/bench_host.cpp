@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "host/constants.h"
-#include "host/startup_info.h"
 #include "host/services.h"
+#include "host/startup_info.h"
 
 namespace tolvik::bench {
 namespace {

@@ -18,8 +18,8 @@
 #include "dialog/view_list_dialog_impl.h"
 #include "host/constants.h"
 #include "host/panel_info.h"
-#include "host/startup_info.h"
 #include "host/services.h"
+#include "host/startup_info.h"
 #include "registry/registry.h"
 #include "views/view_numbers.h"
 
@@ -30,9 +30,12 @@ constexpr const char bench_directory[] = "C:\\bench\\views\\folder";
 
 const char* TOLVIK_API get_message(int32_t, int32_t id) {
     switch (id) {
-    case msg_list_title: return "Panel views";
-    case msg_label_file: return "file panel";
-    default: return "other panel";
+        case msg_list_title:
+            return "Panel views";
+        case msg_label_file:
+            return "file panel";
+        default:
+            return "other panel";
     }
 }
 

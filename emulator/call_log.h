@@ -105,7 +105,9 @@ public:
 
     // Depth tracking for nested calls (dialogs running inside a service call).
     void enter() { ++depth_; }
-    void leave() { if (depth_ > 0) --depth_; }
+    void leave() {
+        if (depth_ > 0) --depth_;
+    }
     int depth() const { return depth_; }
 
     // One line per entry, indented by depth, for failure messages.

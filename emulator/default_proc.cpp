@@ -49,28 +49,28 @@ param_t dialog_engine::default_proc(host_handle handle, int32_t message, int32_t
         return 0;
     }
     switch (message) {
-    case dn_key:
-        if (param2 == key::esc || param2 == key::enter || param2 == key::f1) {
-            key_default(*dialog, param2);
+        case dn_key:
+            if (param2 == key::esc || param2 == key::enter || param2 == key::f1) {
+                key_default(*dialog, param2);
+                return 1;
+            }
+            return 0;
+        case dn_close:
+            return 1;  // closing is allowed
+        case dn_init:
             return 1;
-        }
-        return 0;
-    case dn_close:
-        return 1;  // closing is allowed
-    case dn_init:
-        return 1;
-    default:
-        return 0;  // idle and everything else: nothing to do
+        default:
+            return 0;  // idle and everything else: nothing to do
     }
 }
 
 int32_t TOLVIK_API dialog_ex(int32_t module_number, int32_t left, int32_t top, int32_t width, int32_t height,
-                             const char* help_topic, FarDialogItem* items, int32_t item_count, uint32_t reserved,
-                             uint32_t flags, dialog_proc_fn proc, param_t param) {
+                             const char* help_topic, FarDialogItem* items, int32_t item_count,
+                             uint32_t reserved, uint32_t flags, dialog_proc_fn proc, param_t param) {
     dialog_engine* engine = dialog_engine::active();
     if (!engine) return -1;
-    return engine->run_dialog(module_number, left, top, width, height, help_topic, items, item_count, reserved,
-                              flags, proc, param);
+    return engine->run_dialog(module_number, left, top, width, height, help_topic, items, item_count,
+                              reserved, flags, proc, param);
 }
 
 param_t TOLVIK_API send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
@@ -86,7 +86,8 @@ param_t TOLVIK_API default_dialog_proc(host_handle dialog, int32_t message, int3
 int32_t TOLVIK_API message_box(int32_t module_number, uint32_t flags, const char* help_topic,
                                const char* const* items, int32_t item_count, int32_t button_count) {
     dialog_engine* engine = dialog_engine::active();
-    return engine ? engine->message_box(module_number, flags, help_topic, items, item_count, button_count) : -1;
+    return engine ? engine->message_box(module_number, flags, help_topic, items, item_count, button_count)
+                  : -1;
 }
 
 }  // namespace tolvik::emu

@@ -66,51 +66,52 @@ void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog)
         if (r.flags & flag_hidden) continue;
         std::string text = field_text(r.text, item_text_size);
         switch (r.type) {
-        case item_double_box:
-            display.double_box(x0 + r.left, y0 + r.top, x0 + r.right, y0 + r.bottom, p.box, text);
-            break;
-        case item_button: {
-            std::string label = button_label(text);
-            int32_t x = x0 + r.left;
-            if (centred_button(r)) {
-                x = group_next[r.top];
-                group_next[r.top] += static_cast<int32_t>(label.size()) + 1;
-            }
-            bool focused = static_cast<int32_t>(index) == dialog.focus || r.default_button != 0;
-            display.text(x, y0 + r.top, label, focused ? attr::focused_button : attr::button);
-            break;
-        }
-        case item_list_box: {
-            int32_t left = x0 + r.left;
-            int32_t top = y0 + r.top;
-            int32_t right = x0 + r.right;
-            int32_t bottom = y0 + r.bottom;
-            if (!(r.flags & flag_list_no_box)) {
-                display.single_box(left, top, right, bottom, p.box, text, p.box);
-                ++left, ++top, --right, --bottom;
-            }
-            int32_t width = right - left + 1;
-            for (int32_t row = 0; top + row <= bottom; ++row) {
-                size_t line = static_cast<size_t>(item.list_top) + row;
-                attr a = p.body;
-                std::string shown;
-                if (line < item.lines.size()) {
-                    shown = field_text(item.lines[line].text, list_text_size);
-                    if (static_cast<int32_t>(line) == item.list_select)
-                        a = attr::list_cursor;
-                    else if (item.lines[line].flags & list_item_disabled)
-                        a = attr::disabled;
+            case item_double_box:
+                display.double_box(x0 + r.left, y0 + r.top, x0 + r.right, y0 + r.bottom, p.box, text);
+                break;
+            case item_button: {
+                std::string label = button_label(text);
+                int32_t x = x0 + r.left;
+                if (centred_button(r)) {
+                    x = group_next[r.top];
+                    group_next[r.top] += static_cast<int32_t>(label.size()) + 1;
                 }
-                display.fill(left, top + row, right, top + row, ' ', a);
-                display.text(left, top + row, shown, a, std::max(width, 0));
+                bool focused = static_cast<int32_t>(index) == dialog.focus || r.default_button != 0;
+                display.text(x, y0 + r.top, label, focused ? attr::focused_button : attr::button);
+                break;
             }
-            break;
-        }
-        default: {  // texts, and anything else shown by its text
-            int32_t x = r.left == -1 ? x0 + (dialog.width - static_cast<int32_t>(text.size())) / 2 : x0 + r.left;
-            display.text(x, y0 + r.top, text, p.body, std::max(x0 + dialog.width - x, 0));
-            break;
-        }
+            case item_list_box: {
+                int32_t left = x0 + r.left;
+                int32_t top = y0 + r.top;
+                int32_t right = x0 + r.right;
+                int32_t bottom = y0 + r.bottom;
+                if (!(r.flags & flag_list_no_box)) {
+                    display.single_box(left, top, right, bottom, p.box, text, p.box);
+                    ++left, ++top, --right, --bottom;
+                }
+                int32_t width = right - left + 1;
+                for (int32_t row = 0; top + row <= bottom; ++row) {
+                    size_t line = static_cast<size_t>(item.list_top) + row;
+                    attr a = p.body;
+                    std::string shown;
+                    if (line < item.lines.size()) {
+                        shown = field_text(item.lines[line].text, list_text_size);
+                        if (static_cast<int32_t>(line) == item.list_select)
+                            a = attr::list_cursor;
+                        else if (item.lines[line].flags & list_item_disabled)
+                            a = attr::disabled;
+                    }
+                    display.fill(left, top + row, right, top + row, ' ', a);
+                    display.text(left, top + row, shown, a, std::max(width, 0));
+                }
+                break;
+            }
+            default: {  // texts, and anything else shown by its text
+                int32_t x =
+                    r.left == -1 ? x0 + (dialog.width - static_cast<int32_t>(text.size())) / 2 : x0 + r.left;
+                display.text(x, y0 + r.top, text, p.body, std::max(x0 + dialog.width - x, 0));
+                break;
+            }
         }
     }
 }
@@ -120,7 +121,8 @@ void dialog_engine::draw_box(emu::screen& display, const message_box_run& box) c
     int32_t inner = static_cast<int32_t>(box.title.size()) + 2;
     for (const std::string& line : box.lines) inner = std::max(inner, static_cast<int32_t>(line.size()));
     int32_t buttons_width = -1;
-    for (const std::string& button : box.buttons) buttons_width += static_cast<int32_t>(button_label(button).size()) + 1;
+    for (const std::string& button : box.buttons)
+        buttons_width += static_cast<int32_t>(button_label(button).size()) + 1;
     inner = std::max(inner, buttons_width);
     // As the plugin lays out its own boxes: margins 2 and 1 around a double box
     // with one blank column inside each side.

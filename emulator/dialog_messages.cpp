@@ -28,8 +28,8 @@ void clamp_list(dialog_item_state& item) {
 dialog_item_state* dialog_engine::list_item_at(open_dialog& dialog, int32_t index, int32_t message) {
     if (index < 0 || static_cast<size_t>(index) >= dialog.items.size() ||
         dialog.items[static_cast<size_t>(index)].record.type != item_list_box) {
-        fail("dialog message " + std::to_string(message) + " to item " + std::to_string(index) + " of dialog '" +
-             dialog.title() + "', which is not a list box");
+        fail("dialog message " + std::to_string(message) + " to item " + std::to_string(index) +
+             " of dialog '" + dialog.title() + "', which is not a list box");
         return nullptr;
     }
     return &dialog.items[static_cast<size_t>(index)];
@@ -58,8 +58,8 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
             values = {point->x, point->y};
         } else if (message == dm_set_item) {
             auto* item = static_cast<const FarDialogItem*>(pointer);
-            values = {item->type, item->left, item->top, item->right, item->bottom,
-                      static_cast<int32_t>(item->flags)};
+            values = {item->type,  item->left,   item->top,
+                      item->right, item->bottom, static_cast<int32_t>(item->flags)};
             texts = {field_text(item->text, item_text_size)};
         } else if (message == dm_list_set_position) {
             auto* position = static_cast<const list_position*>(pointer);
@@ -81,10 +81,12 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
             auto* position = static_cast<const list_position*>(pointer);
             values = {position->select, position->top};
         }
-        log_result(log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values), result);
+        log_result(log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values),
+                   result);
         return result;
     }
-    size_t entry = log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values, texts);
+    size_t entry =
+        log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values, texts);
     if (!dialog) {
         fail("dialog message " + std::to_string(message) + " to an unknown (or closed) dialog handle");
         log_result(entry, 0);
@@ -110,102 +112,103 @@ param_t dialog_engine::handle_message(open_dialog& dialog, int32_t message, int3
         return false;
     };
     switch (message) {
-    case dm_close:
-        request_close(dialog, param1);
-        return dialog.closing ? 1 : 0;
-    case dm_enable_redraw: {
-        int32_t before = dialog.redraw_stopped;
-        if (param1 == 0) {
-            ++dialog.redraw_stopped;
-        } else if (dialog.redraw_stopped > 0) {
-            if (--dialog.redraw_stopped == 0) redraw();
+        case dm_close:
+            request_close(dialog, param1);
+            return dialog.closing ? 1 : 0;
+        case dm_enable_redraw: {
+            int32_t before = dialog.redraw_stopped;
+            if (param1 == 0) {
+                ++dialog.redraw_stopped;
+            } else if (dialog.redraw_stopped > 0) {
+                if (--dialog.redraw_stopped == 0) redraw();
+            }
+            return before;
         }
-        return before;
-    }
-    case dm_move: {
-        if (!needs_pointer()) return 0;
-        auto* point = static_cast<const screen_point*>(pointer);
-        if (param1 != 0) {
-            if (point->x != -1) dialog.left = point->x;
-            if (point->y != -1) dialog.top = point->y;
-            centre(dialog, point->x == -1, point->y == -1);
-        } else {
-            dialog.left += point->x;
-            dialog.top += point->y;
+        case dm_move: {
+            if (!needs_pointer()) return 0;
+            auto* point = static_cast<const screen_point*>(pointer);
+            if (param1 != 0) {
+                if (point->x != -1) dialog.left = point->x;
+                if (point->y != -1) dialog.top = point->y;
+                centre(dialog, point->x == -1, point->y == -1);
+            } else {
+                dialog.left += point->x;
+                dialog.top += point->y;
+            }
+            redraw();
+            return 1;
         }
-        redraw();
-        return 1;
-    }
-    case dm_set_item: {
-        if (param1 < 0 || static_cast<size_t>(param1) >= dialog.items.size()) {
-            fail("dialog message 12 to item " + std::to_string(param1) + " of dialog '" + dialog.title() +
-                 "', which has " + std::to_string(dialog.items.size()) + " items");
+        case dm_set_item: {
+            if (param1 < 0 || static_cast<size_t>(param1) >= dialog.items.size()) {
+                fail("dialog message 12 to item " + std::to_string(param1) + " of dialog '" + dialog.title() +
+                     "', which has " + std::to_string(dialog.items.size()) + " items");
+                return 0;
+            }
+            if (!needs_pointer()) return 0;
+            dialog_item_state& item = dialog.items[static_cast<size_t>(param1)];
+            item.record = *static_cast<const FarDialogItem*>(pointer);
+            if (item.record.type == item_list_box)
+                clamp_list(item);  // the lines stay until message 53
+            else
+                item.lines.clear();
+            redraw();
+            return 1;
+        }
+        case dm_redraw:
+            redraw();
+            return 1;
+        case dm_list_get_position: {
+            dialog_item_state* item = list_item_at(dialog, param1, message);
+            if (!item || !needs_pointer()) return 0;
+            auto* position = static_cast<list_position*>(pointer);
+            position->select = item->list_select;
+            position->top = item->list_top;
+            return item->list_select;
+        }
+        case dm_list_set_position: {
+            dialog_item_state* item = list_item_at(dialog, param1, message);
+            if (!item || !needs_pointer()) return 0;
+            auto* position = static_cast<const list_position*>(pointer);
+            item->list_select = position->select;
+            item->list_top = position->top;
+            clamp_list(*item);
+            redraw();
+            return item->list_select;
+        }
+        case dm_resize: {
+            if (!needs_pointer()) return 0;
+            auto* point = static_cast<const screen_point*>(pointer);
+            if (point->x <= 0 || point->y <= 0) {
+                fail("dialog '" + dialog.title() + "' resized to " + std::to_string(point->x) + "x" +
+                     std::to_string(point->y));
+                return 0;
+            }
+            dialog.width = point->x;
+            dialog.height = point->y;
+            redraw();
+            return 1;
+        }
+        case dm_list_set: {
+            dialog_item_state* item = list_item_at(dialog, param1, message);
+            if (!item || !needs_pointer()) return 0;
+            std::string problem;
+            if (!read_list_lines(static_cast<const list_record*>(pointer), item->lines, problem))
+                fail("dialog message 53 to dialog '" + dialog.title() + "': " + problem);
+            clamp_list(*item);
+            redraw();
+            return static_cast<param_t>(item->lines.size());
+        }
+        case dm_list_mouse_reaction: {
+            dialog_item_state* item = list_item_at(dialog, param1, message);
+            if (!item) return 0;
+            int32_t before = item->mouse_reaction < 0 ? 0 : item->mouse_reaction;
+            item->mouse_reaction = param2;
+            return before;
+        }
+        default:
+            fail("unexpected dialog message " + std::to_string(message) + " to dialog '" + dialog.title() +
+                 "'");
             return 0;
-        }
-        if (!needs_pointer()) return 0;
-        dialog_item_state& item = dialog.items[static_cast<size_t>(param1)];
-        item.record = *static_cast<const FarDialogItem*>(pointer);
-        if (item.record.type == item_list_box)
-            clamp_list(item);  // the lines stay until message 53
-        else
-            item.lines.clear();
-        redraw();
-        return 1;
-    }
-    case dm_redraw:
-        redraw();
-        return 1;
-    case dm_list_get_position: {
-        dialog_item_state* item = list_item_at(dialog, param1, message);
-        if (!item || !needs_pointer()) return 0;
-        auto* position = static_cast<list_position*>(pointer);
-        position->select = item->list_select;
-        position->top = item->list_top;
-        return item->list_select;
-    }
-    case dm_list_set_position: {
-        dialog_item_state* item = list_item_at(dialog, param1, message);
-        if (!item || !needs_pointer()) return 0;
-        auto* position = static_cast<const list_position*>(pointer);
-        item->list_select = position->select;
-        item->list_top = position->top;
-        clamp_list(*item);
-        redraw();
-        return item->list_select;
-    }
-    case dm_resize: {
-        if (!needs_pointer()) return 0;
-        auto* point = static_cast<const screen_point*>(pointer);
-        if (point->x <= 0 || point->y <= 0) {
-            fail("dialog '" + dialog.title() + "' resized to " + std::to_string(point->x) + "x" +
-                 std::to_string(point->y));
-            return 0;
-        }
-        dialog.width = point->x;
-        dialog.height = point->y;
-        redraw();
-        return 1;
-    }
-    case dm_list_set: {
-        dialog_item_state* item = list_item_at(dialog, param1, message);
-        if (!item || !needs_pointer()) return 0;
-        std::string problem;
-        if (!read_list_lines(static_cast<const list_record*>(pointer), item->lines, problem))
-            fail("dialog message 53 to dialog '" + dialog.title() + "': " + problem);
-        clamp_list(*item);
-        redraw();
-        return static_cast<param_t>(item->lines.size());
-    }
-    case dm_list_mouse_reaction: {
-        dialog_item_state* item = list_item_at(dialog, param1, message);
-        if (!item) return 0;
-        int32_t before = item->mouse_reaction < 0 ? 0 : item->mouse_reaction;
-        item->mouse_reaction = param2;
-        return before;
-    }
-    default:
-        fail("unexpected dialog message " + std::to_string(message) + " to dialog '" + dialog.title() + "'");
-        return 0;
     }
 }
 

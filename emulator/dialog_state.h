@@ -43,7 +43,7 @@ struct open_dialog {
     dialog_proc_fn proc = nullptr;
     param_t param = 0;
     std::vector<dialog_item_state> items;
-    int32_t focus = -1;         // focused item, -1 none
+    int32_t focus = -1;          // focused item, -1 none
     int32_t redraw_stopped = 0;  // message 3 counter: drawn only at 0
     bool closing = false;        // a close was accepted; the loop ends
     bool in_close_notification = false;

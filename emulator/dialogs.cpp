@@ -1,11 +1,11 @@
 // The extended dialog's modal loop and how a dialog closes.
 #include "dialogs.h"
-#include "dialog_internal.h"
 
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
+#include "dialog_internal.h"
 #include "host/constants.h"
 
 namespace tolvik::emu {
@@ -110,9 +110,10 @@ bool read_list_lines(const list_record* list, std::vector<list_item>& out, std::
     return true;
 }
 
-int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t top, int32_t width, int32_t height,
-                                  const char* help_topic, FarDialogItem* items, int32_t item_count,
-                                  uint32_t reserved, uint32_t flags, dialog_proc_fn proc, param_t param) {
+int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t top, int32_t width,
+                                  int32_t height, const char* help_topic, FarDialogItem* items,
+                                  int32_t item_count, uint32_t reserved, uint32_t flags, dialog_proc_fn proc,
+                                  param_t param) {
     std::string title;
     if (items && item_count > 0 && item_count <= max_dialog_items)
         for (int32_t i = 0; i < item_count; ++i)
@@ -121,11 +122,12 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
                 break;
             }
     std::string topic = help_topic ? field_text(help_topic, 4096) : std::string();
-    size_t entry = log("dialog_ex",
-                       {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
-                        item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
-                        pointer_value(reinterpret_cast<const void*>(proc)), param},
-                       {}, {topic, title});
+    size_t entry =
+        log("dialog_ex",
+            {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
+             item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
+             pointer_value(reinterpret_cast<const void*>(proc)), param},
+            {}, {topic, title});
 
     if (item_count < 0 || item_count > max_dialog_items || (item_count > 0 && !items)) {
         fail("dialog_ex with " + std::to_string(item_count) + " items at " +
@@ -213,24 +215,25 @@ void dialog_engine::run_loop(open_dialog& dialog) {
             break;
         }
         switch (event.kind) {
-        case input_kind::key:
-            if (notify(dialog, dn_key, dialog.focus < 0 ? 0 : dialog.focus, event.code) == 0 && !dialog.closing)
-                key_default(dialog, event.code);
-            break;
-        case input_kind::idle:
-            notify(dialog, dn_idle, 0, 0);
-            break;
-        case input_kind::ctrl_down:
-        case input_kind::ctrl_up:
-            if (env_.set_ctrl_held) env_.set_ctrl_held(event.kind == input_kind::ctrl_down);
-            break;
-        case input_kind::cancel:
-            request_close(dialog, -1);
-            break;
-        case input_kind::shutdown:
-            dialog.closing = true;
-            dialog.result = -1;
-            break;
+            case input_kind::key:
+                if (notify(dialog, dn_key, dialog.focus < 0 ? 0 : dialog.focus, event.code) == 0 &&
+                    !dialog.closing)
+                    key_default(dialog, event.code);
+                break;
+            case input_kind::idle:
+                notify(dialog, dn_idle, 0, 0);
+                break;
+            case input_kind::ctrl_down:
+            case input_kind::ctrl_up:
+                if (env_.set_ctrl_held) env_.set_ctrl_held(event.kind == input_kind::ctrl_down);
+                break;
+            case input_kind::cancel:
+                request_close(dialog, -1);
+                break;
+            case input_kind::shutdown:
+                dialog.closing = true;
+                dialog.result = -1;
+                break;
         }
         redraw();
     }

@@ -18,11 +18,11 @@
 
 #include "call_log.h"
 #include "dialog_state.h"
-#include "input.h"
-#include "screen.h"
 #include "host/api.h"
 #include "host/dialog_items.h"
 #include "host/startup_info.h"
+#include "input.h"
+#include "screen.h"
 
 namespace tolvik::emu {
 
@@ -30,11 +30,11 @@ namespace tolvik::emu {
 // The host builds one from its own members; draw_panels (panel_drawing.h)
 // is the usual background.
 struct dialog_environment {
-    input_queue* input = nullptr;    // the events every modal loop consumes
-    emu::screen* display = nullptr;  // drawn on every redraw when set
-    call_log* calls = nullptr;       // every service call, decoded (below)
-    std::function<void(const std::string& text)> failure;  // host failures
-    std::function<void(bool held)> set_ctrl_held;          // Control key state
+    input_queue* input = nullptr;                               // the events every modal loop consumes
+    emu::screen* display = nullptr;                             // drawn on every redraw when set
+    call_log* calls = nullptr;                                  // every service call, decoded (below)
+    std::function<void(const std::string& text)> failure;       // host failures
+    std::function<void(bool held)> set_ctrl_held;               // Control key state
     std::function<void(emu::screen& display)> draw_background;  // panels, under the dialogs
 };
 
@@ -68,8 +68,8 @@ public:
                        uint32_t flags, dialog_proc_fn proc, param_t param);
     param_t send_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
     param_t default_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
-    int32_t message_box(int32_t module_number, uint32_t flags, const char* help_topic, const char* const* items,
-                        int32_t item_count, int32_t button_count);
+    int32_t message_box(int32_t module_number, uint32_t flags, const char* help_topic,
+                        const char* const* items, int32_t item_count, int32_t button_count);
 
     // Help file: plain text, topics introduced by a line "@Topic"; a first
     // line "# Title" gives the topic's title. F1 in a dialog shows its
@@ -147,8 +147,8 @@ private:
 // The services, with the host's calling convention, as the startup record
 // carries them. They forward to dialog_engine::active().
 int32_t TOLVIK_API dialog_ex(int32_t module_number, int32_t left, int32_t top, int32_t width, int32_t height,
-                             const char* help_topic, FarDialogItem* items, int32_t item_count, uint32_t reserved,
-                             uint32_t flags, dialog_proc_fn proc, param_t param);
+                             const char* help_topic, FarDialogItem* items, int32_t item_count,
+                             uint32_t reserved, uint32_t flags, dialog_proc_fn proc, param_t param);
 param_t TOLVIK_API send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
 param_t TOLVIK_API default_dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
 int32_t TOLVIK_API message_box(int32_t module_number, uint32_t flags, const char* help_topic,

@@ -46,13 +46,16 @@ int patch_imports(void* module, const char* function, void* replacement) {
     if (dir.VirtualAddress == 0 || dir.Size == 0) return 0;
 
     int patched = 0;
-    for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); desc->Name; ++desc) {
+    for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); desc->Name;
+         ++desc) {
         const char* dll = reinterpret_cast<const char*>(base + desc->Name);
         HMODULE dll_module = GetModuleHandleA(dll);
-        void* by_address = dll_module ? reinterpret_cast<void*>(GetProcAddress(dll_module, function)) : nullptr;
+        void* by_address =
+            dll_module ? reinterpret_cast<void*>(GetProcAddress(dll_module, function)) : nullptr;
         auto* iat = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
-        auto* names = desc->OriginalFirstThunk ? reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk)
-                                               : nullptr;
+        auto* names = desc->OriginalFirstThunk
+                          ? reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk)
+                          : nullptr;
         for (size_t i = 0; iat[i].u1.Function; ++i) {
             bool match = false;
             if (names && !IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) {

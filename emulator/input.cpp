@@ -7,21 +7,21 @@ namespace tolvik::emu {
 
 std::string describe(const input_event& event) {
     switch (event.kind) {
-    case input_kind::key: {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "key 0x%X", static_cast<unsigned>(event.code));
-        return buffer;
-    }
-    case input_kind::ctrl_down:
-        return "ctrl down";
-    case input_kind::ctrl_up:
-        return "ctrl up";
-    case input_kind::idle:
-        return "idle";
-    case input_kind::cancel:
-        return "cancel";
-    case input_kind::shutdown:
-        return "shutdown";
+        case input_kind::key: {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "key 0x%X", static_cast<unsigned>(event.code));
+            return buffer;
+        }
+        case input_kind::ctrl_down:
+            return "ctrl down";
+        case input_kind::ctrl_up:
+            return "ctrl up";
+        case input_kind::idle:
+            return "idle";
+        case input_kind::cancel:
+            return "cancel";
+        case input_kind::shutdown:
+            return "shutdown";
     }
     return "unknown event";
 }

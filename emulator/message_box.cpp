@@ -14,7 +14,8 @@ constexpr int32_t max_box_texts = 1000;
 constexpr size_t max_text_length = 4096;
 
 std::string trim_right(std::string text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\t')) text.pop_back();
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\t'))
+        text.pop_back();
     return text;
 }
 
@@ -31,19 +32,20 @@ int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const 
             texts.push_back(field_text(items[i], max_text_length));
         }
     size_t entry = log("message_box",
-                       {module_number, static_cast<int32_t>(flags), pointer_value(help_topic), pointer_value(items),
-                        item_count, button_count},
+                       {module_number, static_cast<int32_t>(flags), pointer_value(help_topic),
+                        pointer_value(items), item_count, button_count},
                        {}, texts);
     if (!texts_readable) {
-        fail("message box with " + std::to_string(item_count) + " texts at " + (items ? "a pointer" : "a null pointer"));
+        fail("message box with " + std::to_string(item_count) + " texts at " +
+             (items ? "a pointer" : "a null pointer"));
         log_result(entry, -1);
         return -1;
     }
     if (null_text) fail("message box with a null text pointer");
     int32_t max_buttons = item_count > 0 ? item_count - 1 : 0;
     if (button_count < 0 || button_count > max_buttons) {
-        fail("message box with " + std::to_string(button_count) + " buttons for " + std::to_string(item_count) +
-             " texts");
+        fail("message box with " + std::to_string(button_count) + " buttons for " +
+             std::to_string(item_count) + " texts");
         button_count = button_count < 0 ? 0 : max_buttons;
     }
 

@@ -127,51 +127,52 @@ int32_t panel_pair::control(int32_t command, void* param, std::vector<std::strin
         return 0;
     };
     switch (command) {
-    case cmd_get_active_info:
-    case cmd_get_passive_info: {
-        if (!param) return missing();
-        bool is_active = command == cmd_get_active_info;
-        fill(is_active ? active() : passive(), is_active, *static_cast<panel_info*>(param));
-        return 1;
-    }
-    case cmd_redraw: {
-        if (!param) return 1;
-        const panel_redraw* redraw = static_cast<const panel_redraw*>(param);
-        if (entry) entry->values = {redraw->current_item, redraw->top_item};
-        active().set_cursor(redraw->current_item);
-        active().set_top(redraw->top_item);
-        return 1;
-    }
-    case cmd_set_selection: {
-        if (!param) return missing();
-        const panel_info* info = static_cast<const panel_info*>(param);
-        if (entry && handout_ && info->items == handed_out() && info->item_count >= 0) {
-            size_t n = std::min(handout_->items.size(), static_cast<size_t>(info->item_count));
-            for (size_t i = 0; i < n; ++i)
-                if (handout_->items[i].flags & item_selected) entry->values.push_back(static_cast<int32_t>(i));
+        case cmd_get_active_info:
+        case cmd_get_passive_info: {
+            if (!param) return missing();
+            bool is_active = command == cmd_get_active_info;
+            fill(is_active ? active() : passive(), is_active, *static_cast<panel_info*>(param));
+            return 1;
         }
-        return take_selection(info, failures) ? 1 : 0;
-    }
-    case cmd_set_view_mode:
-    case cmd_set_sort_mode:
-    case cmd_set_sort_order: {
-        if (!param) return missing();
-        int32_t value = *static_cast<const int32_t*>(param);
-        if (entry) entry->values = {value};
-        if (command == cmd_set_view_mode) active().view_mode = value;
-        if (command == cmd_set_sort_mode) active().set_sort_mode(value);
-        if (command == cmd_set_sort_order) active().set_reversed(value != 0);
-        return 1;
-    }
-    case cmd_set_directory: {
-        if (!param) return missing();
-        const char* directory = static_cast<const char*>(param);
-        if (entry) entry->texts = {directory};
-        return active().set_directory(directory) ? 1 : 0;
-    }
-    default:
-        failures.push_back("panel control: unexpected command " + std::to_string(command));
-        return 0;
+        case cmd_redraw: {
+            if (!param) return 1;
+            const panel_redraw* redraw = static_cast<const panel_redraw*>(param);
+            if (entry) entry->values = {redraw->current_item, redraw->top_item};
+            active().set_cursor(redraw->current_item);
+            active().set_top(redraw->top_item);
+            return 1;
+        }
+        case cmd_set_selection: {
+            if (!param) return missing();
+            const panel_info* info = static_cast<const panel_info*>(param);
+            if (entry && handout_ && info->items == handed_out() && info->item_count >= 0) {
+                size_t n = std::min(handout_->items.size(), static_cast<size_t>(info->item_count));
+                for (size_t i = 0; i < n; ++i)
+                    if (handout_->items[i].flags & item_selected)
+                        entry->values.push_back(static_cast<int32_t>(i));
+            }
+            return take_selection(info, failures) ? 1 : 0;
+        }
+        case cmd_set_view_mode:
+        case cmd_set_sort_mode:
+        case cmd_set_sort_order: {
+            if (!param) return missing();
+            int32_t value = *static_cast<const int32_t*>(param);
+            if (entry) entry->values = {value};
+            if (command == cmd_set_view_mode) active().view_mode = value;
+            if (command == cmd_set_sort_mode) active().set_sort_mode(value);
+            if (command == cmd_set_sort_order) active().set_reversed(value != 0);
+            return 1;
+        }
+        case cmd_set_directory: {
+            if (!param) return missing();
+            const char* directory = static_cast<const char*>(param);
+            if (entry) entry->texts = {directory};
+            return active().set_directory(directory) ? 1 : 0;
+        }
+        default:
+            failures.push_back("panel control: unexpected command " + std::to_string(command));
+            return 0;
     }
 }
 

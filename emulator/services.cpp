@@ -24,7 +24,8 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
         h->fail("message lookup with module number " + std::to_string(module_number) + ", the host gave " +
                 std::to_string(h->module_number()));
     if (!text) {
-        h->fail("message lookup of message " + std::to_string(message_id) + ", which the language file lacks");
+        h->fail("message lookup of message " + std::to_string(message_id) +
+                ", which the language file lacks");
         return empty;
     }
     return text;
@@ -33,8 +34,10 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
 int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, void* param) {
     host* h = host::current();
     if (!h) return 0;
-    size_t index = h->log().add(call_kind::service, service::panel_control, {as_int(panel), command, as_int(param)});
-    if (panel != no_panel) h->fail("panel control " + std::to_string(command) + " with a panel handle other than -1");
+    size_t index =
+        h->log().add(call_kind::service, service::panel_control, {as_int(panel), command, as_int(param)});
+    if (panel != no_panel)
+        h->fail("panel control " + std::to_string(command) + " with a panel handle other than -1");
     std::vector<std::string> failures;
     int32_t result = h->panels().control(command, param, failures, &h->log(), index);
     for (std::string& f : failures) h->fail(std::move(f));

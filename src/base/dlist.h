@@ -30,10 +30,24 @@ public:
         iterator() = default;
         T& operator*() const { return static_cast<node*>(at_)->value; }
         T* operator->() const { return &static_cast<node*>(at_)->value; }
-        iterator& operator++() { at_ = at_->next; return *this; }
-        iterator& operator--() { at_ = at_->prev; return *this; }
-        iterator operator++(int) { iterator old = *this; at_ = at_->next; return old; }
-        iterator operator--(int) { iterator old = *this; at_ = at_->prev; return old; }
+        iterator& operator++() {
+            at_ = at_->next;
+            return *this;
+        }
+        iterator& operator--() {
+            at_ = at_->prev;
+            return *this;
+        }
+        iterator operator++(int) {
+            iterator old = *this;
+            at_ = at_->next;
+            return old;
+        }
+        iterator operator--(int) {
+            iterator old = *this;
+            at_ = at_->prev;
+            return old;
+        }
         bool operator==(const iterator& other) const { return at_ == other.at_; }
         bool operator!=(const iterator& other) const { return at_ != other.at_; }
 

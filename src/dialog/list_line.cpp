@@ -60,7 +60,8 @@ size_t format_list_line(char (&out)[list_text_size], const line_fields& f) noexc
 
     char number[16];
     int len = digit_count(f.number);
-    unsigned magnitude = f.number < 0 ? 0u - static_cast<unsigned>(f.number) : static_cast<unsigned>(f.number);
+    unsigned magnitude =
+        f.number < 0 ? 0u - static_cast<unsigned>(f.number) : static_cast<unsigned>(f.number);
     for (int i = len - 1; i >= 0; --i) {
         number[i] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;

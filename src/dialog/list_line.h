@@ -14,12 +14,12 @@ namespace tolvik {
 struct line_fields {
     int digits;
     int number;
-    char valid_mark;      // '.' valid, '-' directory missing
+    char valid_mark;  // '.' valid, '-' directory missing
     int label_width;
-    const char* label;    // null = empty
-    char side_mark;       // ' ', '<' or '>'
-    int path_width;       // negative counts as 0
-    const char* path;     // null = empty; read no further than path_width
+    const char* label;  // null = empty
+    char side_mark;     // ' ', '<' or '>'
+    int path_width;     // negative counts as 0
+    const char* path;   // null = empty; read no further than path_width
 };
 
 // Number of decimal digits of n (at least 1; a minus sign counts).

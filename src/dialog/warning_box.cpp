@@ -33,7 +33,8 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
     // The type line: message 11 with the label put into its "%s" by hand, so
     // that an edited language file can never act as a format.
     char line[item_text_size];
-    int n = static_cast<int>(substitute_string(line, sizeof line, message_text(msg_warning_format), current_label()));
+    int n = static_cast<int>(
+        substitute_string(line, sizeof line, message_text(msg_warning_format), current_label()));
 
     const char* title = message_text(title_id);
     const char* fixed_line = message_text(msg_warning_line);

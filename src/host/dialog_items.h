@@ -28,37 +28,37 @@ constexpr int list_text_size = 128;
 #pragma pack(push, 1)
 
 struct list_item {
-    uint32_t flags;                // 0
-    char text[list_text_size];     // 4
-    uint32_t reserved[3];          // 132
+    uint32_t flags;             // 0
+    char text[list_text_size];  // 4
+    uint32_t reserved[3];       // 132
 };
 
 struct list_record {
-    int32_t count;                 // 0
-    list_item* items;              // 4
+    int32_t count;     // 0
+    list_item* items;  // 4
 };
 
 struct list_position {
-    int32_t select;                // 0
-    int32_t top;                   // 4
+    int32_t select;  // 0
+    int32_t top;     // 4
 };
 
 struct screen_point {
-    int16_t x;                     // 0
-    int16_t y;                     // 2
+    int16_t x;  // 0
+    int16_t y;  // 2
 };
 
 struct FarDialogItem {
-    int32_t type;                  // 0
-    int32_t left;                  // 4
-    int32_t top;                   // 8
-    int32_t right;                 // 12
-    int32_t bottom;                // 16
-    int32_t focus;                 // 20
-    list_record* list;             // 24
-    uint32_t flags;                // 28
-    int32_t default_button;        // 32
-    char text[item_text_size];     // 36
+    int32_t type;               // 0
+    int32_t left;               // 4
+    int32_t top;                // 8
+    int32_t right;              // 12
+    int32_t bottom;             // 16
+    int32_t focus;              // 20
+    list_record* list;          // 24
+    uint32_t flags;             // 28
+    int32_t default_button;     // 32
+    char text[item_text_size];  // 36
 };
 
 #pragma pack(pop)

@@ -46,22 +46,22 @@ constexpr int max_path = 260;
 #pragma pack(push, 1)
 
 struct panel_item {
-    uint32_t attributes;           // 0
-    uint32_t times[6];             // 4
-    uint32_t size_high;            // 28
-    uint32_t size_low;             // 32
-    uint32_t reserved_36[2];       // 36
-    char file_name[max_path];      // 44
-    char short_name[14];           // 304
-    uint32_t packed_size_high;     // 318
-    uint32_t packed_size_low;      // 322
-    uint32_t flags;                // 326
-    uint32_t links;                // 330
-    char* description;             // 334
-    char* owner;                   // 338
-    char** custom_column_data;     // 342
-    int32_t custom_column_count;   // 346
-    uint32_t reserved_350[4];      // 350
+    uint32_t attributes;          // 0
+    uint32_t times[6];            // 4
+    uint32_t size_high;           // 28
+    uint32_t size_low;            // 32
+    uint32_t reserved_36[2];      // 36
+    char file_name[max_path];     // 44
+    char short_name[14];          // 304
+    uint32_t packed_size_high;    // 318
+    uint32_t packed_size_low;     // 322
+    uint32_t flags;               // 326
+    uint32_t links;               // 330
+    char* description;            // 334
+    char* owner;                  // 338
+    char** custom_column_data;    // 342
+    int32_t custom_column_count;  // 346
+    uint32_t reserved_350[4];     // 350
 };
 
 struct panel_rect {
@@ -69,22 +69,22 @@ struct panel_rect {
 };
 
 struct panel_info {
-    int32_t panel_type;            // 0
-    int32_t plugin;                // 4
-    panel_rect rect;               // 8
-    panel_item* items;             // 24
-    int32_t item_count;            // 28
-    uint32_t reserved_32[2];       // 32
-    int32_t current_item;          // 40
-    int32_t top_item;              // 44
-    uint32_t reserved_48[2];       // 48
-    int32_t view_mode;             // 56
-    char column_info[160];         // 60
-    char current_dir[max_path];    // 220
-    uint32_t reserved_480;         // 480
-    int32_t sort_mode;             // 484
-    uint32_t flags;                // 488
-    uint32_t reserved_492;         // 492
+    int32_t panel_type;          // 0
+    int32_t plugin;              // 4
+    panel_rect rect;             // 8
+    panel_item* items;           // 24
+    int32_t item_count;          // 28
+    uint32_t reserved_32[2];     // 32
+    int32_t current_item;        // 40
+    int32_t top_item;            // 44
+    uint32_t reserved_48[2];     // 48
+    int32_t view_mode;           // 56
+    char column_info[160];       // 60
+    char current_dir[max_path];  // 220
+    uint32_t reserved_480;       // 480
+    int32_t sort_mode;           // 484
+    uint32_t flags;              // 488
+    uint32_t reserved_492;       // 492
 };
 
 struct panel_redraw {

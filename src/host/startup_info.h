@@ -36,16 +36,18 @@
 
 namespace tolvik {
 
-using dialog_proc_fn = param_t(TOLVIK_API*)(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+using dialog_proc_fn = param_t(TOLVIK_API*)(host_handle dialog, int32_t message, int32_t param1,
+                                            param_t param2);
 
 using message_box_fn = int32_t(TOLVIK_API*)(int32_t module_number, uint32_t flags, const char* help_topic,
-                                           const char* const* items, int32_t item_count, int32_t button_count);
+                                            const char* const* items, int32_t item_count,
+                                            int32_t button_count);
 using get_message_fn = const char*(TOLVIK_API*)(int32_t module_number, int32_t message_id);
 using panel_control_fn = int32_t(TOLVIK_API*)(host_handle panel, int32_t command, void* param);
 using dialog_ex_fn = int32_t(TOLVIK_API*)(int32_t module_number, int32_t left, int32_t top, int32_t width,
-                                         int32_t height, const char* help_topic, FarDialogItem* items,
-                                         int32_t item_count, uint32_t reserved, uint32_t flags,
-                                         dialog_proc_fn proc, param_t param);
+                                          int32_t height, const char* help_topic, FarDialogItem* items,
+                                          int32_t item_count, uint32_t reserved, uint32_t flags,
+                                          dialog_proc_fn proc, param_t param);
 using send_dialog_message_fn = param_t(TOLVIK_API*)(host_handle dialog, int32_t message, int32_t param1,
                                                     param_t param2);
 using shorten_path_fn = char*(TOLVIK_API*)(char* path, int32_t max_length);
@@ -53,35 +55,35 @@ using shorten_path_fn = char*(TOLVIK_API*)(char* path, int32_t max_length);
 #pragma pack(push, 1)
 
 struct standard_functions {
-    uint32_t size;                       // 0
-    void* reserved_4[36];                // 4
-    shorten_path_fn shorten_path;        // 148
-    void* reserved_152[19];              // 152
+    uint32_t size;                 // 0
+    void* reserved_4[36];          // 4
+    shorten_path_fn shorten_path;  // 148
+    void* reserved_152[19];        // 152
 };
 
 struct startup_info {
-    uint32_t size;                       // 0
-    char module_name[260];               // 4
-    int32_t module_number;               // 264
-    void* reserved_268[3];               // 268
-    message_box_fn message_box;          // 280
-    get_message_fn get_message;          // 284
-    panel_control_fn panel_control;      // 288
-    void* reserved_292[11];              // 292
-    standard_functions* functions;       // 336
-    void* reserved_340[3];               // 340
-    dialog_ex_fn dialog_ex;              // 352
+    uint32_t size;                               // 0
+    char module_name[260];                       // 4
+    int32_t module_number;                       // 264
+    void* reserved_268[3];                       // 268
+    message_box_fn message_box;                  // 280
+    get_message_fn get_message;                  // 284
+    panel_control_fn panel_control;              // 288
+    void* reserved_292[11];                      // 292
+    standard_functions* functions;               // 336
+    void* reserved_340[3];                       // 340
+    dialog_ex_fn dialog_ex;                      // 352
     send_dialog_message_fn send_dialog_message;  // 356
-    dialog_proc_fn default_dialog_proc;  // 360
-    void* reserved_364[2];               // 364
+    dialog_proc_fn default_dialog_proc;          // 360
+    void* reserved_364[2];                       // 364
 };
 
 struct plugin_info {
-    uint32_t size;                       // 0
-    uint32_t reserved_4[4];              // 4
-    const char* const* menu_strings;     // 20
-    int32_t menu_string_count;           // 24
-    uint32_t reserved_28[4];             // 28
+    uint32_t size;                    // 0
+    uint32_t reserved_4[4];           // 4
+    const char* const* menu_strings;  // 20
+    int32_t menu_string_count;        // 24
+    uint32_t reserved_28[4];          // 28
 };
 
 #pragma pack(pop)

@@ -59,11 +59,15 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
     host.set_startup_info();
     open({press(key::down), press(key::enter)});
     host.panels().active().set_directory(tree.windows("a"));
-    open({press(key::ctrl | key::shift | key::f3), press(key::ctrl | key::f3), press(key::up), press(key::pg_dn),
-          press(key::home), press(key::end), press(key::pg_up), press(key::enter)});
+    open({press(key::ctrl | key::shift | key::f3), press(key::ctrl | key::f3), press(key::up),
+          press(key::pg_dn), press(key::home), press(key::end), press(key::pg_up), press(key::enter)});
     host.panels().switch_active();
-    open({press(key::ctrl_tilde), press(key::ctrl_tilde), press(key::ctrl_shift_tilde),
-          press(key::ctrl | key::shift | key::f3), press(key::ctrl | key::del), {input_kind::ctrl_up, 0},
+    open({press(key::ctrl_tilde),
+          press(key::ctrl_tilde),
+          press(key::ctrl_shift_tilde),
+          press(key::ctrl | key::shift | key::f3),
+          press(key::ctrl | key::del),
+          {input_kind::ctrl_up, 0},
           {input_kind::idle, 0}},
          true);
     host.panels().active().set_directory(tree.windows("b"));
@@ -133,7 +137,8 @@ TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
     std::vector<int32_t> counts;
     for (size_t i = from; i < host.log().size(); ++i) {
         const call_entry& c = host.log()[i];
-        if (c.service == service::send_dialog_message && c.args[1] == dm_list_set) counts.push_back(c.values[0]);
+        if (c.service == service::send_dialog_message && c.args[1] == dm_list_set)
+            counts.push_back(c.values[0]);
     }
     EXPECT_EQ(counts, (std::vector<int32_t>{0, 3})) << "expected an empty list, then the lines again";
     EXPECT_TRUE(host.failures().empty()) << host.report();

@@ -53,7 +53,8 @@ TEST_F(commit_revert, a_close_with_item_zero_never_reverts) {
     ASSERT_FALSE(closes.empty());
     EXPECT_EQ(closes.back().args[1], dm_close) << "closing is the last message";
     EXPECT_EQ(closes.back().args[2], 0);
-    EXPECT_EQ(applied_since(from).size(), 1u) << "expected no revert after the close: " << join(applied_since(from));
+    EXPECT_EQ(applied_since(from).size(), 1u)
+        << "expected no revert after the close: " << join(applied_since(from));
     EXPECT_EQ(active_dir(), dir("left"));
 }
 
@@ -62,7 +63,8 @@ TEST_F(commit_revert, ctrl_mode_walks_with_ctrl_tilde_and_commits_on_release_at_
     size_t from = open({press(key::ctrl_tilde), press(key::ctrl_tilde), press(key::ctrl_shift_tilde),
                         press(key::ctrl | key::down), idle(), ctrl_up(), idle()},
                        true);
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("v3"), dir("left"), dir("v3"), dir("left")}));
+    EXPECT_EQ(applied_since(from),
+              (std::vector<std::string>{dir("v3"), dir("left"), dir("v3"), dir("left")}));
     EXPECT_EQ(active_dir(), dir("left"));
     auto after = next_lines();
     EXPECT_EQ(after[0].substr(0, 2), "2.") << "view 2 committed: " << join(after);

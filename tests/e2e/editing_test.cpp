@@ -113,11 +113,12 @@ TEST_F(editing, renumbering_applies_nothing_and_keeps_order_and_cursor) {
     size_t from = open({press(key::down), press(keys::renumber), press(key::esc)});
     size_t at = from;
     for (size_t i = from; i < host->log().size(); ++i)
-        if (host->log()[i].service == service::send_dialog_message && host->log()[i].args[1] == dm_list_get_position)
+        if (host->log()[i].service == service::send_dialog_message &&
+            host->log()[i].args[1] == dm_list_get_position)
             at = i;  // the renumber's own message 30 is the last one
-    EXPECT_EQ(messages_since(at), (std::vector<int32_t>{dm_list_get_position, dm_enable_redraw, dm_list_set,
-                                                        dm_list_set_position, dm_enable_redraw, dm_redraw,
-                                                        dm_close}));
+    EXPECT_EQ(messages_since(at),
+              (std::vector<int32_t>{dm_list_get_position, dm_enable_redraw, dm_list_set, dm_list_set_position,
+                                    dm_enable_redraw, dm_redraw, dm_close}));
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("v3"), dir("v4")})) << "move and Esc only";
     EXPECT_EQ(numbers(), (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(host_cursor(), 1);
@@ -128,9 +129,9 @@ TEST_F(editing, refresh_applies_the_shown_view_again_and_rebuilds_the_layout) {
     size_t from = open({press(keys::ctrl_r), press(key::esc)});
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("v3")}));
     EXPECT_EQ(messages_since(from),
-              (std::vector<int32_t>{dm_list_mouse_reaction, dm_list_get_position, dm_enable_redraw, dm_list_set,
-                                    dm_list_set_position, dm_set_item, dm_set_item, dm_resize, dm_move,
-                                    dm_enable_redraw, dm_redraw, dm_close}));
+              (std::vector<int32_t>{dm_list_mouse_reaction, dm_list_get_position, dm_enable_redraw,
+                                    dm_list_set, dm_list_set_position, dm_set_item, dm_set_item, dm_resize,
+                                    dm_move, dm_enable_redraw, dm_redraw, dm_close}));
 }
 
 TEST_F(editing, refresh_marks_a_vanished_directory) {
@@ -138,14 +139,16 @@ TEST_F(editing, refresh_marks_a_vanished_directory) {
     tree.remove("v3");
     size_t from = open({press(keys::ctrl_r), press(key::esc)});
     EXPECT_EQ(lines()[0].substr(0, 3), "3- ") << lines()[0];
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"})) << "an invalid view goes to the fallback";
+    EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"}))
+        << "an invalid view goes to the fallback";
 }
 
 TEST_F(editing, every_editing_key_leaves_the_dialog_open_in_ctrl_mode) {
     grow_to(4);
-    size_t from = open({press(keys::new_view), press(keys::duplicate), press(key::ctrl | key::del),
-                        press(keys::ctrl_f4), press(keys::renumber), press(keys::ctrl_r), idle(), ctrl_up(), idle()},
-                       true);
+    size_t from =
+        open({press(keys::new_view), press(keys::duplicate), press(key::ctrl | key::del),
+              press(keys::ctrl_f4), press(keys::renumber), press(keys::ctrl_r), idle(), ctrl_up(), idle()},
+             true);
     auto messages = messages_since(from);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_close), 1);
     EXPECT_EQ(messages.back(), dm_close) << "closed only by the release";

@@ -39,8 +39,8 @@ protected:
     }
 
     // Opens the list, looks once `before` is consumed, then feeds `after`.
-    void look(const std::string& name, const std::vector<input_event>& before, const std::vector<input_event>& after,
-              bool ctrl = false) {
+    void look(const std::string& name, const std::vector<input_event>& before,
+              const std::vector<input_event>& after, bool ctrl = false) {
         std::string attributes;
         std::string text = open_and_look(before, after, ctrl, &attributes);
         expect_golden(name, text, attributes);
@@ -100,10 +100,13 @@ TEST_F(golden, warning_boxes) {
     const struct {
         const char* name;
         int32_t code;
-    } titles[] = {{"move", key::down}, {"clone", key::ctrl | key::f3}, {"new", key::ctrl | key::shift | key::f3}};
+    } titles[] = {
+        {"move", key::down}, {"clone", key::ctrl | key::f3}, {"new", key::ctrl | key::shift | key::f3}};
     for (const auto& t : titles) {
-        look(std::string("warning_") + t.name + "_normal", {press(t.code)}, {press(key::enter), press(key::esc)});
-        look(std::string("warning_") + t.name + "_ctrl", {press(t.code | key::ctrl)}, {ctrl_up(), idle()}, true);
+        look(std::string("warning_") + t.name + "_normal", {press(t.code)},
+             {press(key::enter), press(key::esc)});
+        look(std::string("warning_") + t.name + "_ctrl", {press(t.code | key::ctrl)}, {ctrl_up(), idle()},
+             true);
     }
 }
 

@@ -10,7 +10,9 @@ namespace {
 
 class layout : public list_dialog_test {
 protected:
-    std::vector<int32_t> rect(const FarDialogItem& item) { return {item.left, item.top, item.right, item.bottom}; }
+    std::vector<int32_t> rect(const FarDialogItem& item) {
+        return {item.left, item.top, item.right, item.bottom};
+    }
 };
 
 TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
@@ -112,7 +114,8 @@ TEST_F(layout, a_rebuild_while_running_pushes_lines_items_size_and_centre_in_ord
     std::vector<call_entry> sent = calls_since(from, service::send_dialog_message);
     std::vector<int32_t> numbers;
     for (const call_entry& c : sent) numbers.push_back(c.args[1]);
-    const std::vector<int32_t> rebuild{dm_list_set, dm_list_set_position, dm_set_item, dm_set_item, dm_resize, dm_move};
+    const std::vector<int32_t> rebuild{dm_list_set, dm_list_set_position, dm_set_item, dm_set_item, dm_resize,
+                                       dm_move};
     auto at = std::search(numbers.begin(), numbers.end(), rebuild.begin(), rebuild.end());
     ASSERT_NE(at, numbers.end()) << to_string(numbers);
     size_t i = static_cast<size_t>(at - numbers.begin());

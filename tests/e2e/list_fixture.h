@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "support/loaded_plugin_test.h"
 #include "emulator/host.h"
 #include "host/constants.h"
+#include "support/loaded_plugin_test.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -43,7 +43,6 @@ protected:
         host->exit_far();
         loaded_plugin_test::TearDown();
     }
-
 
     // Opens the plugin with `events` queued (Ctrl held at the opening when
     // `ctrl`); returns the log index where this opening starts.
@@ -110,7 +109,8 @@ protected:
         std::vector<std::string> out;
         const dialog_run& run = last_list_run();
         if (run.items.size() < 2) return out;
-        for (const list_item& line : run.items[1].lines) out.push_back(field_text(line.text, sizeof line.text));
+        for (const list_item& line : run.items[1].lines)
+            out.push_back(field_text(line.text, sizeof line.text));
         return out;
     }
     std::vector<uint32_t> line_flags() {

@@ -13,8 +13,10 @@ TEST_F(moves, up_and_down_wrap_at_both_ends_skipping_the_disabled_line) {
     size_t from = open({press(key::up), press(key::down), press(key::esc)});
     auto positions = positions_since(from);
     ASSERT_EQ(positions.size(), 4u) << host->report();
-    EXPECT_EQ(positions[0], (std::vector<int32_t>{2, 0})) << "Up on the top line goes to the last enabled line";
-    EXPECT_EQ(positions[2], (std::vector<int32_t>{0, 0})) << "Down past the disabled bottom line wraps to the top";
+    EXPECT_EQ(positions[0], (std::vector<int32_t>{2, 0}))
+        << "Up on the top line goes to the last enabled line";
+    EXPECT_EQ(positions[2], (std::vector<int32_t>{0, 0}))
+        << "Down past the disabled bottom line wraps to the top";
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v4")}))
         << "expected a preview of each move and nothing from Esc, which finds view 4 applied";
 }
@@ -35,12 +37,14 @@ TEST_F(moves, each_move_previews_once_with_drawing_switched_off_around_it) {
     for (size_t i = from; i < all.size(); ++i) {
         const call_entry& c = all[i];
         if (c.service == service::send_dialog_message && c.args[1] != dm_list_mouse_reaction)
-            steps.push_back("m" + std::to_string(c.args[1]) + (c.args[1] == dm_enable_redraw ? "/" + std::to_string(c.args[2]) : ""));
+            steps.push_back("m" + std::to_string(c.args[1]) +
+                            (c.args[1] == dm_enable_redraw ? "/" + std::to_string(c.args[2]) : ""));
         if (c.service == service::panel_control && c.args[1] == cmd_set_directory) steps.push_back("apply");
     }
     // Down: ask the position, drawing off, lines, position, preview, drawing
     // on, redraw, position; then Esc: revert (applies view 3 again), close.
-    std::vector<std::string> expected{"m30", "m3/0", "m53", "m31", "apply", "m3/1", "m14", "m31", "apply", "m1"};
+    std::vector<std::string> expected{"m30",  "m3/0", "m53", "m31",   "apply",
+                                      "m3/1", "m14",  "m31", "apply", "m1"};
     EXPECT_EQ(steps, expected) << join(steps) << "\n" << host->report();
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
 }
@@ -87,9 +91,10 @@ TEST_F(moves, page_keys_step_a_page_and_stop_at_the_ends_in_normal_mode) {
 
 TEST_F(moves, page_keys_step_ten_lines_in_ctrl_mode) {
     grow_to(13);
-    size_t from = open({press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_up),
-                        press(key::ctrl | key::pg_up), press(key::ctrl | key::esc)},
-                       true);
+    size_t from =
+        open({press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_up),
+              press(key::ctrl | key::pg_up), press(key::ctrl | key::esc)},
+             true);
     auto positions = positions_since(from);
     ASSERT_EQ(positions.size(), 8u) << host->report();
     EXPECT_EQ(positions[0], (std::vector<int32_t>{10, 3}));
@@ -108,8 +113,8 @@ TEST_F(moves, the_top_line_follows_the_cursor_with_ten_lines) {
     const int32_t expected_top[] = {0, 0, 0, 1, 2, 2, 2, 2};  // cursor 1..8
     for (size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(positions[2 * i][0], static_cast<int32_t>(i + 1));
-        EXPECT_EQ(positions[2 * i][1], expected_top[i]) << "cursor " << i + 1 << ": expected top " << expected_top[i]
-                                                       << ", got " << positions[2 * i][1];
+        EXPECT_EQ(positions[2 * i][1], expected_top[i])
+            << "cursor " << i + 1 << ": expected top " << expected_top[i] << ", got " << positions[2 * i][1];
         EXPECT_EQ(positions[2 * i + 1], positions[2 * i]) << "both messages 31 of a move agree";
     }
     EXPECT_EQ(host_cursor(), 8);

@@ -41,15 +41,16 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     const struct {
         int32_t code;
         int32_t title;
-    } guarded[] = {{key::down, msg_refused_move}, {key::up, msg_refused_move},     {key::home, msg_refused_move},
-                   {key::end, msg_refused_move},  {key::pg_up, msg_refused_move},  {key::pg_dn, msg_refused_move},
+    } guarded[] = {{key::down, msg_refused_move},       {key::up, msg_refused_move},
+                   {key::home, msg_refused_move},       {key::end, msg_refused_move},
+                   {key::pg_up, msg_refused_move},      {key::pg_dn, msg_refused_move},
                    {key::wheel_down, msg_refused_move}, {keys::duplicate, msg_refused_clone},
                    {keys::new_view, msg_refused_new}};
     for (const refused_case& kind : panel_kinds) {
         make_active_panel(kind);
         for (const auto& g : guarded) {
-            SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " + std::to_string(kind.plugin) +
-                         " key " + std::to_string(g.code));
+            SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " +
+                         std::to_string(kind.plugin) + " key " + std::to_string(g.code));
             size_t from = open({press(g.code), press(key::enter), press(key::esc)});
             const dialog_run* box = last_warning();
             ASSERT_NE(box, nullptr) << host->report();
@@ -57,7 +58,8 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
             EXPECT_EQ(field_text(box->items[2].record.text, item_text_size),
                       "The active panel is a " + text(kind.label_id) + ".");
             EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
-            EXPECT_TRUE(applied_since(from).empty()) << "a refused key changes nothing: " << join(applied_since(from));
+            EXPECT_TRUE(applied_since(from).empty())
+                << "a refused key changes nothing: " << join(applied_since(from));
             auto boxes = calls_since(from, service::dialog_ex);
             ASSERT_EQ(boxes.size(), 2u);
             EXPECT_EQ(boxes[1].args[9], 1) << "warning colours";
@@ -127,7 +129,8 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
 TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {
     grow_to(3);
     make_active_panel(panel_kinds[3]);
-    size_t from = open({press(key::ctrl | key::home), press(key::enter), press(keys::ctrl_r), press(keys::renumber), press(key::esc)});
+    size_t from = open({press(key::ctrl | key::home), press(key::enter), press(keys::ctrl_r),
+                        press(keys::renumber), press(key::esc)});
     auto boxes = calls_since(from, service::dialog_ex);
     EXPECT_EQ(boxes.size(), 2u) << "only Ctrl+Home is refused";
     EXPECT_EQ(applied_since(from).size(), 1u) << "Ctrl+R re-applies the view";

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "emulator/host.h"
-#include "support/loaded_plugin_test.h"
 #include "host/constants.h"
+#include "support/loaded_plugin_test.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -23,7 +23,8 @@ TEST_F(entry_points, min_far_version_is_1_70_build_1282) {
 TEST_F(entry_points, record_of_372_bytes_is_accepted_and_371_refused) {
     host->set_startup_info(372);
     EXPECT_GT(host->log().count(service::panel_control), 0u)
-        << "a full record starts the registry from the panels:\n" << host->report();
+        << "a full record starts the registry from the panels:\n"
+        << host->report();
     host->exit_far();
 
     reload();

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "support/loaded_plugin_test.h"
 #include "emulator/host.h"
 #include "host/constants.h"
+#include "support/loaded_plugin_test.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -47,8 +47,7 @@ TEST_F(startup_records, short_records_use_exactly_the_services_they_hold) {
                         << "size " << c.size << ": the record's module number in " << call.describe();
                 }
         } else {
-            EXPECT_TRUE(host->log().message_lookups().empty()) << "size " << c.size << "\n"
-                                                                << host->report();
+            EXPECT_TRUE(host->log().message_lookups().empty()) << "size " << c.size << "\n" << host->report();
             EXPECT_EQ(host->log().count(service::message_box), 0u) << "size " << c.size;
         }
         host->exit_far();
@@ -84,8 +83,7 @@ TEST_F(startup_records, a_second_start_up_without_a_table_forgets_the_first_tabl
     host->input().key(key::esc);
     host->open_plugin();
     EXPECT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
-    EXPECT_EQ(host->log().count(service::shorten_path), 0u) << "a stale table was kept:\n"
-                                                             << host->report();
+    EXPECT_EQ(host->log().count(service::shorten_path), 0u) << "a stale table was kept:\n" << host->report();
     host->exit_far();
 }
 

@@ -36,7 +36,9 @@ struct fake {
     }
 
     // Runs a panel command through the record, as the plugin does.
-    static int32_t panel(int32_t command, void* param) { return record->panel_control(no_panel, command, param); }
+    static int32_t panel(int32_t command, void* param) {
+        return record->panel_control(no_panel, command, param);
+    }
 };
 
 }  // namespace tolvik::test

@@ -1,12 +1,13 @@
 // The host itself: the startup record, the traps, the export calls and their
 // log, message lookup, the key state.
+#include "emulator/host.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "base/windows_calls.h"
-#include "emulator/host.h"
 #include "emulator/services.h"
 #include "fake_plugin.h"
 #include "host/constants.h"

@@ -1,9 +1,9 @@
 // The host's reading of a language file and its message lookup.
+#include "emulator/language.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "emulator/language.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -12,15 +12,16 @@ namespace {
 TEST(language, parses_messages_in_order_skipping_blanks_and_comments) {
     language lang;
     std::string error;
-    ASSERT_TRUE(lang.parse(".Language=English,English\r\n"
-                           "\n"
-                           "// a comment\n"
-                           "\"zero\"\n"
-                           "  \"\"  \n"
-                           "\"say \\\"hi\\\"\"\n"
-                           "\"C:\\\"\n"
-                           "\"50% of %s\"",
-                           &error))
+    ASSERT_TRUE(
+        lang.parse(".Language=English,English\r\n"
+                   "\n"
+                   "// a comment\n"
+                   "\"zero\"\n"
+                   "  \"\"  \n"
+                   "\"say \\\"hi\\\"\"\n"
+                   "\"C:\\\"\n"
+                   "\"50% of %s\"",
+                   &error))
         << error;
     EXPECT_EQ(lang.name(), "English");
     ASSERT_EQ(lang.size(), 5u);

@@ -111,7 +111,8 @@ TEST_F(panel_listing, relative_paths_and_entering_directories) {
     EXPECT_EQ(joined(names(panel)), "..");
     ASSERT_TRUE(panel.enter()) << "the cursor is on ..";
     EXPECT_EQ(panel.directory(), tree.windows("top"));
-    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "zeta") << "the cursor is on the folder left";
+    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "zeta")
+        << "the cursor is on the folder left";
     panel.set_cursor(panel.find("b.txt"));
     EXPECT_FALSE(panel.enter()) << "a file cannot be entered";
 }

@@ -1,11 +1,12 @@
 // The host's path shortening, alone and as the service the table carries.
+#include "emulator/shorten_path.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "emulator/host.h"
-#include "emulator/shorten_path.h"
 #include "fake_plugin.h"
 
 namespace tolvik::test {

@@ -31,7 +31,8 @@ TEST_F(default_procedure, enter_without_focus_closes_on_the_first_button_that_ca
 TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_are_left_alone) {
     auto items = two_buttons(false);
     std::vector<param_t> answers;
-    outer_handler = [&answers](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+    outer_handler = [&answers](host_handle dialog, int32_t message, int32_t param1,
+                               param_t param2) -> param_t {
         param_t answer = default_dialog_proc(dialog, message, param1, param2);
         answers.push_back(answer);
         return answer;
@@ -65,7 +66,8 @@ TEST_F(default_procedure, f1_records_the_topic_and_shows_its_help_text) {
     engine->set_help_text("@Other\nNot this.\n@Panel_list\n\nThe list of views.\nEnter keeps one.\n@End\n");
     auto items = two_buttons(false);
     input.keys({key::f1, key::enter /* closes the help box */, key::esc});
-    EXPECT_EQ(run(items, 30, 7, outer_proc, "Panel_list"), -1) << "Enter went to the help box, Esc to the dialog";
+    EXPECT_EQ(run(items, 30, 7, outer_proc, "Panel_list"), -1)
+        << "Enter went to the help box, Esc to the dialog";
     EXPECT_EQ(engine->help_requests(), (std::vector<std::string>{"Panel_list"}));
     EXPECT_EQ(calls.count(service::help), 1u);
     ASSERT_EQ(engine->message_boxes().size(), 1u);
@@ -130,9 +132,11 @@ TEST_F(message_boxes, malformed_arguments_are_failures_not_crashes) {
     EXPECT_EQ(message_box(7, 1, nullptr, nullptr, 2, 1), -1);
     const char* texts[] = {"T", nullptr, "OK"};
     message_box(7, 1, nullptr, texts, 3, 5);
-    EXPECT_EQ(failures.size(), 3u) << "expected null array, null text and too many buttons, got:\n" << failure_text();
+    EXPECT_EQ(failures.size(), 3u) << "expected null array, null text and too many buttons, got:\n"
+                                   << failure_text();
     ASSERT_EQ(engine->message_boxes().size(), 1u);
-    EXPECT_EQ(engine->message_boxes()[0].buttons.size(), 2u) << "the buttons are cut to the texts after the title";
+    EXPECT_EQ(engine->message_boxes()[0].buttons.size(), 2u)
+        << "the buttons are cut to the texts after the title";
 }
 
 }  // namespace
@@ -163,8 +167,9 @@ TEST_F(help_topic, shipped_help_topic_is_shown_whole_on_the_screen) {
     ASSERT_EQ(engine->message_boxes().size(), 1u);
     for (const std::string& line : engine->message_boxes()[0].lines) {
         std::string trimmed = line.substr(0, line.find_last_not_of(' ') + 1);
-        EXPECT_NE(shown.find(trimmed), std::string::npos) << "expected the line \"" << trimmed << "\" on the screen:\n"
-                                                          << shown;
+        EXPECT_NE(shown.find(trimmed), std::string::npos)
+            << "expected the line \"" << trimmed << "\" on the screen:\n"
+            << shown;
     }
 }
 

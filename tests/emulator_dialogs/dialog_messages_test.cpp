@@ -6,7 +6,6 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-
 // Runs a list dialog and calls `act` once, inside the key notification of 'k'.
 // Returns the dialog as the host held it at the end.
 class list_messages : public engine_test {
@@ -20,7 +19,8 @@ protected:
     }
 
     const dialog_run& run_with(const std::function<void(host_handle)>& act) {
-        outer_handler = [act](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        outer_handler = [act](host_handle dialog, int32_t message, int32_t param1,
+                              param_t param2) -> param_t {
             if (message == dn_key && param2 == 'k') {
                 act(dialog);
                 return 1;
@@ -151,8 +151,10 @@ TEST_F(list_messages, mouse_reaction_is_recorded_and_unknown_messages_fail) {
 TEST_F(list_messages, list_messages_to_other_items_or_without_records_fail) {
     run_with([](host_handle dialog) {
         list_position position{0, 0};
-        EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 0, reinterpret_cast<param_t>(&position)), 0);
-        EXPECT_EQ(send_dialog_message(dialog, dm_list_set_position, 5, reinterpret_cast<param_t>(&position)), 0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 0, reinterpret_cast<param_t>(&position)),
+                  0);
+        EXPECT_EQ(send_dialog_message(dialog, dm_list_set_position, 5, reinterpret_cast<param_t>(&position)),
+                  0);
         EXPECT_EQ(send_dialog_message(dialog, dm_list_set, 1, 0), 0);
         EXPECT_EQ(send_dialog_message(dialog, dm_set_item, 2, 0), 0);
         EXPECT_EQ(send_dialog_message(dialog, dm_resize, 0, 0), 0);

@@ -58,8 +58,8 @@ inline FarDialogItem box_item(int32_t left, int32_t top, int32_t right, int32_t 
     return item;
 }
 
-inline FarDialogItem list_box_item(int32_t left, int32_t top, int32_t right, int32_t bottom, list_record* list,
-                                   uint32_t flags = flag_list_no_box | flag_no_focus) {
+inline FarDialogItem list_box_item(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                                   list_record* list, uint32_t flags = flag_list_no_box | flag_no_focus) {
     FarDialogItem item{};
     item.type = item_list_box;
     item.left = left, item.top = top, item.right = right, item.bottom = bottom;

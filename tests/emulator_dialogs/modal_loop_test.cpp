@@ -10,7 +10,8 @@ using modal_loop = engine_test;
 
 std::vector<FarDialogItem> ok_cancel_dialog() {
     return {box_item(2, 1, 27, 6, "Question"), text_item(-1, 2, "Go on?"),
-            button_item(-1, 4, "OK", flag_button_centered, true), button_item(-1, 4, "Cancel", flag_button_centered)};
+            button_item(-1, 4, "OK", flag_button_centered, true),
+            button_item(-1, 4, "Cancel", flag_button_centered)};
 }
 
 TEST_F(modal_loop, init_first_then_keys_idle_and_ctrl_in_order) {
@@ -28,7 +29,8 @@ TEST_F(modal_loop, init_first_then_keys_idle_and_ctrl_in_order) {
 
     EXPECT_EQ(result, -1) << "expected a host cancel to end with -1";
     std::vector<int32_t> expected{dn_init, dn_key, dn_idle, dn_close};
-    EXPECT_EQ(messages_seen(), expected) << "expected init, key, idle, close; got " << to_string(messages_seen());
+    EXPECT_EQ(messages_seen(), expected)
+        << "expected init, key, idle, close; got " << to_string(messages_seen());
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0].param2, 0x55) << "init carries the dialog's param";
     EXPECT_EQ(seen[1].param2, 'a') << "the key code is Param2";

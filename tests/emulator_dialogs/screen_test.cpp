@@ -13,7 +13,8 @@ using screen_drawing = engine_test;
 
 // Rows first..last of a dump, for comparing a region.
 std::vector<std::string> rows_of(const std::vector<std::string>& all, size_t first, size_t last) {
-    return std::vector<std::string>(all.begin() + static_cast<long>(first), all.begin() + static_cast<long>(last) + 1);
+    return std::vector<std::string>(all.begin() + static_cast<long>(first),
+                                    all.begin() + static_cast<long>(last) + 1);
 }
 
 std::string joined(const std::vector<std::string>& rows) {
@@ -29,8 +30,8 @@ struct capture {
     std::vector<std::string> attributes;
 };
 
-capture look_inside(input_queue& input, screen& display, std::vector<FarDialogItem>& items,
-                    int32_t width, int32_t height, uint32_t flags = 0,
+capture look_inside(input_queue& input, screen& display, std::vector<FarDialogItem>& items, int32_t width,
+                    int32_t height, uint32_t flags = 0,
                     const std::function<void(host_handle)>& act = nullptr) {
     capture seen;
     outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
@@ -50,7 +51,8 @@ capture look_inside(input_queue& input, screen& display, std::vector<FarDialogIt
 
 TEST_F(screen_drawing, list_dialog_golden) {
     plugin_lines lines{{"1. File  < C:\\", "2. File  > C:\\Temp", "3. Tree    C:\\Windows"}, 1};
-    std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"), list_box_item(3, 2, 24, 5, &lines.record)};
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"),
+                                     list_box_item(3, 2, 24, 5, &lines.record)};
     capture seen = look_inside(input, display, items, 28, 8, 0, [](host_handle dialog) {
         list_position position{2, 0};
         send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&position));
@@ -99,11 +101,13 @@ TEST_F(screen_drawing, warning_dialog_centres_texts_and_hides_hidden_buttons) {
 
     items[3].flags |= flag_hidden;
     capture hidden = look_inside(input, display, items, 28, 7, style_warning);
-    EXPECT_EQ(hidden.text[13], "                            |                      |") << "a hidden button is not drawn";
+    EXPECT_EQ(hidden.text[13], "                            |                      |")
+        << "a hidden button is not drawn";
 }
 
 TEST_F(screen_drawing, centred_buttons_share_their_row) {
-    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"), button_item(0, 2, "Yes", flag_button_centered, true),
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"),
+                                     button_item(0, 2, "Yes", flag_button_centered, true),
                                      button_item(0, 2, "No", flag_button_centered)};
     capture seen = look_inside(input, display, items, 28, 6);
     EXPECT_EQ(seen.text[11], "                            |    [ Yes ] [ No ]    |");

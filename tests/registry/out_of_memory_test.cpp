@@ -46,7 +46,7 @@ protected:
     // `undo` reverts a success.
     template <class Result>
     long sweep(const char* name, const std::function<Result()>& operation,
-              const std::function<bool(Result)>& failed, const std::function<void(Result)>& undo) {
+               const std::function<bool(Result)>& failed, const std::function<void(Result)>& undo) {
         return sweep_allocations([&](long n) {
             const snapshot_of_registry before = snapshot_of_registry::take();
             Result result{};

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "support/linked_plugin_test.h"
 #include "emulator/call_log.h"
+#include "support/linked_plugin_test.h"
 #include "walk/invariants.h"
 
 namespace tolvik::test {

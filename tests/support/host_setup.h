@@ -13,7 +13,8 @@ namespace tolvik::test {
 inline std::string english_language_file() { return std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"; }
 
 // Creates `left` and `right` below the tree's root and puts the panels there.
-inline void open_panels_on(emu::host& host, test_tree& tree, const std::string& left, const std::string& right) {
+inline void open_panels_on(emu::host& host, test_tree& tree, const std::string& left,
+                           const std::string& right) {
     tree.folder(left);
     tree.folder(right);
     host.panels().left().set_directory(tree.windows(left));

@@ -8,8 +8,8 @@
 
 #include "base/memory.h"
 #include "emulator/call_log.h"
-#include "support/linked_plugin_test.h"
 #include "records.h"
+#include "support/linked_plugin_test.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik::test {

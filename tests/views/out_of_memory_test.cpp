@@ -33,7 +33,8 @@ long sweep(const std::function<bool()>& step, const std::function<void()>& undo)
             undo();
         } else {
             EXPECT_EQ(memory::live_blocks(), blocks) << "allocation " << n << " failed: expected no leak";
-            EXPECT_EQ(view_numbers().size(), numbers) << "allocation " << n << ": the number was not given back";
+            EXPECT_EQ(view_numbers().size(), numbers)
+                << "allocation " << n << ": the number was not given back";
         }
         return true;
     });

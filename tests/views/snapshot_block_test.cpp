@@ -8,8 +8,8 @@
 #include <string>
 
 #include "base/memory.h"
-#include "support/linked_plugin_test.h"
 #include "records.h"
+#include "support/linked_plugin_test.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik::test {

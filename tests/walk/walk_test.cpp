@@ -13,8 +13,8 @@
 #include <string>
 
 #include "base/memory.h"
-#include "walk/invariants.h"
 #include "plugin/exports.h"
+#include "walk/invariants.h"
 #include "walk/walker.h"
 
 namespace tolvik::test {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "emulator/host.h"
-#include "walk/linked_plugin.h"
 #include "support/test_tree.h"
+#include "walk/linked_plugin.h"
 
 namespace tolvik::test {
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "emulator/host.h"
+#include "support/test_tree.h"
 #include "walk/invariants.h"
 #include "walk/list_model.h"
-#include "support/test_tree.h"
 #include "walk/walk_tree.h"
 
 namespace tolvik::test {

@@ -155,9 +155,10 @@ TEST(host_texts, every_language_gives_every_english_text) {
         std::string name = line.substr(0, equals);
         ++names;
         EXPECT_NE(de.get(name), "<" + name + ">") << "German lacks " << name;
-        if (name == "help" || name == "welcome")
+        if (name == "help" || name == "welcome") {
             for (const std::string& l : de.lines(name))
                 EXPECT_LE(l.size(), 60u) << "wider than the smallest box: " << l;
+        }
     }
     EXPECT_GT(names, 40);
 }
