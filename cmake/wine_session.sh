@@ -15,7 +15,9 @@ start)
   letter=${2,,}
   folder=$3
   mkdir -p "$WINEPREFIX" "$folder"
-  wineserver -p </dev/null >/dev/null 2>&1
+  # A server already running for this prefix (a run that stopped early) is
+  # reused; the trivial wine call below is what must work.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   wine cmd /c exit </dev/null >/dev/null 2>&1
   ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
   echo "wine ready in $WINEPREFIX; drive ${letter^^}: is $folder"
