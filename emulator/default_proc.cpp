@@ -25,7 +25,7 @@ void dialog_engine::key_default(open_dialog& dialog, int32_t code) {
 void dialog_engine::show_help(open_dialog& dialog) {
     if (!dialog.has_help_topic) return;
     help_requests_.push_back(dialog.help_topic);
-    log("help", {}, {}, {dialog.help_topic});
+    log(service::help, {}, {}, {dialog.help_topic});
     std::string text = help_topic_text(dialog.help_topic);
     if (text.empty()) return;
     message_box_run box;
@@ -42,7 +42,8 @@ void dialog_engine::show_help(open_dialog& dialog) {
 }
 
 param_t dialog_engine::default_proc(host_handle handle, int32_t message, int32_t param1, param_t param2) {
-    log("default_dialog_proc", {pointer_value(handle), message, param1, param2});
+    if (logs(service::default_dialog_proc))
+        log(service::default_dialog_proc, {pointer_value(handle), message, param1, param2});
     open_dialog* dialog = find(handle);
     if (!dialog) {
         fail("default_dialog_proc(" + std::to_string(message) + ") with an unknown dialog handle");

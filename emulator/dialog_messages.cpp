@@ -1,5 +1,6 @@
 // Dialog messages: what the plugin can ask of an open dialog.
 #include <algorithm>
+#include <cstdint>
 
 #include "dialog_internal.h"
 #include "dialogs.h"
@@ -48,11 +49,12 @@ void dialog_engine::recentre() {
 }
 
 param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t param1, param_t param2) {
-    // Decode what the parameter points at before anything can change it.
+    // Decode what the parameter points at for the log, before anything can
+    // change it.
     std::vector<int32_t> values;
     std::vector<std::string> texts;
     void* pointer = reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<uint32_t>(param2)));
-    if (pointer) {
+    if (pointer && logs(service::send_dialog_message)) {
         if (message == dm_move || message == dm_resize) {
             auto* point = static_cast<const screen_point*>(pointer);
             values = {point->x, point->y};
@@ -77,16 +79,20 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
     if (message == dm_list_get_position && dialog) {
         // Nothing runs inside message 30: log it with the position it filled.
         param_t result = handle_message(*dialog, message, param1, param2);
+        if (!logs(service::send_dialog_message)) return result;
         if (pointer) {
             auto* position = static_cast<const list_position*>(pointer);
             values = {position->select, position->top};
         }
-        log_result(log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values),
-                   result);
+        log_result(
+            log(service::send_dialog_message, {pointer_value(handle), message, param1, param2}, values),
+            result);
         return result;
     }
-    size_t entry =
-        log("send_dialog_message", {pointer_value(handle), message, param1, param2}, values, texts);
+    size_t entry = logs(service::send_dialog_message)
+                       ? log(service::send_dialog_message, {pointer_value(handle), message, param1, param2},
+                             std::move(values), std::move(texts))
+                       : SIZE_MAX;
     if (!dialog) {
         fail("dialog message " + std::to_string(message) + " to an unknown (or closed) dialog handle");
         log_result(entry, 0);

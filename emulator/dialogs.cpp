@@ -123,7 +123,7 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
             }
     std::string topic = help_topic ? field_text(help_topic, 4096) : std::string();
     size_t entry =
-        log("dialog_ex",
+        log(service::dialog_ex,
             {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
              item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
              pointer_value(reinterpret_cast<const void*>(proc)), param},

@@ -31,7 +31,7 @@ int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const 
             null_text = null_text || !items[i];
             texts.push_back(field_text(items[i], max_text_length));
         }
-    size_t entry = log("message_box",
+    size_t entry = log(service::message_box,
                        {module_number, static_cast<int32_t>(flags), pointer_value(help_topic),
                         pointer_value(items), item_count, button_count},
                        {}, texts);

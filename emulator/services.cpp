@@ -1,5 +1,6 @@
 #include "services.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -18,8 +19,9 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
     host* h = host::current();
     if (!h) return empty;
     const char* text = h->lang().message(message_id);
-    h->log().add(call_kind::service, service::get_message, {module_number, message_id}, {},
-                 {text ? std::string(text) : std::string()});
+    if (h->log().keeps(service::get_message))
+        h->log().add(call_kind::service, service::get_message, {module_number, message_id}, {},
+                     {text ? std::string(text) : std::string()});
     if (module_number != h->module_number())
         h->fail("message lookup with module number " + std::to_string(module_number) + ", the host gave " +
                 std::to_string(h->module_number()));
@@ -48,7 +50,9 @@ int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, voi
 char* TOLVIK_API shorten_path_service(char* path, int32_t max_length) {
     host* h = host::current();
     if (!h) return path;
-    size_t index = h->log().add(call_kind::service, service::shorten_path, {as_int(path), max_length});
+    size_t index = h->log().keeps(service::shorten_path)
+                       ? h->log().add(call_kind::service, service::shorten_path, {as_int(path), max_length})
+                       : SIZE_MAX;
     if (!path) {
         h->fail("shorten path with a null path");
         return path;

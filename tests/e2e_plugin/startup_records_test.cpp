@@ -30,8 +30,9 @@ TEST_F(startup_records, short_records_use_exactly_the_services_they_hold) {
         plugin_info info{};
         host->get_plugin_info(info);
         EXPECT_EQ(info.menu_string_count, c.entry ? 1 : 0) << "size " << c.size;
-        if (c.entry && info.menu_string_count == 1)
+        if (c.entry && info.menu_string_count == 1) {
             EXPECT_EQ(std::string(info.menu_strings[0]), text(msg_menu_entry)) << "size " << c.size;
+        }
         host->log().clear();
         EXPECT_EQ(host->open_plugin(), no_panel);
         if (c.entry) {

@@ -42,6 +42,14 @@ std::vector<T> entries(dlist<T>& list) {
     return out;
 }
 
+// The entries of a registry list into `out`, whose storage is kept: the walk
+// checks after every event, and the scratch vectors below stay allocated.
+template <class T>
+void copy_entries(dlist<T>& list, std::vector<T>& out) {
+    out.clear();
+    for (T value : list) out.push_back(value);
+}
+
 // The numbers of a list's views, front first.
 inline std::vector<int32_t> numbers(view_list& list) {
     std::vector<int32_t> out;
@@ -58,8 +66,9 @@ inline std::string describe_view(const view* v) {
 
 // all_views and recent_views hold the same views, each once; no null entry.
 inline void check_lists(std::string& out) {
-    std::vector<view*> all = entries(all_views());
-    std::vector<view*> recent = entries(recent_views());
+    static thread_local std::vector<view*> all, recent;
+    copy_entries(all_views(), all);
+    copy_entries(recent_views(), recent);
     if (all.size() != all_views().size() || recent.size() != recent_views().size())
         out += "a list's size disagrees with its entries\n";
     if (std::count(all.begin(), all.end(), nullptr) || std::count(recent.begin(), recent.end(), nullptr))
@@ -77,19 +86,21 @@ inline void check_lists(std::string& out) {
 
 // Each view's slots are exactly the slots that show it; slots show live views.
 inline void check_slots(std::string& out) {
-    std::vector<panel_slot*> slots = entries(panel_slots());
+    static thread_local std::vector<panel_slot*> slots, listed, showing;
+    static thread_local std::vector<view*> all;
+    copy_entries(panel_slots(), slots);
     if (!slots.empty() && slots.size() != 2)
         out += "expected 0 or 2 panel slots, got " + std::to_string(slots.size()) + "\n";
     if (std::count(slots.begin(), slots.end(), nullptr)) out += "panel_slots holds null\n";
-    std::vector<view*> all = entries(all_views());
+    copy_entries(all_views(), all);
     for (panel_slot* s : slots) {
         if (s && s->shown_view() && std::find(all.begin(), all.end(), s->shown_view()) == all.end())
             out += "a slot shows a view that all_views does not hold\n";
     }
     for (view* v : all) {
         if (!v) continue;
-        std::vector<panel_slot*> listed = entries(v->slots);
-        std::vector<panel_slot*> showing;
+        copy_entries(v->slots, listed);
+        showing.clear();
         for (panel_slot* s : slots)
             if (s && s->shown_view() == v) showing.push_back(s);
         std::sort(listed.begin(), listed.end());
@@ -109,7 +120,8 @@ inline void check_slots(std::string& out) {
 
 // View numbers are unique, at least 1, and the set holds exactly them.
 inline void check_numbers(std::string& out) {
-    std::vector<int32_t> numbers;
+    static thread_local std::vector<int32_t> numbers, held;
+    numbers.clear();
     for (view* v : all_views())
         if (v) numbers.push_back(v->number);
     std::sort(numbers.begin(), numbers.end());
@@ -118,7 +130,7 @@ inline void check_numbers(std::string& out) {
     if (!numbers.empty() && numbers.front() < 1)
         out += "expected view numbers >= 1, got " + std::to_string(numbers.front()) + "\n";
     const view_number_set& set = view_numbers();
-    std::vector<int32_t> held;
+    held.clear();
     for (size_t i = 0; i < set.size(); ++i) held.push_back(set.at(i));
     if (held != numbers) {
         std::string got, want;

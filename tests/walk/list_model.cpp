@@ -28,14 +28,25 @@ int smallest_free(std::vector<int32_t> numbers) {
 
 list_snapshot snapshot_list(emu::host& host) {
     list_snapshot s;
+    snapshot_list(host, s);
+    return s;
+}
+
+void snapshot_list(emu::host& host, list_snapshot& s) {
+    s.order.clear();
+    s.numbers.clear();
+    s.disabled.clear();
+    s.cursor = -1;
     view_list_dialog_impl& dialog = the_view_list_dialog();
+    // Paths are assigned over the strings already held, keeping their storage.
+    s.paths.resize(recent_views().size());
     int i = 0;
     for (auto at = recent_views().begin(); at != recent_views().end(); ++at, ++i) {
         view* v = *at;
         s.order.push_back(v);
         s.numbers.push_back(v->number);
         s.disabled.push_back(shown_in_other_panel(v));
-        s.paths.push_back(v->path());
+        s.paths[static_cast<size_t>(i)] = v->path();
         if (dialog.dialog_handle() && at == dialog.list().cursor()) s.cursor = i;
     }
     s.current = current_slot() ? current_slot()->shown_view() : nullptr;
@@ -44,7 +55,6 @@ list_snapshot snapshot_list(emu::host& host) {
     s.box_open = host.dialogs().open_count() > 1;
     s.ctrl_mode = dialog.ctrl_mode();
     s.ctrl_held = host.key_held(virtual_key_control);
-    return s;
 }
 
 int list_model::next_enabled(int from, int step, bool wrap) const {
@@ -67,7 +77,7 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
     outcome_ = outcome::unchanged;
     expected_cursor_ = before.cursor;
     clone_ = false;
-    action_ = emu::describe(event);
+    event_ = event;
     const int n = static_cast<int>(before.order.size());
     const int c = before.cursor;
     if (!before.list_open || c < 0 || n == 0) {
@@ -243,8 +253,9 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
         }
     }
     if (!problems.empty())
-        out += "the model disagrees after " + action_ + " (cursor line " + std::to_string(b.cursor) + " of " +
-               std::to_string(b.order.size()) + (b.ctrl_mode ? ", Ctrl mode" : "") + "):\n" + problems;
+        out += "the model disagrees after " + emu::describe(event_) + " (cursor line " +
+               std::to_string(b.cursor) + " of " + std::to_string(b.order.size()) +
+               (b.ctrl_mode ? ", Ctrl mode" : "") + "):\n" + problems;
 }
 
 }  // namespace tolvik::test

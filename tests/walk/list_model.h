@@ -36,6 +36,8 @@ struct list_snapshot {
 };
 
 list_snapshot snapshot_list(emu::host& host);
+// The same, into `into`, whose storage is reused (the walk takes one per event).
+void snapshot_list(emu::host& host, list_snapshot& into);
 
 class list_model {
 public:
@@ -58,7 +60,7 @@ private:
     bool pending_ = false;
     outcome outcome_ = outcome::unchanged;
     list_snapshot before_;
-    std::string action_;
+    emu::input_event event_{};
     int expected_cursor_ = -1;
     bool clone_ = false;
     long checked_[7] = {};

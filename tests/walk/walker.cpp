@@ -13,7 +13,6 @@ namespace {
 constexpr int max_dialog_events = 48;
 // Cancels the host may send to close nested dialogs before the walk gives up.
 constexpr int max_forced_cancels = 64;
-constexpr size_t trail_length = 24;
 
 // Every key of the key table, and a few the dialog leaves to the host.
 constexpr int32_t table_keys[] = {
@@ -148,7 +147,9 @@ bool walker::next_event(emu::input_event& event) {
     ++dialog_events_;
     event = dialog_event();
     note(emu::describe(event));
-    model_.expect(snapshot_list(host_), event);
+    // now_ is the list as check_model took it above: nothing since has
+    // touched the registry or the dialog (a folder change does neither).
+    model_.expect(now_, event);
     return true;
 }
 
@@ -280,7 +281,8 @@ bool walker::check(const char* where_name, int where) {
 
 bool walker::check_model(const char* where_name) {
     std::string problems;
-    model_.verify(snapshot_list(host_), problems);
+    snapshot_list(host_, now_);
+    model_.verify(now_, problems);
     if (problems.empty()) return true;
     report(where_name, problems);
     return false;
@@ -288,7 +290,10 @@ bool walker::check_model(const char* where_name) {
 
 void walker::report(const char* where_name, const std::string& problems) {
     std::string trail;
-    for (const std::string& step : trail_) trail += "  " + step + "\n";
+    for (size_t i = 0; i < trail_size_; ++i) {
+        const step& s = trail_[(trail_next_ + trail_length - trail_size_ + i) % trail_length];
+        trail += "  " + std::to_string(s.event) + ": " + s.what + "\n";
+    }
     violation_ = "at event " + std::to_string(events_) + " (" + where_name + "):\n" + problems +
                  "last events, oldest first:\n" + trail;
     stopping_ = true;
@@ -296,8 +301,9 @@ void walker::report(const char* where_name, const std::string& problems) {
 
 void walker::note(std::string what) {
     for (char c : what) digest_ = (digest_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    trail_.push_back(std::to_string(events_) + ": " + std::move(what));
-    if (trail_.size() > trail_length) trail_.pop_front();
+    trail_[trail_next_] = {events_, std::move(what)};
+    trail_next_ = (trail_next_ + 1) % trail_length;
+    trail_size_ = std::min(trail_size_ + 1, trail_length);
 }
 
 }  // namespace tolvik::test

@@ -12,8 +12,8 @@
 // bytes do. No GoogleTest here: the walk reports its first violation.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -85,7 +85,16 @@ private:
     std::string violation_;
     panel_expectation expectation_;
     list_model model_;
-    std::deque<std::string> trail_;
+    list_snapshot now_;  // the list as the last check saw it; its storage is reused
+    // The last events, a ring: trail_[trail_next_] is the oldest once full.
+    struct step {
+        long event = 0;
+        std::string what;
+    };
+    static constexpr size_t trail_length = 24;
+    std::array<step, trail_length> trail_;
+    size_t trail_size_ = 0;
+    size_t trail_next_ = 0;
     uint64_t digest_ = 14695981039346656037ull;
 };
 
