@@ -139,8 +139,9 @@ class source_guard:
 
 def run(command, timeout=None, **kwargs):
     try:
+        # A mutant may make a program print any bytes.
         return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                              timeout=timeout, start_new_session=True, **kwargs)
+                              errors="replace", timeout=timeout, start_new_session=True, **kwargs)
     except subprocess.TimeoutExpired:
         return None
 
