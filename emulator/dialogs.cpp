@@ -234,6 +234,9 @@ void dialog_engine::run_loop(open_dialog& dialog) {
                 dialog.closing = true;
                 dialog.result = -1;
                 break;
+            case input_kind::notification:
+                notify(dialog, event.code, 0, 0);
+                break;
         }
         redraw();
     }

@@ -22,6 +22,8 @@ std::string describe(const input_event& event) {
             return "cancel";
         case input_kind::shutdown:
             return "shutdown";
+        case input_kind::notification:
+            return "notification " + std::to_string(event.code);
     }
     return "unknown event";
 }
@@ -50,6 +52,8 @@ void input_queue::idle(int count) {
 void input_queue::cancel() { push({input_kind::cancel, 0}); }
 
 void input_queue::shutdown() { push({input_kind::shutdown, 0}); }
+
+void input_queue::notification(int32_t message) { push({input_kind::notification, message}); }
 
 bool input_queue::next(input_event& event) {
     if (!events_.empty()) {

@@ -19,11 +19,14 @@ enum class input_kind {
     idle,       // the host has nothing to do: an idle notification
     cancel,     // the host ends the dialog on its own (close with item -1)
     shutdown,   // the host tears the dialog down without a close notification
+    // Any other dialog notification the host sends (a real host sends many,
+    // for drawing and focus): `code` is the notification, both parameters 0.
+    notification,
 };
 
 struct input_event {
     input_kind kind = input_kind::idle;
-    int32_t code = 0;  // only for input_kind::key
+    int32_t code = 0;  // only for input_kind::key and input_kind::notification
 };
 
 // "key 0x128", "ctrl down", "idle", ...
@@ -46,6 +49,7 @@ public:
     void idle(int count = 1);
     void cancel();
     void shutdown();
+    void notification(int32_t message);
 
     // Takes the next event: the queue first, then the source. False when both
     // are exhausted.

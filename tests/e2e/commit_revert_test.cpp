@@ -115,6 +115,23 @@ TEST_F(commit_revert, key_0x1006_reverts_in_ctrl_mode_only) {
     EXPECT_TRUE(passed_on) << "normal mode: 0x1006 goes to the default procedure";
 }
 
+TEST_F(commit_revert, other_notifications_go_to_the_default_procedure_in_both_modes) {
+    grow_to(3);
+    // Notifications a host sends for drawing and focus; the list takes none.
+    for (bool ctrl : {false, true}) {
+        size_t from = open({{input_kind::notification, 0x1001},
+                            {input_kind::notification, 2},
+                            press(ctrl ? key::ctrl | key::esc : key::esc)},
+                           ctrl);
+        std::vector<int32_t> passed_on;
+        for (const call_entry& c : calls_since(from, service::default_dialog_proc))
+            if (c.args[1] != dn_init && c.args[1] != dn_close) passed_on.push_back(c.args[1]);
+        EXPECT_EQ(passed_on, (std::vector<int32_t>{0x1001, 2})) << (ctrl ? "Ctrl mode" : "normal mode");
+        EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
+        EXPECT_TRUE(host->failures().empty()) << host->report();
+    }
+}
+
 TEST_F(commit_revert, idle_in_normal_mode_goes_to_the_host_and_in_ctrl_mode_with_ctrl_held_is_kept) {
     size_t from = open({idle(), press(key::esc)});
     size_t idles = 0;

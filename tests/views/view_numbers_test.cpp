@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/memory.h"
+#include "host/constants.h"
 #include "records.h"
 #include "support/linked_plugin_test.h"
 #include "views/file_panel_view.h"
@@ -100,6 +101,29 @@ TEST_F(view_numbers_of_views, views_take_and_give_back_numbers) {
     memory::destroy(again);
     memory::destroy(one);
     EXPECT_EQ(view_numbers().size(), 0u);
+}
+
+// A kind of view other than the file panel's: the base gives it a number and
+// answers that it can be switched to unless the kind says otherwise.
+class other_kind_of_view : public view {
+public:
+    int type_label_id() const override { return msg_label_file; }
+    const char* path() const override { return "C:\\"; }
+    const char* short_path(int) const override { return "C:\\"; }
+    bool is_valid() const override { return true; }
+    void refresh_validity() override {}
+    void apply() override {}
+    view* clone() const override { return nullptr; }
+};
+
+TEST_F(view_numbers_of_views, a_view_of_another_kind_takes_a_number_and_is_supported) {
+    start_without_registry();
+    {
+        other_kind_of_view other;
+        EXPECT_EQ(other.number, 1);
+        EXPECT_FALSE(static_cast<const view&>(other).is_unsupported());
+    }
+    EXPECT_EQ(view_numbers().size(), 0u) << "its number is given back";
 }
 
 TEST_F(view_numbers_of_views, renumbering_gives_the_last_entry_number_one) {

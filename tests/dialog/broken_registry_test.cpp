@@ -1,0 +1,110 @@
+// A registry that broke its rules (more than one disabled line, the current
+// slot's own view disabled) must not hang the host or put the cursor off the
+// list: the opening falls back to the first enabled line, then to the top
+// one, and every cursor move ends within the list. Each case breaks the
+// slot lists by hand and repairs them before ExitFAR.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "emulator/host.h"
+#include "host/constants.h"
+#include "registry/registry.h"
+#include "support/linked_plugin_test.h"
+#include "views/view.h"
+
+namespace tolvik::test {
+using namespace emu;
+namespace {
+
+input_event press(int32_t code) { return {input_kind::key, code}; }
+
+class broken_registry : public linked_plugin_test {
+protected:
+    // Four views: two new ones no panel shows (made and left with Esc), the
+    // front one of them fresh_, the current slot's view and the other slot's.
+    void SetUp() override {
+        linked_plugin_test::SetUp();
+        start();
+        run({press(key::ctrl | key::shift | key::f3), press(key::esc)});
+        run({press(key::ctrl | key::shift | key::f3), press(key::esc)});
+        ASSERT_EQ(recent_views().size(), 4u);
+        fresh_ = recent_views().front();
+        current_ = current_slot();
+        other_ = current_ == panel_slots().front() ? panel_slots().back() : panel_slots().front();
+        shown_ = current_->shown_view();
+        ASSERT_NE(fresh_, shown_);
+        ASSERT_TRUE(fresh_->slots.empty());
+    }
+
+    // The current slot's view lists the other slot first: its line is
+    // disabled although the current panel shows it.
+    void disable_the_shown_view() {
+        shown_->remove_slot(current_);
+        ASSERT_TRUE(shown_->add_slot(other_));
+        ASSERT_TRUE(shown_->add_slot(current_));
+    }
+    void disable_the_fresh_view() { ASSERT_TRUE(fresh_->add_slot(other_)); }
+    void repair() {
+        shown_->remove_slot(other_);
+        if (!fresh_->slots.empty()) fresh_->remove_slot(other_);
+    }
+
+    // Runs an opening over `events`; returns the host's cursor line before
+    // each event and after the last.
+    std::vector<int32_t> run(const std::vector<input_event>& events) {
+        std::vector<int32_t> lines;
+        size_t next = 0;
+        host.input().set_source([&](input_event& e) {
+            if (const open_dialog* d = host.dialogs().innermost(); d && d->items.size() == 2)
+                lines.push_back(d->items[1].list_select);
+            if (next >= events.size()) return false;
+            e = events[next++];
+            return true;
+        });
+        host.open_plugin();
+        host.input().set_source(nullptr);
+        return lines;
+    }
+
+    view* fresh_ = nullptr;
+    view* shown_ = nullptr;
+    panel_slot* current_ = nullptr;
+    panel_slot* other_ = nullptr;
+};
+
+TEST_F(broken_registry, the_opening_falls_back_to_the_first_enabled_line) {
+    disable_the_shown_view();
+    disable_the_fresh_view();
+    int32_t enabled = 0;
+    for (view* v : recent_views()) {
+        if (v->slots.empty()) break;
+        ++enabled;
+    }
+    ASSERT_EQ(enabled, 1) << "the other new view, below the front one";
+    std::vector<int32_t> lines = run({press(key::esc)});
+    repair();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), enabled);
+}
+
+TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_list) {
+    disable_the_shown_view();
+    disable_the_fresh_view();
+    view* second_fresh = *++recent_views().begin();
+    ASSERT_TRUE(second_fresh->add_slot(other_));
+    // Home and End wrap around while they skip; a page wraps at either end.
+    std::vector<int32_t> lines = run({press(key::home), press(key::end), press(key::pg_dn), press(key::pg_up),
+                                      press(key::down), press(key::up), press(key::esc)});
+    second_fresh->remove_slot(other_);
+    repair();
+    ASSERT_EQ(lines.size(), 7u) << "every key is taken, none hangs\n" << host.report();
+    EXPECT_EQ(lines.front(), 0) << "with no enabled line the opening stays on the top one";
+    for (int32_t line : lines) {
+        EXPECT_GE(line, 0);
+        EXPECT_LE(line, 3);
+    }
+}
+
+}  // namespace
+}  // namespace tolvik::test
