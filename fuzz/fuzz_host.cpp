@@ -1,8 +1,5 @@
 #include "fuzz_host.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "base/memory.h"
 #include "plugin/exports.h"
 #include "walk/walk_tree.h"
@@ -12,16 +9,6 @@ namespace {
 
 // Cancels the host sends after an opening's events ran out.
 constexpr int max_cancels = 32;
-
-const std::string& language_file() {
-    static const std::string contents = [] {
-        std::ifstream in(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }();
-    return contents;
-}
 
 // The tree as planted, which every input starts from.
 const emu::memory_folders& planted() {
@@ -46,7 +33,7 @@ void reset(emu::host& h) {
     h.set_key_held(0x11, false);
     if (tree().memory()->changes() != planted().changes()) *tree().memory() = planted();
     h.lang() = emu::language();
-    require(h.lang().parse(language_file()), "the language file did not parse");
+    require(h.lang().parse(english_language_file()), "the language file did not parse");
     h.panels() = emu::panel_pair();
     h.panels().read_from(*tree().memory());
     h.panels().left().set_directory(tree().windows("a"));
@@ -90,9 +77,9 @@ session::~session() {
     host_.panels().tamper = nullptr;
     host_.exit_far();
     require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
-    require(test::plugin_blocks() == blocks_before_, "expected " + std::to_string(blocks_before_) +
-                                                         " plugin blocks after ExitFAR, got " +
-                                                         std::to_string(test::plugin_blocks()));
+    if (test::plugin_blocks() != blocks_before_)
+        fail("expected " + std::to_string(blocks_before_) + " plugin blocks after ExitFAR, got " +
+             std::to_string(test::plugin_blocks()));
     reset(host_);
 }
 
@@ -101,7 +88,7 @@ void session::require_registry(const char* where, bool host_may_complain) {
     test::check_registry(problems);
     if (!host_may_complain)
         for (const std::string& failure : host_.failures()) problems += "host failure: " + failure + "\n";
-    if (!problems.empty()) require(false, std::string(where) + ":\n" + problems + host_.report());
+    if (!problems.empty()) fail(std::string(where) + ":\n" + problems + host_.report());
 }
 
 void session::open(const std::function<bool(emu::input_event&)>& next, bool ctrl_held) {

@@ -8,8 +8,6 @@
 // English ones) in place; one that parses gives exactly size() messages,
 // each a terminated line. A help topic's text has no blank line at its ends
 // and is empty for a topic the file does not have.
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "emulator/dialogs.h"
@@ -17,16 +15,6 @@
 #include "require.h"
 
 namespace {
-
-const std::string& english() {
-    static const std::string contents = [] {
-        std::ifstream in(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }();
-    return contents;
-}
 
 // The topics asked for: the plugin's own, and the first few the file names.
 std::vector<std::string> topics(const std::string& text) {
@@ -42,9 +30,10 @@ std::vector<std::string> topics(const std::string& text) {
 }
 
 void read_language(const std::string& bytes) {
+    using tolvik::fuzz::fail;
     using tolvik::fuzz::require;
     tolvik::emu::language lang;
-    require(lang.parse(english()), "the English language file did not parse");
+    require(lang.parse(tolvik::fuzz::english_language_file()), "the English language file did not parse");
     const size_t english_count = lang.size();
     const std::string first = lang.message(0);
     std::string error;
@@ -56,10 +45,9 @@ void read_language(const std::string& bytes) {
     }
     for (size_t id = 0; id < lang.size(); ++id) {
         const char* text = lang.message(static_cast<int32_t>(id));
-        require(text != nullptr,
-                "message " + std::to_string(id) + " of " + std::to_string(lang.size()) + " is null");
-        require(std::string_view(text).find('\n') == std::string_view::npos,
-                "message " + std::to_string(id) + " holds a line break");
+        if (!text) fail("message " + std::to_string(id) + " of " + std::to_string(lang.size()) + " is null");
+        if (std::string_view(text).find('\n') != std::string_view::npos)
+            fail("message " + std::to_string(id) + " holds a line break");
     }
     require(lang.message(static_cast<int32_t>(lang.size())) == nullptr, "a message past the last one");
     require(lang.message(-1) == nullptr, "message -1 exists");
@@ -67,16 +55,16 @@ void read_language(const std::string& bytes) {
 }
 
 void read_help(const std::string& bytes) {
-    using tolvik::fuzz::require;
+    using tolvik::fuzz::fail;
     tolvik::emu::dialog_engine help{tolvik::emu::dialog_environment{}};
     help.set_help_text(bytes);
     for (const std::string& topic : topics(bytes)) {
         std::string text = help.help_topic_text(topic);
         if (text.empty()) continue;
-        require(text.front() != '\n' && text.back() != '\n',
-                "the text of topic '" + topic + "' has blank ends");
-        require(bytes.find("@" + topic) != std::string::npos,
-                "topic '" + topic + "' has a text but no @ line");
+        if (text.front() == '\n' || text.back() == '\n')
+            fail("the text of topic '" + topic + "' has blank ends");
+        if (bytes.find("@" + topic) == std::string::npos)
+            fail("topic '" + topic + "' has a text but no @ line");
     }
 }
 

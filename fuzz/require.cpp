@@ -2,14 +2,25 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 namespace tolvik::fuzz {
 
-void require(bool ok, const std::string& what) {
-    if (ok) return;
+void fail(const std::string& what) {
     std::fprintf(stderr, "\n*** tolvik fuzz check failed:\n%s\n", what.c_str());
     std::fflush(stderr);
     std::abort();
+}
+
+const std::string& english_language_file() {
+    static const std::string contents = [] {
+        std::ifstream in(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng", std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }();
+    return contents;
 }
 
 }  // namespace tolvik::fuzz
