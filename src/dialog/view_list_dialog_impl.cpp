@@ -60,8 +60,7 @@ int view_list_dialog_impl::run() {
     opening_position_ = list_position{index, 0};
     list_.compute_top(opening_position_);
 
-    const int result = startup_copy().dialog_ex(startup_copy().module_number, -1, -1, width_, height_,
-                                                help_topic, items, 2, 0, 0, dialog_proc, 0);
+    const int result = run_dialog(width_, height_, help_topic, items, 2, 0, dialog_proc);
     // The dialog is gone once the call returns, whether or not the host sent
     // the close notification.
     dialog_handle_ = nullptr;

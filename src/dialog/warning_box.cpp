@@ -54,8 +54,7 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
 
     warning_box* outer = shown_box;
     shown_box = this;
-    startup_copy().dialog_ex(startup_copy().module_number, -1, -1, w, h, nullptr, items, 4, 0, style_warning,
-                             warning_proc, 0);
+    run_dialog(w, h, nullptr, items, 4, style_warning, warning_proc);
     shown_box = outer;
     dialog_handle = nullptr;
     return false;

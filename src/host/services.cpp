@@ -44,6 +44,13 @@ param_t send_dialog_message(host_handle dialog, int32_t message, int32_t param1,
     return record_copy.send_dialog_message(dialog, message, param1, param2);
 }
 
+int32_t run_dialog(int32_t width, int32_t height, const char* help_topic, FarDialogItem* items,
+                   int32_t item_count, uint32_t flags, dialog_proc_fn proc) {
+    if (!record_copy.dialog_ex) return -1;
+    return record_copy.dialog_ex(record_copy.module_number, -1, -1, width, height, help_topic, items,
+                                 item_count, 0, flags, proc, 0);
+}
+
 param_t default_dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
     if (!record_copy.default_dialog_proc) return 0;
     return record_copy.default_dialog_proc(dialog, message, param1, param2);

@@ -26,5 +26,9 @@ const char* message_text(int32_t id);
 int32_t panel_control(int32_t command, void* param);
 param_t send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);
 param_t default_dialog_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2);
+// The extended dialog with the copy's module number; -1 (as if cancelled),
+// showing nothing, when the host gave no dialog service.
+int32_t run_dialog(int32_t width, int32_t height, const char* help_topic, FarDialogItem* items,
+                   int32_t item_count, uint32_t flags, dialog_proc_fn proc);
 
 }  // namespace tolvik

@@ -2,6 +2,7 @@
 // end, and full records without a standard-function table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,40 @@ TEST_F(startup_records, a_second_start_up_without_a_table_forgets_the_first_tabl
     EXPECT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
     EXPECT_EQ(host->log().count(service::shorten_path), 0u) << "a stale table was kept:\n" << host->report();
     host->exit_far();
+}
+
+TEST_F(startup_records, null_services_in_a_full_record_are_never_called) {
+    // No dialog service: the list cannot be shown, and nothing is applied.
+    host->tamper_startup = [](startup_info& record) { record.dialog_ex = nullptr; };
+    host->set_startup_info();
+    host->input().key(key::down);
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    host->input().clear();
+    EXPECT_EQ(host->log().count(service::dialog_ex), 0u);
+    std::vector<int32_t> commands = host->log().panel_commands();
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), cmd_set_directory), 0) << host->report();
+    host->exit_far();
+    EXPECT_TRUE(host->failures().empty()) << host->report();
+
+    // No panel, dialog message or default procedure service: the views hold
+    // empty panels, and the list cannot close itself (Esc asks the missing
+    // message service), so the host ends it.
+    host->tamper_startup = [](startup_info& record) {
+        record.panel_control = nullptr;
+        record.send_dialog_message = nullptr;
+        record.default_dialog_proc = nullptr;
+    };
+    host->set_startup_info();
+    host->log().clear();
+    host->input().push({input_kind::key, key::down});
+    host->input().push({input_kind::key, key::esc});
+    host->input().cancel();
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    EXPECT_TRUE(host->input().empty());
+    ASSERT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
+    EXPECT_EQ(host->dialogs().history().back().items[1].lines.size(), 2u) << "both views are listed";
+    host->exit_far();
+    EXPECT_TRUE(host->failures().empty()) << host->report();
 }
 
 }  // namespace
