@@ -94,11 +94,13 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
     view* second_fresh = *++recent_views().begin();
     ASSERT_TRUE(second_fresh->add_slot(other_));
     // Home and End wrap around while they skip; a page wraps at either end.
-    std::vector<int32_t> lines = run({press(key::home), press(key::end), press(key::pg_dn), press(key::pg_up),
-                                      press(key::down), press(key::up), press(key::esc)});
+    std::vector<int32_t> lines =
+        run({press(key::home), press(key::end), press(key::pg_dn), press(key::pg_up), press(key::down),
+             press(key::up), press(key::del), press(key::ctrl | key::f4), press(key::esc)});
+    EXPECT_EQ(recent_views().size(), 4u) << "a disabled line is never deleted";
     second_fresh->remove_slot(other_);
     repair();
-    ASSERT_EQ(lines.size(), 7u) << "every key is taken, none hangs\n" << host.report();
+    ASSERT_EQ(lines.size(), 9u) << "every key is taken, none hangs\n" << host.report();
     EXPECT_EQ(lines.front(), 0) << "with no enabled line the opening stays on the top one";
     for (int32_t line : lines) {
         EXPECT_GE(line, 0);

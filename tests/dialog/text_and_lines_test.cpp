@@ -86,6 +86,14 @@ TEST(format_list_line, fits_128_characters_whatever_the_fields) {
     EXPECT_EQ(line.size(), 127u);
 }
 
+TEST(format_list_line, a_null_label_or_path_is_blank_and_a_negative_number_keeps_its_sign) {
+    EXPECT_EQ(line_of({2, 3, '.', 4, nullptr, '<', 3, nullptr}), " 3.      <     ");
+    EXPECT_EQ(line_of({3, -12, '-', 1, "f", ' ', 3, "C:\\"}), "-12- f   C:\\ ");
+    EXPECT_EQ(line_of({1, -2147483647 - 1, '.', 1, "f", ' ', 0, ""}), "-2147483648. f    ");
+    EXPECT_EQ(message_length(nullptr), 0u);
+    EXPECT_EQ(message_length("four"), 4u);
+}
+
 TEST(format_list_line, reads_the_path_no_further_than_its_width) {
     // An unterminated path buffer: only `path_width` characters may be read
     // (AddressSanitizer reports any read past the array).

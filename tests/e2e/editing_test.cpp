@@ -85,6 +85,17 @@ TEST_F(editing, delete_on_the_bottom_line_and_on_the_current_view) {
     EXPECT_NE(lines()[1].find('>'), std::string::npos) << "the right panel shows view 3: " << lines()[1];
 }
 
+TEST_F(editing, delete_on_the_bottom_line_skips_the_disabled_line_above_it) {
+    grow_to(3);
+    host->panels().switch_active();  // right active: 1 (current), 3 (disabled), 2
+    size_t from = open({press(key::end), press(key::del), press(key::esc)});
+    EXPECT_EQ(numbers(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(host_cursor(), 0) << "the line above view 2 is disabled: the cursor goes on up to view 1";
+    std::vector<std::string> applied = applied_since(from);
+    ASSERT_FALSE(applied.empty());
+    EXPECT_EQ(applied.back(), dir("right")) << "view 1 is applied again once view 2 is gone";
+}
+
 TEST_F(editing, numbers_survive_a_deletion_and_the_next_new_view_reuses_the_gap) {
     grow_to(5);  // 5, 4, 3, 2, 1
     open({press(key::down), press(key::down), press(key::del), press(key::esc)});

@@ -7,6 +7,7 @@
 
 #include "emulator/host.h"
 #include "host/services.h"
+#include "plugin/exports.h"
 #include "support/linked_plugin_test.h"
 
 namespace tolvik::test {
@@ -46,6 +47,18 @@ TEST_F(host_copy, stays_empty_for_a_short_record) {
     EXPECT_EQ(startup_copy().functions, nullptr);
     EXPECT_STREQ(message_text(4), "") << "no lookup through a copy that was never filled";
     EXPECT_TRUE(host.log().calls_to(emu::service::get_message).empty());
+}
+
+TEST_F(host_copy, a_null_record_empties_the_copy_and_a_null_info_is_left_alone) {
+    host.set_startup_info();
+    ASSERT_FALSE(host_too_old());
+    SetStartupInfo(nullptr);
+    EXPECT_TRUE(host_too_old());
+    EXPECT_EQ(startup_copy().panel_control, nullptr) << "nothing of the earlier record may be called";
+    GetPluginInfo(nullptr);
+    plugin_info info{};
+    GetPluginInfo(&info);
+    EXPECT_EQ(info.menu_string_count, 0) << "a host too old, with no lookup, gets no menu entry";
 }
 
 }  // namespace
