@@ -108,5 +108,23 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
     }
 }
 
+TEST_F(broken_registry, a_current_slot_that_shows_nothing_takes_the_view_committed) {
+    ASSERT_TRUE(current_->show(nullptr));
+    // Nothing shown: the opening stays on the top line, and no key is
+    // refused (no view says the panel is unsupported).
+    std::vector<int32_t> lines = run({press(key::down), press(key::esc)});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], 0);
+    EXPECT_EQ(lines[1], 1) << "Down moved";
+    EXPECT_EQ(host.dialogs().history().size(), 3u) << "two openings in SetUp, this one, no warning box";
+    EXPECT_EQ(current_->shown_view(), nullptr) << "Esc has nothing to go back to";
+
+    // A commit gives the slot the chosen view again.
+    run({press(key::down), press(key::enter)});
+    ASSERT_NE(current_->shown_view(), nullptr);
+    EXPECT_EQ(current_->shown_view(), recent_views().front());
+    EXPECT_EQ(host.panels().active().directory(), recent_views().front()->path());
+}
+
 }  // namespace
 }  // namespace tolvik::test

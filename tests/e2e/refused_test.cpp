@@ -119,6 +119,11 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(messages[messages.size() - 1], dm_close) << "the list closes";
     EXPECT_EQ(messages[messages.size() - 2], dm_close) << "after the box";
+    for (const call_entry& c : calls_since(from, service::send_dialog_message)) {
+        if (c.args[1] != dm_close) continue;
+        EXPECT_EQ(std::vector<int32_t>(c.args.begin() + 2, c.args.end()), (std::vector<int32_t>{0, 0}))
+            << "both dialogs close with 0, 0: " << c.describe();
+    }
     EXPECT_EQ(host->dialogs().open_count(), 0u);
     // Nothing committed: the order stays.
     make_active_panel({panel_file, 0, 0});

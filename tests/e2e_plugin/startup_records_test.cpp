@@ -16,6 +16,9 @@ namespace {
 
 class startup_records : public loaded_plugin_test {};
 
+// A message lookup that knows no message.
+const char* TOLVIK_API no_text(int32_t, int32_t) { return nullptr; }
+
 TEST_F(startup_records, short_records_use_exactly_the_services_they_hold) {
     // The module number ends at 268, the message box at 284, the lookup at
     // 288: the menu entry needs the lookup, the too-old warning both.
@@ -119,6 +122,16 @@ TEST_F(startup_records, null_services_in_a_full_record_are_never_called) {
     EXPECT_TRUE(host->input().empty());
     ASSERT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
     EXPECT_EQ(host->dialogs().history().back().items[1].lines.size(), 2u) << "both views are listed";
+    host->exit_far();
+    EXPECT_TRUE(host->failures().empty()) << host->report();
+}
+
+TEST_F(startup_records, a_lookup_that_answers_null_gives_the_too_old_warning_empty_lines) {
+    host->tamper_startup = [](startup_info& record) { record.get_message = &no_text; };
+    host->set_startup_info(300);
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    ASSERT_EQ(host->dialogs().message_boxes().size(), 1u) << host->report();
+    EXPECT_EQ(host->dialogs().message_boxes()[0].title, "");
     host->exit_far();
     EXPECT_TRUE(host->failures().empty()) << host->report();
 }

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/memory.h"
 #include "emulator/call_log.h"
+#include "host/constants.h"
 #include "support/linked_plugin_test.h"
 #include "walk/invariants.h"
 
@@ -180,6 +182,31 @@ TEST_F(registry_operations, opening_tolerates_a_slot_without_a_view) {
     EXPECT_EQ(current_slot(), right_slot());
     EXPECT_EQ(right_slot()->shown_view(), nullptr);
     EXPECT_EQ(numbers(recent_views()), (ints{2}));
+}
+
+TEST_F(registry_operations, a_second_start_up_keeps_the_registry) {
+    start();
+    add_clone(recent_views().begin());
+    panel_slot* current = current_slot();
+    host.set_startup_info();
+    EXPECT_EQ(numbers(recent_views()), (ints{3, 2, 1}));
+    EXPECT_EQ(current_slot(), current);
+}
+
+TEST_F(registry_operations, an_opening_that_cannot_build_the_registry_shows_no_list) {
+    start_without_registry();
+    memory::fail_allocation(1, true);
+    host.input().key(key::esc);
+    host.open_plugin();
+    memory::fail_allocation(0);
+    host.input().clear();
+    EXPECT_TRUE(all_views().empty());
+    EXPECT_EQ(host.log().count(emu::service::dialog_ex), 0u) << host.report();
+
+    host.input().key(key::esc);
+    host.open_plugin();
+    EXPECT_EQ(numbers(recent_views()), (ints{2, 1})) << "the next opening builds it";
+    EXPECT_EQ(host.log().count(emu::service::dialog_ex), 1u);
 }
 
 TEST_F(registry_operations, exit_leaves_nothing_allocated) {

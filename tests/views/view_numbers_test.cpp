@@ -52,6 +52,9 @@ TEST(view_number_set, release_and_largest) {
     EXPECT_EQ(set.largest(), 1) << "empty set";
     fill(set, {1});
     EXPECT_EQ(set.largest(), 1);
+    ASSERT_EQ(set.take_smallest_free(), 2);
+    EXPECT_EQ(set.largest(), 2);
+    set.erase(2);
     set.erase(1);
     fill(set, {3, 7});
     EXPECT_EQ(set.largest(), 7);
