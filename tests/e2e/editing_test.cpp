@@ -130,6 +130,7 @@ TEST_F(editing, renumbering_applies_nothing_and_keeps_order_and_cursor) {
     EXPECT_EQ(messages_since(at),
               (std::vector<int32_t>{dm_list_get_position, dm_enable_redraw, dm_list_set, dm_list_set_position,
                                     dm_enable_redraw, dm_redraw, dm_close}));
+    EXPECT_EQ(redraw_switches_since(at), (std::vector<int32_t>{0, 1}));
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("v3"), dir("v4")})) << "move and Esc only";
     EXPECT_EQ(numbers(), (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(host_cursor(), 1);
@@ -143,6 +144,7 @@ TEST_F(editing, refresh_applies_the_shown_view_again_and_rebuilds_the_layout) {
               (std::vector<int32_t>{dm_list_mouse_reaction, dm_list_get_position, dm_enable_redraw,
                                     dm_list_set, dm_list_set_position, dm_set_item, dm_set_item, dm_resize,
                                     dm_move, dm_enable_redraw, dm_redraw, dm_close}));
+    EXPECT_EQ(redraw_switches_since(from), (std::vector<int32_t>{0, 1})) << "drawing off around the rebuild";
 }
 
 TEST_F(editing, refresh_marks_a_vanished_directory) {

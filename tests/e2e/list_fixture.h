@@ -147,6 +147,13 @@ protected:
             if (c.args[1] == cmd_set_directory) out.push_back(c.texts.empty() ? "?" : c.texts[0]);
         return out;
     }
+    // Param1 of every message 3 from `from` on: 0 drawing off, 1 on.
+    std::vector<int32_t> redraw_switches_since(size_t from) {
+        std::vector<int32_t> out;
+        for (const call_entry& c : calls_since(from, service::send_dialog_message))
+            if (c.args[1] == dm_enable_redraw) out.push_back(c.args[2]);
+        return out;
+    }
     // The {selected, top} of every message 31 from `from` on.
     std::vector<std::vector<int32_t>> positions_since(size_t from) {
         std::vector<std::vector<int32_t>> out;

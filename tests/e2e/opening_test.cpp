@@ -30,6 +30,22 @@ TEST_F(opening, normally_starts_on_the_top_line_and_applies_nothing) {
         << "the opening's panel calls: re-capture (1, 2, 1, 2) and the side marks (1, 2 per shown line)";
 }
 
+TEST_F(opening, far_down_the_list_the_first_lines_shown_hold_the_cursor) {
+    // Each new view left with Esc stands above the panel's own view, which
+    // sinks one line per view: 24 of them put it on line 24 of 26.
+    for (int i = 0; i < 24; ++i) open({press(keys::new_view), press(key::esc)});
+    size_t from = open({press(key::esc)});
+    auto positions = positions_since(from);
+    ASSERT_FALSE(positions.empty()) << host->report();
+    const int32_t select = positions[0][0], top = positions[0][1];
+    const dialog_run& run = last_list_run();
+    const int32_t visible = run.items[1].record.bottom - run.items[1].record.top + 1;
+    EXPECT_EQ(select, 24);
+    EXPECT_LT(visible, 26) << "the list must be longer than the box for this case";
+    EXPECT_EQ(top, 26 - visible) << "the last page: the cursor line is shown";
+    EXPECT_TRUE(applied_since(from).empty());
+}
+
 TEST_F(opening, regression_commit_on_a_disabled_front_made_both_panels_show_one_view) {
     leave_the_other_panels_view_at_the_front();
     size_t from = open({press(key::enter)});
