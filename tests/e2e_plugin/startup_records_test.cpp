@@ -116,6 +116,7 @@ TEST_F(startup_records, null_services_in_a_full_record_are_never_called) {
     host->set_startup_info();
     host->log().clear();
     host->input().push({input_kind::key, key::down});
+    host->input().push({input_kind::key, 'a'});  // for the missing default procedure
     host->input().push({input_kind::key, key::esc});
     host->input().cancel();
     EXPECT_EQ(host->open_plugin(), no_panel);
@@ -132,6 +133,14 @@ TEST_F(startup_records, a_lookup_that_answers_null_gives_the_too_old_warning_emp
     EXPECT_EQ(host->open_plugin(), no_panel);
     ASSERT_EQ(host->dialogs().message_boxes().size(), 1u) << host->report();
     EXPECT_EQ(host->dialogs().message_boxes()[0].title, "");
+    host->exit_far();
+
+    // A lookup but no message box: no warning, and nothing called.
+    host->tamper_startup = [](startup_info& record) { record.message_box = nullptr; };
+    host->set_startup_info(300);
+    host->dialogs().clear_records();
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    EXPECT_TRUE(host->dialogs().message_boxes().empty());
     host->exit_far();
     EXPECT_TRUE(host->failures().empty()) << host->report();
 }

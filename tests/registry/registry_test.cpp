@@ -182,6 +182,13 @@ TEST_F(registry_operations, opening_tolerates_a_slot_without_a_view) {
     EXPECT_EQ(current_slot(), right_slot());
     EXPECT_EQ(right_slot()->shown_view(), nullptr);
     EXPECT_EQ(numbers(recent_views()), (ints{2}));
+
+    // The slot without a view on the passive side now.
+    host.panels().switch_active();
+    synchronise_with_panels();
+    EXPECT_EQ(current_slot(), left_slot());
+    EXPECT_EQ(right_slot()->shown_view(), nullptr);
+    EXPECT_EQ(registry_problems(), "");
 }
 
 TEST_F(registry_operations, a_second_start_up_keeps_the_registry) {

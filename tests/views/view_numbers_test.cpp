@@ -66,6 +66,18 @@ TEST(view_number_set, release_and_largest) {
     for (int32_t absent : {7, 5, 1, 0, -3}) EXPECT_FALSE(set.contains(absent)) << absent;
 }
 
+TEST(view_number_set, assign_first_grows_at_once_or_not_at_all) {
+    view_number_set set;
+    fill(set, {1, 2});
+    memory::fail_allocation(1);
+    EXPECT_FALSE(set.assign_first(40));
+    memory::fail_allocation(0);
+    EXPECT_EQ(contents(set), "1 2 ") << "no memory: the set is as it was";
+    ASSERT_TRUE(set.assign_first(40)) << "more than twice the storage held, in one step";
+    EXPECT_EQ(set.size(), 40u);
+    EXPECT_EQ(set.largest(), 40);
+}
+
 TEST(view_number_set, failed_growth_leaves_the_set_as_it_was) {
     view_number_set set;
     memory::fail_allocation(1);
