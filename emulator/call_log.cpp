@@ -50,7 +50,7 @@ std::string call_entry::describe() const {
 }
 
 size_t call_log::add(call_entry entry) {
-    if (!keeps(entry.service)) return SIZE_MAX;
+    if (!recording_) return SIZE_MAX;
     entry.depth = depth_;
     entries_.push_back(std::move(entry));
     return entries_.size() - 1;
@@ -58,7 +58,7 @@ size_t call_log::add(call_entry entry) {
 
 size_t call_log::add(call_kind kind, std::string_view service, std::vector<int32_t> args,
                      std::vector<int32_t> values, std::vector<std::string> texts) {
-    if (!keeps(service)) return SIZE_MAX;
+    if (!recording_) return SIZE_MAX;
     call_entry entry;
     entry.kind = kind;
     entry.service = std::string(service);

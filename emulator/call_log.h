@@ -87,12 +87,12 @@ public:
     bool empty() const { return entries_.empty(); }
     void clear() { entries_.clear(); }
 
-    // Keeps only the calls of `service` from now on; an empty name keeps
-    // every call again, as a new log does. add() of any other call returns
-    // an index no entry has. For hosts whose checks read one kind of call
-    // and that make many calls (the fuzz host): building entries is dear.
-    void keep_only(std::string_view service) { only_ = service; }
-    bool keeps(std::string_view service) const { return only_.empty() || service == only_; }
+    // Whether calls are recorded from now on (a new log records). While not,
+    // add() records nothing and returns an index no entry has, and the
+    // callers skip decoding what they would log. For a host that makes many
+    // calls and reads none of them (the fuzz host): building entries is dear.
+    void set_recording(bool on) { recording_ = on; }
+    bool recording() const { return recording_; }
 
     // Number of service calls with that service name (or export calls by name).
     size_t count(std::string_view service) const;
@@ -123,7 +123,7 @@ public:
 private:
     std::vector<call_entry> entries_;
     int depth_ = 0;
-    std::string_view only_;  // a name of static storage (service::...), or empty
+    bool recording_ = true;
 };
 
 // "{16, 12, 19}" for failure messages.

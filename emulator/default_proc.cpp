@@ -42,8 +42,7 @@ void dialog_engine::show_help(open_dialog& dialog) {
 }
 
 param_t dialog_engine::default_proc(host_handle handle, int32_t message, int32_t param1, param_t param2) {
-    if (logs(service::default_dialog_proc))
-        log(service::default_dialog_proc, {pointer_value(handle), message, param1, param2});
+    if (logging()) log(service::default_dialog_proc, {pointer_value(handle), message, param1, param2});
     open_dialog* dialog = find(handle);
     if (!dialog) {
         fail("default_dialog_proc(" + std::to_string(message) + ") with an unknown dialog handle");

@@ -54,7 +54,7 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
     std::vector<int32_t> values;
     std::vector<std::string> texts;
     void* pointer = reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<uint32_t>(param2)));
-    if (pointer && logs(service::send_dialog_message)) {
+    if (pointer && logging()) {
         if (message == dm_move || message == dm_resize) {
             auto* point = static_cast<const screen_point*>(pointer);
             values = {point->x, point->y};
@@ -79,7 +79,7 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
     if (message == dm_list_get_position && dialog) {
         // Nothing runs inside message 30: log it with the position it filled.
         param_t result = handle_message(*dialog, message, param1, param2);
-        if (!logs(service::send_dialog_message)) return result;
+        if (!logging()) return result;
         if (pointer) {
             auto* position = static_cast<const list_position*>(pointer);
             values = {position->select, position->top};
@@ -89,7 +89,7 @@ param_t dialog_engine::send_message(host_handle handle, int32_t message, int32_t
             result);
         return result;
     }
-    size_t entry = logs(service::send_dialog_message)
+    size_t entry = logging()
                        ? log(service::send_dialog_message, {pointer_value(handle), message, param1, param2},
                              std::move(values), std::move(texts))
                        : SIZE_MAX;

@@ -129,9 +129,8 @@ private:
     size_t log(std::string_view service, std::vector<int32_t> args, std::vector<int32_t> values = {},
                std::vector<std::string> texts = {}) const;
     void log_result(size_t index, int32_t result) const;
-    // Whether calls of `service` are logged (decoding them for the log is
-    // skipped otherwise).
-    bool logs(std::string_view service) const { return env_.calls && env_.calls->keeps(service); }
+    // Whether calls are logged (decoding them for the log is skipped otherwise).
+    bool logging() const { return env_.calls && env_.calls->recording(); }
     void fail(const std::string& text) const;
     open_dialog* find(host_handle dialog);
     param_t notify(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);

@@ -167,6 +167,7 @@ int32_t panel_pair::control(int32_t command, void* param, std::vector<std::strin
         case cmd_set_directory: {
             if (!param) return missing();
             const char* directory = static_cast<const char*>(param);
+            ++directory_requests_;
             if (entry) entry->texts = {directory};
             return active().set_directory(directory) ? 1 : 0;
         }

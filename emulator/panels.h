@@ -78,6 +78,9 @@ public:
     const panel_item* handed_out() const;
     // Number of item arrays handed out so far.
     int handouts() const { return handouts_; }
+    // Number of directory changes the plugin asked for (command 16), taken
+    // or refused.
+    int directory_requests() const { return directory_requests_; }
 
 private:
     bool take_selection(const panel_info* info, std::vector<std::string>& failures);
@@ -87,6 +90,7 @@ private:
     side active_ = side::left;
     std::unique_ptr<panel_handout> handout_;
     int handouts_ = 0;
+    int directory_requests_ = 0;
 };
 
 }  // namespace tolvik::emu

@@ -19,7 +19,7 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
     host* h = host::current();
     if (!h) return empty;
     const char* text = h->lang().message(message_id);
-    if (h->log().keeps(service::get_message))
+    if (h->log().recording())
         h->log().add(call_kind::service, service::get_message, {module_number, message_id}, {},
                      {text ? std::string(text) : std::string()});
     if (module_number != h->module_number())
@@ -36,8 +36,9 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
 int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, void* param) {
     host* h = host::current();
     if (!h) return 0;
-    size_t index =
-        h->log().add(call_kind::service, service::panel_control, {as_int(panel), command, as_int(param)});
+    size_t index = h->log().recording() ? h->log().add(call_kind::service, service::panel_control,
+                                                       {as_int(panel), command, as_int(param)})
+                                        : SIZE_MAX;
     if (panel != no_panel)
         h->fail("panel control " + std::to_string(command) + " with a panel handle other than -1");
     std::vector<std::string> failures;
@@ -50,7 +51,7 @@ int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, voi
 char* TOLVIK_API shorten_path_service(char* path, int32_t max_length) {
     host* h = host::current();
     if (!h) return path;
-    size_t index = h->log().keeps(service::shorten_path)
+    size_t index = h->log().recording()
                        ? h->log().add(call_kind::service, service::shorten_path, {as_int(path), max_length})
                        : SIZE_MAX;
     if (!path) {

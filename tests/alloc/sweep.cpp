@@ -106,7 +106,7 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
         script_at_ = 0;
         cancels_ = 0;
         expectation_ = {};
-        expectation_.log_seen = host.log().size();
+        expectation_.directory_requests = host.panels().directory_requests();
         host.set_key_held(virtual_key_control, ctrl);
         if (armed_from_start) {
             memory::fail_allocation(n, sticky);

@@ -17,7 +17,6 @@
 #include "base/memory.h"
 #include "base/windows_calls.h"
 #include "dialog/view_list_dialog_impl.h"
-#include "emulator/call_log.h"
 #include "emulator/host.h"
 #include "host/constants.h"
 #include "registry/registry.h"
@@ -180,7 +179,7 @@ inline void check_current_slot(emu::host& host, std::string& out) {
 struct panel_expectation {
     const view* applied = nullptr;
     std::string directory;
-    size_t log_seen = 0;
+    int directory_requests = 0;  // the host's count when last looked at
 };
 
 // While the list is open: the cursor is an entry of recent_views and the
@@ -201,14 +200,8 @@ inline void check_list_open(emu::host& host, panel_expectation& expect, std::str
         out += "the last applied view is not in the registry\n";
         return;
     }
-    const emu::call_log& log = host.log();
-    bool directory_sent = false;
-    for (size_t i = expect.log_seen; i < log.size(); ++i) {
-        const emu::call_entry& e = log[i];
-        if (e.service == emu::service::panel_control && e.args.size() > 1 && e.args[1] == cmd_set_directory)
-            directory_sent = true;
-    }
-    expect.log_seen = log.size();
+    const bool directory_sent = host.panels().directory_requests() != expect.directory_requests;
+    expect.directory_requests = host.panels().directory_requests();
     if (directory_sent || expect.applied != list.last_applied()) {
         expect.applied = list.last_applied();
         expect.directory = list.last_applied()->is_valid() ? list.last_applied()->path() : fallback_directory;

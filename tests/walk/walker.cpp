@@ -117,7 +117,7 @@ void walker::open_list() {
     forced_cancels_ = 0;
     stopping_ = false;
     expectation_ = {};
-    expectation_.log_seen = host_.log().size();
+    expectation_.directory_requests = host_.panels().directory_requests();
     host_.open_plugin();
     ++openings_;
     max_views_ = std::max(max_views_, static_cast<long>(all_views().size()));
