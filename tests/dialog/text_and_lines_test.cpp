@@ -2,6 +2,7 @@
 // directory hold, the dialog writes terminated texts that fit their fields.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -125,6 +126,8 @@ TEST(line_buffer, out_of_memory_leaves_no_block_and_no_leak) {
         EXPECT_EQ(lines.count, 0);
         EXPECT_EQ(lines.block, nullptr);
         EXPECT_FALSE(lines.resize_lines(-1));
+        EXPECT_FALSE(lines.resize_lines(INT32_MAX)) << "so many records do not fit in the address space";
+        EXPECT_EQ(lines.count, 0);
         ASSERT_TRUE(lines.resize_lines(0));
         EXPECT_EQ(lines.count, 0);
     }
