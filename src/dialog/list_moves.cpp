@@ -13,12 +13,15 @@ size_t step_limit() noexcept { return recent_views().size() + 1; }
 
 }  // namespace
 
+void list_state::apply_once(view* chosen) noexcept {
+    if (chosen == last_applied_) return;
+    last_applied_ = chosen;
+    chosen->apply();
+}
+
 void list_state::commit() noexcept {
     view* chosen = *cursor_;
-    if (chosen != last_applied_) {
-        last_applied_ = chosen;
-        chosen->apply();
-    }
+    apply_once(chosen);
     cursor_ = make_current(cursor_);
     // Out of memory the slot keeps its old view; the panel must show that
     // view again, or the next opening would capture the chosen view's state
@@ -29,11 +32,7 @@ void list_state::commit() noexcept {
 
 void list_state::revert() noexcept {
     panel_slot* slot = current_slot();
-    view* shown = slot ? slot->shown_view() : nullptr;
-    if (shown && shown != last_applied_) {
-        last_applied_ = shown;
-        shown->apply();
-    }
+    if (view* shown = slot ? slot->shown_view() : nullptr) apply_once(shown);
 }
 
 void list_state::skip_disabled(int direction, list_position& position) noexcept {
@@ -138,10 +137,7 @@ void list_state::finish_move(list_position position) noexcept {
     chosen->refresh_validity();
     owner_.send(dm_enable_redraw, 0, 0);
     fill_list(cursor_, position);
-    if (chosen != last_applied_) {
-        last_applied_ = chosen;
-        chosen->apply();
-    }
+    apply_once(chosen);
     owner_.send(dm_enable_redraw, 1, 0);
     owner_.send(dm_redraw, 0, 0);
     compute_top(position);

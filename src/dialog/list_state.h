@@ -77,6 +77,8 @@ private:
     list_position host_position() const noexcept;
     void finish_move(list_position position) noexcept;
     void finish_edit(list_position position) noexcept;
+    // Applies `chosen` to the panel unless it is the view last applied.
+    void apply_once(view* chosen) noexcept;
     // Moves past disabled entries, forward (+1) or backward (-1), wrapping at
     // the list ends; `position` follows the cursor.
     void skip_disabled(int direction, list_position& position) noexcept;
