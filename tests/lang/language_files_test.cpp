@@ -103,6 +103,31 @@ TEST(language_files, every_language_holds_the_same_messages_with_one_string_in_m
     }
 }
 
+TEST(language_files, each_message_number_names_its_english_text) {
+    emu::language lang;
+    ASSERT_TRUE(lang.load(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng"));
+    const std::vector<std::pair<int32_t, std::string>> expected = {
+        {msg_too_old_title, "tolvik"},
+        {msg_too_old_text, "This host is too old for tolvik. Please update it."},
+        {msg_ok, "OK"},
+        {msg_menu_entry, "tolvik: panel views"},
+        {msg_list_title, "Panel views"},
+        {msg_refused_move, "Cannot switch views"},
+        {msg_refused_clone, "Cannot duplicate the view"},
+        {msg_refused_new, "Cannot create a view"},
+        {msg_warning_line, "Views work on file panels only."},
+        {msg_warning_format, "The active panel is a %s."},
+        {msg_label_file, "file panel"},
+        {msg_label_plugin, "plugin panel"},
+        {msg_label_tree, "tree panel"},
+        {msg_label_information, "info panel"},
+        {msg_label_quick_view, "quick view"},
+        {msg_label_other, "other panel"},
+    };
+    for (const auto& [id, english] : expected) EXPECT_EQ(text(lang, id), english) << "message " << id;
+    EXPECT_EQ(lang.size(), static_cast<size_t>(message_count));
+}
+
 TEST(language_files, texts_fit_the_list_and_the_warning_box_on_an_80_column_screen) {
     for (const fs::path& path : files_with(".lng")) {
         SCOPED_TRACE(path.filename().string());
