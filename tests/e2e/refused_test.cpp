@@ -65,6 +65,14 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
             EXPECT_EQ(boxes[1].args[9], 1) << "warning colours";
             EXPECT_EQ(boxes[1].args[5], 0) << "no help topic";
             EXPECT_EQ(boxes[1].args[7], 4);
+            // Fields the items do not use are handed over as 0, never as
+            // whatever the stack held.
+            for (size_t i = 1; i < box->items.size(); ++i) {
+                const FarDialogItem& item = box->items[i].record;
+                EXPECT_EQ(item.right, 0) << "item " << i;
+                EXPECT_EQ(item.bottom, 0) << "item " << i;
+                EXPECT_EQ(item.list, nullptr) << "item " << i;
+            }
         }
     }
 }
