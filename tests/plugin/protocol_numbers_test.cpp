@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/constants.h"
+#include "host/file_attributes.h"
 
 namespace tolvik::test {
 namespace {
@@ -25,6 +26,8 @@ TEST(protocol_numbers, are_the_hosts) {
               (std::vector<int32_t>{1, 9, 0x1008, 0x100C}))
         << "notifications";
     EXPECT_EQ(style_warning, 1u);
+    EXPECT_EQ(file_attribute_directory, 0x10u);
+    EXPECT_EQ(invalid_file_attributes, 0xFFFFFFFFu);
     EXPECT_EQ(virtual_key_control, 0x11);
     EXPECT_EQ((std::vector<int32_t>{key::ctrl,     key::shift,      key::enter,
                                     key::esc,      key::tilde,      key::letter_r,
