@@ -91,7 +91,6 @@ constexpr int32_t f3 = 0x172;
 constexpr int32_t f4 = 0x173;
 constexpr int32_t f5 = 0x174;
 constexpr int32_t f10 = 0x179;
-constexpr int32_t f11 = 0x17A;
 constexpr int32_t wheel_up = 0x203;
 constexpr int32_t wheel_down = 0x204;
 constexpr int32_t ctrl_mode_cancel = 0x1006;
