@@ -127,6 +127,11 @@ TEST(line_buffer, out_of_memory_leaves_no_block_and_no_leak) {
         EXPECT_EQ(lines.block, nullptr);
         EXPECT_FALSE(lines.resize_lines(-1));
         EXPECT_FALSE(lines.resize_lines(INT32_MAX)) << "so many records do not fit in the address space";
+        if constexpr (sizeof(size_t) == 4) {
+            // The smallest count whose size wraps around to a few bytes.
+            const auto wraps = static_cast<int32_t>(SIZE_MAX / sizeof(list_item) + 1);
+            EXPECT_FALSE(lines.resize_lines(wraps)) << wraps << " records' size does not fit in size_t";
+        }
         EXPECT_EQ(lines.count, 0);
         ASSERT_TRUE(lines.resize_lines(0));
         EXPECT_EQ(lines.count, 0);
