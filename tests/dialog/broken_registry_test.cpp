@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "dialog/view_list_dialog_impl.h"
 #include "emulator/host.h"
 #include "host/constants.h"
 #include "registry/registry.h"
@@ -51,13 +52,19 @@ protected:
     }
 
     // Runs an opening over `events`; returns the host's cursor line before
-    // each event and after the last.
+    // each event and after the last. Each must be the line of the list's
+    // cursor entry.
     std::vector<int32_t> run(const std::vector<input_event>& events) {
         std::vector<int32_t> lines;
         size_t next = 0;
         host.input().set_source([&](input_event& e) {
-            if (const open_dialog* d = host.dialogs().innermost(); d && d->items.size() == 2)
+            if (const open_dialog* d = host.dialogs().innermost(); d && d->items.size() == 2) {
                 lines.push_back(d->items[1].list_select);
+                int32_t cursor = 0;
+                for (auto at = recent_views().begin(); at != the_view_list_dialog().list().cursor(); ++at)
+                    ++cursor;
+                EXPECT_EQ(lines.back(), cursor) << "the host's line and the list's cursor disagree";
+            }
             if (next >= events.size()) return false;
             e = events[next++];
             return true;

@@ -118,6 +118,8 @@ TEST(line_buffer, out_of_memory_leaves_no_block_and_no_leak) {
     long live = memory::live_blocks();
     {
         line_buffer lines;
+        EXPECT_EQ(lines.count, 0) << "a new buffer holds no lines";
+        EXPECT_EQ(lines.block, nullptr);
         ASSERT_TRUE(lines.resize_lines(3));
         EXPECT_EQ(lines.count, 3);
         EXPECT_NE(lines.block, nullptr);

@@ -27,6 +27,8 @@ TEST(protocol_numbers, are_the_hosts) {
         << "notifications";
     EXPECT_EQ(style_warning, 1u);
     EXPECT_EQ(file_attribute_directory, 0x10u);
+    EXPECT_EQ(file_attribute_archive, 0x20u);
+    EXPECT_EQ(file_attribute_normal, 0x80u);
     EXPECT_EQ(invalid_file_attributes, 0xFFFFFFFFu);
     EXPECT_EQ(virtual_key_control, 0x11);
     EXPECT_EQ((std::vector<int32_t>{key::ctrl,     key::shift,      key::enter,
