@@ -1,6 +1,7 @@
 #include "fuzz_host.h"
 
 #include "base/memory.h"
+#include "host/constants.h"
 #include "plugin/exports.h"
 #include "walk/walk_tree.h"
 
@@ -30,7 +31,7 @@ void reset(emu::host& h) {
     h.dialogs().clear_records();
     h.input() = emu::input_queue();
     h.release_startup_records();
-    h.set_key_held(0x11, false);
+    h.set_key_held(virtual_key_control, false);
     if (tree().memory()->changes() != planted().changes()) *tree().memory() = planted();
     h.lang() = emu::language();
     require(h.lang().parse(english_language_file()), "the language file did not parse");
@@ -73,7 +74,7 @@ session::session() : host_(shared_host()) {
 
 session::~session() {
     host_.input().set_source(nullptr);
-    host_.set_key_held(0x11, false);
+    host_.set_key_held(virtual_key_control, false);
     host_.panels().tamper = nullptr;
     host_.exit_far();
     require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
@@ -99,9 +100,9 @@ void session::open(const std::function<bool(emu::input_event&)>& next, bool ctrl
         event = {emu::input_kind::cancel, 0};
         return true;
     });
-    host_.set_key_held(0x11, ctrl_held);
+    host_.set_key_held(virtual_key_control, ctrl_held);
     host_.open_plugin();
-    host_.set_key_held(0x11, false);
+    host_.set_key_held(virtual_key_control, false);
     host_.input().set_source(nullptr);
 }
 

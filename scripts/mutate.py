@@ -22,6 +22,7 @@ import json
 import os
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -148,7 +149,8 @@ def run(command, timeout=None, **kwargs):
 
 def build_env():
     env = dict(os.environ)
-    env.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
+    if shutil.which("ccache"):  # optional: setup.sh does not install it
+        env.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
     env.setdefault("CCACHE_BASEDIR", str(ROOT.parent))
     return env
 

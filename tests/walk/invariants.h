@@ -33,20 +33,21 @@ enum class stage {
     list_closed,       // OpenPlugin has returned, panels untouched since
 };
 
-// The entries of a registry list, front first.
-template <class T>
-std::vector<T> entries(dlist<T>& list) {
-    std::vector<T> out;
-    for (T value : list) out.push_back(value);
-    return out;
-}
-
-// The entries of a registry list into `out`, whose storage is kept: the walk
-// checks after every event, and the scratch vectors below stay allocated.
+// The entries of a registry list into `out`, front first, keeping its
+// storage: the walk checks after every event, and the scratch vectors below
+// stay allocated.
 template <class T>
 void copy_entries(dlist<T>& list, std::vector<T>& out) {
     out.clear();
     for (T value : list) out.push_back(value);
+}
+
+// The entries of a registry list, front first.
+template <class T>
+std::vector<T> entries(dlist<T>& list) {
+    std::vector<T> out;
+    copy_entries(list, out);
+    return out;
 }
 
 // The numbers of a list's views, front first.
