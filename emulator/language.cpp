@@ -91,6 +91,7 @@ bool language::parse(std::string_view contents, std::string* error) {
     }
     name_ = name;
     path_.clear();
+    ++changes_;
     return true;
 }
 
@@ -108,6 +109,7 @@ void language::set_message(int32_t id, std::string_view text) {
     }
     storage_.emplace_back(text);
     index_[at] = storage_.back().c_str();
+    ++changes_;
 }
 
 }  // namespace tolvik::emu

@@ -35,12 +35,16 @@ public:
     const std::string& name() const { return name_; }
     // The file last loaded, "" when parsed or set directly.
     const std::string& path() const { return path_; }
+    // Counts the loads, parses and set_message calls that changed the
+    // messages (a copy carries the count).
+    uint64_t changes() const { return changes_; }
 
 private:
     std::deque<std::string> storage_;  // never shrinks: pointers stay valid
     std::vector<const char*> index_;
     std::string name_;
     std::string path_;
+    uint64_t changes_ = 0;
 };
 
 }  // namespace tolvik::emu

@@ -117,13 +117,16 @@ void panel_model::sort_items() {
     if (first != items_.end() && first->is_parent()) ++first;
     int32_t mode = sort_mode_;
     bool reversed = reversed_;
-    std::stable_sort(first, items_.end(), [mode, reversed](const panel_entry& a, const panel_entry& b) {
+    // The order is total (read order breaks every tie), so an unstable sort
+    // gives the one result and needs no buffer.
+    std::sort(first, items_.end(), [mode, reversed](const panel_entry& a, const panel_entry& b) {
         if (a.is_directory() != b.is_directory()) return a.is_directory();
         return reversed ? sorts_before(b, a, mode) : sorts_before(a, b, mode);
     });
 }
 
 void panel_model::set_sort_mode(int32_t mode) {
+    if (mode == sort_mode_) return;
     std::string at_cursor = items_.empty() ? std::string() : items_[static_cast<size_t>(cursor_)].name;
     sort_mode_ = mode;
     sort_items();
@@ -131,6 +134,7 @@ void panel_model::set_sort_mode(int32_t mode) {
 }
 
 void panel_model::set_reversed(bool reversed) {
+    if (reversed == reversed_) return;
     std::string at_cursor = items_.empty() ? std::string() : items_[static_cast<size_t>(cursor_)].name;
     reversed_ = reversed;
     sort_items();

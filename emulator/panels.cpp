@@ -67,16 +67,17 @@ void panel_pair::lay_out(int screen_width, int screen_height) {
 }
 
 void panel_pair::fill(panel_model& panel, bool is_active, panel_info& info) {
-    auto handout = std::make_unique<panel_handout>();
-    handout->active = is_active;
-    handout->items.resize(panel.size());
-    for (size_t i = 0; i < panel.size(); ++i) fill_item(*handout, panel, panel.items()[i], handout->items[i]);
+    panel_handout handout;
+    handout.active = is_active;
+    handout.count = panel.size();
+    if (handout.count) handout.items.reset(new panel_item[handout.count]);
+    for (size_t i = 0; i < handout.count; ++i) fill_item(handout, panel, panel.items()[i], handout.items[i]);
 
     std::memset(&info, 0, sizeof info);
     info.panel_type = panel.type;
     info.plugin = panel.plugin;
     info.rect = panel.rect;
-    info.items = handout->items.empty() ? nullptr : handout->items.data();
+    info.items = handout.items.get();
     info.item_count = static_cast<int32_t>(panel.size());
     info.current_item = panel.cursor();
     info.top_item = panel.top();
@@ -91,21 +92,19 @@ void panel_pair::fill(panel_model& panel, bool is_active, panel_info& info) {
     if (tamper) tamper(info);
 }
 
-const panel_item* panel_pair::handed_out() const {
-    return handout_ && !handout_->items.empty() ? handout_->items.data() : nullptr;
-}
+const panel_item* panel_pair::handed_out() const { return handout_.items.get(); }
 
 bool panel_pair::take_selection(const panel_info* info, std::vector<std::string>& failures) {
     // A record a test tampered with may carry anything: apply what matches
     // the handed-out array and say nothing of the rest.
     bool quiet = static_cast<bool>(tamper);
-    if (!handout_ || !handout_->active || info->items != handed_out()) {
+    if (!handout_.active || info->items != handed_out()) {
         if (!quiet)
             failures.push_back("panel control 10: the record's item array " + hex(info->items) +
                                " is not the one the last command 1 handed out");
         return false;
     }
-    size_t count = handout_->items.size();
+    size_t count = handout_.count;
     if (info->item_count < 0 || static_cast<size_t>(info->item_count) != count) {
         if (!quiet)
             failures.push_back("panel control 10: item count " + std::to_string(info->item_count) +
@@ -115,7 +114,7 @@ bool panel_pair::take_selection(const panel_info* info, std::vector<std::string>
     }
     panel_model& panel = active();
     size_t n = std::min(count, panel.size());
-    for (size_t i = 0; i < n; ++i) panel.set_selected(i, (handout_->items[i].flags & item_selected) != 0);
+    for (size_t i = 0; i < n; ++i) panel.set_selected(i, (handout_.items[i].flags & item_selected) != 0);
     return true;
 }
 
@@ -145,10 +144,10 @@ int32_t panel_pair::control(int32_t command, void* param, std::vector<std::strin
         case cmd_set_selection: {
             if (!param) return missing();
             const panel_info* info = static_cast<const panel_info*>(param);
-            if (entry && handout_ && info->items == handed_out() && info->item_count >= 0) {
-                size_t n = std::min(handout_->items.size(), static_cast<size_t>(info->item_count));
+            if (entry && info->items == handed_out() && info->item_count >= 0) {
+                size_t n = std::min(handout_.count, static_cast<size_t>(info->item_count));
                 for (size_t i = 0; i < n; ++i)
-                    if (handout_->items[i].flags & item_selected)
+                    if (handout_.items[i].flags & item_selected)
                         entry->values.push_back(static_cast<int32_t>(i));
             }
             return take_selection(info, failures) ? 1 : 0;

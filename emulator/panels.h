@@ -24,7 +24,8 @@ enum class side { left, right };
 
 // The item array of the last command 1 or 2 with the strings it points to.
 struct panel_handout {
-    std::vector<panel_item> items;
+    std::unique_ptr<panel_item[]> items;  // null when the panel had no items
+    size_t count = 0;
     std::vector<std::unique_ptr<char[]>> strings;
     std::vector<std::unique_ptr<char*[]>> columns;
     bool active = false;  // filled from the active panel (command 1)
@@ -88,7 +89,7 @@ private:
     panel_model left_;
     panel_model right_;
     side active_ = side::left;
-    std::unique_ptr<panel_handout> handout_;
+    panel_handout handout_;
     int handouts_ = 0;
     int directory_requests_ = 0;
 };

@@ -33,8 +33,13 @@ void reset(emu::host& h) {
     h.release_startup_records();
     h.set_key_held(virtual_key_control, false);
     if (tree().memory()->changes() != planted().changes()) *tree().memory() = planted();
-    h.lang() = emu::language();
-    require(h.lang().parse(english_language_file()), "the language file did not parse");
+    // The English messages are parsed again only after an input changed them.
+    static uint64_t english_parsed = ~uint64_t{0};
+    if (h.lang().changes() != english_parsed) {
+        h.lang() = emu::language();
+        require(h.lang().parse(english_language_file()), "the language file did not parse");
+        english_parsed = h.lang().changes();
+    }
     h.panels() = emu::panel_pair();
     h.panels().read_from(*tree().memory());
     h.panels().left().set_directory(tree().windows("a"));

@@ -44,6 +44,7 @@ TEST(language, malformed_files_are_refused_and_keep_the_old_messages) {
     EXPECT_NE(error.find("line 2"), std::string::npos) << "expected the line number, got: " << error;
     EXPECT_FALSE(lang.load("/no/such/file.lng", &error));
     EXPECT_STREQ(lang.message(0), "kept");
+    EXPECT_EQ(lang.changes(), 1u) << "a refused file changes nothing, so it must not count as a change";
 }
 
 TEST(language, pointers_stay_valid_when_messages_are_replaced) {
@@ -65,6 +66,10 @@ TEST(language, set_message_grows_with_empty_messages) {
     EXPECT_STREQ(lang.message(2), "two");
     lang.set_message(-4, "ignored");
     EXPECT_EQ(lang.size(), 3u);
+    EXPECT_EQ(lang.changes(), 1u) << "only the message that was set counts";
+    language copy = lang;
+    copy.set_message(0, "zero");
+    EXPECT_EQ(copy.changes(), 2u) << "a copy carries the count on";
 }
 
 TEST(language, the_english_file_holds_messages_0_to_17) {
