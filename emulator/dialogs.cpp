@@ -123,11 +123,13 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
             }
     std::string topic = help_topic ? field_text(help_topic, 4096) : std::string();
     size_t entry =
-        log(service::dialog_ex,
-            {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
-             item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
-             pointer_value(reinterpret_cast<const void*>(proc)), param},
-            {}, {topic, title});
+        logging()
+            ? log(service::dialog_ex,
+                  {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
+                   item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
+                   pointer_value(reinterpret_cast<const void*>(proc)), param},
+                  {}, {topic, title})
+            : SIZE_MAX;
 
     if (item_count < 0 || item_count > max_dialog_items || (item_count > 0 && !items)) {
         fail("dialog_ex with " + std::to_string(item_count) + " items at " +

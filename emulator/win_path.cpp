@@ -18,39 +18,38 @@ bool has_drive(std::string_view path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
+// Appends the parts of `rest` to `out` (a drive root and what follows it):
+// "." and empty parts are skipped, ".." drops the last part (never the root).
+void append_parts(std::string& out, std::string_view rest) {
+    while (!rest.empty()) {
+        size_t next = rest.find_first_of("\\/");
+        std::string_view part = rest.substr(0, next);
+        rest = next == std::string_view::npos ? std::string_view{} : rest.substr(next + 1);
+        if (part == "..") {
+            size_t cut = out.rfind('\\');
+            out.resize(cut <= 2 ? 3 : cut);
+        } else if (!part.empty() && part != ".") {
+            if (out.size() > 3) out += '\\';
+            out += part;
+        }
+    }
+}
+
 }  // namespace
 
 std::string resolve(std::string_view path, std::string_view base) {
     if (path.empty() || path.size() > longest_path) return {};
-    std::string full;
-    if (has_drive(path)) {
-        full = std::string(path);
-    } else if (has_drive(base)) {
-        full = std::string(base) + "\\" + std::string(path);
-    } else {
-        return {};
-    }
-    for (char& c : full)
-        if (c == '/') c = '\\';
+    const bool absolute = has_drive(path);
+    if (!absolute && !has_drive(base)) return {};
     // A drive-relative path such as "C:dir" counts as "C:\dir".
-    std::string drive = full.substr(0, 2);
-    std::vector<std::string> parts;
-    size_t at = 2;
-    while (at <= full.size()) {
-        size_t next = full.find('\\', at);
-        if (next == std::string::npos) next = full.size();
-        std::string part = full.substr(at, next - at);
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        at = next + 1;
-    }
-    std::string out = drive + "\\";
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (i) out += '\\';
-        out += parts[i];
+    std::string out(absolute ? path.substr(0, 2) : base.substr(0, 2));
+    out.reserve(3 + (absolute ? path.size() : base.size() + 1 + path.size()));
+    out += '\\';
+    if (absolute) {
+        append_parts(out, path.substr(2));
+    } else {
+        append_parts(out, base.substr(2));
+        append_parts(out, path);
     }
     return out;
 }

@@ -154,6 +154,10 @@ TEST(win_path, resolves_relative_parts_and_keeps_the_drive_case) {
     EXPECT_EQ(win_path::resolve("..\\..\\..", "C:\\a\\b"), "C:\\");
     EXPECT_EQ(win_path::resolve("sub", "D:\\"), "D:\\sub");
     EXPECT_EQ(win_path::resolve("sub"), "") << "relative with no base";
+    EXPECT_EQ(win_path::resolve("C:dir\\x"), "C:\\dir\\x") << "drive-relative counts from the root";
+    EXPECT_EQ(win_path::resolve("C:\\..\\..\\x\\..\\y"), "C:\\y") << "no part above the root";
+    EXPECT_EQ(win_path::resolve("../c/./d", "C:/a//b\\"), "C:\\a\\c\\d") << "the base is resolved too";
+    EXPECT_EQ(win_path::resolve("..", "C:\\ab\\c"), "C:\\ab") << "the last part goes whole";
     EXPECT_TRUE(win_path::is_root("C:\\"));
     EXPECT_FALSE(win_path::is_root("C:\\a"));
     EXPECT_EQ(win_path::parent("C:\\a\\b"), "C:\\a");
