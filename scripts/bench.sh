@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
-# Builds and runs every benchmark under bench/ (linux32 preset, no sanitizers),
-# writes their JSON results, and draws the figures against the goals:
+# Builds and runs every benchmark under bench/ (build preset bench: the
+# linux32 build, no sanitizers, shared with the tests), writes their JSON
+# results, and draws the figures against the goals:
 #   build/bench/results/<program>.json   Google Benchmark output (medians)
 #   build/bench/results/snapshot.svg     cost per item against panel size
 #   build/bench/results/moves.svg        cost per key against number of views
 #   build/bench/results/goals.md         the ratios against the goals
 # docs/performance.md explains the figures.
-#   TOLVIK_BENCH_BUILD         build folder (default build/bench)
 #   TOLVIK_BENCH_REPETITIONS   repetitions per benchmark (default 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${TOLVIK_BENCH_BUILD:-build/bench}
+build=build/linux32
 repetitions=${TOLVIK_BENCH_REPETITIONS:-5}
-results="$build/results"
+results=build/bench/results
 
 ./scripts/setup.sh
-cmake --preset linux32 -B "$build" >/dev/null
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target bench/all
+[ -f "$build/build.ninja" ] || cmake --preset linux32 >/dev/null
+cmake --build --preset bench
 
 mkdir -p "$results"
 files=()

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# The Windows package: builds the win32 preset and makes
-# dist/tolvik-<version>-win32.zip holding one folder, tolvik/, with exactly
-# the stripped DLL, the language files, the help files and INSTALL.txt.
-# Prints the zip's path and the DLL's size.
+# The Windows package: builds the product's DLL (build preset win32-plugin)
+# and makes dist/tolvik-<version>-win32.zip holding one folder, tolvik/, with
+# exactly the stripped DLL, every language file and help file of lang/, and
+# INSTALL.txt; dist/SHA256SUMS beside it holds the zip's SHA-256. Prints the
+# zip's path and the DLL's size.
+# The zip is bit for bit the same for the same sources in any folder and at
+# any time: the DLL builds reproducibly (cmake/reproducible.cmake), and every
+# entry carries the same time, SOURCE_DATE_EPOCH or else the last commit's,
+# in a fixed order with fixed permissions. scripts/test-package.sh checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export LC_ALL=C
 
+# The one place that reads the version; scripts/test-package.sh takes it from
+# the zip's name in dist/SHA256SUMS.
 version=$(sed -n 's/^project(tolvik VERSION \([0-9][0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "package: no project VERSION in CMakeLists.txt"; exit 1; }
+stamp=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}
+[ -n "$stamp" ] || { echo "package: set SOURCE_DATE_EPOCH (no git history here)"; exit 1; }
 
 ./scripts/setup.sh
 mkdir -p build
-if ! { cmake --preset win32 && cmake --build --preset win32 --target tolvik; } >build/package-build.log 2>&1; then
+if ! { cmake --preset win32 && cmake --build --preset win32-plugin; } >build/package-build.log 2>&1; then
   tail -n 30 build/package-build.log
   echo "package: the win32 build failed (log: build/package-build.log)"
   exit 1
@@ -22,6 +32,7 @@ rm -rf build/package
 mkdir -p "$stage" dist
 i686-w64-mingw32-strip --strip-all -o "$stage/tolvik.dll" build/win32/src/tolvik.dll
 cp lang/*.lng lang/*.hlf "$stage/"
+languages=$(sed -n '1s/^\.Language=\([^,]*\),.*/\1/p' lang/*.lng | tr -d '\r' | paste -sd, | sed 's/,/, /g')
 
 # The install note, with Windows line ends.
 sed 's/$/\r/' >"$stage/INSTALL.txt" <<EOF
@@ -40,18 +51,32 @@ Files
   tolvik_<language>.hlf          its help, one file per language
   INSTALL.txt                    this note
 The file manager picks the language file that matches its own language.
+Languages: $languages.
 
 Uninstall: close the file manager and delete the folder.
 EOF
 
-# Stable dates: every file carries the time of the last commit.
-stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
-touch -d "@$stamp" "$stage" "$stage"/*
+zip_name="tolvik-$version-win32.zip"
+python3 - "dist/$zip_name" "$stamp" build/package tolvik <<'PY'
+import os, sys, time, zipfile
 
-zip_path="dist/tolvik-$version-win32.zip"
-rm -f "$zip_path"
-(cd build/package && zip -q -X -D -r "../../$zip_path" tolvik)
+path, stamp, root, folder = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+# A zip's times start in 1980.
+when = time.gmtime(max(stamp, 315532800))[:6]
+names = sorted(os.listdir(os.path.join(root, folder)))
+with zipfile.ZipFile(path + ".part", "w") as archive:
+    for name in names:
+        entry = zipfile.ZipInfo(f"{folder}/{name}", date_time=when)
+        entry.create_system = 3
+        entry.external_attr = 0o100644 << 16
+        entry.compress_type = zipfile.ZIP_DEFLATED
+        with open(os.path.join(root, folder, name), "rb") as f:
+            archive.writestr(entry, f.read(), compresslevel=9)
+os.replace(path + ".part", path)
+PY
+(cd dist && sha256sum "$zip_name" >SHA256SUMS)
 
 size=$(stat -c %s "$stage/tolvik.dll")
-echo "package: $zip_path"
+echo "package: dist/$zip_name"
+echo "package: $(cat dist/SHA256SUMS)"
 echo "package: tolvik.dll $size bytes ($((size / 1024)) KB stripped)"

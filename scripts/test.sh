@@ -1,67 +1,82 @@
 #!/usr/bin/env bash
-# Runs every test: set-up, the three builds, their tests (win32 under wine),
-# then one summary line "N passed, M failed".
+# Runs every test: set-up, the workflow of each of the three builds
+# (configure, build, test; the win32 tests under wine), then every check of
+# scripts/test-*.sh, and ends with one line "N passed, M failed". Each CTest
+# test counts once, as the JUnit file of its test preset records it
+# (scripts/junit_count.py); each check counts once.
+#   CTEST_PARALLEL_LEVEL  tests run at once (default: the number of cores)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
 
-jobs=$(nproc 2>/dev/null || echo 2)
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc 2>/dev/null || echo 2)}
 passed=0
 failed=0
 notes=()
-
-# Adds the counts of a ctest run (its log in $1) to the totals.
-count_ctest() {
-  local line total bad
-  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
-  if [ -z "$line" ]; then
-    failed=$((failed + 1)); notes+=("$2: no test results"); return
-  fi
-  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
-  total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
-  passed=$((passed + total - bad)); failed=$((failed + bad))
-  [ "$bad" -ne 0 ] && notes+=("$2: $bad failed")
-}
-
-build() {
-  local preset=$1
-  echo "== $preset: build"
-  if ! cmake --preset "$preset" >"build-$preset.log" 2>&1 || ! cmake --build --preset "$preset" -j "$jobs" >>"build-$preset.log" 2>&1; then
-    tail -n 40 "build-$preset.log"
-    failed=$((failed + 1)); notes+=("$preset: build failed")
-    return 1
-  fi
-}
-
-# Runs the tests of a built preset (the win32 preset's run under wine, with the
-# wine session as its own set-up and clean-up) and adds up the results.
-run_tests() {
-  local preset=$1 log="build/$1-ctest.log"
-  echo "== $preset: test"
-  ctest --preset "$preset" -j "$jobs" >"$log" 2>&1 </dev/null
-  grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed' "$log" | tail -n 30
-  count_ctest "$log" "$preset"
-}
-
 mkdir -p build
+
+# Configures, builds and tests one preset; adds its tests to the totals. A
+# build that fails counts as one failure.
+workflow() {
+  local preset=$1 log="build/$1.log" junit="build/$1/junit.xml" counts
+  echo "== $preset"
+  rm -f "$junit"
+  cmake --workflow --preset "$preset" >"$log" 2>&1 </dev/null
+  if [ ! -f "$junit" ]; then
+    tail -n 40 "$log"
+    failed=$((failed + 1)); notes+=("$preset: no test results, the build failed (log: $log)")
+    return
+  fi
+  mapfile -t counts < <(python3 scripts/junit_count.py "$junit")
+  read -r p f <<<"${counts[0]}"
+  passed=$((passed + p)); failed=$((failed + f))
+  echo "$preset: $p passed, $f failed"
+  if [ "$f" -ne 0 ]; then
+    printf '  failed: %s\n' "${counts[@]:1}" | head -n 30
+    notes+=("$preset: $f failed (log: $log)")
+  fi
+}
+
 for preset in linux32 linux32-asan win32; do
-  build "$preset" && run_tests "$preset"
+  workflow "$preset"
 done
-mv build-*.log build/ 2>/dev/null
 
 # Every scripts/test-*.sh is one more test; one that cannot run is a failure.
+# The fuzz check runs beside the others: it has a build folder of its own and
+# then keeps one core busy for a fixed time per target, while the others take
+# turns on the builds they share. Its output comes last.
+count_check() {
+  if [ "$2" -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1)); notes+=("$1 failed")
+  fi
+}
+background=scripts/test-fuzz.sh
+background_pid=
+if [ -x "$background" ]; then
+  "$background" </dev/null >build/test-fuzz.out 2>&1 &
+  background_pid=$!
+fi
 shopt -s nullglob
 for extra in scripts/test-*.sh; do
+  [ "$extra" = "$background" ] && [ -n "$background_pid" ] && continue
   echo "== $extra"
   if [ ! -x "$extra" ]; then
     failed=$((failed + 1)); notes+=("$extra is not executable (chmod +x)")
-  elif "$extra"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1)); notes+=("$extra failed")
+    continue
   fi
+  "$extra" </dev/null
+  count_check "$extra" $?
 done
+if [ -n "$background_pid" ]; then
+  echo "== $background"
+  wait "$background_pid"
+  rc=$?
+  cat build/test-fuzz.out
+  count_check "$background" $rc
+fi
 
 for note in "${notes[@]+"${notes[@]}"}"; do echo "  $note"; done
 echo "$passed passed, $failed failed"
