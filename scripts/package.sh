@@ -5,9 +5,10 @@
 # INSTALL.txt; dist/SHA256SUMS beside it holds the zip's SHA-256. Prints the
 # zip's path and the DLL's size.
 # The zip is bit for bit the same for the same sources in any folder and at
-# any time: the DLL builds reproducibly (cmake/reproducible.cmake), and every
-# entry carries the same time, SOURCE_DATE_EPOCH or else the last commit's,
-# in a fixed order with fixed permissions. scripts/test-package.sh checks it.
+# any time: the DLL builds reproducibly (cmake/reproducible.cmake), the
+# stripped DLL's header and every entry of the zip carry the same time,
+# SOURCE_DATE_EPOCH or else the last commit's, and the entries have a fixed
+# order and fixed permissions. scripts/test-package.sh checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -30,7 +31,8 @@ fi
 stage=build/package/tolvik
 rm -rf build/package
 mkdir -p "$stage" dist
-i686-w64-mingw32-strip --strip-all -o "$stage/tolvik.dll" build/win32/src/tolvik.dll
+# strip stamps the PE header with SOURCE_DATE_EPOCH, else with the time now.
+SOURCE_DATE_EPOCH=$stamp i686-w64-mingw32-strip --strip-all -o "$stage/tolvik.dll" build/win32/src/tolvik.dll
 cp lang/*.lng lang/*.hlf "$stage/"
 languages=$(sed -n '1s/^\.Language=\([^,]*\),.*/\1/p' lang/*.lng | tr -d '\r' | paste -sd, | sed 's/,/, /g')
 
