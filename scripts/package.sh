@@ -34,7 +34,7 @@ mkdir -p "$stage" dist
 # strip stamps the PE header with SOURCE_DATE_EPOCH, else with the time now.
 SOURCE_DATE_EPOCH=$stamp i686-w64-mingw32-strip --strip-all -o "$stage/tolvik.dll" build/win32/src/tolvik.dll
 cp lang/*.lng lang/*.hlf "$stage/"
-languages=$(sed -n '1s/^\.Language=\([^,]*\),.*/\1/p' lang/*.lng | tr -d '\r' | paste -sd, | sed 's/,/, /g')
+languages=$(sed -s -n '1s/^\.Language=\([^,]*\),.*/\1/p' lang/*.lng | tr -d '\r' | paste -sd, | sed 's/,/, /g')
 
 # The install note, with Windows line ends.
 sed 's/$/\r/' >"$stage/INSTALL.txt" <<EOF
