@@ -20,10 +20,11 @@ if ! { [ -f "$build/build.ninja" ] || cmake --preset linux32; } >"$log" 2>&1 ||
   tail -n 30 "$log"; echo "test-valgrind: build failed"; exit 1
 fi
 
-# One program per CTest test; two at a time on two cores.
-ctest --preset linux32-valgrind -T memcheck -j "$(nproc 2>/dev/null || echo 2)" >>"$log" 2>&1 </dev/null
+# One program per CTest test; two at a time on two cores. The dashboard mode
+# (-T) reads its configuration from the test folder, which --test-dir names.
+ctest --preset linux32-valgrind --test-dir "$build" -T memcheck -j "$(nproc 2>/dev/null || echo 2)" >>"$log" 2>&1 </dev/null
 status=$?
-grep -E 'Test +#[0-9]+: memcheck_|Memory checking results:|^(Memory Leak|Invalid|Mismatched|Uninitialized|Potential).* - [0-9]+' "$log"
-grep -q 'Test +#[0-9]+: memcheck_' "$log" || { echo "test-valgrind: no programs ran (log: $log)"; status=1; }
+grep -E '(Test|MemCheck) +#[0-9]+: memcheck_|Memory checking results:|^(Memory Leak|Invalid|Mismatched|Uninitialized|Potential).* - [0-9]+' "$log"
+grep -qE '(Test|MemCheck) +#[0-9]+: memcheck_' "$log" || { echo "test-valgrind: no programs ran (log: $log)"; status=1; }
 [ $status -eq 0 ] || echo "test-valgrind: FAILED; valgrind's reports: $build/Testing/Temporary/MemoryChecker.*.log (log: $log)"
 exit $status
