@@ -27,6 +27,7 @@ if ! command -v gcovr >/dev/null; then
   echo "coverage: gcovr is missing (scripts/setup.sh installs it)"; exit 1
 fi
 mkdir -p build
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc 2>/dev/null || echo 2)}
 status=0
 # Counters of an earlier run would add to this one's.
 find "$build" -name '*.gcda' -delete 2>/dev/null
