@@ -172,13 +172,55 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
 }
 
-TEST(host_render, oem_bytes_become_utf8_and_control_bytes_question_marks) {
-    EXPECT_EQ(oem_to_utf8('a'), "a");
-    EXPECT_EQ(oem_to_utf8(0x84), "\xC3\xA4") << "0x84 is a-umlaut in code page 850";
-    EXPECT_EQ(oem_to_utf8(0x81), "\xC3\xBC");
-    EXPECT_EQ(oem_to_utf8(0xE1), "\xC3\x9F") << "sharp s";
-    EXPECT_EQ(oem_to_utf8(0x1B), "?") << "an ESC in a file name must not reach the terminal";
-    EXPECT_EQ(oem_to_utf8(0x7F), "?");
+TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
+    // Letters each language needs, by their known code points.
+    struct letter {
+        code_page page;
+        unsigned char byte;
+        char32_t expected;
+    };
+    const letter letters[] = {
+        {code_page::cp850, 0x84, U'\u00E4'},  // a-umlaut
+        {code_page::cp850, 0xE1, U'\u00DF'},  // sharp s
+        {code_page::cp850, 0xA4, U'\u00F1'},  // n-tilde (es)
+        {code_page::cp850, 0x87, U'\u00E7'},  // c-cedilla (fr)
+        {code_page::cp852, 0x88, U'\u0142'},  // l-stroke (pl)
+        {code_page::cp852, 0xA5, U'\u0105'},  // a-ogonek (pl)
+        {code_page::cp852, 0xD8, U'\u011B'},  // e-caron (cs)
+        {code_page::cp852, 0xFD, U'\u0159'},  // r-caron (cs)
+        {code_page::cp852, 0x85, U'\u016F'},  // u-ring (cs)
+        {code_page::cp866, 0x80, U'\u0410'},  // Cyrillic A
+        {code_page::cp866, 0xAF, U'\u043F'},  // Cyrillic pe
+        {code_page::cp866, 0xE0, U'\u0440'},  // Cyrillic er
+        {code_page::cp866, 0xF1, U'\u0451'},  // Cyrillic yo
+    };
+    for (const letter& l : letters)
+        EXPECT_EQ(code_point(l.byte, l.page), l.expected)
+            << "byte 0x" << std::hex << int(l.byte) << " of code page " << std::dec << number_of(l.page);
+    EXPECT_EQ(to_utf8(0x84, code_page::cp850), "\xC3\xA4");
+    EXPECT_EQ(to_utf8(0x80, code_page::cp866), "\xD0\x90") << "two bytes of UTF-8";
+    EXPECT_EQ(to_utf8(0xB0, code_page::cp852), "\xE2\x96\x91") << "a shade block: three bytes";
+    EXPECT_EQ(to_utf8(std::string_view("Zur\x81"
+                                       "ck\n\x1b"),
+                      code_page::cp850),
+              "Zur\xC3\xBC"
+              "ck\n?")
+        << "an ESC in a file name must not reach the terminal; line breaks stay";
+    EXPECT_EQ(to_utf8(0x7F, code_page::cp850), "?");
+    EXPECT_EQ(code_page_of_language("Russian"), code_page::cp866);
+    EXPECT_EQ(code_page_of_language("Polish"), code_page::cp852);
+    EXPECT_EQ(code_page_of_language("Czech"), code_page::cp852);
+    for (const char* name : {"English", "German", "Spanish", "French", ""})
+        EXPECT_EQ(code_page_of_language(name), code_page::cp850) << name;
+}
+
+TEST(host_render, frames_are_utf8_of_the_code_page_in_use) {
+    emu::screen display(20, 2);
+    display.text(0, 0, "\x80\x81", emu::attr::normal);
+    renderer r;
+    EXPECT_NE(r.frame(display).find("\xC3\x87\xC3\xBC"), std::string::npos) << "850 by default";
+    r.set_code_page(code_page::cp866);
+    EXPECT_NE(r.frame(display).find("\xD0\x90\xD0\x91"), std::string::npos) << "a new code page redraws";
 }
 
 TEST(host_render, only_changed_rows_are_sent_again) {

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -24,6 +25,51 @@ std::string language_code(const std::string& value) {
 std::string home_folder() {
     const char* home = std::getenv("HOME");
     return home && *home ? home : "/";
+}
+
+// The language codes that have a language file in `lang_dir`, sorted.
+std::string known_codes(const std::string& lang_dir) {
+    std::vector<std::string> codes;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(lang_dir, ec)) {
+        std::string code = language_code(entry.path().string());
+        if (!code.empty() && entry.path().extension() == ".lng") codes.push_back(code);
+    }
+    std::sort(codes.begin(), codes.end());
+    std::string out;
+    for (const std::string& code : codes) out += (out.empty() ? "" : ", ") + code;
+    return out;
+}
+
+// Whether `folder` (canonical) is `root` (canonical) or lies inside it.
+bool inside(const fs::path& folder, const fs::path& root) {
+    fs::path relative = folder.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+// Checks a panel's folder against the root. A folder the user gave must
+// exist inside the root; a default one that does not is replaced by the
+// root itself. `what` names the argument in messages.
+bool check_folder(std::string& folder, bool given, const char* what, const fs::path& root,
+                  const std::string& root_given, std::string& error) {
+    std::error_code ec;
+    fs::path canonical = fs::canonical(folder, ec);
+    bool is_folder = !ec && fs::is_directory(canonical, ec);
+    if (!given) {
+        if (!is_folder || !inside(canonical, root)) folder = root.string();
+        return true;
+    }
+    if (!is_folder) {
+        error = std::string(what) + " " + folder +
+                (fs::exists(folder, ec) ? " is not a folder" : " does not exist");
+        return false;
+    }
+    if (!inside(canonical, root)) {
+        error =
+            std::string(what) + " " + folder + " lies outside the root " + root_given + " (--root, drive C:)";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -105,12 +151,27 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
             return false;
         }
     }
-    if (out.left.empty()) out.left = fs::current_path().string();
-    if (out.right.empty()) out.right = home_folder();
-    out.language = language_file(lang, lang_dir);
+    if (out.usage) return true;
     std::error_code ec;
+    fs::path root = fs::canonical(out.root, ec);
+    if (ec || !fs::is_directory(root, ec)) {
+        error =
+            "--root " + out.root +
+            (fs::exists(out.root, ec) ? ": the root is not a folder" : ": the root folder does not exist");
+        return false;
+    }
+    bool left_given = !out.left.empty();
+    bool right_given = !out.right.empty();
+    if (!left_given) out.left = fs::current_path(ec).string();
+    if (!right_given) out.right = home_folder();
+    if (!check_folder(out.left, left_given, "the left panel's folder", root, out.root, error) ||
+        !check_folder(out.right, right_given, "the right panel's folder", root, out.root, error))
+        return false;
+    out.language = language_file(lang, lang_dir);
     if (!fs::is_regular_file(out.language, ec)) {
-        error = "no language file " + out.language;
+        bool code = language_file(lang, "") != lang;
+        error = code ? "--lang " + lang + ": no such language (known: " + known_codes(lang_dir) + ")"
+                     : "--lang " + lang + ": no such language file";
         return false;
     }
     out.host_texts = {(fs::path(lang_dir) / "host_en.txt").string()};

@@ -5,8 +5,10 @@
 #include <sstream>
 #include <utility>
 
+#include "dialog_placement.h"
 #include "host/constants.h"
 #include "panel_keys.h"
+#include "panel_view.h"
 #include "win_path.h"
 #include "winshim.h"
 
@@ -17,6 +19,8 @@ namespace {
 // types (2), report alternate (shifted) keys (4), report every key as an
 // escape code (8), so that Ctrl alone is reported going down and up.
 constexpr int key_protocol_flags = 1 | 2 | 4 | 8;
+// The host's own rows under the panels: the status row and the key bar.
+constexpr int host_rows = 2;
 
 }  // namespace
 
@@ -25,11 +29,12 @@ session::session(options o) : options_(std::move(o)) {}
 bool session::start(std::string& error) {
     winshim_map_drive('C', options_.root.c_str());
     drive_c_ = options_.root;
+    // parse_options checked both folders against the root; one may have
+    // gone since.
     std::string left = emu::win_path::from_native(options_.left);
     std::string right = emu::win_path::from_native(options_.right);
     if (left.empty() || right.empty()) {
-        error = "the folders " + options_.left + " and " + options_.right + " must exist inside the root " +
-                options_.root + " (drive C:)";
+        error = "the folder " + (left.empty() ? options_.left : options_.right) + " is gone";
         return false;
     }
     if (!host_.load(options_.plugin)) {
@@ -40,6 +45,8 @@ bool session::start(std::string& error) {
         error = "cannot read the language file " + options_.language;
         return false;
     }
+    page_ = code_page_of_language(host_.lang().name());
+    renderer_.set_code_page(page_);
     host_texts own;
     for (const std::string& file : options_.host_texts)
         if (!own.load(file)) {
@@ -108,6 +115,7 @@ void session::negotiate_key_protocol() {
 
 void session::resize(int width, int height) {
     host_.screen().resize(std::max(width, 1), std::max(height, 1));
+    host_.screen().set_bottom_rows(host_rows);
     host_.panels().lay_out(width, height);
     host_.dialogs().recentre();
     renderer_.invalidate();
@@ -132,8 +140,13 @@ int session::run() {
         // Outside the plugin the log only grows: keep the host's memory flat.
         host_.log().clear();
         paint();
-        emu::input_event event;
-        if (!next_event(event)) break;
+        host_event next;
+        if (!next_event(next)) break;
+        if (next.click) {
+            handle_click(next);
+            continue;
+        }
+        const emu::input_event& event = next.input;
         switch (event.kind) {
             case emu::input_kind::ctrl_down:
                 host_.set_key_held(virtual_key_control, true);
@@ -151,18 +164,29 @@ int session::run() {
     host_.exit_far();
     if (options_.script && !dumped_) dump_screen();
     terminal_.close();
-    for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
-    if (!ended_in_dialog_.empty()) {
-        std::fprintf(stderr, "tolvik_host: the input ended while the dialog '%s' was open\n",
-                     ended_in_dialog_.c_str());
+    for (const std::string& fault : host_.failures())
+        std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
+    if (input_ended_) {
+        std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
+                     to_utf8(ended_in_dialog_, page_).c_str());
         return status_input_ended_in_dialog;
     }
     return 0;
 }
 
 void session::handle_key(int32_t code) {
-    if (help_open_ || welcome_open_) {
-        help_open_ = welcome_open_ = false;
+    if (help_open_) {
+        emu::text_box box = help_box();
+        int32_t count = static_cast<int32_t>(box.lines.size());
+        int32_t first = emu::scrolled(code, help_first_, emu::visible_lines(host_.screen(), box), count);
+        if (first >= 0)
+            help_first_ = first;
+        else if (code == keys::esc || code == keys::enter || code == keys::f(1) || code == keys::f(10))
+            help_open_ = false;
+        return;
+    }
+    if (welcome_open_) {
+        welcome_open_ = false;
         return;
     }
     if (menu_.is_open()) {
@@ -182,6 +206,7 @@ void session::handle_key(int32_t code) {
             return;
         case keys::f(1):
             help_open_ = true;
+            help_first_ = 0;
             return;
         default:
             break;
@@ -199,6 +224,108 @@ void session::open_plugin(bool as_if_ctrl_held) {
     if (stand_in_ctrl_) host_.set_key_held(virtual_key_control, false);
     stand_in_ctrl_ = false;
     ctrl_at_open_ = false;
+}
+
+emu::text_box session::help_box() const {
+    const host_texts& t = texts();
+    return {t.get("help.title"), t.lines("help"), {}};
+}
+
+void session::handle_click(const host_event& click) {
+    if (help_open_) return;  // the help closes by its keys
+    if (welcome_open_) {
+        welcome_open_ = false;
+        return;
+    }
+    if (menu_.is_open()) {
+        int32_t entry = menu_.entry_at(host_.screen(), click.x, click.y);
+        if (entry >= 0 && menu_.pick(entry)) open_plugin(false);
+        return;
+    }
+    click_panel(click);
+}
+
+// The item under a click in a file panel: that panel becomes active and its
+// cursor goes to the item; a double click opens it.
+void session::click_panel(const host_event& click) {
+    for (emu::side s : {emu::side::left, emu::side::right}) {
+        emu::panel_model& panel = host_.panels().at(s);
+        const auto& r = panel.rect;
+        if (click.x <= r.left || click.x >= r.right || click.y <= r.top || click.y >= r.bottom) continue;
+        if (panel.type != panel_file || panel.plugin != 0) {
+            host_.panels().set_active(s);
+            return;
+        }
+        panel_geometry g = geometry_of(panel);
+        int32_t row = click.y - r.top - 1;
+        int32_t inner = r.right - r.left - 1;
+        int32_t column = (click.x - r.left - 1) * g.columns / std::max(inner, 1);
+        host_.panels().set_active(s);
+        if (row < 0 || row >= g.lines) return;
+        int32_t index = visible_top(panel) + column * g.lines + row;
+        if (index >= static_cast<int32_t>(panel.items().size())) return;
+        panel.set_top(visible_top(panel));
+        panel.set_cursor(index);
+        if (click.twice) handle_panel_key(host_.panels(), keys::enter);
+        return;
+    }
+}
+
+bool session::click_in_dialog(const host_event& click, emu::input_event& key) {
+    const emu::screen& display = host_.screen();
+    // A box's focused button (the plugin's warning, a help box) is pressed.
+    if (display.attr_at(click.x, click.y) == emu::attr::focused_button) {
+        key = {emu::input_kind::key, keys::enter};
+        return true;
+    }
+    const emu::open_dialog* dialog = host_.dialogs().innermost();
+    if (!dialog || host_.dialogs().showing_box()) return false;
+    emu::dialog_placement at = emu::place(display, *dialog);
+    int32_t column = at.column_at(click.x);
+    int32_t row = at.row_at(click.y);
+    if (column < 0 || row < 0) return false;
+    for (size_t i = 0; i < dialog->items.size(); ++i) {
+        const emu::dialog_item_state& item = dialog->items[i];
+        const FarDialogItem& r = item.record;
+        if (r.type != item_list_box || (r.flags & flag_hidden)) continue;
+        int32_t frame = (r.flags & flag_list_no_box) ? 0 : 1;
+        if (column < r.left + frame || column > r.right - frame || row < r.top + frame ||
+            row > r.bottom - frame)
+            continue;
+        int32_t line = item.list_top + row - r.top - frame;
+        if (line < 0 || line >= static_cast<int32_t>(item.lines.size())) return false;
+        if (item.lines[static_cast<size_t>(line)].flags & list_item_disabled) return false;
+        walk_ = {dialog->id, i, line, -1, click.twice};
+        return walk_list(key);
+    }
+    return false;
+}
+
+bool session::walk_list(emu::input_event& key) {
+    if (walk_.line < 0) return false;
+    const emu::open_dialog* dialog = host_.dialogs().innermost();
+    if (!dialog || dialog->id != walk_.dialog || walk_.item >= dialog->items.size() ||
+        host_.dialogs().showing_box()) {
+        walk_ = {};
+        return false;
+    }
+    int32_t select = dialog->items[walk_.item].list_select;
+    bool stuck = select == walk_.last_select;
+    if (select == walk_.line || stuck) {
+        bool enter = walk_.enter && select == walk_.line;
+        walk_ = {};
+        if (!enter) return false;
+        key = {emu::input_kind::key, keys::enter};
+        return true;
+    }
+    // Past the line (the cursor skips greyed lines): stop where it is.
+    if (walk_.last_select >= 0 && (walk_.last_select < walk_.line) != (select < walk_.line)) {
+        walk_ = {};
+        return false;
+    }
+    walk_.last_select = select;
+    key = {emu::input_kind::key, select < walk_.line ? keys::down : keys::up};
+    return true;
 }
 
 }  // namespace tolvik::tools
