@@ -3,9 +3,10 @@
 // each side, the title in the top border and a row of buttons under the
 // lines. It is centred in the screen's box area (screen::box_height()), so it
 // never covers the host's own rows below it. A box larger than that area is
-// clipped with its frame whole: narrower, its lines are cut; shorter, it
-// shows the lines from `first` on that fit and says where it is in its
-// bottom border (" 3-11/20 "), and the scroll keys move through the rest.
+// clipped with its frame whole: narrower, its lines are cut; taller, it first
+// gives up its margin rows, then shows the lines from `first` on that fit and
+// says where it is in its bottom border (" 3-11/20 "); the scroll keys move
+// through the rest.
 #pragma once
 
 #include <cstdint>

@@ -79,8 +79,12 @@ std::string usage_text() {
            "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--select A,B,...]\n"
            "                   [--legacy-keys] [--welcome] [LEFT [RIGHT]]\n"
            "  --root DIR      the folder drive C: stands for (default /)\n"
-           "  --left, --right the panels' folders, inside the root (default: here, home)\n"
-           "  --lang          en, de or a language file; the help and host texts follow it\n"
+           "  --left, --right the panels' folders, inside the root (default: here and\n"
+           "                  home, or the root when they lie outside it)\n"
+           "  --lang          en, de, ru, pl, cs, es, fr or a language file FILE.lng; the\n"
+           "                  help (FILE.hlf) and the host's texts (host_CODE.txt beside\n"
+           "                  it) follow it, all read in the code page of the file's\n"
+           "                  .Language= name: Russian 866, Polish and Czech 852, else 850\n"
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
            "  --select A,B    select these names in the left panel\n"
            "  --keys          run on a key script instead of a terminal (below)\n"
@@ -175,8 +179,9 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
         return false;
     }
     out.host_texts = {(fs::path(lang_dir) / "host_en.txt").string()};
+    // The host's texts of a language lie beside its language file.
     std::string code = language_code(lang);
-    fs::path own = fs::path(lang_dir) / ("host_" + code + ".txt");
+    fs::path own = fs::path(out.language).parent_path() / ("host_" + code + ".txt");
     if (!code.empty() && code != "en" && fs::is_regular_file(own, ec)) out.host_texts.push_back(own.string());
     fs::path help = fs::path(out.language).replace_extension(".hlf");
     out.help = fs::is_regular_file(help, ec) ? help.string() : "";

@@ -178,15 +178,23 @@ void session::handle_key(int32_t code) {
     if (help_open_) {
         emu::text_box box = help_box();
         int32_t count = static_cast<int32_t>(box.lines.size());
-        int32_t first = emu::scrolled(code, help_first_, emu::visible_lines(host_.screen(), box), count);
+        int32_t first = emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), box), count);
         if (first >= 0)
-            help_first_ = first;
+            box_first_ = first;
         else if (code == keys::esc || code == keys::enter || code == keys::f(1) || code == keys::f(10))
             help_open_ = false;
         return;
     }
     if (welcome_open_) {
-        welcome_open_ = false;
+        // Any key closes it; while it shows only part of its lines, the
+        // scroll keys move through them.
+        int32_t count = static_cast<int32_t>(welcome_box().lines.size());
+        int32_t first =
+            emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), welcome_box()), count);
+        if (welcome_scrolls() && first >= 0)
+            box_first_ = first;
+        else
+            welcome_open_ = false;
         return;
     }
     if (menu_.is_open()) {
@@ -206,7 +214,7 @@ void session::handle_key(int32_t code) {
             return;
         case keys::f(1):
             help_open_ = true;
-            help_first_ = 0;
+            box_first_ = 0;
             return;
         default:
             break;
@@ -229,6 +237,16 @@ void session::open_plugin(bool as_if_ctrl_held) {
 emu::text_box session::help_box() const {
     const host_texts& t = texts();
     return {t.get("help.title"), t.lines("help"), {}};
+}
+
+emu::text_box session::welcome_box() const {
+    const host_texts& t = texts();
+    return {t.get("welcome.title"), t.lines("welcome"), {}};
+}
+
+bool session::welcome_scrolls() {
+    emu::text_box box = welcome_box();
+    return emu::visible_lines(host_.screen(), box) < static_cast<int32_t>(box.lines.size());
 }
 
 void session::handle_click(const host_event& click) {

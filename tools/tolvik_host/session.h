@@ -92,8 +92,11 @@ private:
     bool click_in_dialog(const host_event& click, emu::input_event& key);
     // The next key of a walk of the list's cursor towards a clicked line.
     bool walk_list(emu::input_event& key);
-    // The host's own help box while it is open, as a text box.
+    // The host's own help and welcome boxes as text boxes.
     emu::text_box help_box() const;
+    emu::text_box welcome_box() const;
+    // Whether the welcome box shows only part of its lines.
+    bool welcome_scrolls();
     void open_plugin(bool as_if_ctrl_held);
 
     // Draws everything into the host's screen and sends it to the terminal.
@@ -122,7 +125,7 @@ private:
     bool ctrl_at_open_ = false;          // Ctrl was held when the plugin was opened
     code_page page_ = code_page::cp850;  // of the language in use
     bool help_open_ = false;
-    int32_t help_first_ = 0;  // the first line the host's help shows
+    int32_t box_first_ = 0;  // the first line the host's help or welcome box shows
     bool welcome_open_ = false;
     std::string ended_in_dialog_;  // title of the dialog open when the input ended
     bool input_ended_ = false;
