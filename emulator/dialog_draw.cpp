@@ -127,7 +127,8 @@ void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog)
         int32_t row = at.row_at(at.top + y);
         for (int32_t x = 0; x < at.shown_width; ++x) {
             int32_t column = at.column_at(at.left + x);
-            display.put(at.left + x, at.top + y, own.char_at(column, row), own.attr_at(column, row));
+            char c = own.char_at(column, row);  // '\0' beyond the largest screen
+            display.put(at.left + x, at.top + y, c ? c : ' ', own.attr_at(column, row));
         }
     }
 }
