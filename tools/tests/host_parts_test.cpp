@@ -383,9 +383,10 @@ TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
 TEST(host_code_pages, each_shipped_language_names_itself_so_that_its_code_page_is_read) {
     // The code page of each language code; a language file in lang/ must
     // carry a ".Language=" name that gives it.
-    const std::pair<const char*, code_page> expected[] = {
-        {"en", code_page::cp850}, {"de", code_page::cp850}, {"es", code_page::cp850}, {"fr", code_page::cp850},
-        {"pl", code_page::cp852}, {"cs", code_page::cp852}, {"ru", code_page::cp866}};
+    const std::pair<const char*, code_page> expected[] = {{"en", code_page::cp850}, {"de", code_page::cp850},
+                                                          {"es", code_page::cp850}, {"fr", code_page::cp850},
+                                                          {"pl", code_page::cp852}, {"cs", code_page::cp852},
+                                                          {"ru", code_page::cp866}};
     int found = 0;
     for (const auto& [code, page] : expected) {
         fs::path file = fs::path(TOLVIK_LANG_DIR) / (std::string("tolvik_") + code + ".lng");
