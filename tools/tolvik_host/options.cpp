@@ -168,8 +168,10 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
     bool right_given = !out.right.empty();
     if (!left_given) out.left = fs::current_path(ec).string();
     if (!right_given) out.right = home_folder();
-    if (!check_folder(out.left, left_given, "the left panel's folder", root, out.root, error) ||
-        !check_folder(out.right, right_given, "the right panel's folder", root, out.root, error))
+    if (!check_folder(out.left, left_given, "the left panel's folder (LEFT or --left)", root, out.root,
+                      error) ||
+        !check_folder(out.right, right_given, "the right panel's folder (RIGHT or --right)", root, out.root,
+                      error))
         return false;
     out.language = language_file(lang, lang_dir);
     if (!fs::is_regular_file(out.language, ec)) {
