@@ -126,15 +126,20 @@ void dialog_engine::draw_box(emu::screen& display, const message_box_run& box) c
     inner = std::max(inner, buttons_width);
     // As the plugin lays out its own boxes: margins 2 and 1 around a double box
     // with one blank column inside each side.
+    // Centred, but never over the bottom two rows (the status row and the key
+    // bar, as the panels leave them): lines that do not fit above them are cut.
+    int32_t rows = std::max(display.height() - 2, 1);
     int32_t width = std::min(inner + 8, display.width());
-    int32_t height = std::min(static_cast<int32_t>(box.lines.size()) + (box.buttons.empty() ? 0 : 1) + 4,
-                              display.height());
+    int32_t height =
+        std::min(static_cast<int32_t>(box.lines.size()) + (box.buttons.empty() ? 0 : 1) + 4, rows);
     int32_t x0 = (display.width() - width) / 2;
-    int32_t y0 = (display.height() - height) / 2;
+    int32_t y0 = std::min((display.height() - height) / 2, rows - height);
     display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', p.body);
     display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, p.box, box.title);
     int32_t row = y0 + 2;
-    for (const std::string& line : box.lines) display.text(x0 + 4, row++, line, p.body, width - 8);
+    int32_t line_rows = height - 4 - (box.buttons.empty() ? 0 : 1);
+    for (size_t i = 0; i < box.lines.size() && static_cast<int32_t>(i) < line_rows; ++i)
+        display.text(x0 + 4, row++, box.lines[i], p.body, width - 8);
     if (box.buttons.empty()) return;
     int32_t x = x0 + (width - buttons_width) / 2;
     for (size_t i = 0; i < box.buttons.size(); ++i) {

@@ -32,7 +32,7 @@ bool session::start(std::string& error) {
                 options_.root + " (drive C:)";
         return false;
     }
-    if (!host_.load(options_.plugin)) {
+    if (!host_.loaded() && !host_.load(options_.plugin)) {
         error = host_.load_error();
         return false;
     }
@@ -128,6 +128,20 @@ int session::run() {
         std::fprintf(stderr, "tolvik_host: %s\n", error.c_str());
         return 1;
     }
+    loop();
+    host_.exit_far();
+    if (options_.script && !dumped_) dump_screen();
+    terminal_.close();
+    for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
+    if (!ended_in_dialog_.empty()) {
+        std::fprintf(stderr, "tolvik_host: the input ended while the dialog '%s' was open\n",
+                     ended_in_dialog_.c_str());
+        return status_input_ended_in_dialog;
+    }
+    return 0;
+}
+
+void session::loop() {
     while (!quit_) {
         // Outside the plugin the log only grows: keep the host's memory flat.
         host_.log().clear();
@@ -148,16 +162,19 @@ int session::run() {
                 break;
         }
     }
-    host_.exit_far();
-    if (options_.script && !dumped_) dump_screen();
-    terminal_.close();
-    for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
-    if (!ended_in_dialog_.empty()) {
-        std::fprintf(stderr, "tolvik_host: the input ended while the dialog '%s' was open\n",
-                     ended_in_dialog_.c_str());
-        return status_input_ended_in_dialog;
-    }
-    return 0;
+}
+
+void session::play(step_source source) {
+    source_ = std::move(source);
+    quit_ = help_open_ = welcome_open_ = false;
+    stand_in_ctrl_ = ctrl_at_open_ = false;
+    menu_.close();
+    pending_.clear();
+    waiting_.clear();
+    ended_in_dialog_.clear();
+    host_.set_key_held(virtual_key_control, false);
+    loop();
+    source_ = nullptr;
 }
 
 void session::handle_key(int32_t code) {

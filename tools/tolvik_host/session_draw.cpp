@@ -13,15 +13,18 @@
 namespace tolvik::tools {
 namespace {
 
-// A box of lines centred on the screen, margins as the host's message box.
+// A box of lines centred over the panels, margins as the host's message box.
+// It leaves the status row and the key bar free: lines that do not fit above
+// them are cut.
 void draw_text_box(emu::screen& display, const std::string& title, const std::vector<std::string>& lines) {
     int32_t inner = static_cast<int32_t>(title.size()) + 2;
     for (const std::string& line : lines) inner = std::max<int32_t>(inner, static_cast<int32_t>(line.size()));
     int32_t count = static_cast<int32_t>(lines.size());
+    int32_t rows = std::max(display.height() - 2, 1);
     int32_t width = std::min(inner + 8, display.width());
-    int32_t height = std::min(count + 4, display.height());
+    int32_t height = std::min(count + 4, rows);
     int32_t x0 = (display.width() - width) / 2;
-    int32_t y0 = (display.height() - height) / 2;
+    int32_t y0 = std::min((display.height() - height) / 2, rows - height);
     display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', emu::attr::dialog);
     display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, emu::attr::frame, title);
     for (int32_t i = 0; i < count && y0 + 2 + i < y0 + height - 2; ++i)
