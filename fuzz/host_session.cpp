@@ -215,11 +215,20 @@ public:
                     step.what = script_step::kind::idle;
                     return true;
                 case 10:
-                    if (in_.ConsumeBool())
-                        return resize(step, in_.ConsumeIntegralInRange(1, 400),
-                                      in_.ConsumeIntegralInRange(1, 200));
-                    return resize(step, in_.ConsumeIntegralInRange(tools::min_screen_width, 160),
-                                  in_.ConsumeIntegralInRange(tools::min_screen_height, 60));
+                    // Any size now and then; mostly sizes around the minimum
+                    // and common terminals, whose screens draw faster.
+                    switch (in_.ConsumeIntegralInRange(0, 7)) {
+                        case 0:
+                            return resize(step, in_.ConsumeIntegralInRange(1, 400),
+                                          in_.ConsumeIntegralInRange(1, 200));
+                        case 1:
+                            return resize(step,
+                                          tools::min_screen_width - 1 + in_.ConsumeIntegralInRange(0, 2),
+                                          tools::min_screen_height - 1 + in_.ConsumeIntegralInRange(0, 2));
+                        default:
+                            return resize(step, in_.ConsumeIntegralInRange(40, 132),
+                                          in_.ConsumeIntegralInRange(10, 50));
+                    }
                 case 11:
                     terminal_bytes();
                     break;
@@ -319,14 +328,15 @@ private:
         }
     }
 
-    // The input has ended: a screen large enough to take keys, Ctrl up and
+    // The input has ended: the screen of the start, Ctrl up and
     // an idle tick (a list opened with Ctrl held commits), then Esc until
     // no dialog is open. After that many steps a dialog still open is left
     // to the engine, which reports the input running out as a host fault.
     bool close(script_step& step) {
         if (++closing_ > 64) return false;
-        bool small = width_ < tools::min_screen_width || height_ < tools::min_screen_height;
-        if (small) return resize(step, 80, 25);
+        // Back to 80x25: keys wait on a smaller screen, and the next input
+        // starts from the same frame (and as many heap blocks) as this one.
+        if (width_ != 80 || height_ != 25) return resize(step, 80, 25);
         if (host_.key_held(virtual_key_control)) {
             step.what = script_step::kind::ctrl_up;
             idle_next_ = true;
