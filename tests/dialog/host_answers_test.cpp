@@ -93,12 +93,16 @@ TEST_F(host_answers, a_list_position_before_the_first_line_is_taken_as_the_first
 
 TEST_F(host_answers, a_list_position_past_the_last_line_is_taken_as_the_last) {
     make_three_views();
-    // With the other panel active, the bottom line is its own view, where the
-    // list opens; the line above is disabled. The host says line 43 (or 3,
+    // The right panel keeps the new view; back on the left panel the list
+    // reads: the left panel's view, the new one (disabled), the right
+    // panel's old one. From the bottom line, the host says line 43 (or 3,
     // just past the end): Up skips the disabled line to the top one.
     host.panels().switch_active();
-    EXPECT_EQ(lying_move({}, key::up, 43), 0) << host.report();
-    EXPECT_EQ(lying_move({}, key::up, 3), 0) << host.report();
+    host.input().keys({key::down, key::enter});
+    host.open_plugin();
+    host.panels().switch_active();
+    EXPECT_EQ(lying_move({key::end}, key::up, 43), 0) << host.report();
+    EXPECT_EQ(lying_move({key::end}, key::up, 3), 0) << host.report();
 }
 
 TEST_F(host_answers, without_a_dialog_service_the_dialog_counts_as_cancelled) {
@@ -118,8 +122,8 @@ TEST_F(host_answers, empty_panel_type_labels_take_no_column) {
     const std::vector<list_item>& lines = host.dialogs().history().back().items[1].lines;
     ASSERT_EQ(lines.size(), 2u);
     // Number, folder mark, a blank, the empty label, a blank, the side mark.
-    EXPECT_EQ(line_text(lines[0]).rfind("1.  < C:\\", 0), 0u) << line_text(lines[0]);
-    EXPECT_EQ(line_text(lines[1]).rfind("2.  > C:\\", 0), 0u) << line_text(lines[1]);
+    EXPECT_EQ(line_text(lines[0]).rfind("2.  < C:\\", 0), 0u) << line_text(lines[0]);
+    EXPECT_EQ(line_text(lines[1]).rfind("1.  > C:\\", 0), 0u) << line_text(lines[1]);
 }
 
 }  // namespace
