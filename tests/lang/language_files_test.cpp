@@ -98,7 +98,7 @@ TEST(language_files, each_message_number_names_its_english_text) {
         {msg_refused_clone, "Cannot duplicate the view"},
         {msg_refused_new, "Cannot create a view"},
         {msg_warning_line, "Views work on file panels only."},
-        {msg_warning_format, "The active panel is a %s."},
+        {msg_warning_format, "Active panel: %s."},
         {msg_label_file, "file panel"},
         {msg_label_plugin, "plugin panel"},
         {msg_label_tree, "tree panel"},
