@@ -55,6 +55,7 @@ class help_fit : public ::testing::TestWithParam<language_files> {};
 
 TEST_P(help_fit, every_topic_fits_the_help_window_on_80x25) {
     emu::screen display(80, 25);
+    display.set_bottom_rows(2);
     emu::input_queue input;
     emu::dialog_environment environment;
     environment.display = &display;
