@@ -179,7 +179,8 @@ const std::vector<std::string>& key_bar_rows(int width) {
     if (found != drawn.end()) return found->second;
     std::vector<std::string> rows;
     for (const char* name : {"keybar.panels", "keybar.list", "keybar.ctrl_stand_in", "keybar.ctrl_held",
-                             "keybar.menu", "keybar.box"}) {
+                             "keybar.menu", "keybar.box", "keybar.box_scroll", "keybar.help",
+                             "keybar.warning", "keybar.warning_ctrl_held", "keybar.warning_stand_in"}) {
         emu::screen row(width, 1);
         tools::draw_key_bar(row, 0, tools::texts().get(name));
         std::string cells;
@@ -206,7 +207,7 @@ public:
         check();
         last_was_resize_ = false;
         while (in_.remaining_bytes() > 0) {
-            switch (in_.ConsumeIntegralInRange(0, 15)) {
+            switch (in_.ConsumeIntegralInRange(0, 17)) {
                 case 0:
                 case 1:
                 case 2:
@@ -261,9 +262,17 @@ public:
                 case 14:
                     test::plant_tree(tree());
                     break;
-                default:
+                case 15:
                     host_.panels().refresh();
                     break;
+                default:
+                    // A click, single or double, on any cell or just off the screen.
+                    step = {};
+                    step.what = script_step::kind::click;
+                    step.x = in_.ConsumeIntegralInRange(-1, width_);
+                    step.y = in_.ConsumeIntegralInRange(-1, height_);
+                    step.twice = in_.ConsumeBool();
+                    return true;
             }
             if (!queued_.empty()) return take(step);
         }
@@ -335,6 +344,14 @@ private:
                 case tools::terminal_event::kind::ctrl_up:
                     queued_.push_back({script_step::kind::ctrl_up});
                     break;
+                case tools::terminal_event::kind::click: {
+                    script_step click;
+                    click.what = script_step::kind::click;
+                    click.x = e.x;
+                    click.y = e.y;
+                    queued_.push_back(click);
+                    break;
+                }
                 default:
                     break;
             }
@@ -343,10 +360,12 @@ private:
 
     // The input has ended: the screen of the start, Ctrl up and
     // an idle tick (a list opened with Ctrl held commits), then Esc until
-    // no dialog is open. After that many steps a dialog still open is left
-    // to the engine, which reports the input running out as a host fault.
+    // no dialog is open. A dialog still open after that many steps fails.
     bool close(script_step& step) {
-        if (++closing_ > 64) return false;
+        if (++closing_ > 64) {
+            if (host_.dialogs().open_count() != 0) fuzz::fail("a dialog stays open after Ctrl up and Esc");
+            return false;
+        }
         // Back to 80x25: keys wait on a smaller screen, and the next input
         // starts from the same frame (and as many heap blocks) as this one.
         if (width_ != 80 || height_ != 25) return resize(step, 80, 25);
