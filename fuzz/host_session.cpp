@@ -144,7 +144,7 @@ public:
         static const std::vector<std::string> glyphs = [] {
             std::vector<std::string> table;
             for (int byte = 0; byte < 256; ++byte)
-                table.push_back(tools::oem_to_utf8(static_cast<unsigned char>(byte)));
+                table.push_back(tools::to_utf8(static_cast<unsigned char>(byte), tools::code_page::cp850));
             return table;
         }();
         auto row_differs = [&](int y) -> long {
