@@ -154,9 +154,6 @@ TEST_F(help_topic, shipped_help_topic_is_shown_whole_on_the_screen) {
     ASSERT_FALSE(text.empty()) << "expected the Panel_list topic in the English help file";
     EXPECT_EQ(text.find(".Language"), std::string::npos) << "the header is no part of a topic";
 
-    // A screen with room for the whole topic above the two bottom rows
-    // (tall_box_test.cpp: what a shorter one shows).
-    display.resize(80, 30);
     std::string shown;
     input.set_source([&](input_event& event) {
         if (shown.empty() && !engine->help_requests().empty()) shown = display.dump();

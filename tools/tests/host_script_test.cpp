@@ -205,18 +205,5 @@ TEST_F(host_script, mouse_wheel_moves_the_panel_cursor) {
     EXPECT_EQ(rows_of(r.screens[1])[rows.size() - 4].find("|docs"), 0u) << r.screens[1];
 }
 
-// The host's help box is taller than the smallest screen: it keeps to the
-// rows above the status row and the key bar.
-TEST_F(host_script, help_box_on_the_smallest_screen_leaves_the_status_row_and_key_bar) {
-    host_run r = run("F1 dump Esc F10", "--size 68x15");
-    ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.screens.size(), 1u);
-    std::vector<std::string> rows = rows_of(r.screens[0]);
-    ASSERT_EQ(rows.size(), 15u) << r.screens[0];
-    EXPECT_EQ(rows[14], "Any key Close") << r.screens[0];
-    EXPECT_EQ(rows[13].rfind(" C:\\left  sort: name", 0), 0u) << r.screens[0];
-    EXPECT_NE(rows[11].find("+===="), std::string::npos) << "the box closed above them:\n" << r.screens[0];
-}
-
 }  // namespace
 }  // namespace tolvik::tools
