@@ -56,7 +56,13 @@ struct sort_key {
 
 int compare(const sort_key& a, const sort_key& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
-    return compare(a.text, b.text);
+    // The first eight bytes are equal (a key that ends within them is
+    // followed by zeros in the other), so the rest decides, then the length.
+    const size_t n = std::min(a.text.size(), b.text.size());
+    for (size_t i = 8; i < n; ++i)
+        if (a.text[i] != b.text[i])
+            return static_cast<unsigned char>(a.text[i]) < static_cast<unsigned char>(b.text[i]) ? -1 : 1;
+    return compare_values(a.text.size(), b.text.size());
 }
 
 // What one entry is sorted on, gathered once per sort: the comparisons read
@@ -97,45 +103,51 @@ bool sorts_before(const sort_record& a, const sort_record& b, int32_t mode) {
 
 }  // namespace
 
-bool panel_model::read(const std::string& directory, listing& out) const {
-    std::vector<folder_entry> found;
+bool panel_model::read(const std::string& directory) {
+    std::vector<folder_entry>& found = spare_.found;
     if (!folders_->list(directory, found)) return false;
     const fold_table folding;
     size_t folded_size = 2;
     for (const folder_entry& f : found) folded_size += f.name.size();
-    out.items.clear();
-    out.items.reserve(found.size() + 1);
-    out.folded_names.clear();
-    out.folded_names.reserve(folded_size);
+    std::vector<panel_entry>& items = spare_.items;
+    std::string& folded_names = spare_.folded_names;
+    items.clear();
+    items.reserve(found.size() + 1);
+    folded_names.clear();
+    folded_names.reserve(folded_size);
     if (!win_path::is_root(directory)) {
-        panel_entry& parent = out.items.emplace_back();
+        panel_entry& parent = items.emplace_back();
         parent.name = "..";
         parent.attributes = attribute_directory;
         parent.read_order = -1;
-        out.folded_names = "..";
+        folded_names = "..";
     }
     int order = 0;
     for (folder_entry& f : found) {
-        panel_entry& entry = out.items.emplace_back();
+        panel_entry& entry = items.emplace_back();
         entry.name = std::move(f.name);
-        entry.folded_at = static_cast<uint32_t>(out.folded_names.size());
-        folding.fold(entry.name, out.folded_names);
+        entry.folded_at = static_cast<uint32_t>(folded_names.size());
+        folding.fold(entry.name, folded_names);
         entry.attributes = f.attributes;
         entry.size = f.size;
         entry.write_time = f.write_time;
         entry.read_order = order++;
     }
+    found.clear();
     return true;
+}
+
+void panel_model::take_spare() {
+    items_.swap(spare_.items);
+    folded_names_.swap(spare_.folded_names);
+    spare_.items.clear();
 }
 
 bool panel_model::set_directory(std::string_view path) {
     std::string target = win_path::resolve(path, directory_);
-    if (target.empty()) return false;
-    listing fresh;
-    if (!read(target, fresh)) return false;
+    if (target.empty() || !read(target)) return false;
     directory_ = std::move(target);
-    items_ = std::move(fresh.items);
-    folded_names_ = std::move(fresh.folded_names);
+    take_spare();
     cursor_ = 0;
     top_ = 0;
     sort_items();
@@ -143,16 +155,15 @@ bool panel_model::set_directory(std::string_view path) {
 }
 
 bool panel_model::refresh() {
-    listing fresh;
-    if (directory_.empty() || !read(directory_, fresh)) return false;
+    if (directory_.empty() || !read(directory_)) return false;
     std::string at_cursor = items_.empty() ? std::string() : items_[static_cast<size_t>(cursor_)].name;
     std::unordered_set<std::string_view> selected;
     for (const panel_entry& entry : items_)
         if (entry.selected) selected.insert(entry.name);
     if (!selected.empty())
-        for (panel_entry& entry : fresh.items) entry.selected = selected.count(entry.name) != 0;
-    items_ = std::move(fresh.items);
-    folded_names_ = std::move(fresh.folded_names);
+        for (panel_entry& entry : spare_.items) entry.selected = selected.count(entry.name) != 0;
+    selected.clear();
+    take_spare();
     sort_items();
     int found = find(at_cursor);
     set_cursor(found >= 0 ? found : cursor_);
@@ -185,11 +196,13 @@ void panel_model::sort_items() {
         if (a.directory != b.directory) return a.directory;
         return reversed ? sorts_before(b, a, mode) : sorts_before(a, b, mode);
     });
-    std::vector<panel_entry> sorted;
+    std::vector<panel_entry>& sorted = spare_.items;
+    sorted.clear();
     sorted.reserve(items_.size());
     if (first) sorted.push_back(std::move(items_.front()));
     for (const sort_record& r : records) sorted.push_back(std::move(*r.entry));
-    items_ = std::move(sorted);
+    items_.swap(sorted);
+    sorted.clear();
 }
 
 void panel_model::set_sort_mode(int32_t mode) {

@@ -125,18 +125,26 @@ public:
 
 private:
     void sort_items();
-    // A listing of `directory`: its items unsorted, and their folded names
-    // one after the other.
-    struct listing {
-        std::vector<panel_entry> items;
-        std::string folded_names;
-    };
-    bool read(const std::string& directory, listing& out) const;
+    // Reads `directory` into spare_: its items unsorted, their folded names
+    // one after the other. False (spare_ in any state) when it is no folder.
+    bool read(const std::string& directory);
+    // The listing read last becomes the panel's; the old one is kept as
+    // spare_, its memory reused by the next read.
+    void take_spare();
 
     const folder_source* folders_ = &disk_folders();
     std::string directory_;
     std::vector<panel_entry> items_;
     std::string folded_names_;  // every item's folded name, at its folded_at
+
+    // Memory kept between reads, so that a big folder read again allocates
+    // only what its names need (contents meaningless outside a read or sort).
+    struct scratch {
+        std::vector<folder_entry> found;
+        std::vector<panel_entry> items;
+        std::string folded_names;
+    };
+    scratch spare_;
     int32_t cursor_ = 0;
     int32_t top_ = 0;
     int32_t sort_mode_ = sort_modes::by_name;

@@ -1,6 +1,7 @@
 #include "panels.h"
 
 #include <cstring>
+#include <new>
 
 #include "call_log.h"
 #include "host/constants.h"
@@ -21,8 +22,8 @@ void copy_text(char* field, size_t size, const std::string& text) {
     field[n] = '\0';
 }
 
+// `item` is all zeros on entry.
 void fill_item(panel_handout& handout, const panel_model& panel, const panel_entry& entry, panel_item& item) {
-    std::memset(&item, 0, sizeof item);
     item.attributes = entry.attributes;
     for (int t = 0; t < 3; ++t) {
         item.times[2 * t] = static_cast<uint32_t>(entry.write_time);
@@ -70,7 +71,10 @@ void panel_pair::fill(panel_model& panel, bool is_active, panel_info& info) {
     panel_handout handout;
     handout.active = is_active;
     handout.count = panel.size();
-    if (handout.count) handout.items.reset(new panel_item[handout.count]);
+    if (handout.count) {
+        handout.items.reset(static_cast<panel_item*>(std::calloc(handout.count, sizeof(panel_item))));
+        if (!handout.items) throw std::bad_alloc();
+    }
     for (size_t i = 0; i < handout.count; ++i) fill_item(handout, panel, panel.items()[i], handout.items[i]);
 
     std::memset(&info, 0, sizeof info);

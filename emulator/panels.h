@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,9 +23,16 @@ class call_log;
 
 enum class side { left, right };
 
+// Frees what calloc gave.
+struct free_deleter {
+    void operator()(void* p) const { std::free(p); }
+};
+
 // The item array of the last command 1 or 2 with the strings it points to.
 struct panel_handout {
-    std::unique_ptr<panel_item[]> items;  // null when the panel had no items
+    // Zeroed when allocated (fresh pages need no clearing of ours); null
+    // when the panel had no items.
+    std::unique_ptr<panel_item[], free_deleter> items;
     size_t count = 0;
     std::vector<std::unique_ptr<char[]>> strings;
     std::vector<std::unique_ptr<char*[]>> columns;
