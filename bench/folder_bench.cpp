@@ -90,7 +90,8 @@ struct linux_dirent64 {
 };
 
 void folder_baseline(benchmark::State& state) {
-    const std::string folder = (folders_root() / folder_of(static_cast<int>(state.range(0))).substr(3)).string();
+    const std::string folder =
+        (folders_root() / folder_of(static_cast<int>(state.range(0))).substr(3)).string();
     std::vector<char> buffer(1 << 16);
     for (auto _ : state) {
         int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

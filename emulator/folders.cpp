@@ -93,8 +93,8 @@ bool list_native(const std::string& native, std::vector<folder_entry>& out) {
         bool is_dir = S_ISDIR(st.st_mode);
         entry.attributes = is_dir ? attribute_directory : attribute_file;
         entry.size = is_dir ? 0 : static_cast<uint64_t>(st.st_size);
-        entry.write_time =
-            file_time_since_unix(static_cast<int64_t>(st.st_mtim.tv_sec) * 10000000 + st.st_mtim.tv_nsec / 100);
+        entry.write_time = file_time_since_unix(static_cast<int64_t>(st.st_mtim.tv_sec) * 10000000 +
+                                                st.st_mtim.tv_nsec / 100);
     }
     return true;
 }

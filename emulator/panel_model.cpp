@@ -39,27 +39,31 @@ int compare_values(T a, T b) {
     return a == b ? 0 : (a < b ? -1 : 1);
 }
 
-// The first eight bytes of a key, the first one highest (zeros past its
-// end): keys whose prefixes differ compare as their prefixes do.
-uint64_t prefix_of(std::string_view key) {
-    uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i)
-        prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-    return prefix;
+// Eight bytes of a key from `from` on, the first one highest (zeros past
+// its end).
+uint64_t chunk_of(std::string_view key, size_t from) {
+    uint64_t chunk = 0;
+    for (size_t i = from; i < from + 8; ++i)
+        chunk = chunk << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return chunk;
 }
 
-// A folded key and its prefix.
+// A folded name with its first sixteen bytes as two numbers: names whose
+// heads differ compare as their heads do.
 struct sort_key {
-    uint64_t prefix;
+    uint64_t head[2];
     std::string_view text;
 };
 
+sort_key key_of(std::string_view text) { return {{chunk_of(text, 0), chunk_of(text, 8)}, text}; }
+
 int compare(const sort_key& a, const sort_key& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
-    // The first eight bytes are equal (a key that ends within them is
+    if (a.head[0] != b.head[0]) return a.head[0] < b.head[0] ? -1 : 1;
+    if (a.head[1] != b.head[1]) return a.head[1] < b.head[1] ? -1 : 1;
+    // The first sixteen bytes are equal (a key that ends within them is
     // followed by zeros in the other), so the rest decides, then the length.
     const size_t n = std::min(a.text.size(), b.text.size());
-    for (size_t i = 8; i < n; ++i)
+    for (size_t i = 16; i < n; ++i)
         if (a.text[i] != b.text[i])
             return static_cast<unsigned char>(a.text[i]) < static_cast<unsigned char>(b.text[i]) ? -1 : 1;
     return compare_values(a.text.size(), b.text.size());
@@ -68,8 +72,8 @@ int compare(const sort_key& a, const sort_key& b) {
 // What one entry is sorted on, gathered once per sort: the comparisons read
 // no further than this record and the folded name it points to.
 struct sort_record {
-    sort_key name;       // the folded name
-    sort_key extension;  // its extension (by_extension only)
+    sort_key name;               // the folded name
+    std::string_view extension;  // of the folded name (by_extension only)
     panel_entry* entry;
     bool directory;
 };
@@ -77,28 +81,47 @@ struct sort_record {
 // Strict order within one group (directories or files) for a sort mode:
 // the mode's key, then the folded name, then the name as it is, then the
 // listing order, which breaks every tie.
-bool sorts_before(const sort_record& a, const sort_record& b, int32_t mode) {
+template <int32_t Mode>
+bool sorts_before(const sort_record& a, const sort_record& b) {
     const panel_entry& x = *a.entry;
     const panel_entry& y = *b.entry;
+    if constexpr (Mode == sort_modes::unsorted) return x.read_order < y.read_order;
     int c = 0;
-    switch (mode) {
-        case sort_modes::unsorted:
-            return x.read_order < y.read_order;
-        case sort_modes::by_extension:
-            c = compare(a.extension, b.extension);
-            break;
-        case sort_modes::by_write_time:
-            c = compare_values(x.write_time, y.write_time);
-            break;
-        case sort_modes::by_size:
-            c = compare_values(x.size, y.size);
-            break;
-        default:
-            break;
-    }
+    if constexpr (Mode == sort_modes::by_extension) c = compare(a.extension, b.extension);
+    if constexpr (Mode == sort_modes::by_write_time) c = compare_values(x.write_time, y.write_time);
+    if constexpr (Mode == sort_modes::by_size) c = compare_values(x.size, y.size);
     if (c == 0) c = compare(a.name, b.name);
     if (c == 0) c = compare(x.name, y.name);
     return c != 0 ? c < 0 : x.read_order < y.read_order;
+}
+
+template <int32_t Mode>
+void sort_group(std::vector<sort_record>::iterator first, std::vector<sort_record>::iterator last,
+                bool reversed) {
+    // The order is total (the listing order breaks every tie), so an
+    // unstable sort gives the one result.
+    if (reversed)
+        std::sort(first, last,
+                  [](const sort_record& a, const sort_record& b) { return sorts_before<Mode>(b, a); });
+    else
+        std::sort(first, last,
+                  [](const sort_record& a, const sort_record& b) { return sorts_before<Mode>(a, b); });
+}
+
+void sort_group(std::vector<sort_record>::iterator first, std::vector<sort_record>::iterator last,
+                int32_t mode, bool reversed) {
+    switch (mode) {
+        case sort_modes::unsorted:
+            return sort_group<sort_modes::unsorted>(first, last, reversed);
+        case sort_modes::by_extension:
+            return sort_group<sort_modes::by_extension>(first, last, reversed);
+        case sort_modes::by_write_time:
+            return sort_group<sort_modes::by_write_time>(first, last, reversed);
+        case sort_modes::by_size:
+            return sort_group<sort_modes::by_size>(first, last, reversed);
+        default:
+            return sort_group<sort_modes::by_name>(first, last, reversed);
+    }
 }
 
 }  // namespace
@@ -187,15 +210,13 @@ void panel_model::sort_items() {
         panel_entry& entry = items_[i];
         std::string_view name = folded(entry);
         std::string_view ext = mode == sort_modes::by_extension ? extension(name) : std::string_view{};
-        records.push_back({{prefix_of(name), name}, {prefix_of(ext), ext}, &entry, entry.is_directory()});
+        records.push_back({key_of(name), ext, &entry, entry.is_directory()});
     }
-    const bool reversed = reversed_;
-    // The order is total (the listing order breaks every tie), so an
-    // unstable sort gives the one result.
-    std::sort(records.begin(), records.end(), [mode, reversed](const sort_record& a, const sort_record& b) {
-        if (a.directory != b.directory) return a.directory;
-        return reversed ? sorts_before(b, a, mode) : sorts_before(a, b, mode);
-    });
+    // Directories first, each group sorted on its own.
+    auto files =
+        std::partition(records.begin(), records.end(), [](const sort_record& r) { return r.directory; });
+    sort_group(records.begin(), files, mode, reversed_);
+    sort_group(files, records.end(), mode, reversed_);
     std::vector<panel_entry>& sorted = spare_.items;
     sorted.clear();
     sorted.reserve(items_.size());

@@ -93,7 +93,8 @@ TEST_F(panel_reads, the_host_keys_and_refresh_read_only_when_asked) {
     panel.view_mode = 1;
     EXPECT_EQ(folders.lists, 0);
     EXPECT_EQ(joined(panel), ".. c.dat a.log b.txt");
-    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "c.dat") << "the cursor stays on its item";
+    EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "c.dat")
+        << "the cursor stays on its item";
     folders.tree.remove("C:\\big\\a.log");
     ASSERT_TRUE(panel.refresh());
     EXPECT_EQ(folders.lists, 1);
@@ -117,9 +118,9 @@ bool old_name_order(const panel_entry& a, const panel_entry& b) {
 
 TEST(panel_sorting, folded_names_sort_as_the_old_comparison_did_on_tricky_names) {
     const std::vector<std::string> tricky{
-        "zeta",  "Zeta",   "ZETA",  "_under", "[bracket", "`tick",  "a",      "A",      "a.",    ".hidden",
-        "a.b.C", "a.B.c",  "10",    "9",      "~tilde",   "\xE9t\xE9", "\xC9T\xC9", "abc",   "ABCD",  "ab c",
-        "Ab",    "aB.TXT", "ab.txt", "x.Y",   "X.y",      "noext",  "Z.",     "zz",     "Zz.z",  "@at"};
+        "zeta",  "Zeta",   "ZETA",   "_under", "[bracket", "`tick",     "a",         "A",   "a.",   ".hidden",
+        "a.b.C", "a.B.c",  "10",     "9",      "~tilde",   "\xE9t\xE9", "\xC9T\xC9", "abc", "ABCD", "ab c",
+        "Ab",    "aB.TXT", "ab.txt", "x.Y",    "X.y",      "noext",     "Z.",        "zz",  "Zz.z", "@at"};
     memory_folders tree;
     for (const std::string& name : tricky) tree.add_file("C:\\t\\" + name);
     tree.add_folder("C:\\t\\Dir");
@@ -149,9 +150,12 @@ TEST(panel_sorting, folded_names_sort_as_the_old_comparison_did_on_tricky_names)
         if (!e.is_directory()) order.push_back(e.name);
     // No extension first (".hidden" has none), then by folded extension,
     // then by name within one extension.
-    auto at = [&](const std::string& name) { return std::find(order.begin(), order.end(), name) - order.begin(); };
+    auto at = [&](const std::string& name) {
+        return std::find(order.begin(), order.end(), name) - order.begin();
+    };
     EXPECT_LT(at(".hidden"), at("a.")) << "a dot at the start is no extension; an empty one sorts first";
-    EXPECT_LT(at("a.B.c"), at("a.b.C")) << "one extension folded: then by name, which folds equal, then as is";
+    EXPECT_LT(at("a.B.c"), at("a.b.C"))
+        << "one extension folded: then by name, which folds equal, then as is";
     EXPECT_LT(at("X.y"), at("x.Y"));
     EXPECT_LT(at("aB.TXT"), at("ab.txt"));
     EXPECT_LT(at("ab.txt"), at("x.Y")) << "txt before y";
