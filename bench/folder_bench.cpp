@@ -9,7 +9,8 @@
 //                    of the folder alternate, so each move reads it again,
 //                    hands the plugin the panel, and takes back the selection
 // The folder lives under the build folder (bench-folders/, made on the first
-// run and kept); its files are empty or sparse, so the page cache holds it.
+// run and kept; TOLVIK_BENCH_FOLDERS names another place, so that two builds
+// can read the same folder); its files are sparse, so the page cache holds it.
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -35,7 +37,8 @@ namespace fs = std::filesystem;
 // The drive root of the bench's folders; drive C: maps to it.
 fs::path folders_root() {
     static const fs::path root = [] {
-        fs::path path = TOLVIK_BENCH_FOLDERS;
+        const char* chosen = std::getenv("TOLVIK_BENCH_FOLDERS");
+        fs::path path = chosen && *chosen ? chosen : TOLVIK_BENCH_FOLDERS;
         fs::create_directories(path);
         winshim_map_drive('C', path.string().c_str());
         return path;
