@@ -5,6 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#if !defined(_WIN32)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "win_path.h"
 
 namespace tolvik::emu {
@@ -14,40 +21,91 @@ namespace {
 // 100 ns intervals between 1601-01-01 and 1970-01-01.
 constexpr uint64_t unix_epoch_in_file_time = 116444736000000000ull;
 
-uint64_t file_time(fs::file_time_type t) {
-    auto since_unix = std::chrono::file_clock::to_sys(t).time_since_epoch();
-    auto ticks =
-        std::chrono::duration_cast<std::chrono::duration<int64_t, std::ratio<1, 10000000>>>(since_unix);
-    int64_t value = ticks.count() + static_cast<int64_t>(unix_epoch_in_file_time);
+uint64_t file_time_since_unix(int64_t ticks) {
+    int64_t value = ticks + static_cast<int64_t>(unix_epoch_in_file_time);
     return value < 0 ? 0 : static_cast<uint64_t>(value);
 }
+
+#if defined(_WIN32)
+
+uint64_t file_time(fs::file_time_type t) {
+    auto since_unix = std::chrono::file_clock::to_sys(t).time_since_epoch();
+    using ticks = std::chrono::duration<int64_t, std::ratio<1, 10000000>>;
+    return file_time_since_unix(std::chrono::duration_cast<ticks>(since_unix).count());
+}
+
+// Windows: the directory iterator already carries what the listing found,
+// so the entries cost no further call.
+bool list_native(const std::string& native, std::vector<folder_entry>& out) {
+    std::error_code ec;
+    if (!fs::is_directory(fs::path(native), ec)) return false;
+    fs::directory_iterator it(fs::path(native), fs::directory_options::skip_permission_denied, ec);
+    if (ec) return false;
+    out.clear();
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        folder_entry entry;
+        entry.name = it->path().filename().string();
+        std::error_code entry_ec;
+        bool is_dir = it->is_directory(entry_ec);
+        entry.attributes = is_dir ? attribute_directory : attribute_file;
+        if (!is_dir) {
+            uintmax_t size = it->file_size(entry_ec);
+            entry.size = entry_ec ? 0 : static_cast<uint64_t>(size);
+        }
+        fs::file_time_type t = it->last_write_time(entry_ec);
+        entry.write_time = entry_ec ? 0 : file_time(t);
+        out.push_back(std::move(entry));
+    }
+    return true;
+}
+
+#else
+
+// Closes the directory stream on every way out.
+struct directory_stream {
+    DIR* dir;
+    ~directory_stream() {
+        if (dir) ::closedir(dir);
+    }
+};
+
+// POSIX: one pass over the directory stream and one fstatat per entry,
+// relative to the open directory, so the kernel never walks the folder's
+// path again. Links are followed; an entry whose target cannot be read
+// lists as an empty file of time 0.
+bool list_native(const std::string& native, std::vector<folder_entry>& out) {
+    int fd = ::open(native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    directory_stream stream{::fdopendir(fd)};
+    if (!stream.dir) {
+        ::close(fd);
+        return false;
+    }
+    out.clear();
+    while (const struct dirent64* found = ::readdir64(stream.dir)) {
+        const char* name = found->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+        folder_entry& entry = out.emplace_back();
+        entry.name = name;
+        struct stat64 st;
+        if (::fstatat64(fd, name, &st, 0) != 0) continue;
+        bool is_dir = S_ISDIR(st.st_mode);
+        entry.attributes = is_dir ? attribute_directory : attribute_file;
+        entry.size = is_dir ? 0 : static_cast<uint64_t>(st.st_size);
+        entry.write_time = file_time_since_unix(static_cast<int64_t>(st.st_mtim.tv_sec) * 10000000 +
+                                                st.st_mtim.tv_nsec / 100);
+    }
+    return true;
+}
+
+#endif
 
 class disk_source : public folder_source {
 public:
     bool list(const std::string& path, std::vector<folder_entry>& out) const override {
         std::string native = win_path::native(path);
-        if (native.empty()) return false;
-        std::error_code ec;
-        if (!fs::is_directory(fs::path(native), ec)) return false;
-        fs::directory_iterator it(fs::path(native), fs::directory_options::skip_permission_denied, ec);
-        if (ec) return false;
-        out.clear();
-        for (; it != fs::directory_iterator(); it.increment(ec)) {
-            if (ec) break;
-            folder_entry entry;
-            entry.name = it->path().filename().string();
-            std::error_code entry_ec;
-            bool is_dir = it->is_directory(entry_ec);
-            entry.attributes = is_dir ? attribute_directory : attribute_file;
-            if (!is_dir) {
-                uintmax_t size = it->file_size(entry_ec);
-                entry.size = entry_ec ? 0 : static_cast<uint64_t>(size);
-            }
-            fs::file_time_type t = it->last_write_time(entry_ec);
-            entry.write_time = entry_ec ? 0 : file_time(t);
-            out.push_back(std::move(entry));
-        }
-        return true;
+        return !native.empty() && list_native(native, out);
     }
 
     uint32_t attributes(const std::string& path) const override {

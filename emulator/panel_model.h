@@ -36,6 +36,9 @@ struct panel_entry {
     uint64_t write_time = 0;  // 100 ns units since 1601 (Windows file time)
     bool selected = false;
     int read_order = 0;  // position in the directory listing
+    // Where the panel keeps this name folded to lower case (see
+    // panel_model::folded); set when the entry is read.
+    uint32_t folded_at = 0;
 
     bool is_directory() const { return (attributes & attribute_directory) != 0; }
     bool is_parent() const { return name == ".."; }
@@ -68,6 +71,12 @@ public:
 
     const std::vector<panel_entry>& items() const { return items_; }
     size_t size() const { return items_.size(); }
+    // The name of an item folded to lower case, made once when the folder
+    // was read: the key of every case-insensitive comparison the sorts make.
+    // Valid until the next read.
+    std::string_view folded(const panel_entry& item) const {
+        return std::string_view(folded_names_).substr(item.folded_at, item.name.size());
+    }
     // Index of the item with that exact name, or -1.
     int find(std::string_view name) const;
 
@@ -102,7 +111,8 @@ public:
 
     int32_t sort_mode() const { return sort_mode_; }
     bool reversed() const { return reversed_; }
-    // Re-sorts; the cursor stays on the same item.
+    // Re-sorts (the directory is not read again); the cursor stays on the
+    // same item. A mode or order the panel already has changes nothing.
     void set_sort_mode(int32_t mode);
     void set_reversed(bool reversed);
 
@@ -115,11 +125,26 @@ public:
 
 private:
     void sort_items();
-    bool read(const std::string& directory, std::vector<panel_entry>& out) const;
+    // Reads `directory` into spare_: its items unsorted, their folded names
+    // one after the other. False (spare_ in any state) when it is no folder.
+    bool read(const std::string& directory);
+    // The listing read last becomes the panel's; the old one is kept as
+    // spare_, its memory reused by the next read.
+    void take_spare();
 
     const folder_source* folders_ = &disk_folders();
     std::string directory_;
     std::vector<panel_entry> items_;
+    std::string folded_names_;  // every item's folded name, at its folded_at
+
+    // Memory kept between reads, so that a big folder read again allocates
+    // only what its names need (contents meaningless outside a read or sort).
+    struct scratch {
+        std::vector<folder_entry> found;
+        std::vector<panel_entry> items;
+        std::string folded_names;
+    };
+    scratch spare_;
     int32_t cursor_ = 0;
     int32_t top_ = 0;
     int32_t sort_mode_ = sort_modes::by_name;

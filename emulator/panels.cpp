@@ -1,12 +1,27 @@
 #include "panels.h"
 
 #include <cstring>
+#include <new>
+#include <utility>
 
 #include "call_log.h"
 #include "host/constants.h"
 
 namespace tolvik::emu {
 namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool recycle_big_arrays = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool recycle_big_arrays = false;
+#else
+constexpr bool recycle_big_arrays = true;
+#endif
+#else
+constexpr bool recycle_big_arrays = true;
+#endif
+constexpr size_t recycled_array_bytes = size_t{1} << 20;
 
 char* duplicate(panel_handout& handout, const std::string& text) {
     std::unique_ptr<char[]> copy(new char[text.size() + 1]);
@@ -21,8 +36,8 @@ void copy_text(char* field, size_t size, const std::string& text) {
     field[n] = '\0';
 }
 
+// `item` is all zeros on entry.
 void fill_item(panel_handout& handout, const panel_model& panel, const panel_entry& entry, panel_item& item) {
-    std::memset(&item, 0, sizeof item);
     item.attributes = entry.attributes;
     for (int t = 0; t < 3; ++t) {
         item.times[2 * t] = static_cast<uint32_t>(entry.write_time);
@@ -70,7 +85,16 @@ void panel_pair::fill(panel_model& panel, bool is_active, panel_info& info) {
     panel_handout handout;
     handout.active = is_active;
     handout.count = panel.size();
-    if (handout.count) handout.items.reset(new panel_item[handout.count]);
+    if (handout.count && recycled_.capacity >= handout.count) {
+        handout.items = std::move(recycled_.items);
+        handout.capacity = std::exchange(recycled_.capacity, 0);
+        std::memset(handout.items.get(), 0, handout.count * sizeof(panel_item));
+    } else if (handout.count) {
+        recycled_ = panel_handout();
+        handout.items.reset(static_cast<panel_item*>(std::calloc(handout.count, sizeof(panel_item))));
+        if (!handout.items) throw std::bad_alloc();
+        handout.capacity = handout.count;
+    }
     for (size_t i = 0; i < handout.count; ++i) fill_item(handout, panel, panel.items()[i], handout.items[i]);
 
     std::memset(&info, 0, sizeof info);
@@ -86,8 +110,14 @@ void panel_pair::fill(panel_model& panel, bool is_active, panel_info& info) {
     info.sort_mode = panel.sort_mode();
     info.flags = panel.reversed() ? panel_reverse_order : 0;
 
-    // The previous array is freed only now, so it is never reused for this one.
+    // The previous array is freed (or kept) only now, so it is never reused
+    // for this one.
+    panel_handout previous = std::move(handout_);
     handout_ = std::move(handout);
+    if (recycle_big_arrays && previous.capacity * sizeof(panel_item) >= recycled_array_bytes) {
+        recycled_.items = std::move(previous.items);
+        recycled_.capacity = previous.capacity;
+    }
     ++handouts_;
     if (tamper) tamper(info);
 }
