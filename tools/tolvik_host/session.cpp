@@ -108,7 +108,6 @@ void session::negotiate_key_protocol() {
     }
     if (!supported) return;
     terminal_.push_key_flags(key_protocol_flags);
-    real_ctrl_ = true;
 }
 
 void session::resize(int width, int height) {
@@ -221,15 +220,9 @@ void session::handle_key(int32_t code) {
 }
 
 void session::open_plugin(bool as_if_ctrl_held) {
-    if (as_if_ctrl_held && !host_.key_held(virtual_key_control)) {
-        host_.set_key_held(virtual_key_control, true);
-        stand_in_ctrl_ = true;
-    }
-    ctrl_at_open_ = host_.key_held(virtual_key_control);
+    ctrl_.begin(host_, as_if_ctrl_held);
     host_.open_plugin(0, 0);
-    if (stand_in_ctrl_) host_.set_key_held(virtual_key_control, false);
-    stand_in_ctrl_ = false;
-    ctrl_at_open_ = false;
+    ctrl_.end(host_);
 }
 
 emu::text_box session::help_box() const {

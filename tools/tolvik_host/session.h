@@ -3,10 +3,7 @@
 // is the source of every event the host's modal loops consume, so the plugin's
 // dialogs run on the same input as the panels.
 //
-// Ctrl mode: where the terminal reports key releases, Ctrl goes down and up
-// for real (the emulator's ctrl_down and ctrl_up events). Elsewhere F12 opens
-// the list as if Ctrl were held, and Space (or F12) in the list lets go of
-// it: a ctrl_up followed by an idle tick, on which the plugin commits.
+// Ctrl mode, real or stood in for by F12: ctrl_mode.h.
 //
 // Sizes: every change of size lays the whole screen out again (panels,
 // dialogs opened centred, the rows under the panels). Below
@@ -35,6 +32,7 @@
 #include <vector>
 
 #include "code_pages.h"
+#include "ctrl_mode.h"
 #include "host.h"
 #include "host_texts.h"
 #include "key_decoder.h"
@@ -120,9 +118,7 @@ private:
     std::deque<host_event> waiting_;  // keys held while the screen is too small
     size_t script_at_ = 0;
     std::string drive_c_;
-    bool real_ctrl_ = false;             // the terminal reports Ctrl's press and release
-    bool stand_in_ctrl_ = false;         // the list runs as if Ctrl were held
-    bool ctrl_at_open_ = false;          // Ctrl was held when the plugin was opened
+    ctrl_mode ctrl_;                     // of the plugin's run in progress
     code_page page_ = code_page::cp850;  // of the language in use
     bool help_open_ = false;
     int32_t box_first_ = 0;  // the first line the host's help or welcome box shows

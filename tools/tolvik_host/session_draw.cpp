@@ -63,15 +63,15 @@ std::string session::key_bar() {
 std::string session::dialog_key_bar() {
     const host_texts& t = texts();
     if (host_.dialogs().showing_box()) return t.get("keybar.help");
-    bool held = host_.key_held(virtual_key_control);
-    bool ctrl_mode = ctrl_at_open_ && held;
+    bool ctrl_held = ctrl_.on(host_);
     const emu::open_dialog* innermost = host_.dialogs().innermost();
     if (innermost && innermost->warning_style()) {
-        if (ctrl_mode) return t.get(stand_in_ctrl_ ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
+        if (ctrl_held)
+            return t.get(ctrl_.stand_in() ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
         return t.get("keybar.warning");
     }
-    if (ctrl_mode && stand_in_ctrl_) return t.get("keybar.ctrl_stand_in");
-    if (ctrl_mode) return t.get("keybar.ctrl_held");
+    if (ctrl_held && ctrl_.stand_in()) return t.get("keybar.ctrl_stand_in");
+    if (ctrl_held) return t.get("keybar.ctrl_held");
     return t.get("keybar.list");
 }
 
