@@ -63,7 +63,7 @@ bool session::start(std::string& error) {
     };
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
-    welcome_open_ = options_.welcome;
+    if (options_.welcome) box_ = host_box::welcome;
     if (options_.script) {
         resize(options_.width, options_.height);
     } else {
@@ -172,17 +172,17 @@ int session::run() {
 }
 
 void session::handle_key(int32_t code) {
-    if (help_open_) {
+    if (box_ == host_box::help) {
         emu::text_box box = help_box();
         int32_t count = static_cast<int32_t>(box.lines.size());
         int32_t first = emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), box), count);
         if (first >= 0)
             box_first_ = first;
         else if (code == keys::esc || code == keys::enter || code == keys::f(1) || code == keys::f(10))
-            help_open_ = false;
+            box_ = host_box::none;
         return;
     }
-    if (welcome_open_) {
+    if (box_ == host_box::welcome) {
         // Any key closes it; while it shows only part of its lines, the
         // scroll keys move through them.
         int32_t count = static_cast<int32_t>(welcome_box().lines.size());
@@ -191,7 +191,7 @@ void session::handle_key(int32_t code) {
         if (welcome_scrolls() && first >= 0)
             box_first_ = first;
         else
-            welcome_open_ = false;
+            box_ = host_box::none;
         return;
     }
     if (menu_.is_open()) {
@@ -210,7 +210,7 @@ void session::handle_key(int32_t code) {
             open_plugin(true);
             return;
         case keys::f(1):
-            help_open_ = true;
+            box_ = host_box::help;
             box_first_ = 0;
             return;
         default:

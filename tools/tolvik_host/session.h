@@ -120,9 +120,11 @@ private:
     std::string drive_c_;
     ctrl_mode ctrl_;                     // of the plugin's run in progress
     code_page page_ = code_page::cp850;  // of the language in use
-    bool help_open_ = false;
-    int32_t box_first_ = 0;  // the first line the host's help or welcome box shows
-    bool welcome_open_ = false;
+    // The host's own box over the panels (one at a time), and the first of
+    // its lines it shows.
+    enum class host_box { none, help, welcome };
+    host_box box_ = host_box::none;
+    int32_t box_first_ = 0;
     std::string ended_in_dialog_;  // title of the dialog open when the input ended
     bool input_ended_ = false;
     int32_t cancelled_dialog_ = 0;  // id of the dialog last sent a cancel

@@ -22,8 +22,8 @@ void session::paint() {
     } else {
         host_.dialogs().draw(display);
         menu_.draw(display);
-        if (help_open_) emu::draw_text_box(display, help_box(), box_first_);
-        if (welcome_open_) emu::draw_text_box(display, welcome_box(), box_first_);
+        if (box_ == host_box::help) emu::draw_text_box(display, help_box(), box_first_);
+        if (box_ == host_box::welcome) emu::draw_text_box(display, welcome_box(), box_first_);
     }
     if (terminal_.is_open()) terminal_.write(renderer_.frame(display));
 }
@@ -52,8 +52,8 @@ void session::draw_too_small(emu::screen& display) {
 
 std::string session::key_bar() {
     const host_texts& t = texts();
-    if (help_open_) return t.get("keybar.help");
-    if (welcome_open_) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
+    if (box_ == host_box::help) return t.get("keybar.help");
+    if (box_ == host_box::welcome) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
     if (host_.dialogs().open_count() == 0) return t.get(menu_.is_open() ? "keybar.menu" : "keybar.panels");
     return dialog_key_bar();
 }
