@@ -250,19 +250,6 @@ TEST(host_texts, every_language_gives_every_english_text) {
     EXPECT_GT(names.size(), 40u);
 }
 
-// The pairs of a key bar as it is drawn ("Key Label" joined by one space).
-std::vector<std::string> pairs_of(const std::string& bar) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= bar.size()) {
-        size_t end = bar.find('|', start);
-        if (end == std::string::npos) end = bar.size();
-        out.push_back(bar.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 TEST(host_rows, key_bars_of_every_language_keep_whole_pairs_in_80_columns) {
     // Every host language in lang/, and a bar of long labels: what is drawn
     // is always the first pairs whole, never a cut word.
@@ -289,8 +276,8 @@ TEST(host_rows, key_bars_of_every_language_keep_whole_pairs_in_80_columns) {
             std::string shown = display.row(0);
             std::string whole;
             bool matched = shown.empty();
-            for (const std::string& pair : pairs_of(bar)) {
-                whole += (whole.empty() ? "" : " ") + pair;
+            for (const key_bar_pair& pair : key_bar_pairs(bar)) {
+                whole += (whole.empty() ? "" : " ") + pair.key + (pair.label.empty() ? "" : " " + pair.label);
                 if (whole == shown) matched = true;
             }
             EXPECT_TRUE(matched) << "at " << width << " columns '" << shown
@@ -307,6 +294,12 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     display.resize(28, 2);
     draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
+    std::vector<key_bar_pair> pairs = key_bar_pairs("F1 Help|Esc|C-R Read again");
+    ASSERT_EQ(pairs.size(), 3u);
+    EXPECT_EQ(pairs[1].key, "Esc");
+    EXPECT_EQ(pairs[1].label, "") << "a key alone";
+    EXPECT_EQ(pairs[2].key, "C-R");
+    EXPECT_EQ(pairs[2].label, "Read again") << "the label runs to the next bar";
 }
 
 TEST(host_rows, status_names_each_sort_and_view_mode_by_its_own_text) {
