@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
-"""Mutation testing of src/ against the linux32 suite. Run by hand, not by CI.
+"""Mutation testing of src/ against the linux32 and asan suites. Run by hand, not by CI.
 
 Samples one-line mutants of src/ with a seed (relational and logical
 operators swapped, integer constants +1, -1 or 0, conditions negated, calls
 deleted, boolean results flipped), builds each in its own build folder and
-runs every test program of the suite against it, fastest first, until one
-fails (the mutant is killed) or all pass (it survived). Mutants that do not
-compile are skipped and do not count. Prints the score per folder and the
-survivors.
+runs every test program of the linux32 suite against it, fastest first, until
+one fails (the mutant is killed) or all pass. A mutant the linux32 suite
+leaves alive is built again with the linux32-asan preset (AddressSanitizer
+and UBSan, build/mutate-asan) and that suite runs the same way: a fault only
+a sanitizer sees kills it there. It survives when both suites pass
+(--no-asan: the linux32 suite only). Mutants that do not compile are skipped
+and do not count. Prints the score per folder, what each suite killed and
+the survivors.
 
 The source is restored after each mutant, also on Ctrl+C or SIGTERM; a run
 killed harder leaves build/mutate/pending.json, from which the next run
@@ -155,12 +159,17 @@ def build_env():
     return env
 
 
-def configure(build):
+def configure(build, asan=False):
     if not (build / "build.ninja").exists():
-        # Optimised but without debug information: quick to rebuild, and
-        # ccache reuses what earlier runs compiled.
-        result = run(["cmake", "--preset", "linux32", "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
-                      "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"], cwd=ROOT, env=build_env())
+        # linux32: optimised but without debug information, quick to rebuild;
+        # asan: the preset as the suite runs it. ccache reuses what earlier
+        # runs compiled.
+        if asan:
+            command = ["cmake", "--preset", "linux32-asan", "-B", str(build)]
+        else:
+            command = ["cmake", "--preset", "linux32", "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
+                       "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"]
+        result = run(command, cwd=ROOT, env=build_env())
         if result.returncode != 0:
             sys.exit("configure failed:\n" + result.stdout[-3000:])
 
@@ -186,6 +195,35 @@ def test_programs(build):
     return found
 
 
+class suite:
+    """One build folder's test programs, fastest first, with their time-outs."""
+
+    def __init__(self, name, build, jobs, asan=False):
+        self.name, self.build, self.jobs = name, build, jobs
+        configure(build, asan)
+        ok, output = build_targets(build, jobs)
+        if not ok:
+            sys.exit(f"the unmutated {name} build fails:\n" + output[-3000:])
+        self.programs = test_programs(build)
+        durations = {}
+        for program in self.programs:
+            started = time.monotonic()
+            result = run([str(program), "--gtest_brief=1"], cwd=ROOT)
+            durations[program] = time.monotonic() - started
+            if result.returncode != 0:
+                sys.exit(f"the unmutated {name} suite fails in {program.name}:\n" + result.stdout[-3000:])
+        self.programs.sort(key=lambda p: durations[p])
+        self.timeouts = {p: max(60.0, 10 * durations[p]) for p in self.programs}
+        self.seconds = sum(durations.values())
+
+    def kills(self):
+        """None when the mutant does not compile, else (killed, by which program)."""
+        ok, _ = build_targets(self.build, self.jobs)
+        if not ok:
+            return None
+        return run_suite(self.programs, self.timeouts)
+
+
 def run_suite(programs, timeouts):
     """Returns (killed, by which program)."""
     for program in programs:
@@ -202,6 +240,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=150, help="compiled mutants to run")
     parser.add_argument("--build", default="build/mutate")
+    parser.add_argument("--asan-build", default="build/mutate-asan")
+    parser.add_argument("--no-asan", action="store_true", help="run the linux32 suite only")
     parser.add_argument("--jobs", type=int, default=1)
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--only", action="append", default=[], help="run these mutant ids only")
@@ -234,24 +274,15 @@ def main():
 
     signal.signal(signal.SIGTERM, interrupted)
 
-    configure(build)
-    ok, output = build_targets(build, args.jobs)
-    if not ok:
-        sys.exit("the unmutated build fails:\n" + output[-3000:])
-    programs = test_programs(build)
-    durations = {}
-    for program in programs:
-        started = time.monotonic()
-        result = run([str(program), "--gtest_brief=1"], cwd=ROOT)
-        durations[program] = time.monotonic() - started
-        if result.returncode != 0:
-            sys.exit(f"the unmutated suite fails in {program.name}:\n" + result.stdout[-3000:])
-    programs.sort(key=lambda p: durations[p])
-    timeouts = {p: max(60.0, 10 * durations[p]) for p in programs}
-    print(f"seed {args.seed}: {len(candidates)} candidates; suite of {len(programs)} programs, "
-          f"{sum(durations.values()):.0f} s unmutated", flush=True)
+    main_suite = suite("linux32", build, args.jobs)
+    asan_suite = None if args.no_asan else suite("asan", (ROOT / args.asan_build).resolve(), args.jobs, asan=True)
+    print(f"seed {args.seed}: {len(candidates)} candidates; linux32 suite of {len(main_suite.programs)} programs, "
+          f"{main_suite.seconds:.0f} s unmutated"
+          + (f"; asan suite of {len(asan_suite.programs)}, {asan_suite.seconds:.0f} s" if asan_suite else ""),
+          flush=True)
 
     tally = defaultdict(lambda: [0, 0])  # folder -> [killed, run]
+    by_suite = defaultdict(int)  # suite -> mutants it killed (asan: of those linux32 left alive)
     survivors, skipped = [], 0
     log = open(args.log, "a") if args.log else None
     try:
@@ -261,29 +292,40 @@ def main():
             original = guard.apply(m)
             try:
                 started = time.monotonic()
-                ok, _ = build_targets(build, args.jobs)
-                if not ok:
+                outcome = main_suite.kills()
+                if outcome is None:
                     skipped += 1
                     continue
-                killed, by = run_suite(programs, timeouts)
+                killed, by = outcome
+                killer = main_suite.name if killed else None
+                if not killed and asan_suite:
+                    outcome = asan_suite.kills()
+                    if outcome is not None and outcome[0]:
+                        killed, by, killer = True, "asan " + outcome[1], asan_suite.name
             finally:
                 guard.restore(m, original)
             tally[m.folder][1] += 1
             tally[m.folder][0] += killed
-            if not killed:
+            if killed:
+                by_suite[killer] += 1
+            else:
                 survivors.append(m)
             n = sum(t[1] for t in tally.values())
             print(f"[{n}/{args.count}] {'killed by ' + by if killed else 'SURVIVED'}: {m.id} "
                   f"({time.monotonic() - started:.0f} s)", flush=True)
             if log:
-                log.write(json.dumps({"id": m.id, "killed": killed, "by": by, "after": m.after.strip()}) + "\n")
+                log.write(json.dumps({"id": m.id, "killed": killed, "by": by, "suite": killer,
+                                      "after": m.after.strip()}) + "\n")
                 log.flush()
     except KeyboardInterrupt:
         print("interrupted; the source is restored")
     finally:
         if log:
             log.close()
-        build_targets(build, args.jobs)  # leave the build matching the source
+        # leave the builds matching the source
+        build_targets(build, args.jobs)
+        if asan_suite:
+            build_targets(asan_suite.build, args.jobs)
 
     total_killed = sum(t[0] for t in tally.values())
     total_run = sum(t[1] for t in tally.values())
@@ -293,6 +335,9 @@ def main():
         print(f"  {folder:<16} {k:>4}/{r:<4} {100.0 * k / r:5.1f}%")
     if total_run:
         print(f"  {'total':<16} {total_killed:>4}/{total_run:<4} {100.0 * total_killed / total_run:5.1f}%")
+        print(f"killed by the linux32 suite: {by_suite['linux32']}")
+        if asan_suite:
+            print(f"killed by the asan suite of those the linux32 suite left alive: {by_suite['asan']}")
     if survivors:
         print("survivors:")
         for m in survivors:

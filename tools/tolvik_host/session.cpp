@@ -35,7 +35,7 @@ bool session::start(std::string& error) {
         error = "the folder " + (left.empty() ? options_.left : options_.right) + " is gone";
         return false;
     }
-    if (!host_.load(options_.plugin)) {
+    if (!host_.loaded() && !host_.load(options_.plugin)) {
         error = host_.load_error();
         return false;
     }
@@ -133,6 +133,21 @@ int session::run() {
         std::fprintf(stderr, "tolvik_host: %s\n", error.c_str());
         return 1;
     }
+    loop();
+    host_.exit_far();
+    if (options_.script && !dumped_) dump_screen();
+    terminal_.close();
+    for (const std::string& fault : host_.failures())
+        std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
+    if (input_ended_) {
+        std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
+                     to_utf8(ended_in_dialog_, page_).c_str());
+        return status_input_ended_in_dialog;
+    }
+    return 0;
+}
+
+void session::loop() {
     while (!quit_) {
         // Outside the plugin the log only grows: keep the host's memory flat.
         host_.log().clear();
@@ -158,17 +173,25 @@ int session::run() {
                 break;
         }
     }
-    host_.exit_far();
-    if (options_.script && !dumped_) dump_screen();
-    terminal_.close();
-    for (const std::string& fault : host_.failures())
-        std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
-    if (input_ended_) {
-        std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
-                     to_utf8(ended_in_dialog_, page_).c_str());
-        return status_input_ended_in_dialog;
-    }
-    return 0;
+}
+
+void session::play(step_source source) {
+    source_ = std::move(source);
+    quit_ = help_open_ = welcome_open_ = false;
+    box_first_ = 0;
+    stand_in_ctrl_ = ctrl_at_open_ = false;
+    menu_.close();
+    pending_.clear();
+    waiting_.clear();
+    walk_ = {};
+    ended_in_dialog_.clear();
+    input_ended_ = false;
+    cancelled_dialog_ = 0;
+    last_click_x_ = last_click_y_ = -1;
+    last_click_ms_ = 0;
+    host_.set_key_held(virtual_key_control, false);
+    loop();
+    source_ = nullptr;
 }
 
 void session::handle_key(int32_t code) {

@@ -28,6 +28,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,21 @@ public:
     // dialog of the plugin was open.
     static constexpr int status_input_ended_in_dialog = 3;
 
+    // Driving sessions from a program instead of run() (the fuzzer): start()
+    // once, then play() any number of times on the same host. start() uses
+    // a plugin attached to host() beforehand, else loads the one the options
+    // name; it ends with the plugin started. Each play() begins on the
+    // panels with no box, menu or held key of an earlier one, takes its steps
+    // from `source` (false: the input has ended) until F10 or the end, and
+    // leaves the plugin started: ExitFAR and a new start-up are the caller's.
+    using step_source = std::function<bool(script_step& step)>;
+    bool start(std::string& error);
+    void play(step_source source);
+    emu::host& host() { return host_; }
+
 private:
+    // Takes events and acts on them until F10 or the end of the input.
+    void loop();
     // An event of the panels or the plugin's dialogs, or a mouse click.
     struct host_event {
         emu::input_event input;
@@ -66,7 +81,6 @@ private:
         bool twice = false;  // a double click
     };
 
-    bool start(std::string& error);
     void negotiate_key_protocol();
     void resize(int width, int height);
     bool too_small();
@@ -75,6 +89,7 @@ private:
     // the input has ended.
     bool next_event(host_event& event);
     bool next_script_event(host_event& event);
+    bool next_step(script_step& step);
     bool next_terminal_event(host_event& event);
     void queue(const terminal_event& event);
     // The engine's source while the plugin runs.
@@ -117,6 +132,7 @@ private:
     std::deque<host_event> pending_;
     std::deque<host_event> waiting_;  // keys held while the screen is too small
     size_t script_at_ = 0;
+    step_source source_;  // play()'s steps, instead of the script's
     std::string drive_c_;
     ctrl_mode ctrl_;                     // of the plugin's run in progress
     code_page page_ = code_page::cp850;  // of the language in use

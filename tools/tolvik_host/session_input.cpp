@@ -70,7 +70,7 @@ bool session::next_event(host_event& event) {
         if (!pending_.empty()) {
             event = pending_.front();
             pending_.pop_front();
-        } else if (!(options_.script ? next_script_event(event) : next_terminal_event(event))) {
+        } else if (!(options_.script || source_ ? next_script_event(event) : next_terminal_event(event))) {
             return false;
         }
         if (!too_small()) return true;
@@ -85,11 +85,17 @@ bool session::next_event(host_event& event) {
     }
 }
 
+bool session::next_step(script_step& step) {
+    if (source_) return source_(step);
+    if (script_at_ >= options_.script_steps.size()) return false;
+    step = options_.script_steps[script_at_++];
+    return true;
+}
+
 bool session::next_script_event(host_event& event) {
-    const std::vector<script_step>& steps = options_.script_steps;
     event = {};
-    while (script_at_ < steps.size()) {
-        const script_step& step = steps[script_at_++];
+    script_step step;
+    while (next_step(step)) {
         switch (step.what) {
             case script_step::kind::dump:
                 paint();
