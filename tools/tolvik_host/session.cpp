@@ -177,9 +177,10 @@ void session::loop() {
 
 void session::play(step_source source) {
     source_ = std::move(source);
-    quit_ = help_open_ = welcome_open_ = false;
+    quit_ = false;
+    box_ = host_box::none;
     box_first_ = 0;
-    stand_in_ctrl_ = ctrl_at_open_ = false;
+    ctrl_ = {};
     menu_.close();
     pending_.clear();
     waiting_.clear();
