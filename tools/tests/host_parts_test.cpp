@@ -4,8 +4,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "host_rows.h"
@@ -18,37 +16,14 @@
 #include "panel_view.h"
 #include "plugin_menu.h"
 #include "render.h"
-#include "winshim.h"
+#include "support/test_tree.h"
 
 namespace tolvik::tools {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A temporary folder that stands for drive C: while the test runs.
-class drive_c_folder {
-public:
-    drive_c_folder() {
-        std::random_device seed;
-        root_ = fs::temp_directory_path() / ("tolvik-host-" + std::to_string(seed()));
-        fs::create_directories(root_);
-        winshim_map_drive('C', root_.string().c_str());
-    }
-    ~drive_c_folder() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-        winshim_map_drive('C', "/");
-    }
-    void file(const std::string& name) {
-        fs::create_directories((root_ / name).parent_path());
-        std::ofstream(root_ / name) << name;
-    }
-    void folder(const std::string& name) { fs::create_directories(root_ / name); }
-    std::string path(const std::string& relative = "") const { return (root_ / relative).string(); }
-
-private:
-    fs::path root_;
-};
+using test::test_tree;
 
 options parse(std::initializer_list<const char*> args, bool& ok, std::string& error) {
     std::vector<const char*> argv{"tolvik_host"};
@@ -59,14 +34,15 @@ options parse(std::initializer_list<const char*> args, bool& ok, std::string& er
 }
 
 TEST(host_options, folders_language_code_and_help_file) {
-    drive_c_folder c;
+    test_tree c;
     c.folder("a");
     c.folder("b");
     bool ok = false;
     std::string error;
-    std::string a = c.path("a");
-    std::string b = c.path("b");
-    options o = parse({"--root", c.path().c_str(), "--lang", "de", a.c_str(), b.c_str()}, ok, error);
+    std::string a = c.native("a").string();
+    std::string b = c.native("b").string();
+    options o =
+        parse({"--root", c.native().string().c_str(), "--lang", "de", a.c_str(), b.c_str()}, ok, error);
     ASSERT_TRUE(ok) << error;
     EXPECT_EQ(o.left, a);
     EXPECT_EQ(o.right, b);
@@ -106,12 +82,12 @@ private:
 };
 
 TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
-    drive_c_folder c;
+    test_tree c;
     c.folder("root/photos");
     c.folder("home");
-    home_folder home(c.path("home"));
-    std::string root = c.path("root");
-    std::string photos = c.path("root/photos");
+    home_folder home(c.native("home").string());
+    std::string root = c.native("root").string();
+    std::string photos = c.native("root/photos").string();
     bool ok = false;
     std::string error;
     options o = parse({"--root", root.c_str(), photos.c_str()}, ok, error);
@@ -120,7 +96,7 @@ TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
     EXPECT_EQ(fs::canonical(o.right), fs::canonical(root)) << "the root stands in for the home folder";
 
     c.folder("root/home");
-    std::string inner_home = c.path("root/home");
+    std::string inner_home = c.native("root/home").string();
     home_folder inside(inner_home);
     o = parse({"--root", root.c_str(), photos.c_str()}, ok, error);
     ASSERT_TRUE(ok) << error;
@@ -128,13 +104,13 @@ TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
 }
 
 TEST(host_options, messages_name_the_wrong_argument_and_only_what_was_given) {
-    drive_c_folder c;
+    test_tree c;
     c.folder("root/photos");
     c.folder("elsewhere");
-    home_folder home(c.path("elsewhere"));
-    std::string root = c.path("root");
-    std::string missing = c.path("root/nothing");
-    std::string outside = c.path("elsewhere");
+    home_folder home(c.native("elsewhere").string());
+    std::string root = c.native("root").string();
+    std::string missing = c.native("root/nothing").string();
+    std::string outside = c.native("elsewhere").string();
     struct {
         std::vector<const char*> args;
         std::vector<std::string> said;
@@ -165,32 +141,32 @@ TEST(host_options, messages_name_the_wrong_argument_and_only_what_was_given) {
 }
 
 TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
-    drive_c_folder c;
+    test_tree c;
     c.file("lang/tolvik_ru.lng");
     c.file("lang/tolvik_ru.hlf");
     c.file("lang/host_ru.txt");
     c.file("lang/host_en.txt");
     c.file("own/tolvik_pl.lng");
     c.file("own/host_pl.txt");
-    std::string root = c.path();
-    std::string lang = c.path("lang");
+    std::string root = c.native().string();
+    std::string lang = c.native("lang").string();
     for (const char* code : {"ru", "pl"}) {
         std::vector<const char*> argv{"tolvik_host", "--root", root.c_str(), "--lang", code};
-        std::string file = c.path("own/tolvik_pl.lng");
+        std::string file = c.native("own/tolvik_pl.lng").string();
         if (std::string(code) == "pl") argv.back() = file.c_str();
         options out;
         std::string error;
         ASSERT_TRUE(parse_options(static_cast<int>(argv.size()), argv.data(), lang, "plugin.so", out, error))
             << code << ": " << error;
-        std::string want =
-            std::string(code) == "ru" ? c.path("lang/tolvik_ru.lng") : c.path("own/tolvik_pl.lng");
+        std::string want = std::string(code) == "ru" ? c.native("lang/tolvik_ru.lng").string()
+                                                     : c.native("own/tolvik_pl.lng").string();
         EXPECT_EQ(out.language, want);
         ASSERT_EQ(out.host_texts.size(), 2u) << code;
-        EXPECT_EQ(out.host_texts[0], c.path("lang/host_en.txt")) << "English under every language";
+        EXPECT_EQ(out.host_texts[0], c.native("lang/host_en.txt").string()) << "English under every language";
         EXPECT_EQ(fs::path(out.host_texts[1]),
                   fs::path(want).parent_path() / ("host_" + std::string(code) + ".txt"))
             << "the host's texts beside the language file";
-        EXPECT_EQ(out.help, std::string(code) == "ru" ? c.path("lang/tolvik_ru.hlf") : "");
+        EXPECT_EQ(out.help, std::string(code) == "ru" ? c.native("lang/tolvik_ru.hlf").string() : "");
     }
 }
 
@@ -261,35 +237,17 @@ TEST(host_texts, later_files_replace_texts_and_lists_and_marks_are_filled) {
 TEST(host_texts, every_language_gives_every_english_text) {
     host_texts en;
     ASSERT_TRUE(en.load(std::string(TOLVIK_LANG_DIR) + "/host_en.txt"));
-    std::ifstream file(std::string(TOLVIK_LANG_DIR) + "/host_en.txt");
     host_texts de;
     ASSERT_TRUE(de.load(std::string(TOLVIK_LANG_DIR) + "/host_de.txt"));
-    int names = 0;
-    for (std::string line; std::getline(file, line);) {
-        size_t equals = line.find(" =");
-        if (line.rfind("//", 0) == 0 || equals == std::string::npos) continue;
-        std::string name = line.substr(0, equals);
-        ++names;
+    std::vector<std::string> names = en.names();
+    for (const std::string& name : names) {
         EXPECT_NE(de.get(name), "<" + name + ">") << "German lacks " << name;
         if (name == "help" || name == "welcome") {
             for (const std::string& l : de.lines(name))
                 EXPECT_LE(l.size(), 60u) << "wider than the smallest box: " << l;
         }
     }
-    EXPECT_GT(names, 40);
-}
-
-// The pairs of a key bar as it is drawn ("Key Label" joined by one space).
-std::vector<std::string> pairs_of(const std::string& bar) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= bar.size()) {
-        size_t end = bar.find('|', start);
-        if (end == std::string::npos) end = bar.size();
-        out.push_back(bar.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
+    EXPECT_GT(names.size(), 40u);
 }
 
 TEST(host_rows, key_bars_of_every_language_keep_whole_pairs_in_80_columns) {
@@ -318,8 +276,8 @@ TEST(host_rows, key_bars_of_every_language_keep_whole_pairs_in_80_columns) {
             std::string shown = display.row(0);
             std::string whole;
             bool matched = shown.empty();
-            for (const std::string& pair : pairs_of(bar)) {
-                whole += (whole.empty() ? "" : " ") + pair;
+            for (const key_bar_pair& pair : key_bar_pairs(bar)) {
+                whole += (whole.empty() ? "" : " ") + pair.key + (pair.label.empty() ? "" : " " + pair.label);
                 if (whole == shown) matched = true;
             }
             EXPECT_TRUE(matched) << "at " << width << " columns '" << shown
@@ -336,6 +294,46 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     display.resize(28, 2);
     draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
+    std::vector<key_bar_pair> pairs = key_bar_pairs("F1 Help|Esc|C-R Read again");
+    ASSERT_EQ(pairs.size(), 3u);
+    EXPECT_EQ(pairs[1].key, "Esc");
+    EXPECT_EQ(pairs[1].label, "") << "a key alone";
+    EXPECT_EQ(pairs[2].key, "C-R");
+    EXPECT_EQ(pairs[2].label, "Read again") << "the label runs to the next bar";
+}
+
+TEST(host_rows, status_names_each_sort_and_view_mode_by_its_own_text) {
+    host_texts t;
+    t.parse(
+        "status = [{sort}{reversed}|{mode} {mode_name}]\nstatus.reversed = -\n"
+        "sort.unsorted = U\nsort.name = N\nsort.extension = E\nsort.time = T\nsort.size = S\n"
+        "sort.other = ?\nview.1 = b\nview.2 = m\nview.3 = f\nview.4 = w\nview.other = o\n");
+    set_texts(t);
+    emu::panel_pair panels;
+    panels.lay_out(80, 25);
+    emu::screen display(80, 25);
+    auto status = [&] {
+        draw_status(display, 0, panels, 0);
+        std::string row = display.row(0);
+        return row.substr(row.find('[') + 1, row.find(']') - row.find('[') - 1);
+    };
+    const std::pair<int32_t, const char*> sorts[] = {{emu::sort_modes::unsorted, "U"},
+                                                     {emu::sort_modes::by_name, "N"},
+                                                     {emu::sort_modes::by_extension, "E"},
+                                                     {emu::sort_modes::by_write_time, "T"},
+                                                     {emu::sort_modes::by_size, "S"}};
+    panels.active().view_mode = 2;
+    for (const auto& [mode, text] : sorts) {
+        panels.active().set_sort_mode(mode);
+        EXPECT_EQ(status(), std::string(text) + "|2 m") << "sort mode " << mode;
+    }
+    const std::pair<int32_t, const char*> views[] = {
+        {1, "1 b"}, {3, "3 f"}, {4, "4 w"}, {0, "0 o"}, {9, "9 o"}};
+    for (const auto& [mode, text] : views) {
+        panels.active().view_mode = mode;
+        EXPECT_EQ(status(), std::string("S|") + text) << "view mode " << mode;
+    }
+    set_texts(host_texts{});
 }
 
 TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
@@ -458,7 +456,7 @@ protected:
     }
     emu::panel_model& left() { return panels_.left(); }
 
-    drive_c_folder c_;
+    test_tree c_;
     emu::panel_pair panels_;
 };
 

@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/test_tree.h"
 
 namespace tolvik::tools {
 
@@ -25,16 +26,11 @@ struct host_run {
 
 class host_script : public ::testing::Test {
 protected:
-    host_script() {
-        std::random_device seed;
-        root_ = fs::temp_directory_path() / ("tolvik-script-" + std::to_string(seed()));
-        for (const char* folder : {"left/docs", "right/music"}) fs::create_directories(root_ / folder);
-        std::ofstream(root_ / "left" / "notes.txt") << "notes\n";
-        std::ofstream(root_ / "right" / "song.txt") << "la\n";
-    }
-    ~host_script() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
+    host_script() : root_(tree_.native()) {
+        tree_.folder("left/docs");
+        tree_.folder("right/music");
+        tree_.file("left/notes.txt", "notes\n");
+        tree_.file("right/song.txt", "la\n");
     }
 
     host_run run(const std::string& keys, const std::string& extra = "") {
@@ -81,7 +77,8 @@ protected:
         return out;
     }
 
-    fs::path root_;
+    test::test_tree tree_;
+    fs::path root_;  // the tree's folder, which the host takes as its root
 };
 
 }  // namespace tolvik::tools

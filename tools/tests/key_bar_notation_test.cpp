@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_rows.h"
 #include "host_texts.h"
 #include "key_decoder.h"
 
@@ -38,19 +39,6 @@ host_texts texts_of(const fs::path& file) {
     return t;
 }
 
-// The key of each "Key Label" pair of a bar.
-std::vector<std::string> bar_keys(const std::string& bar) {
-    std::vector<std::string> out;
-    for (size_t start = 0; start <= bar.size();) {
-        size_t end = bar.find('|', start);
-        if (end == std::string::npos) end = bar.size();
-        const std::string pair = bar.substr(start, end - start);
-        out.push_back(pair.substr(0, pair.find(' ')));
-        start = end + 1;
-    }
-    return out;
-}
-
 // True for a key written with the short prefixes: a letter and '-' first.
 bool has_short_prefix(const std::string& key) {
     return key.size() > 2 && std::isalpha(static_cast<unsigned char>(key[0])) && key[1] == '-';
@@ -59,8 +47,8 @@ bool has_short_prefix(const std::string& key) {
 // The codes of the keys with short prefixes, in the bar's order.
 std::vector<int32_t> prefixed_codes(const std::string& bar) {
     std::vector<int32_t> out;
-    for (const std::string& key : bar_keys(bar))
-        if (has_short_prefix(key)) out.push_back(key_from_name(key));
+    for (const key_bar_pair& pair : key_bar_pairs(bar))
+        if (has_short_prefix(pair.key)) out.push_back(key_from_name(pair.key));
     return out;
 }
 
@@ -74,10 +62,10 @@ TEST(key_bars, every_language_writes_modifiers_as_key_scripts_do) {
         SCOPED_TRACE(file.filename().string());
         host_texts t = texts_of(file);
         for (const char* bar : key_bars) {
-            for (const std::string& key : bar_keys(t.get(bar))) {
-                if (has_short_prefix(key)) {
-                    EXPECT_NE(key_from_name(key), 0)
-                        << bar << ": \"" << key << "\" is no key a script can press";
+            for (const key_bar_pair& pair : key_bar_pairs(t.get(bar))) {
+                if (has_short_prefix(pair.key)) {
+                    EXPECT_NE(key_from_name(pair.key), 0)
+                        << bar << ": \"" << pair.key << "\" is no key a script can press";
                 }
             }
         }

@@ -48,18 +48,24 @@ void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, siz
     }
 }
 
+std::vector<key_bar_pair> key_bar_pairs(const std::string& bar) {
+    std::vector<key_bar_pair> out;
+    size_t start = 0;
+    while (start < bar.size()) {
+        size_t end = bar.find('|', start);
+        if (end == std::string::npos) end = bar.size();
+        std::string pair = bar.substr(start, end - start);
+        start = end + 1;
+        size_t space = pair.find(' ');
+        out.push_back({pair.substr(0, space), space == std::string::npos ? "" : pair.substr(space + 1)});
+    }
+    return out;
+}
+
 void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
     display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
     int32_t x = 0;
-    size_t start = 0;
-    while (start < pairs.size()) {
-        size_t end = pairs.find('|', start);
-        if (end == std::string::npos) end = pairs.size();
-        std::string pair = pairs.substr(start, end - start);
-        start = end + 1;
-        size_t space = pair.find(' ');
-        std::string key = pair.substr(0, space);
-        std::string label = space == std::string::npos ? "" : pair.substr(space + 1);
+    for (const auto& [key, label] : key_bar_pairs(pairs)) {
         int32_t gap = key.empty() || label.empty() ? 0 : 1;
         int32_t width = static_cast<int32_t>(key.size() + label.size()) + gap;
         if (x + width > display.width()) break;

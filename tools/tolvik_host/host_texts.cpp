@@ -65,6 +65,12 @@ const std::vector<std::string>& host_texts::lines(std::string_view name) const {
     return found == texts_.end() ? none : found->second;
 }
 
+std::vector<std::string> host_texts::names() const {
+    std::vector<std::string> out;
+    for (const auto& entry : texts_) out.push_back(entry.first);
+    return out;
+}
+
 std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>>& values) {
     for (const auto& [key, value] : values) {
         std::string mark = "{" + key + "}";

@@ -30,6 +30,8 @@ public:
     std::string get(std::string_view name) const;
     // Every line given for `name`, in order (empty when none).
     const std::vector<std::string>& lines(std::string_view name) const;
+    // The names given, in order of name.
+    std::vector<std::string> names() const;
 
 private:
     std::map<std::string, std::vector<std::string>, std::less<>> texts_;

@@ -10,38 +10,6 @@ using emu::panel_model;
 
 }  // namespace
 
-const char* view_mode_name(int32_t mode) {
-    switch (mode) {
-        case 1:
-            return "brief";
-        case 2:
-            return "medium";
-        case 3:
-            return "full";
-        case 4:
-            return "wide";
-        default:
-            return "other";
-    }
-}
-
-const char* sort_mode_name(int32_t mode) {
-    switch (mode) {
-        case emu::sort_modes::unsorted:
-            return "unsorted";
-        case emu::sort_modes::by_name:
-            return "name";
-        case emu::sort_modes::by_extension:
-            return "extension";
-        case emu::sort_modes::by_write_time:
-            return "time";
-        case emu::sort_modes::by_size:
-            return "size";
-        default:
-            return "other";
-    }
-}
-
 void draw_panels(emu::screen& display, emu::panel_pair& panels, const std::string& drive_c) {
     emu::draw_panels(display, panels,
                      [&](emu::screen& on, const panel_model& panel, const panel_model& other, bool active) {

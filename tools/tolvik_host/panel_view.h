@@ -1,11 +1,9 @@
 // How the interactive host draws its two panels: the emulator's renderer
 // (panel_drawing.h: frames, items, view modes), with the panel types besides
 // the file panel drawn in the host's own texts (panel_kinds.h); host_rows.h
-// draws the rows under them. A view mode other than 1 to 4 is reported by
-// its number.
+// draws the rows under them and names the sort and view modes.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "panel_drawing.h"
@@ -17,9 +15,6 @@ namespace tolvik::tools {
 using emu::geometry_of;
 using emu::panel_geometry;
 using emu::visible_top;
-
-const char* view_mode_name(int32_t mode);
-const char* sort_mode_name(int32_t mode);
 
 // Both panels; `drive_c` is the folder that drive C: stands for.
 void draw_panels(emu::screen& display, emu::panel_pair& panels, const std::string& drive_c);

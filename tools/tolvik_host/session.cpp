@@ -63,7 +63,7 @@ bool session::start(std::string& error) {
     };
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
-    welcome_open_ = options_.welcome;
+    if (options_.welcome) box_ = host_box::welcome;
     if (options_.script) {
         resize(options_.width, options_.height);
     } else {
@@ -108,7 +108,6 @@ void session::negotiate_key_protocol() {
     }
     if (!supported) return;
     terminal_.push_key_flags(key_protocol_flags);
-    real_ctrl_ = true;
 }
 
 void session::resize(int width, int height) {
@@ -178,9 +177,10 @@ void session::loop() {
 
 void session::play(step_source source) {
     source_ = std::move(source);
-    quit_ = help_open_ = welcome_open_ = false;
+    quit_ = false;
+    box_ = host_box::none;
     box_first_ = 0;
-    stand_in_ctrl_ = ctrl_at_open_ = false;
+    ctrl_ = {};
     menu_.close();
     pending_.clear();
     waiting_.clear();
@@ -196,17 +196,17 @@ void session::play(step_source source) {
 }
 
 void session::handle_key(int32_t code) {
-    if (help_open_) {
+    if (box_ == host_box::help) {
         emu::text_box box = help_box();
         int32_t count = static_cast<int32_t>(box.lines.size());
         int32_t first = emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), box), count);
         if (first >= 0)
             box_first_ = first;
         else if (code == keys::esc || code == keys::enter || code == keys::f(1) || code == keys::f(10))
-            help_open_ = false;
+            box_ = host_box::none;
         return;
     }
-    if (welcome_open_) {
+    if (box_ == host_box::welcome) {
         // Any key closes it; while it shows only part of its lines, the
         // scroll keys move through them.
         int32_t count = static_cast<int32_t>(welcome_box().lines.size());
@@ -215,7 +215,7 @@ void session::handle_key(int32_t code) {
         if (welcome_scrolls() && first >= 0)
             box_first_ = first;
         else
-            welcome_open_ = false;
+            box_ = host_box::none;
         return;
     }
     if (menu_.is_open()) {
@@ -234,7 +234,7 @@ void session::handle_key(int32_t code) {
             open_plugin(true);
             return;
         case keys::f(1):
-            help_open_ = true;
+            box_ = host_box::help;
             box_first_ = 0;
             return;
         default:
@@ -244,15 +244,9 @@ void session::handle_key(int32_t code) {
 }
 
 void session::open_plugin(bool as_if_ctrl_held) {
-    if (as_if_ctrl_held && !host_.key_held(virtual_key_control)) {
-        host_.set_key_held(virtual_key_control, true);
-        stand_in_ctrl_ = true;
-    }
-    ctrl_at_open_ = host_.key_held(virtual_key_control);
+    ctrl_.begin(host_, as_if_ctrl_held);
     host_.open_plugin(0, 0);
-    if (stand_in_ctrl_) host_.set_key_held(virtual_key_control, false);
-    stand_in_ctrl_ = false;
-    ctrl_at_open_ = false;
+    ctrl_.end(host_);
 }
 
 emu::text_box session::help_box() const {

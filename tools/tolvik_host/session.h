@@ -3,10 +3,7 @@
 // is the source of every event the host's modal loops consume, so the plugin's
 // dialogs run on the same input as the panels.
 //
-// Ctrl mode: where the terminal reports key releases, Ctrl goes down and up
-// for real (the emulator's ctrl_down and ctrl_up events). Elsewhere F12 opens
-// the list as if Ctrl were held, and Space (or F12) in the list lets go of
-// it: a ctrl_up followed by an idle tick, on which the plugin commits.
+// Ctrl mode, real or stood in for by F12: ctrl_mode.h.
 //
 // Sizes: every change of size lays the whole screen out again (panels,
 // dialogs opened centred, the rows under the panels). Below
@@ -36,6 +33,7 @@
 #include <vector>
 
 #include "code_pages.h"
+#include "ctrl_mode.h"
 #include "host.h"
 #include "host_texts.h"
 #include "key_decoder.h"
@@ -136,13 +134,13 @@ private:
     size_t script_at_ = 0;
     step_source source_;  // play()'s steps, instead of the script's
     std::string drive_c_;
-    bool real_ctrl_ = false;             // the terminal reports Ctrl's press and release
-    bool stand_in_ctrl_ = false;         // the list runs as if Ctrl were held
-    bool ctrl_at_open_ = false;          // Ctrl was held when the plugin was opened
+    ctrl_mode ctrl_;                     // of the plugin's run in progress
     code_page page_ = code_page::cp850;  // of the language in use
-    bool help_open_ = false;
-    int32_t box_first_ = 0;  // the first line the host's help or welcome box shows
-    bool welcome_open_ = false;
+    // The host's own box over the panels (one at a time), and the first of
+    // its lines it shows.
+    enum class host_box { none, help, welcome };
+    host_box box_ = host_box::none;
+    int32_t box_first_ = 0;
     std::string ended_in_dialog_;  // title of the dialog open when the input ended
     bool input_ended_ = false;
     int32_t cancelled_dialog_ = 0;  // id of the dialog last sent a cancel

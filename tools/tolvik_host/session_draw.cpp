@@ -22,8 +22,8 @@ void session::paint() {
     } else {
         host_.dialogs().draw(display);
         menu_.draw(display);
-        if (help_open_) emu::draw_text_box(display, help_box(), box_first_);
-        if (welcome_open_) emu::draw_text_box(display, welcome_box(), box_first_);
+        if (box_ == host_box::help) emu::draw_text_box(display, help_box(), box_first_);
+        if (box_ == host_box::welcome) emu::draw_text_box(display, welcome_box(), box_first_);
     }
     if (terminal_.is_open()) terminal_.write(renderer_.frame(display));
 }
@@ -52,8 +52,8 @@ void session::draw_too_small(emu::screen& display) {
 
 std::string session::key_bar() {
     const host_texts& t = texts();
-    if (help_open_) return t.get("keybar.help");
-    if (welcome_open_) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
+    if (box_ == host_box::help) return t.get("keybar.help");
+    if (box_ == host_box::welcome) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
     if (host_.dialogs().open_count() == 0) return t.get(menu_.is_open() ? "keybar.menu" : "keybar.panels");
     return dialog_key_bar();
 }
@@ -63,15 +63,15 @@ std::string session::key_bar() {
 std::string session::dialog_key_bar() {
     const host_texts& t = texts();
     if (host_.dialogs().showing_box()) return t.get("keybar.help");
-    bool held = host_.key_held(virtual_key_control);
-    bool ctrl_mode = ctrl_at_open_ && held;
+    bool ctrl_held = ctrl_.on(host_);
     const emu::open_dialog* innermost = host_.dialogs().innermost();
     if (innermost && innermost->warning_style()) {
-        if (ctrl_mode) return t.get(stand_in_ctrl_ ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
+        if (ctrl_held)
+            return t.get(ctrl_.stand_in() ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
         return t.get("keybar.warning");
     }
-    if (ctrl_mode && stand_in_ctrl_) return t.get("keybar.ctrl_stand_in");
-    if (ctrl_mode) return t.get("keybar.ctrl_held");
+    if (ctrl_held && ctrl_.stand_in()) return t.get("keybar.ctrl_stand_in");
+    if (ctrl_held) return t.get("keybar.ctrl_held");
     return t.get("keybar.list");
 }
 

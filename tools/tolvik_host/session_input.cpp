@@ -35,9 +35,8 @@ bool session::dialog_event(emu::input_event& event) {
         event = next.input;
         // Idle ticks matter only to a list opened with Ctrl held: it commits
         // on the first one after Ctrl goes up.
-        if (event.kind == emu::input_kind::idle && !ctrl_at_open_) continue;
-        if (event.kind == emu::input_kind::key && stand_in_ctrl_ && host_.key_held(virtual_key_control) &&
-            (event.code == keys::space || (event.code & ~keys::modifiers) == keys::f(12))) {
+        if (event.kind == emu::input_kind::idle && !ctrl_.wants_idle()) continue;
+        if (event.kind == emu::input_kind::key && ctrl_.lets_go(host_, event.code)) {
             event = {emu::input_kind::ctrl_up, 0};
             pending_.push_front({{emu::input_kind::idle, 0}});
         }

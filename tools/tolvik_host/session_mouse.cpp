@@ -14,9 +14,9 @@
 namespace tolvik::tools {
 
 void session::handle_click(const host_event& click) {
-    if (help_open_) return;  // the help closes by its keys
-    if (welcome_open_) {
-        welcome_open_ = false;
+    if (box_ == host_box::help) return;  // the help closes by its keys
+    if (box_ == host_box::welcome) {
+        box_ = host_box::none;
         return;
     }
     if (menu_.is_open()) {
