@@ -24,6 +24,14 @@ void clamp_list(dialog_item_state& item) {
     item.list_top = std::clamp(item.list_top, 0, std::max(0, count - rows));
 }
 
+// What a message's record holds, for the log; nothing for a null record.
+std::vector<int32_t> values_of(const screen_point* point) {
+    return point ? std::vector<int32_t>{point->x, point->y} : std::vector<int32_t>{};
+}
+std::vector<int32_t> values_of(const list_position* position) {
+    return position ? std::vector<int32_t>{position->select, position->top} : std::vector<int32_t>{};
+}
+
 }  // namespace
 
 dialog_item_state* dialog_engine::list_item_at(open_dialog& dialog, int32_t index, int32_t message) {
@@ -92,10 +100,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
         }
         case dm_move: {
             auto* point = static_cast<const screen_point*>(pointer);
-            if (!start(point && logging() ? std::vector<int32_t>{point->x, point->y}
-                                          : std::vector<int32_t>{}))
-                return 0;
-            if (!needs_pointer()) return 0;
+            if (!start(logging() ? values_of(point) : std::vector<int32_t>{}) || !needs_pointer()) return 0;
             if (param1 != 0) {
                 if (point->x != -1) target->left = point->x;
                 if (point->y != -1) target->top = point->y;
@@ -150,18 +155,12 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
                 position->top = item->list_top;
                 result = item->list_select;
             }
-            if (logging())
-                log_call(
-                    position ? std::vector<int32_t>{position->select, position->top} : std::vector<int32_t>{},
-                    {});
+            if (logging()) log_call(values_of(position), {});
             return result;
         }
         case dm_list_set_position: {
             auto* position = static_cast<const list_position*>(pointer);
-            bool decode = position && logging();
-            if (!start(decode ? std::vector<int32_t>{position->select, position->top}
-                              : std::vector<int32_t>{}))
-                return 0;
+            if (!start(logging() ? values_of(position) : std::vector<int32_t>{})) return 0;
             dialog_item_state* item = list_item_at(*target, param1, message);
             if (!item || !needs_pointer()) return 0;
             item->list_select = position->select;
@@ -172,10 +171,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
         }
         case dm_resize: {
             auto* point = static_cast<const screen_point*>(pointer);
-            if (!start(point && logging() ? std::vector<int32_t>{point->x, point->y}
-                                          : std::vector<int32_t>{}))
-                return 0;
-            if (!needs_pointer()) return 0;
+            if (!start(logging() ? values_of(point) : std::vector<int32_t>{}) || !needs_pointer()) return 0;
             if (point->x <= 0 || point->y <= 0) {
                 fail("dialog '" + target->title() + "' resized to " + std::to_string(point->x) + "x" +
                      std::to_string(point->y));

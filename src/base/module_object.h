@@ -2,8 +2,8 @@
 // destroy() are called from the library's load and unload (plugin/module.cpp)
 // in the order the module needs, not in the order static initialisation and
 // link order would give. Each layer defines the module-wide objects it
-// declares as module_object values; they are constant-initialised (no code
-// runs before load).
+// declares as `constinit` module_object values: constant-initialised, so no
+// initialiser can run after the library's load and undo it.
 #pragma once
 
 #include <new>
@@ -27,7 +27,7 @@ public:
     T& get() { return *object_; }
 
 private:
-    alignas(T) unsigned char storage_[sizeof(T)];
+    alignas(T) unsigned char storage_[sizeof(T)] = {};
     T* object_ = nullptr;
 };
 

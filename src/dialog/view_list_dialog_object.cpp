@@ -5,7 +5,7 @@
 namespace tolvik {
 namespace {
 
-module_object<view_list_dialog_impl> dialog;
+constinit module_object<view_list_dialog_impl> dialog;
 
 }  // namespace
 

@@ -13,7 +13,7 @@ struct registry_lists {
     slot_list panel_slots;
 };
 
-module_object<registry_lists> lists;
+constinit module_object<registry_lists> lists;
 
 }  // namespace
 

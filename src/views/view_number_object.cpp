@@ -5,7 +5,7 @@
 namespace tolvik {
 namespace {
 
-module_object<view_number_set> numbers;
+constinit module_object<view_number_set> numbers;
 
 }  // namespace
 
