@@ -37,8 +37,8 @@ void list_state::delete_view() noexcept {
     if (all_views().size() <= 2) return;
     view* doomed = *cursor_;
     // The other panel's view must stay, or that panel's slot would be left
-    // with no view.
-    if (shown_in_other_panel(doomed)) return;
+    // with no view; so must a view that both slots show, whichever is first.
+    if (shown_in_other_panel(doomed) || doomed->slots.size() > 1) return;
     const bool was_current = current_slot() && current_slot()->shown_view() == doomed;
     list_position position = host_position();
 

@@ -66,7 +66,7 @@ param_t TOLVIK_API warning_proc(host_handle dialog, int32_t message, int32_t par
         box->dialog_handle = dialog;
         return 0;
     }
-    if (box && message == dn_idle && box->ctrl_mode && !ctrl_held()) {
+    if (box && message == dn_idle && box->ctrl_mode && box->dialog_handle && !ctrl_held()) {
         send_dialog_message(box->dialog_handle, dm_close, 0, 0);
     }
     return default_dialog_proc(dialog, message, param1, param2);

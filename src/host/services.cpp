@@ -29,9 +29,12 @@ bool copy_startup_info(const startup_info* record) {
     return true;
 }
 
+const char* message_lookup(int32_t id) {
+    return record_copy.get_message ? record_copy.get_message(record_copy.module_number, id) : nullptr;
+}
+
 const char* message_text(int32_t id) {
-    const char* text = nullptr;
-    if (record_copy.get_message) text = record_copy.get_message(record_copy.module_number, id);
+    const char* text = message_lookup(id);
     return text ? text : "";
 }
 

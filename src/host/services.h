@@ -22,6 +22,9 @@ bool host_too_old();
 bool copy_startup_info(const startup_info* record);
 
 // Shorthands for the services, all through the copy, panel handle no_panel.
+// message_lookup answers what the host answers: null when it has no text (or
+// no lookup); message_text makes that "".
+const char* message_lookup(int32_t id);
 const char* message_text(int32_t id);
 int32_t panel_control(int32_t command, void* param);
 param_t send_dialog_message(host_handle dialog, int32_t message, int32_t param1, param_t param2);

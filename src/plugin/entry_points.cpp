@@ -31,14 +31,12 @@ void TOLVIK_API SetStartupInfo(const startup_info* info) {
 void TOLVIK_API GetPluginInfo(plugin_info* info) {
     if (!info) return;
     info->size = plugin_info_size;
-    const char* entry = nullptr;
-    if (host_too_old())
-        entry = old_host::message_text(msg_menu_entry);
-    else if (startup_copy().get_message)
-        entry = message_text(msg_menu_entry);
+    const char* entry =
+        host_too_old() ? old_host::message_text(msg_menu_entry) : message_lookup(msg_menu_entry);
     menu_strings[0] = entry;
     info->menu_strings = menu_strings;
-    // Without a message lookup there is no text to show: offer no entry.
+    // Without a message lookup, or with one that has no text for the entry,
+    // there is nothing to show: offer no entry.
     info->menu_string_count = entry ? 1 : 0;
 }
 

@@ -62,6 +62,10 @@ bool file_panel_view::recapture_from_passive() noexcept {
 }
 
 bool file_panel_view::shows_fallback_state(const panel_info& record) const noexcept {
+    // The fallback state is a plain file panel. A snapshot of any other kind
+    // of panel is never in it: kept over a plain file panel, it would have
+    // that panel refused as unsupported.
+    if (is_unsupported()) return false;
     if (!text_equals(record.current_dir, max_path, fallback_directory)) return false;
     if (record.panel_type != panel_file || record.plugin == 1) return false;
     if (record.view_mode != info.view_mode || record.sort_mode != info.sort_mode) return false;

@@ -60,6 +60,7 @@ private:
     // True while `record` is the panel as apply leaves it for a gone view:
     // exactly "C:\", a plain file panel in this snapshot's view mode, sort
     // mode and order, nothing selected. Cursor and top line do not count.
+    // Never true for an unsupported snapshot, which is no plain file panel.
     bool shows_fallback_state(const panel_info& record) const noexcept;
     // Frees the owned items and their strings.
     void free_items() noexcept;

@@ -115,6 +115,33 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
     }
 }
 
+TEST_F(broken_registry, a_view_that_both_slots_show_is_never_deleted) {
+    // Both slots show the current slot's view, the current slot first: its
+    // line is enabled, and deleting it would leave the other slot with no view.
+    view* left_alone = other_->shown_view();
+    ASSERT_TRUE(other_->show(shown_));
+    ASSERT_EQ(shown_->slots.size(), 2u);
+    ASSERT_EQ(shown_->slots.front(), current_);
+    // The opening puts the cursor on the current slot's view.
+    int32_t line = 0;
+    for (auto at = recent_views().begin(); *at != shown_; ++at) ++line;
+    const std::vector<input_event> keys = {press(key::del), press(key::esc)};
+    std::vector<int32_t> lines = run(keys);
+    const size_t views = recent_views().size();
+    view* other_shows = other_->shown_view();
+    view* current_shows = current_->shown_view();
+    if (other_shows != left_alone) {
+        ASSERT_TRUE(other_->show(left_alone));  // repair
+    }
+
+    ASSERT_EQ(lines.size(), keys.size()) << host.report();
+    EXPECT_EQ(lines, (std::vector<int32_t>{line, line})) << "Del on the view's line leaves the cursor there";
+    EXPECT_EQ(host.dialogs().history().back().items[1].lines.size(), 4u) << "every line stays";
+    EXPECT_EQ(views, 4u);
+    EXPECT_EQ(current_shows, shown_);
+    EXPECT_EQ(other_shows, shown_);
+}
+
 TEST_F(broken_registry, a_current_slot_that_shows_nothing_takes_the_view_committed) {
     ASSERT_TRUE(current_->show(nullptr));
     // Nothing shown: the opening stays on the top line, and no key is

@@ -25,7 +25,7 @@ std::string substituted(const char* format, const char* argument, size_t size = 
 }
 
 TEST(substitute_string, puts_the_argument_into_the_first_placeholder_only) {
-    EXPECT_EQ(substituted("The active panel is a %s.", "tree panel"), "The active panel is a tree panel.");
+    EXPECT_EQ(substituted("Active panel: %s.", "tree panel"), "Active panel: tree panel.");
     EXPECT_EQ(substituted("%s and %s", "A"), "A and %s");
     EXPECT_EQ(substituted("%s", nullptr), "");
     EXPECT_EQ(substituted(nullptr, "x"), "");

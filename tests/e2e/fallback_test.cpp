@@ -1,6 +1,8 @@
 // A view whose folder is gone is applied at the fallback directory. While the
 // panel still shows that fallback state the view keeps its own snapshot;
-// whatever the user changes there is the view's new state.
+// whatever the user changes there is the view's new state. A view of a tree,
+// quick view, information or plugin panel has no such state to keep: once
+// the panel is a plain file panel, that is the view.
 #include <functional>
 
 #include "e2e/list_fixture.h"
@@ -26,6 +28,13 @@ protected:
     std::string top_line() {
         open({press(key::esc)});
         return lines()[0];
+    }
+    // A fresh host and plugin over the same tree, started.
+    void restart() {
+        TearDown();
+        reload();
+        host->panels().lay_out(80, 25);
+        host->set_startup_info();
     }
     // The folder a line ends with; the list may shorten it in the middle.
     static bool ends_with_folder(const std::string& line, const std::string& tail) {
@@ -67,10 +76,52 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
         std::string line = top_line();
         EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;
         EXPECT_TRUE(ends_with_folder(line, " C:\\")) << line;
-        TearDown();
-        reload();
-        host->panels().lay_out(80, 25);
-        host->set_startup_info();
+        restart();
+    }
+}
+
+TEST_F(fallback, a_gone_view_of_an_unsupported_panel_frees_the_plain_file_panel_it_is_left_on) {
+    const struct {
+        const char* what;
+        int32_t type;
+        int32_t plugin;
+    } kinds[] = {
+        {"a plugin panel", panel_file, 1},
+        {"a tree", panel_tree, 0},
+        {"a quick view", panel_quick_view, 0},
+        {"an information panel", panel_information, 0},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.what);
+        // View 3 is captured of that panel at a folder that then goes.
+        grow_to(3);
+        tree.folder("gone");
+        ASSERT_TRUE(panel().set_directory(dir("gone")));
+        panel().type = k.type;
+        panel().plugin = k.plugin;
+        open({press(key::esc)});
+        ASSERT_EQ(lines()[0].substr(0, 2), "3.") << lines()[0];
+        tree.remove("gone");
+        open({press(keys::ctrl_r), press(key::enter)});
+        ASSERT_EQ(active_dir(), "C:\\");
+        ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
+
+        // The panel turns back into a plain file panel where apply left it:
+        // its view is now that panel, and the list's keys act on it.
+        panel().type = panel_file;
+        panel().plugin = 0;
+        size_t from = open({press(key::down), press(key::esc)});
+        std::string line = lines()[0];
+        EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;
+        EXPECT_NE(line.find(text(msg_label_file)), std::string::npos) << line;
+        EXPECT_TRUE(ends_with_folder(line, " C:\\")) << line;
+        EXPECT_EQ(calls_since(from, service::dialog_ex).size(), 1u) << "no warning box";
+        EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), "C:\\"}))
+            << "Down shows view 2, Esc view 3 again";
+        size_t copy = open({press(keys::duplicate), press(key::esc)});
+        EXPECT_EQ(calls_since(copy, service::dialog_ex).size(), 1u) << "Ctrl+F3 is not refused";
+        EXPECT_EQ(lines().size(), 4u);
+        restart();
     }
 }
 

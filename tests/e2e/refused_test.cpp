@@ -21,6 +21,16 @@ protected:
         host->panels().active().type = c.type;
         host->panels().active().plugin = c.plugin;
     }
+    // The shipped language `code` ("en", "de") in place of the English one.
+    void use_language(const std::string& code) {
+        ASSERT_TRUE(host->load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_" + code + ".lng"));
+    }
+    // Message 11 with the label of `label_id` in its one "%s".
+    std::string type_line(int32_t label_id) {
+        std::string line = text(msg_warning_format);
+        size_t at = line.find("%s");
+        return at == std::string::npos ? line : line.replace(at, 2, text(label_id));
+    }
     const open_dialog* last_warning() {
         const auto& runs = host->dialogs().history();
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
@@ -55,8 +65,7 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
             const open_dialog* box = last_warning();
             ASSERT_NE(box, nullptr) << host->report();
             EXPECT_EQ(box->title(), text(g.title));
-            EXPECT_EQ(field_text(box->items[2].record.text, item_text_size),
-                      "The active panel is a " + text(kind.label_id) + ".");
+            EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(kind.label_id));
             EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
             EXPECT_TRUE(applied_since(from).empty())
                 << "a refused key changes nothing: " << join(applied_since(from));
@@ -78,28 +87,47 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
 }
 
 TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button) {
+    // Inner width: the longest of message 10, the formatted line and the
+    // title + 2; W = inner + 4 + 4. English: "Views work on file panels
+    // only." (31) over "Active panel: plugin panel." (27) and 19 + 2. German:
+    // message 10 and "Ansicht kann nicht gewechselt werden" + 2 (both 38) over
+    // "Typ des aktiven Panels: Pluginpanel." (36).
+    const struct {
+        const char* language;
+        int32_t width;
+    } languages[] = {{"en", 31 + 8}, {"de", 38 + 8}};
     make_active_panel(panel_kinds[0]);
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        use_language(l.language);
+        open({press(key::down), press(key::enter), press(key::esc)});
+        const open_dialog* box = last_warning();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_plugin));
+        EXPECT_EQ(box->width, l.width);
+        EXPECT_EQ(box->height, 7);
+        const FarDialogItem& frame = box->items[0].record;
+        EXPECT_EQ(std::vector<int32_t>({frame.left, frame.top, frame.right, frame.bottom}),
+                  std::vector<int32_t>({2, 1, l.width - 3, 5}));
+        EXPECT_EQ(box->items[1].record.top, 2);
+        EXPECT_EQ(box->items[2].record.top, 3);
+        EXPECT_EQ(box->items[1].record.left, -1);
+        const FarDialogItem& button = box->items[3].record;
+        EXPECT_EQ(button.type, item_button);
+        EXPECT_EQ(button.top, 4);
+        EXPECT_EQ(button.flags, flag_button_centered);
+        EXPECT_EQ(button.focus, 1);
+        EXPECT_EQ(button.default_button, 1);
+        EXPECT_EQ(field_text(button.text, item_text_size), text(msg_ok));
+    }
+}
+
+TEST_F(refused, a_type_line_longer_than_the_fixed_line_and_the_title_sets_the_width) {
+    host->lang().set_message(msg_label_tree, "tree panel of a rather long kind");
+    make_active_panel(panel_kinds[1]);
     open({press(key::down), press(key::enter), press(key::esc)});
-    const open_dialog* box = last_warning();
-    ASSERT_NE(box, nullptr);
-    // Inner width: the longest of "Views work on file panels only." (31), the
-    // formatted line "The active panel is a plugin panel." (35) and the
-    // title + 2 (21): 35; W = 35 + 4 + 4.
-    EXPECT_EQ(box->width, 43);
-    EXPECT_EQ(box->height, 7);
-    const FarDialogItem& frame = box->items[0].record;
-    EXPECT_EQ(std::vector<int32_t>({frame.left, frame.top, frame.right, frame.bottom}),
-              std::vector<int32_t>({2, 1, 40, 5}));
-    EXPECT_EQ(box->items[1].record.top, 2);
-    EXPECT_EQ(box->items[2].record.top, 3);
-    EXPECT_EQ(box->items[1].record.left, -1);
-    const FarDialogItem& button = box->items[3].record;
-    EXPECT_EQ(button.type, item_button);
-    EXPECT_EQ(button.top, 4);
-    EXPECT_EQ(button.flags, flag_button_centered);
-    EXPECT_EQ(button.focus, 1);
-    EXPECT_EQ(button.default_button, 1);
-    EXPECT_EQ(field_text(button.text, item_text_size), text(msg_ok));
+    ASSERT_NE(last_warning(), nullptr);
+    EXPECT_EQ(last_warning()->width, 15 + 32 + 8) << "inner width = the formatted line";
 }
 
 TEST_F(refused, a_title_longer_than_both_lines_sets_the_width) {
@@ -111,32 +139,86 @@ TEST_F(refused, a_title_longer_than_both_lines_sets_the_width) {
 }
 
 TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
+    // No margins: W = inner + 4. English: "Views work on file panels only."
+    // (31) is the widest; German: "Typ des aktiven Panels: Schnellansicht."
+    // (39) over message 10 and the title + 2 (both 38).
+    const struct {
+        const char* language;
+        int32_t width;
+    } languages[] = {{"en", 31 + 4}, {"de", 39 + 4}};
     grow_to(3);
-    auto before = (open({press(key::esc)}), lines());
-    make_active_panel(panel_kinds[2]);
-    size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
-    const open_dialog* box = last_warning();
-    ASSERT_NE(box, nullptr) << host->report();
-    EXPECT_EQ(box->height, 4);
-    // "The active panel is a quick view." (33) is the widest; no margins.
-    EXPECT_EQ(box->width, 33 + 4);
-    EXPECT_EQ(box->items[3].record.flags, flag_hidden | flag_button_centered);
-    EXPECT_EQ(box->items[0].record.right, box->width - 1);
-    EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        use_language(l.language);
+        make_active_panel({panel_file, 0, 0});
+        auto before = (open({press(key::esc)}), lines());
+        make_active_panel(panel_kinds[2]);
+        size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
+        const open_dialog* box = last_warning();
+        ASSERT_NE(box, nullptr) << host->report();
+        EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_quick_view));
+        EXPECT_EQ(box->height, 4);
+        EXPECT_EQ(box->width, l.width);
+        EXPECT_EQ(box->items[3].record.flags, flag_hidden | flag_button_centered);
+        EXPECT_EQ(box->items[0].record.right, box->width - 1);
+        EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
+        auto messages = messages_since(from);
+        ASSERT_GE(messages.size(), 2u);
+        EXPECT_EQ(messages[messages.size() - 1], dm_close) << "the list closes";
+        EXPECT_EQ(messages[messages.size() - 2], dm_close) << "after the box";
+        for (const call_entry& c : calls_since(from, service::send_dialog_message)) {
+            if (c.args[1] != dm_close) continue;
+            EXPECT_EQ(std::vector<int32_t>(c.args.begin() + 2, c.args.end()), (std::vector<int32_t>{0, 0}))
+                << "both dialogs close with 0, 0: " << c.describe();
+        }
+        EXPECT_EQ(host->dialogs().open_count(), 0u);
+        // Nothing committed: the order stays.
+        make_active_panel({panel_file, 0, 0});
+        open({press(key::esc)});
+        EXPECT_EQ(lines(), before);
+    }
+}
+
+// A host that hands the warning box an idle notification before its init
+// notification, Ctrl already released: the box has no handle yet to close.
+dialog_proc_fn box_proc = nullptr;
+
+param_t TOLVIK_API idle_before_init(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
+    if (message == dn_init) {
+        emu::host::current()->set_key_held(virtual_key_control, false);
+        box_proc(dialog, dn_idle, 0, 0);
+    }
+    return box_proc(dialog, message, param1, param2);
+}
+
+int32_t TOLVIK_API early_idle_dialog_ex(int32_t module_number, int32_t left, int32_t top, int32_t width,
+                                        int32_t height, const char* help_topic, FarDialogItem* items,
+                                        int32_t item_count, uint32_t reserved, uint32_t flags,
+                                        dialog_proc_fn proc, param_t param) {
+    if (item_count == 4) {  // the warning box
+        box_proc = proc;
+        proc = &idle_before_init;
+    }
+    return emu::dialog_ex(module_number, left, top, width, height, help_topic, items, item_count, reserved,
+                          flags, proc, param);
+}
+
+TEST_F(refused, an_idle_notification_before_the_box_has_its_handle_sends_nothing) {
+    host->exit_far();
+    reload();
+    host->panels().lay_out(80, 25);
+    host->tamper_startup = [](startup_info& record) { record.dialog_ex = &early_idle_dialog_ex; };
+    host->set_startup_info();
+    make_active_panel(panel_kinds[0]);
+    size_t from = open({press(key::ctrl_tilde), idle()}, true);
+    ASSERT_NE(last_warning(), nullptr) << host->report();
+    for (const call_entry& c : calls_since(from, service::send_dialog_message))
+        EXPECT_NE(c.args[0], 0) << "a message without a dialog: " << c.describe();
     auto messages = messages_since(from);
     ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(messages[messages.size() - 1], dm_close) << "the list closes";
-    EXPECT_EQ(messages[messages.size() - 2], dm_close) << "after the box";
-    for (const call_entry& c : calls_since(from, service::send_dialog_message)) {
-        if (c.args[1] != dm_close) continue;
-        EXPECT_EQ(std::vector<int32_t>(c.args.begin() + 2, c.args.end()), (std::vector<int32_t>{0, 0}))
-            << "both dialogs close with 0, 0: " << c.describe();
-    }
+    EXPECT_EQ(messages[messages.size() - 2], dm_close) << "the box closes on the idle after its init";
+    EXPECT_EQ(messages[messages.size() - 1], dm_close) << "then the list";
     EXPECT_EQ(host->dialogs().open_count(), 0u);
-    // Nothing committed: the order stays.
-    make_active_panel({panel_file, 0, 0});
-    open({press(key::esc)});
-    EXPECT_EQ(lines(), before);
 }
 
 TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {

@@ -120,17 +120,31 @@ TEST_F(entry_points, record_too_short_for_the_services_calls_nothing) {
     }
 }
 
-TEST_F(entry_points, without_a_message_lookup_no_menu_entry_is_offered) {
-    // A full record and a short one that still holds the module number.
-    for (uint32_t size : {static_cast<uint32_t>(startup_info_size), 284u + 4u}) {
-        reload();
-        host->tamper_startup = [](startup_info& record) { record.get_message = nullptr; };
-        host->set_startup_info(size);
-        plugin_info info{};
-        info.menu_string_count = -1;
-        host->get_plugin_info(info);
-        EXPECT_EQ(info.menu_string_count, 0) << "size " << size;
-        host->exit_far();
+// A lookup that knows every message but the menu entry.
+const char* TOLVIK_API all_but_the_menu_entry(int32_t, int32_t id) {
+    return id == msg_menu_entry ? nullptr : "x";
+}
+
+TEST_F(entry_points, without_a_text_for_the_menu_entry_no_menu_entry_is_offered) {
+    const struct {
+        const char* what;
+        get_message_fn lookup;
+    } lookups[] = {{"no lookup", nullptr}, {"no text for message 4", &all_but_the_menu_entry}};
+    static get_message_fn lookup = nullptr;
+    for (const auto& l : lookups) {
+        // A full record and a short one that still holds the module number.
+        for (uint32_t size : {static_cast<uint32_t>(startup_info_size), 284u + 4u}) {
+            SCOPED_TRACE(std::string(l.what) + ", size " + std::to_string(size));
+            reload();
+            lookup = l.lookup;
+            host->tamper_startup = [](startup_info& record) { record.get_message = lookup; };
+            host->set_startup_info(size);
+            plugin_info info{};
+            info.menu_string_count = -1;
+            host->get_plugin_info(info);
+            EXPECT_EQ(info.menu_string_count, 0);
+            host->exit_far();
+        }
     }
 }
 
