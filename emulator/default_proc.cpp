@@ -2,6 +2,7 @@
 // services that forward to the active engine.
 #include "dialog_internal.h"
 #include "dialogs.h"
+#include "help_file.h"
 #include "host/constants.h"
 
 namespace tolvik::emu {
@@ -30,13 +31,7 @@ void dialog_engine::show_help(open_dialog& dialog) {
     if (text.empty()) return;
     message_box_run box;
     box.title = help_topic_title(dialog.help_topic);
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        box.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    box.lines = help_file::lines_of(text);
     box.buttons.push_back("OK");
     show_box(std::move(box));
 }

@@ -1,8 +1,11 @@
-// Drawing the open dialogs and the message box onto the host's screen.
+// Drawing the open dialogs and the message box onto the host's screen,
+// each within the screen's box area (dialog_placement.h, text_box.h).
 #include <algorithm>
 #include <map>
 
+#include "dialog_placement.h"
 #include "dialogs.h"
+#include "text_box.h"
 
 namespace tolvik::emu {
 
@@ -17,9 +20,85 @@ palette colours(bool warning) {
     return warning ? palette{attr::warning, attr::warning_frame} : palette{attr::dialog, attr::frame};
 }
 
-std::string button_label(const std::string& text) { return "[ " + text + " ]"; }
+// One axis of a placement: the dialog's `size` cells from `start` in a
+// screen of `room` cells, with its frame's far border `frame_end` cells
+// before its end (0: no frame).
+struct axis {
+    int32_t start = 0;
+    int32_t kept = 0;
+    int32_t skipped = 0;
+};
+
+axis place_axis(int32_t start, int32_t size, int32_t room, int32_t frame_end) {
+    axis a;
+    if (size <= room) {
+        a.start = std::clamp(start, 0, room - size);
+        a.kept = size;
+        return a;
+    }
+    int32_t tail = std::min(frame_end, room);
+    a.kept = room - tail;
+    a.skipped = size - room;
+    return a;
+}
+
+// Cells from the end of the dialog to the far border of its first double
+// box, that border included: what stays of the dialog when it is folded.
+void frame_ends(const open_dialog& dialog, int32_t& right, int32_t& bottom) {
+    right = bottom = 0;
+    for (const dialog_item_state& item : dialog.items)
+        if (item.record.type == item_double_box && !(item.record.flags & flag_hidden)) {
+            right = std::max(dialog.width - item.record.right, 0);
+            bottom = std::max(dialog.height - item.record.bottom, 0);
+            return;
+        }
+}
 
 }  // namespace
+
+int32_t dialog_placement::column_at(int32_t x) const {
+    int32_t c = x - left;
+    if (c < 0 || c >= shown_width) return -1;
+    return c < columns_kept ? c : c + columns_skipped;
+}
+
+int32_t dialog_placement::row_at(int32_t y) const {
+    int32_t r = y - top;
+    if (r < 0 || r >= shown_height) return -1;
+    return r < rows_kept ? r : r + rows_skipped;
+}
+
+int32_t dialog_placement::screen_x(int32_t column) const {
+    if (column < columns_kept) return left + column;
+    if (column < columns_kept + columns_skipped) return -1;
+    return left + column - columns_skipped;
+}
+
+int32_t dialog_placement::screen_y(int32_t row) const {
+    if (row < rows_kept) return top + row;
+    if (row < rows_kept + rows_skipped) return -1;
+    return top + row - rows_skipped;
+}
+
+dialog_placement place(const screen& display, const open_dialog& dialog) {
+    int32_t right = 0;
+    int32_t bottom = 0;
+    frame_ends(dialog, right, bottom);
+    int32_t width = std::max(dialog.width, 1);
+    int32_t height = std::max(dialog.height, 1);
+    axis x = place_axis(dialog.left, width, display.width(), right);
+    axis y = place_axis(dialog.top, height, display.box_height(), bottom);
+    dialog_placement p;
+    p.left = x.start;
+    p.top = y.start;
+    p.shown_width = width - x.skipped;
+    p.shown_height = height - y.skipped;
+    p.columns_kept = x.kept;
+    p.columns_skipped = x.skipped;
+    p.rows_kept = y.kept;
+    p.rows_skipped = y.skipped;
+    return p;
+}
 
 void dialog_engine::redraw() {
     if (!env_.display) return;
@@ -40,9 +119,24 @@ void dialog_engine::draw(emu::screen& display) const {
 }
 
 void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog) const {
+    // Drawn whole on a screen of its own, then copied where it shows.
+    emu::screen own(std::max(dialog.width, 1), std::max(dialog.height, 1));
+    draw_dialog_cells(own, dialog);
+    dialog_placement at = place(display, dialog);
+    for (int32_t y = 0; y < at.shown_height; ++y) {
+        int32_t row = at.row_at(at.top + y);
+        for (int32_t x = 0; x < at.shown_width; ++x) {
+            int32_t column = at.column_at(at.left + x);
+            char c = own.char_at(column, row);  // '\0' beyond the largest screen
+            display.put(at.left + x, at.top + y, c ? c : ' ', own.attr_at(column, row));
+        }
+    }
+}
+
+void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& dialog) const {
     palette p = colours(dialog.warning_style());
-    int32_t x0 = dialog.left;
-    int32_t y0 = dialog.top;
+    int32_t x0 = 0;
+    int32_t y0 = 0;
     display.fill(x0, y0, x0 + dialog.width - 1, y0 + dialog.height - 1, ' ', p.body);
 
     // Centred buttons share their row as one group: collect them first.
@@ -118,30 +212,7 @@ void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog)
 
 void dialog_engine::draw_box(emu::screen& display, const message_box_run& box) const {
     palette p = colours((box.flags & style_warning) != 0);
-    int32_t inner = static_cast<int32_t>(box.title.size()) + 2;
-    for (const std::string& line : box.lines) inner = std::max(inner, static_cast<int32_t>(line.size()));
-    int32_t buttons_width = -1;
-    for (const std::string& button : box.buttons)
-        buttons_width += static_cast<int32_t>(button_label(button).size()) + 1;
-    inner = std::max(inner, buttons_width);
-    // As the plugin lays out its own boxes: margins 2 and 1 around a double box
-    // with one blank column inside each side.
-    int32_t width = std::min(inner + 8, display.width());
-    int32_t height = std::min(static_cast<int32_t>(box.lines.size()) + (box.buttons.empty() ? 0 : 1) + 4,
-                              display.height());
-    int32_t x0 = (display.width() - width) / 2;
-    int32_t y0 = (display.height() - height) / 2;
-    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', p.body);
-    display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, p.box, box.title);
-    int32_t row = y0 + 2;
-    for (const std::string& line : box.lines) display.text(x0 + 4, row++, line, p.body, width - 8);
-    if (box.buttons.empty()) return;
-    int32_t x = x0 + (width - buttons_width) / 2;
-    for (size_t i = 0; i < box.buttons.size(); ++i) {
-        std::string label = button_label(box.buttons[i]);
-        display.text(x, row, label, i == 0 ? attr::focused_button : attr::button);
-        x += static_cast<int32_t>(label.size()) + 1;
-    }
+    draw_text_box(display, {box.title, box.lines, box.buttons, p.body, p.box}, box_first_line_);
 }
 
 }  // namespace tolvik::emu

@@ -71,10 +71,9 @@ public:
     int32_t message_box(int32_t module_number, uint32_t flags, const char* help_topic,
                         const char* const* items, int32_t item_count, int32_t button_count);
 
-    // Help file: plain text, topics introduced by a line "@Topic"; a first
-    // line "# Title" gives the topic's title. F1 in a dialog shows its
-    // topic's text as a message box under that title (the topic's name when
-    // it has none) when the topic is found.
+    // Help file (help_file.h): F1 in a dialog shows its topic's text as a
+    // message box under the topic's title when the topic is found. A box
+    // taller than the screen scrolls (text_box.h).
     bool load_help(const std::string& path);
     void set_help_text(const std::string& text);
     // The text of a topic without its title line, or "" when absent.
@@ -86,6 +85,8 @@ public:
     size_t open_count() const { return stack_.size(); }
     const open_dialog& open(size_t index) const { return *stack_[index]; }
     const open_dialog* innermost() const { return stack_.empty() ? nullptr : stack_.back().get(); }
+    // The message box on screen (a help box included), or null.
+    const message_box_run* showing_box() const { return showing_box_; }
     // The dialogs that have closed, in the order they closed.
     const std::vector<open_dialog>& history() const { return history_; }
     const std::vector<message_box_run>& message_boxes() const { return boxes_; }
@@ -122,6 +123,7 @@ private:
     std::vector<std::string> help_requests_;
     std::string help_text_;
     const message_box_run* showing_box_ = nullptr;
+    int32_t box_first_line_ = 0;  // the first line a box too tall for the screen shows
     dialog_engine* previous_active_ = nullptr;
     int32_t next_id_ = 1;
     int32_t redraws_ = 0;
@@ -152,6 +154,7 @@ private:
     void centre(open_dialog& dialog, bool horizontal, bool vertical);
     int32_t show_box(message_box_run box);
     void draw_dialog(emu::screen& display, const open_dialog& dialog) const;
+    void draw_dialog_cells(emu::screen& display, const open_dialog& dialog) const;
     void draw_box(emu::screen& display, const message_box_run& box) const;
 };
 

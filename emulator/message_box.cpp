@@ -1,10 +1,10 @@
-// The message box service and the help file that F1 shows through it.
-#include <fstream>
-#include <sstream>
-
+// The message box service, the box it shows (scrolled when it is taller
+// than the screen) and the help file that F1 shows through it.
 #include "dialog_internal.h"
 #include "dialogs.h"
+#include "help_file.h"
 #include "host/constants.h"
+#include "text_box.h"
 
 namespace tolvik::emu {
 
@@ -12,12 +12,6 @@ namespace {
 
 constexpr int32_t max_box_texts = 1000;
 constexpr size_t max_text_length = 4096;
-
-std::string trim_right(std::string text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\t'))
-        text.pop_back();
-    return text;
-}
 
 }  // namespace
 
@@ -67,6 +61,7 @@ int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const 
 
 int32_t dialog_engine::show_box(message_box_run box) {
     showing_box_ = &box;
+    box_first_line_ = 0;
     redraw();
     int32_t result = -1;
     input_event event;
@@ -78,6 +73,16 @@ int32_t dialog_engine::show_box(message_box_run box) {
             continue;
         }
         if (event.kind != input_kind::key) continue;
+        if (env_.display) {
+            text_box shown{box.title, box.lines, box.buttons};
+            int32_t count = static_cast<int32_t>(box.lines.size());
+            int32_t first = scrolled(event.code, box_first_line_, visible_lines(*env_.display, shown), count);
+            if (first >= 0) {
+                box_first_line_ = first;
+                redraw();
+                continue;
+            }
+        }
         if (event.code == key::esc) break;
         if (event.code == key::enter) {
             result = 0;
@@ -92,54 +97,20 @@ int32_t dialog_engine::show_box(message_box_run box) {
 }
 
 bool dialog_engine::load_help(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    set_help_text(contents.str());
+    std::string contents;
+    if (!help_file::read(path, contents)) return false;
+    set_help_text(contents);
     return true;
 }
 
 void dialog_engine::set_help_text(const std::string& text) { help_text_ = text; }
 
-namespace {
-
-// A topic's lines as the help file has them, title line included.
-std::string topic_lines(const std::string& help, const std::string& topic) {
-    std::istringstream in(help);
-    std::string line;
-    std::string text;
-    bool inside = false;
-    while (std::getline(in, line)) {
-        line = trim_right(line);
-        if (!line.empty() && line[0] == '@') {
-            if (inside) break;
-            inside = line.compare(1, std::string::npos, topic) == 0;
-            continue;
-        }
-        if (inside) text += line + '\n';
-    }
-    while (!text.empty() && text.front() == '\n') text.erase(0, 1);
-    return text;
-}
-
-bool has_title(const std::string& lines) { return lines.rfind("# ", 0) == 0; }
-
-}  // namespace
-
 std::string dialog_engine::help_topic_text(const std::string& topic) const {
-    std::string text = topic_lines(help_text_, topic);
-    if (has_title(text))
-        text.erase(0, text.find('\n') == std::string::npos ? text.size() : text.find('\n') + 1);
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    while (!text.empty() && text.front() == '\n') text.erase(0, 1);
-    return text;
+    return help_file::topic_text(help_text_, topic);
 }
 
 std::string dialog_engine::help_topic_title(const std::string& topic) const {
-    std::string text = topic_lines(help_text_, topic);
-    if (!has_title(text)) return topic;
-    return text.substr(2, text.find('\n') - 2);
+    return help_file::topic_title(help_text_, topic);
 }
 
 }  // namespace tolvik::emu

@@ -20,9 +20,9 @@ std::string title_of(const std::string& directory, int32_t room) {
     return "..." + directory.substr(directory.size() - static_cast<size_t>(room - 3));
 }
 
-std::string size_text(const panel_entry& entry) {
-    if (entry.is_parent()) return "Up";
-    if (entry.is_directory()) return "Folder";
+std::string size_text(const panel_entry& entry, const panel_words& words) {
+    if (entry.is_parent()) return words.up;
+    if (entry.is_directory()) return words.folder;
     char text[24];
     std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(entry.size));
     return text;
@@ -46,7 +46,7 @@ std::string time_text(const panel_entry& entry) {
 // One item in a cell of `width` columns: a mark for the selection, the name,
 // and in the full mode its size and time right-aligned.
 void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel_entry& entry, int32_t mode,
-               attr a) {
+               attr a, const panel_words& words) {
     display.fill(x, y, x + width - 1, y, ' ', a);
     display.put(x, y, entry.selected ? '*' : ' ', a);
     bool full = mode != 1 && mode != 2 && mode != 4;
@@ -54,7 +54,7 @@ void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel
     if (full) {
         std::string time = time_text(entry);
         time.resize(time_width, ' ');
-        details = size_text(entry) + "  " + time;
+        details = size_text(entry, words) + "  " + time;
     }
     int32_t name_width = width - 1;
     if (full && static_cast<int32_t>(details.size()) + 12 <= width) {
@@ -66,7 +66,7 @@ void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel
     display.text(x + 1, y, name, a, std::max(name_width, 0));
 }
 
-void draw_file_panel(screen& display, const panel_model& panel, bool active) {
+void draw_file_panel(screen& display, const panel_model& panel, bool active, const panel_words& words) {
     const panel_rect& r = panel.rect;
     panel_geometry g = geometry_of(panel);
     int32_t inner = r.right - r.left - 1;
@@ -85,12 +85,12 @@ void draw_file_panel(screen& display, const panel_model& panel, bool active) {
             attr a = entry.selected ? attr::selected : attr::panel;
             if (static_cast<int32_t>(index) == panel.cursor())
                 a = active ? attr::active_cursor : attr::cursor_line;
-            draw_item(display, x, r.top + 1 + row, width, entry, panel.view_mode, a);
+            draw_item(display, x, r.top + 1 + row, width, entry, panel.view_mode, a, words);
         }
     }
     if (panel.cursor() >= 0 && static_cast<size_t>(panel.cursor()) < items.size()) {
         const panel_entry& entry = items[static_cast<size_t>(panel.cursor())];
-        std::string details = size_text(entry) + " " + time_text(entry);
+        std::string details = size_text(entry, words) + " " + time_text(entry);
         display.text(r.left + 1, r.bottom - 1, entry.name, attr::panel, inner);
         if (static_cast<int32_t>(entry.name.size() + details.size()) + 1 < inner)
             display.text(r.right - static_cast<int32_t>(details.size()), r.bottom - 1, details, attr::panel);
@@ -112,7 +112,7 @@ const char* stand_in(const panel_model& panel) {
 }
 
 void draw_panel(screen& display, const panel_model& panel, const panel_model& other, bool active,
-                const panel_contents& contents) {
+                const panel_contents& contents, const panel_words& words) {
     const panel_rect& r = panel.rect;
     if (r.right - r.left < 4 || r.bottom - r.top < 4) return;
     display.fill(r.left, r.top, r.right, r.bottom, ' ', attr::panel);
@@ -121,7 +121,7 @@ void draw_panel(screen& display, const panel_model& panel, const panel_model& ot
                        active ? attr::active_cursor : attr::panel_title);
     for (int32_t x = r.left + 1; x < r.right; ++x) display.put(x, r.bottom - 2, '-', attr::panel);
     if (panel.type == panel_file && panel.plugin == 0) {
-        draw_file_panel(display, panel, active);
+        draw_file_panel(display, panel, active, words);
     } else if (contents) {
         contents(display, panel, other, active);
     } else {
@@ -152,9 +152,10 @@ int32_t visible_top(const panel_model& panel) {
     return std::max<int32_t>(top, 0);
 }
 
-void draw_panels(screen& display, panel_pair& panels, const panel_contents& contents) {
-    draw_panel(display, panels.left(), panels.right(), panels.active_side() == side::left, contents);
-    draw_panel(display, panels.right(), panels.left(), panels.active_side() == side::right, contents);
+void draw_panels(screen& display, panel_pair& panels, const panel_contents& contents,
+                 const panel_words& words) {
+    draw_panel(display, panels.left(), panels.right(), panels.active_side() == side::left, contents, words);
+    draw_panel(display, panels.right(), panels.left(), panels.active_side() == side::right, contents, words);
     int32_t prompt_row = std::max(panels.left().rect.bottom, panels.right().rect.bottom) + 1;
     display.text(0, prompt_row, panels.active().directory() + ">", attr::normal);
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "panels.h"
 #include "screen.h"
@@ -21,6 +22,13 @@ namespace tolvik::emu {
 using panel_contents =
     std::function<void(screen& display, const panel_model& panel, const panel_model& other, bool active)>;
 
+// The words a file panel shows in place of a size: for ".." and for a folder.
+// The host gives them in the language in use.
+struct panel_words {
+    std::string up = "Up";
+    std::string folder = "Folder";
+};
+
 // Each panel in its rectangle: a single frame with the directory in the top
 // border (its end, after "...", when it is too long; highlighted in the
 // active panel), the items in the panel's view mode, a separator and a footer
@@ -29,7 +37,8 @@ using panel_contents =
 // panel. A panel that is not a file panel is drawn by `contents`, or without
 // it shows a stand-in such as "[ Tree ]". The row under the panels shows the
 // active directory as a prompt.
-void draw_panels(screen& display, panel_pair& panels, const panel_contents& contents = nullptr);
+void draw_panels(screen& display, panel_pair& panels, const panel_contents& contents = nullptr,
+                 const panel_words& words = {});
 
 // The item grid of a file panel in its view mode: `columns` of `lines` items.
 struct panel_geometry {

@@ -3,6 +3,7 @@
 // its open dialogs into it; tests compare dumps against golden text.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,13 @@ public:
     void resize(int width, int height);
     int width() const { return width_; }
     int height() const { return height_; }
+
+    // Rows at the bottom that belong to the host's own lines (its status row
+    // and key bar): dialogs and boxes are drawn above them, in box_height()
+    // rows. 0 (the default) leaves the whole screen to them; a resize keeps
+    // the count.
+    void set_bottom_rows(int rows) { bottom_rows_ = std::max(rows, 0); }
+    int box_height() const { return std::max(height_ - bottom_rows_, 1); }
 
     // Every cell becomes a blank with attribute `a`.
     void clear(attr a = attr::normal);
@@ -83,6 +91,7 @@ private:
     };
     int width_ = 0;
     int height_ = 0;
+    int bottom_rows_ = 0;
     std::vector<cell> cells_;
 
     int trimmed_length(int y) const;

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The README's screens are the host's own output. Each one is the code block
 # right after a line that starts with
-#   `tolvik_host ARGS` (drawn by scripts/readme-screens.sh)
-# and is what build/linux32/tools/tolvik_host prints for ARGS, run in the
-# sample tree of scripts/sample-tree.sh with --root set to it.
+#   `build/linux32/tools/tolvik_host ARGS` (drawn by scripts/readme-screens.sh)
+# and is what that command prints, run as written from the project root over
+# the sample tree build/sample (made afresh by scripts/sample-tree.sh), so
+# that every command in the README can be copied and run.
 #   scripts/readme-screens.sh          rewrites the blocks in README.md
 #   scripts/readme-screens.sh --check  changes nothing; fails, showing the
 #                                      difference, when a block is not what
 #                                      the host prints
-# TOLVIK_HOST names another build of the host.
+# TOLVIK_HOST names another build of the host to run in its place.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,7 +17,8 @@ root=$(pwd)
 mode=write
 [ "${1:-}" = "--check" ] && mode=check
 
-host=${TOLVIK_HOST:-$root/build/linux32/tools/tolvik_host}
+written=build/linux32/tools/tolvik_host
+host=${TOLVIK_HOST:-$root/$written}
 if [ -z "${TOLVIK_HOST:-}" ]; then
   { [ -f build/linux32/build.ninja ] || cmake --preset linux32; } >/dev/null 2>&1
   cmake --build --preset linux32 --target tolvik_host >/dev/null 2>&1 \
@@ -25,8 +27,7 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-sample="$work/sample"
-./scripts/sample-tree.sh "$sample"
+./scripts/sample-tree.sh build/sample
 
 # README.md with every marked block replaced by the host's output.
 generate() {
@@ -40,14 +41,17 @@ generate() {
       echo "$line"
       # The arguments as the README writes them, quotes included.
       eval "set -- $args"
-      (cd "$sample" && TZ=UTC "$host" --root . "$@" 2>&1) | sed -e '/^----$/d' -e 's/[[:space:]]*$//'
+      (cd "$root" && TZ=UTC "$host" "$@" 2>&1) | sed -e '/^----$/d' -e 's/[[:space:]]*$//'
       pending=0
       in_block=1
       continue
     fi
-    if [[ "$line" =~ ^\`tolvik_host\ ([^\`]*)\`\ \(drawn\ by\ scripts/readme-screens.sh\) ]]; then
+    if [[ "$line" =~ ^\`build/linux32/tools/tolvik_host\ ([^\`]*)\`\ \(drawn\ by\ scripts/readme-screens.sh\) ]]; then
       args=${BASH_REMATCH[1]}
       pending=1
+    elif [[ "$line" =~ ^\`[^\`]*tolvik_host[^\`]*\`\ \(drawn\ by ]]; then
+      echo "readme-screens: a screen's command must start with $written: $line" >&2
+      return 1
     fi
     echo "$line"
   done <README.md

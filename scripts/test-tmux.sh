@@ -7,7 +7,8 @@
 # terminal's modes restored; restored again after a SIGSEGV. Also: resizing
 # with the list open (too small: only the message, keys wait; larger: the
 # list centred again), the mouse wheel in the panels and the list, mouse
-# reports asked for while the host runs, the welcome box and German texts.
+# reports asked for while the host runs, the welcome box and German texts;
+# clicks on panel items and list lines; the help at the smallest size.
 # Every check reads the screen tmux shows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -203,6 +204,51 @@ expect_gone '|docs' "the key that closed the box did nothing else"
 keys F10
 status=$(exit_status)
 [ "$status" = "0" ] || fail "expected exit status 0 after F10 (German), got '${status:-none}'"
+
+# Clicks, and the smallest size: a fresh host on the sample tree.
+tmux -L "$socket" kill-session -t tolvik
+rm -f "$work/status" "$work/modes-before" "$work/modes-after"
+run_host
+expect 'F11 Plugins' "the host starts for the clicks"
+# A left-button press as a terminal in SGR mouse mode reports it, at a cell
+# counted from 0 (the terminal counts from 1).
+click() { keys -H $(printf '\033[<0;%d;%dM' $(($1 + 1)) $(($2 + 1)) | od -An -tx1); }
+# The column and row (from 0) of the first cell that shows the text.
+cell_of() { screen | awk -v t="$1" '{ i = index($0, t); if (i) { print i - 1, NR - 1; exit } }'; }
+click 3 2
+expect '|docs' "a click moves the panel cursor to the item"
+click 3 2
+click 3 2
+expect 'C:\left\docs' "a double click opens the folder"
+keys C-PgUp
+expect_gone 'C:\left\docs' "back up"
+keys F11
+expect 'tolvik: panel views' "the plugin menu"
+keys Enter
+expect 'Panel views' "the list"
+keys C-S-F3
+expect '3. file panel' "a third view"
+read -r x y <<<"$(cell_of '2. file panel')"
+click "$x" "$y"
+expect ' C:\left -' "a click on a list line moves the list's cursor there; the preview follows"
+keys Escape
+expect_gone 'Panel views' "Esc closes the list"
+
+# 68x15: the host's help scrolls above the status row, with its own keys.
+resize 68 15
+expect_gone 'too small' "68x15 is large enough"
+keys F1
+expect 'tolvik host keys' "the host's help at 68x15"
+expect 'Up/Down Scroll' "the help's keys in the key bar"
+expect "/$(grep -c '^help = ' lang/host_en.txt) " "where the help is"
+screen | tail -n 2 | head -n 1 | grep -qF 'sort:' || fail "the help covers the status row at 68x15"
+keys End
+expect "$(grep '^help = ' lang/host_en.txt | tail -n 1 | sed 's/^help = //')" "End shows the help's last line"
+keys Escape
+expect 'F11 Plugins' "Esc closes the help"
+keys F10
+status=$(exit_status)
+[ "$status" = "0" ] || fail "expected exit status 0 after the clicks, got '${status:-none}'"
 
 # A crash signal: the terminal gets its modes back all the same.
 tmux -L "$socket" kill-session -t tolvik

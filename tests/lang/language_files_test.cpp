@@ -1,7 +1,8 @@
 // The shipped language and help files, read by the host's own parsers: every
 // language holds the same messages, the one format keeps exactly one "%s",
 // every text fits the boxes that show it, and every help file explains the
-// list dialog in a box that fits an 80x25 screen.
+// list dialog in a box that fits an 80x25 screen. How each file is encoded
+// is checked per code page in e2e_languages/encoding_test.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,8 +31,6 @@ std::vector<fs::path> files_with(const std::string& extension) {
     return found;
 }
 
-std::string read_bytes(const fs::path& path) { return emu::read_text_file(path.string()).value_or(""); }
-
 std::string text(const emu::language& lang, int32_t id) {
     const char* t = lang.message(id);
     return t ? t : "";
@@ -46,17 +45,6 @@ void count_formats(const std::string& text, int& percents, int& strings) {
             ++percents;
             if (at + 1 < text.size() && text[at + 1] == 's') ++strings;
         }
-}
-
-// True when the bytes hold a UTF-8 multi-byte sequence: the host reads one
-// byte per character, so such a file was saved in the wrong encoding.
-bool holds_utf8_sequence(const std::string& bytes) {
-    for (size_t at = 0; at + 1 < bytes.size(); ++at) {
-        unsigned char lead = static_cast<unsigned char>(bytes[at]);
-        unsigned char next = static_cast<unsigned char>(bytes[at + 1]);
-        if (lead >= 0xC2 && lead <= 0xF4 && (next & 0xC0) == 0x80) return true;
-    }
-    return false;
 }
 
 TEST(language_files, english_and_at_least_one_other_language_are_shipped) {
@@ -168,15 +156,6 @@ TEST(language_files, texts_fit_the_list_and_the_warning_box_on_an_80_column_scre
         EXPECT_LE(text(lang, msg_too_old_text).size() + 8, 80u);
         EXPECT_LE(text(lang, msg_list_title).size() + 10, 68u) << "the list title widens the dialog past 68";
     }
-}
-
-TEST(language_files, files_are_one_byte_per_character) {
-    std::vector<fs::path> all = files_with(".lng");
-    for (const fs::path& help : files_with(".hlf")) all.push_back(help);
-    for (const fs::path& path : all)
-        EXPECT_FALSE(holds_utf8_sequence(read_bytes(path)))
-            << path.filename().string()
-            << " holds UTF-8; the host reads one byte per character (OEM code page)";
 }
 
 TEST(help_files, every_language_has_a_help_file_with_the_list_topic_fitting_80x25) {

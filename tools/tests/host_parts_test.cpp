@@ -12,6 +12,7 @@
 #include "host_texts.h"
 #include "key_decoder.h"
 #include "key_script.h"
+#include "language.h"
 #include "options.h"
 #include "panel_keys.h"
 #include "panel_view.h"
@@ -58,24 +59,139 @@ options parse(std::initializer_list<const char*> args, bool& ok, std::string& er
 }
 
 TEST(host_options, folders_language_code_and_help_file) {
+    drive_c_folder c;
+    c.folder("a");
+    c.folder("b");
     bool ok = false;
     std::string error;
-    options o = parse({"--lang", "de", "/a", "/b"}, ok, error);
+    std::string a = c.path("a");
+    std::string b = c.path("b");
+    options o = parse({"--root", c.path().c_str(), "--lang", "de", a.c_str(), b.c_str()}, ok, error);
     ASSERT_TRUE(ok) << error;
-    EXPECT_EQ(o.left, "/a");
-    EXPECT_EQ(o.right, "/b");
+    EXPECT_EQ(o.left, a);
+    EXPECT_EQ(o.right, b);
     EXPECT_EQ(fs::path(o.language).filename(), "tolvik_de.lng");
     EXPECT_EQ(fs::path(o.help).filename(), "tolvik_de.hlf") << "the help file beside the language file";
     EXPECT_EQ(o.plugin, "plugin.so");
     EXPECT_FALSE(o.script);
 
-    o = parse({"--keys", "F11 Enter", "--size", "100x30", "--left", "/x"}, ok, error);
+    o = parse({"--keys", "F11 Enter", "--size", "100x30", "--left", a.c_str()}, ok, error);
     ASSERT_TRUE(ok) << error;
     EXPECT_TRUE(o.script);
     EXPECT_EQ(o.width, 100);
     EXPECT_EQ(o.height, 30);
-    EXPECT_EQ(o.left, "/x");
+    EXPECT_EQ(o.left, a);
     EXPECT_FALSE(o.right.empty()) << "the right panel defaults to the home folder";
+}
+
+// HOME set for the scope of a test.
+class home_folder {
+public:
+    explicit home_folder(const std::string& path) {
+        const char* old = std::getenv("HOME");
+        had_ = old != nullptr;
+        if (old) old_ = old;
+        setenv("HOME", path.c_str(), 1);
+    }
+    ~home_folder() {
+        if (had_)
+            setenv("HOME", old_.c_str(), 1);
+        else
+            unsetenv("HOME");
+    }
+
+private:
+    bool had_ = false;
+    std::string old_;
+};
+
+TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
+    drive_c_folder c;
+    c.folder("root/photos");
+    c.folder("home");
+    home_folder home(c.path("home"));
+    std::string root = c.path("root");
+    std::string photos = c.path("root/photos");
+    bool ok = false;
+    std::string error;
+    options o = parse({"--root", root.c_str(), photos.c_str()}, ok, error);
+    ASSERT_TRUE(ok) << "the default right panel (home, outside the root) must not stop the start: " << error;
+    EXPECT_EQ(o.left, photos);
+    EXPECT_EQ(fs::canonical(o.right), fs::canonical(root)) << "the root stands in for the home folder";
+
+    c.folder("root/home");
+    std::string inner_home = c.path("root/home");
+    home_folder inside(inner_home);
+    o = parse({"--root", root.c_str(), photos.c_str()}, ok, error);
+    ASSERT_TRUE(ok) << error;
+    EXPECT_EQ(o.right, inner_home) << "a home inside the root stays";
+}
+
+TEST(host_options, messages_name_the_wrong_argument_and_only_what_was_given) {
+    drive_c_folder c;
+    c.folder("root/photos");
+    c.folder("elsewhere");
+    home_folder home(c.path("elsewhere"));
+    std::string root = c.path("root");
+    std::string missing = c.path("root/nothing");
+    std::string outside = c.path("elsewhere");
+    struct {
+        std::vector<const char*> args;
+        std::vector<std::string> said;
+        std::string not_said;
+    } cases[] = {
+        {{"--root", "/nonexistent/tolvik-root"},
+         {"--root", "/nonexistent/tolvik-root", "does not exist"},
+         "home"},
+        {{"--root", root.c_str(), missing.c_str()}, {"left panel", missing, "does not exist"}, outside},
+        {{"--root", root.c_str(), "--right", outside.c_str()},
+         {"right panel", outside, "outside the root", root},
+         "left panel"},
+        {{"--lang", "xx", "--root", root.c_str()}, {"--lang xx", "known:", "de", "en"}, TOLVIK_LANG_DIR},
+    };
+    for (const auto& each : cases) {
+        std::vector<const char*> argv{"tolvik_host"};
+        argv.insert(argv.end(), each.args.begin(), each.args.end());
+        options out;
+        std::string error;
+        EXPECT_FALSE(parse_options(static_cast<int>(argv.size()), argv.data(), TOLVIK_LANG_DIR, "plugin.so",
+                                   out, error))
+            << each.args[1];
+        for (const std::string& text : each.said)
+            EXPECT_NE(error.find(text), std::string::npos) << "'" << text << "' missing from: " << error;
+        EXPECT_EQ(error.find(each.not_said), std::string::npos)
+            << "names what the user never gave: " << error;
+    }
+}
+
+TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
+    drive_c_folder c;
+    c.file("lang/tolvik_ru.lng");
+    c.file("lang/tolvik_ru.hlf");
+    c.file("lang/host_ru.txt");
+    c.file("lang/host_en.txt");
+    c.file("own/tolvik_pl.lng");
+    c.file("own/host_pl.txt");
+    std::string root = c.path();
+    std::string lang = c.path("lang");
+    for (const char* code : {"ru", "pl"}) {
+        std::vector<const char*> argv{"tolvik_host", "--root", root.c_str(), "--lang", code};
+        std::string file = c.path("own/tolvik_pl.lng");
+        if (std::string(code) == "pl") argv.back() = file.c_str();
+        options out;
+        std::string error;
+        ASSERT_TRUE(parse_options(static_cast<int>(argv.size()), argv.data(), lang, "plugin.so", out, error))
+            << code << ": " << error;
+        std::string want =
+            std::string(code) == "ru" ? c.path("lang/tolvik_ru.lng") : c.path("own/tolvik_pl.lng");
+        EXPECT_EQ(out.language, want);
+        ASSERT_EQ(out.host_texts.size(), 2u) << code;
+        EXPECT_EQ(out.host_texts[0], c.path("lang/host_en.txt")) << "English under every language";
+        EXPECT_EQ(fs::path(out.host_texts[1]),
+                  fs::path(want).parent_path() / ("host_" + std::string(code) + ".txt"))
+            << "the host's texts beside the language file";
+        EXPECT_EQ(out.help, std::string(code) == "ru" ? c.path("lang/tolvik_ru.hlf") : "");
+    }
 }
 
 TEST(host_options, wrong_arguments_are_refused_with_a_reason) {
@@ -163,6 +279,56 @@ TEST(host_texts, every_language_gives_every_english_text) {
     EXPECT_GT(names, 40);
 }
 
+// The pairs of a key bar as it is drawn ("Key Label" joined by one space).
+std::vector<std::string> pairs_of(const std::string& bar) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= bar.size()) {
+        size_t end = bar.find('|', start);
+        if (end == std::string::npos) end = bar.size();
+        out.push_back(bar.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+TEST(host_rows, key_bars_of_every_language_keep_whole_pairs_in_80_columns) {
+    // Every host language in lang/, and a bar of long labels: what is drawn
+    // is always the first pairs whole, never a cut word.
+    std::vector<std::string> bars = {
+        "F1 A very long label that fills much of the row|F2 Another long label "
+        "here|F3 Short|F4 And a last one"};
+    int languages = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(TOLVIK_LANG_DIR)) {
+        std::string name = entry.path().filename().string();
+        if (name.rfind("host_", 0) != 0 || entry.path().extension() != ".txt") continue;
+        ++languages;
+        host_texts t;
+        ASSERT_TRUE(t.load(entry.path().string()));
+        for (const char* bar : {"keybar.panels", "keybar.list", "keybar.ctrl_stand_in", "keybar.ctrl_held",
+                                "keybar.menu", "keybar.box", "keybar.box_scroll", "keybar.help",
+                                "keybar.warning", "keybar.warning_ctrl_held", "keybar.warning_stand_in"})
+            bars.push_back(t.get(bar));
+    }
+    EXPECT_GE(languages, 2);
+    for (int width : {80, 68}) {
+        emu::screen display(width, 1);
+        for (const std::string& bar : bars) {
+            draw_key_bar(display, 0, bar);
+            std::string shown = display.row(0);
+            std::string whole;
+            bool matched = shown.empty();
+            for (const std::string& pair : pairs_of(bar)) {
+                whole += (whole.empty() ? "" : " ") + pair;
+                if (whole == shown) matched = true;
+            }
+            EXPECT_TRUE(matched) << "at " << width << " columns '" << shown
+                                 << "' is no run of whole pairs of '" << bar << "'";
+            EXPECT_FALSE(shown.empty()) << "not even the first pair fits: " << bar;
+        }
+    }
+}
+
 TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     emu::screen display(30, 2);
     draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
@@ -172,13 +338,74 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
 }
 
-TEST(host_render, oem_bytes_become_utf8_and_control_bytes_question_marks) {
-    EXPECT_EQ(oem_to_utf8('a'), "a");
-    EXPECT_EQ(oem_to_utf8(0x84), "\xC3\xA4") << "0x84 is a-umlaut in code page 850";
-    EXPECT_EQ(oem_to_utf8(0x81), "\xC3\xBC");
-    EXPECT_EQ(oem_to_utf8(0xE1), "\xC3\x9F") << "sharp s";
-    EXPECT_EQ(oem_to_utf8(0x1B), "?") << "an ESC in a file name must not reach the terminal";
-    EXPECT_EQ(oem_to_utf8(0x7F), "?");
+TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
+    // Letters each language needs, by their known code points.
+    struct letter {
+        code_page page;
+        unsigned char byte;
+        char32_t expected;
+    };
+    const letter letters[] = {
+        {code_page::cp850, 0x84, U'\u00E4'},  // a-umlaut
+        {code_page::cp850, 0xE1, U'\u00DF'},  // sharp s
+        {code_page::cp850, 0xA4, U'\u00F1'},  // n-tilde (es)
+        {code_page::cp850, 0x87, U'\u00E7'},  // c-cedilla (fr)
+        {code_page::cp852, 0x88, U'\u0142'},  // l-stroke (pl)
+        {code_page::cp852, 0xA5, U'\u0105'},  // a-ogonek (pl)
+        {code_page::cp852, 0xD8, U'\u011B'},  // e-caron (cs)
+        {code_page::cp852, 0xFD, U'\u0159'},  // r-caron (cs)
+        {code_page::cp852, 0x85, U'\u016F'},  // u-ring (cs)
+        {code_page::cp866, 0x80, U'\u0410'},  // Cyrillic A
+        {code_page::cp866, 0xAF, U'\u043F'},  // Cyrillic pe
+        {code_page::cp866, 0xE0, U'\u0440'},  // Cyrillic er
+        {code_page::cp866, 0xF1, U'\u0451'},  // Cyrillic yo
+    };
+    for (const letter& l : letters)
+        EXPECT_EQ(code_point(l.byte, l.page), l.expected)
+            << "byte 0x" << std::hex << int(l.byte) << " of code page " << std::dec << number_of(l.page);
+    EXPECT_EQ(to_utf8(0x84, code_page::cp850), "\xC3\xA4");
+    EXPECT_EQ(to_utf8(0x80, code_page::cp866), "\xD0\x90") << "two bytes of UTF-8";
+    EXPECT_EQ(to_utf8(0xB0, code_page::cp852), "\xE2\x96\x91") << "a shade block: three bytes";
+    EXPECT_EQ(to_utf8(std::string_view("Zur\x81"
+                                       "ck\n\x1b"),
+                      code_page::cp850),
+              "Zur\xC3\xBC"
+              "ck\n?")
+        << "an ESC in a file name must not reach the terminal; line breaks stay";
+    EXPECT_EQ(to_utf8(0x7F, code_page::cp850), "?");
+    EXPECT_EQ(code_page_of_language("Russian"), code_page::cp866);
+    EXPECT_EQ(code_page_of_language("Polish"), code_page::cp852);
+    EXPECT_EQ(code_page_of_language("Czech"), code_page::cp852);
+    for (const char* name : {"English", "German", "Spanish", "French", ""})
+        EXPECT_EQ(code_page_of_language(name), code_page::cp850) << name;
+}
+
+TEST(host_code_pages, each_shipped_language_names_itself_so_that_its_code_page_is_read) {
+    // The code page of each language code; a language file in lang/ must
+    // carry a ".Language=" name that gives it.
+    const std::pair<const char*, code_page> expected[] = {{"en", code_page::cp850}, {"de", code_page::cp850},
+                                                          {"es", code_page::cp850}, {"fr", code_page::cp850},
+                                                          {"pl", code_page::cp852}, {"cs", code_page::cp852},
+                                                          {"ru", code_page::cp866}};
+    int found = 0;
+    for (const auto& [code, page] : expected) {
+        fs::path file = fs::path(TOLVIK_LANG_DIR) / (std::string("tolvik_") + code + ".lng");
+        if (!fs::exists(file)) continue;
+        ++found;
+        emu::language lang;
+        ASSERT_TRUE(lang.load(file.string())) << file;
+        EXPECT_EQ(code_page_of_language(lang.name()), page) << code << ": .Language=" << lang.name();
+    }
+    EXPECT_GE(found, 2) << "English and German at least";
+}
+
+TEST(host_render, frames_are_utf8_of_the_code_page_in_use) {
+    emu::screen display(20, 2);
+    display.text(0, 0, "\x80\x81", emu::attr::normal);
+    renderer r;
+    EXPECT_NE(r.frame(display).find("\xC3\x87\xC3\xBC"), std::string::npos) << "850 by default";
+    r.set_code_page(code_page::cp866);
+    EXPECT_NE(r.frame(display).find("\xD0\x90\xD0\x91"), std::string::npos) << "a new code page redraws";
 }
 
 TEST(host_render, only_changed_rows_are_sent_again) {

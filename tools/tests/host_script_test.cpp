@@ -2,88 +2,10 @@
 // plugin menu opens the list, Ctrl mode commits when Ctrl is let go, the
 // editing keys reach the plugin, the language is chosen, and the host exits
 // with status 0 without host faults.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
-#include <string>
-#include <vector>
+#include "host_run.h"
 
 namespace tolvik::tools {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct host_run {
-    int status = -1;
-    std::vector<std::string> screens;  // one per "dump" (the last screen when there is none)
-    std::string errors;
-};
-
-class host_script : public ::testing::Test {
-protected:
-    host_script() {
-        std::random_device seed;
-        root_ = fs::temp_directory_path() / ("tolvik-script-" + std::to_string(seed()));
-        for (const char* folder : {"left/docs", "right/music"}) fs::create_directories(root_ / folder);
-        std::ofstream(root_ / "left" / "notes.txt") << "notes\n";
-        std::ofstream(root_ / "right" / "song.txt") << "la\n";
-    }
-    ~host_script() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-
-    host_run run(const std::string& keys, const std::string& extra = "") {
-        host_run out;
-        fs::path errors = root_ / "stderr.txt";
-        std::string command = std::string("'") + TOLVIK_HOST_PATH + "' --root '" + root_.string() + "' " +
-                              extra + " --keys '" + keys + "' '" + (root_ / "left").string() + "' '" +
-                              (root_ / "right").string() + "' 2>'" + errors.string() + "'";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return out;
-        std::string text;
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-        int status = pclose(pipe);
-        out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        size_t start = 0;
-        for (size_t end; (end = text.find("----\n", start)) != std::string::npos; start = end + 5)
-            out.screens.push_back(text.substr(start, end - start));
-        std::ifstream e(errors);
-        std::stringstream s;
-        s << e.rdbuf();
-        out.errors = s.str();
-        return out;
-    }
-
-    // The title in the top border of the left panel.
-    static std::string left_title(const std::string& screen) {
-        std::string first = screen.substr(0, screen.find('\n'));
-        size_t open = first.find(" C:");
-        return open == std::string::npos ? "" : first.substr(open + 1, first.find(' ', open + 1) - open - 1);
-    }
-
-    // The row of a screen that holds `text`, or "".
-    static std::string row_with(const std::string& screen, const std::string& text) {
-        std::istringstream rows(screen);
-        for (std::string row; std::getline(rows, row);)
-            if (row.find(text) != std::string::npos) return row;
-        return "";
-    }
-    static std::vector<std::string> rows_of(const std::string& screen) {
-        std::vector<std::string> out;
-        std::istringstream rows(screen);
-        for (std::string row; std::getline(rows, row);) out.push_back(row);
-        return out;
-    }
-
-    fs::path root_;
-};
 
 TEST_F(host_script, menu_opens_the_list_and_f10_quits_with_status_0) {
     host_run r = run("F11 dump Enter dump Esc dump F10");

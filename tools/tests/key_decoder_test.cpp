@@ -162,6 +162,18 @@ TEST(key_decoder, sgr_mouse_wheel_gives_the_wheel_keys_and_clicks_nothing) {
         << "the next key survives";
 }
 
+TEST(key_decoder, sgr_left_button_presses_are_clicks_at_cells_from_0) {
+    std::vector<terminal_event> events =
+        decode("\x1b[<0;10;5M\x1b[<0;10;5m\x1b[<32;11;5M\x1b[<2;3;3M\x1b[<1;3;3M\x1b[<0;1;1M");
+    ASSERT_EQ(events.size(), 2u) << "releases, drags, the right and middle buttons are no clicks";
+    EXPECT_EQ(events[0].what, kind::click);
+    EXPECT_EQ(events[0].x, 9) << "terminals count from 1";
+    EXPECT_EQ(events[0].y, 4);
+    EXPECT_EQ(events[1].what, kind::click);
+    EXPECT_EQ(events[1].x, 0);
+    EXPECT_EQ(events[1].y, 0);
+}
+
 TEST(key_names, script_names_give_the_codes_the_plugin_tests) {
     EXPECT_EQ(key_from_name("C-S-F3"), 0x5000172);
     EXPECT_EQ(key_from_name("Ctrl+F3"), 0x1000172);

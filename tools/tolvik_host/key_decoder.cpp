@@ -170,12 +170,20 @@ int parameter(const std::vector<std::vector<int>>& p, size_t index, size_t sub, 
 }
 
 // Button bits of an SGR mouse report: 64 marks the wheel (+0 up, +1 down),
-// 4, 8 and 16 are Shift, Alt and Ctrl.
+// 32 a move with a button held, 4, 8 and 16 are Shift, Alt and Ctrl; the low
+// two bits are the button (0 the left one).
 constexpr int mouse_wheel = 64;
+constexpr int mouse_motion = 32;
 
 void decode_mouse(std::string_view body, std::vector<terminal_event>& out) {
     auto p = split_parameters(body);
     int button = p[0][0];
+    if (!(button & (mouse_wheel | mouse_motion)) && (button & 3) == 0) {
+        int x = parameter(p, 1, 0, 1);
+        int y = parameter(p, 2, 0, 1);
+        out.push_back({terminal_event::kind::click, 0, x - 1, y - 1});
+        return;
+    }
     if (!(button & mouse_wheel) || (button & 3) > 1) return;
     int32_t mods = 0;
     if (button & 4) mods |= keys::shift;

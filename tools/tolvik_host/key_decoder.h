@@ -7,7 +7,8 @@
 // terminal enables on "CSI > 15 u" (every key as "CSI code:shifted ;
 // mods:event u", modifier keys included, with press, repeat and release
 // events). Mouse reports in the SGR encoding ("CSI < button ; x ; y M")
-// give the wheel keys; clicks are ignored.
+// give the wheel keys and the left button's clicks (its press; releases,
+// drags and other buttons are ignored).
 #pragma once
 
 #include <cstdint>
@@ -30,9 +31,11 @@ constexpr int32_t f(int n) { return f1 + n - 1; }
 }  // namespace keys
 
 struct terminal_event {
-    enum class kind { key, ctrl_down, ctrl_up, protocol_reply };
+    enum class kind { key, ctrl_down, ctrl_up, protocol_reply, click };
     kind what = kind::key;
     int32_t code = 0;  // key: host key code; protocol_reply: the flags reported
+    int32_t x = 0;     // click: the cell, from 0 at the top left
+    int32_t y = 0;
 };
 
 // A character key with modifiers as the host codes it: a letter with Ctrl,

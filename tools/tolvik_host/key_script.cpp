@@ -39,6 +39,17 @@ bool parse_key_script(const std::string& text, std::vector<script_step>& steps, 
                 return false;
             }
             step.what = script_step::kind::resize;
+        } else if (word == "click" || word == "double-click") {
+            std::string cell;
+            char extra = 0;
+            if (!(words >> cell) || std::sscanf(cell.c_str(), "%d,%d%c", &step.x, &step.y, &extra) != 2 ||
+                step.x < 0 || step.y < 0 || step.x >= 1000 || step.y >= 1000) {
+                error = "'" + word + "' wants a cell X,Y (column and row from 0) after it" +
+                        (cell.empty() ? "" : ", not '" + cell + "'");
+                return false;
+            }
+            step.what = script_step::kind::click;
+            step.twice = word == "double-click";
         } else if (int32_t code = key_from_name(word)) {
             step.code = code;
         } else {
@@ -73,6 +84,8 @@ std::string key_words_text() {
            "               next idle tick, so write 'ctrl-up idle'\n"
            "  idle         an idle tick: the host has nothing to do\n"
            "  resize WxH   the terminal takes a new size\n"
+           "  click X,Y    the left mouse button clicks column X, row Y (from 0)\n"
+           "  double-click X,Y  a double click there\n"
            "The screen is printed at the end when the script has no dump.\n"
            "Exit status: 0 done, 1 cannot start, 2 bad arguments or an unknown key word\n"
            "(nothing runs), 3 the script ended while a dialog was open.\n";

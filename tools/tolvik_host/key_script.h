@@ -8,6 +8,9 @@
 //   idle              an idle tick (the host has nothing to do)
 //   dump              print the screen as it is now
 //   resize WxH        the terminal takes a new size
+//   click X,Y         the left mouse button clicks the cell in column X,
+//                     row Y (from 0 at the top left)
+//   double-click X,Y  a double click there
 #pragma once
 
 #include <string>
@@ -16,11 +19,14 @@
 namespace tolvik::tools {
 
 struct script_step {
-    enum class kind { key, ctrl_down, ctrl_up, idle, dump, resize };
+    enum class kind { key, ctrl_down, ctrl_up, idle, dump, resize, click };
     kind what = kind::key;
     int32_t code = 0;  // key: the host key code
     int width = 0;     // resize
     int height = 0;
+    int x = 0;  // click
+    int y = 0;
+    bool twice = false;
 };
 
 // Reads `text` into `steps`; false with `error` naming the first word it

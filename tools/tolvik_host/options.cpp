@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -26,6 +27,51 @@ std::string home_folder() {
     return home && *home ? home : "/";
 }
 
+// The language codes that have a language file in `lang_dir`, sorted.
+std::string known_codes(const std::string& lang_dir) {
+    std::vector<std::string> codes;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(lang_dir, ec)) {
+        std::string code = language_code(entry.path().string());
+        if (!code.empty() && entry.path().extension() == ".lng") codes.push_back(code);
+    }
+    std::sort(codes.begin(), codes.end());
+    std::string out;
+    for (const std::string& code : codes) out += (out.empty() ? "" : ", ") + code;
+    return out;
+}
+
+// Whether `folder` (canonical) is `root` (canonical) or lies inside it.
+bool inside(const fs::path& folder, const fs::path& root) {
+    fs::path relative = folder.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+// Checks a panel's folder against the root. A folder the user gave must
+// exist inside the root; a default one that does not is replaced by the
+// root itself. `what` names the argument in messages.
+bool check_folder(std::string& folder, bool given, const char* what, const fs::path& root,
+                  const std::string& root_given, std::string& error) {
+    std::error_code ec;
+    fs::path canonical = fs::canonical(folder, ec);
+    bool is_folder = !ec && fs::is_directory(canonical, ec);
+    if (!given) {
+        if (!is_folder || !inside(canonical, root)) folder = root.string();
+        return true;
+    }
+    if (!is_folder) {
+        error = std::string(what) + " " + folder +
+                (fs::exists(folder, ec) ? " is not a folder" : " does not exist");
+        return false;
+    }
+    if (!inside(canonical, root)) {
+        error =
+            std::string(what) + " " + folder + " lies outside the root " + root_given + " (--root, drive C:)";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string usage_text() {
@@ -33,8 +79,12 @@ std::string usage_text() {
            "                   [--plugin PATH] [--keys \"K K ...\" [--size WxH]] [--select A,B,...]\n"
            "                   [--legacy-keys] [--welcome] [LEFT [RIGHT]]\n"
            "  --root DIR      the folder drive C: stands for (default /)\n"
-           "  --left, --right the panels' folders, inside the root (default: here, home)\n"
-           "  --lang          en, de or a language file; the help and host texts follow it\n"
+           "  --left, --right the panels' folders, inside the root (default: here and\n"
+           "                  home, or the root when they lie outside it)\n"
+           "  --lang          en, de, ru, pl, cs, es, fr or a language file FILE.lng; the\n"
+           "                  help (FILE.hlf) and the host's texts (host_CODE.txt beside\n"
+           "                  it) follow it, all read in the code page of the file's\n"
+           "                  .Language= name: Russian 866, Polish and Czech 852, else 850\n"
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
            "  --select A,B    select these names in the left panel\n"
            "  --keys          run on a key script instead of a terminal (below)\n"
@@ -105,17 +155,35 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
             return false;
         }
     }
-    if (out.left.empty()) out.left = fs::current_path().string();
-    if (out.right.empty()) out.right = home_folder();
-    out.language = language_file(lang, lang_dir);
+    if (out.usage) return true;
     std::error_code ec;
+    fs::path root = fs::canonical(out.root, ec);
+    if (ec || !fs::is_directory(root, ec)) {
+        error =
+            "--root " + out.root +
+            (fs::exists(out.root, ec) ? ": the root is not a folder" : ": the root folder does not exist");
+        return false;
+    }
+    bool left_given = !out.left.empty();
+    bool right_given = !out.right.empty();
+    if (!left_given) out.left = fs::current_path(ec).string();
+    if (!right_given) out.right = home_folder();
+    if (!check_folder(out.left, left_given, "the left panel's folder (LEFT or --left)", root, out.root,
+                      error) ||
+        !check_folder(out.right, right_given, "the right panel's folder (RIGHT or --right)", root, out.root,
+                      error))
+        return false;
+    out.language = language_file(lang, lang_dir);
     if (!fs::is_regular_file(out.language, ec)) {
-        error = "no language file " + out.language;
+        bool code = language_file(lang, "") != lang;
+        error = code ? "--lang " + lang + ": no such language (known: " + known_codes(lang_dir) + ")"
+                     : "--lang " + lang + ": no such language file";
         return false;
     }
     out.host_texts = {(fs::path(lang_dir) / "host_en.txt").string()};
+    // The host's texts of a language lie beside its language file.
     std::string code = language_code(lang);
-    fs::path own = fs::path(lang_dir) / ("host_" + code + ".txt");
+    fs::path own = fs::path(out.language).parent_path() / ("host_" + code + ".txt");
     if (!code.empty() && code != "en" && fs::is_regular_file(own, ec)) out.host_texts.push_back(own.string());
     fs::path help = fs::path(out.language).replace_extension(".hlf");
     out.help = fs::is_regular_file(help, ec) ? help.string() : "";

@@ -1,12 +1,15 @@
 // The interactive host's command line:
 //   tolvik_host [options] [LEFT [RIGHT]]
 //   --left DIR, --right DIR  the panels' folders (default: the current folder
-//                            and the home folder)
+//                            and the home folder; a default outside the root
+//                            is the root itself)
 //   --root DIR               the folder drive C: stands for (default "/"); the
 //                            panels' folders must lie inside it
 //   --lang FILE|CODE         language file, or a code: "de" is
 //                            <lang>/tolvik_de.lng; its help file is the same
-//                            name with ".hlf"
+//                            name with ".hlf"; the code page of all of the
+//                            language's files follows its ".Language=" name
+//                            (code_pages.h)
 //   --plugin PATH            the plugin library (default: the one built with
 //                            this host)
 //   --keys "K K ..."         script mode: no terminal; the words of
@@ -16,7 +19,9 @@
 //   --legacy-keys            do not ask the terminal for key releases
 //   --welcome                show the welcome box first (the demo does)
 // The host's own texts come from <lang>/host_en.txt, overlaid by
-// host_<code>.txt of the language chosen.
+// host_<code>.txt beside the language file (tolvik_<code>.lng).
+// Wrong arguments are refused before anything starts, with a message that
+// names the argument and what the user gave.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "panel_view.h"
 
+#include "host_texts.h"
 #include "panel_kinds.h"
 
 namespace tolvik::tools {
@@ -52,7 +53,8 @@ void draw_panels(emu::screen& display, emu::panel_pair& panels, const std::strin
                              draw_quick_view(on, panel, other);
                          else if (panel.type == panel_information)
                              draw_information(on, panel, other, drive_c);
-                     });
+                     },
+                     {texts().get("panel.column_up"), texts().get("panel.column_folder")});
 }
 
 }  // namespace tolvik::tools

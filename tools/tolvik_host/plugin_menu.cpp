@@ -65,25 +65,47 @@ int32_t plugin_menu::key(int32_t code) {
     return -1;
 }
 
+plugin_menu::box plugin_menu::layout(const emu::screen& display) const {
+    box b;
+    b.inner = 20;
+    for (const std::string& entry : entries_)
+        b.inner = std::max<int32_t>(b.inner, static_cast<int32_t>(entry.size()) + 2);
+    b.inner = std::min(b.inner, display.width() - 8);
+    int32_t rows = std::max<int32_t>(static_cast<int32_t>(entries_.size()), 1);
+    b.width = b.inner + 6;
+    b.height = std::min(rows + 4, display.box_height());
+    b.x0 = (display.width() - b.width) / 2;
+    b.y0 = std::max(0, (display.box_height() - b.height) / 2);
+    return b;
+}
+
+int32_t plugin_menu::entry_at(const emu::screen& display, int32_t x, int32_t y) const {
+    if (!open_) return -1;
+    box b = layout(display);
+    int32_t entry = y - b.y0 - 2;
+    if (x < b.x0 + 3 || x > b.x0 + b.width - 4 || entry < 0 || entry >= b.height - 4) return -1;
+    return entry < static_cast<int32_t>(entries_.size()) ? entry : -1;
+}
+
+bool plugin_menu::pick(int32_t entry) {
+    if (entry < 0 || entry >= static_cast<int32_t>(entries_.size())) return false;
+    cursor_ = entry;
+    open_ = false;
+    return true;
+}
+
 void plugin_menu::draw(emu::screen& display) const {
     if (!open_) return;
-    int32_t inner = 20;
-    for (const std::string& entry : entries_)
-        inner = std::max<int32_t>(inner, static_cast<int32_t>(entry.size()) + 2);
-    inner = std::min(inner, display.width() - 8);
-    int32_t rows = std::max<int32_t>(static_cast<int32_t>(entries_.size()), 1);
-    int32_t width = inner + 6;
-    int32_t height = rows + 4;
-    int32_t x0 = (display.width() - width) / 2;
-    int32_t y0 = std::max(0, (display.height() - height) / 2);
-    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', emu::attr::dialog);
-    display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, emu::attr::frame,
+    box b = layout(display);
+    display.fill(b.x0, b.y0, b.x0 + b.width - 1, b.y0 + b.height - 1, ' ', emu::attr::dialog);
+    display.double_box(b.x0 + 2, b.y0 + 1, b.x0 + b.width - 3, b.y0 + b.height - 2, emu::attr::frame,
                        texts().get("menu.title"));
-    if (entries_.empty()) display.text(x0 + 4, y0 + 2, texts().get("menu.empty"), emu::attr::dialog, inner);
-    for (int32_t i = 0; i < static_cast<int32_t>(entries_.size()); ++i) {
+    if (entries_.empty())
+        display.text(b.x0 + 4, b.y0 + 2, texts().get("menu.empty"), emu::attr::dialog, b.inner);
+    for (int32_t i = 0; i < static_cast<int32_t>(entries_.size()) && i < b.height - 4; ++i) {
         emu::attr a = i == cursor_ ? emu::attr::list_cursor : emu::attr::dialog;
-        display.fill(x0 + 3, y0 + 2 + i, x0 + width - 4, y0 + 2 + i, ' ', a);
-        display.text(x0 + 4, y0 + 2 + i, entries_[static_cast<size_t>(i)], a, inner - 1);
+        display.fill(b.x0 + 3, b.y0 + 2 + i, b.x0 + b.width - 4, b.y0 + 2 + i, ' ', a);
+        display.text(b.x0 + 4, b.y0 + 2 + i, entries_[static_cast<size_t>(i)], a, b.inner - 1);
     }
 }
 

@@ -28,9 +28,18 @@ public:
     // Moves, picks or closes. Returns the picked entry's index once Enter is
     // pressed (Ctrl held or not), else -1.
     int32_t key(int32_t code);
+    // The entry drawn at a cell of `display`, or -1.
+    int32_t entry_at(const emu::screen& display, int32_t x, int32_t y) const;
+    // Picks an entry as Enter on it does: closes; false when there is none.
+    bool pick(int32_t entry);
     void draw(emu::screen& display) const;
 
 private:
+    struct box {
+        int32_t x0, y0, width, height, inner;
+    };
+    box layout(const emu::screen& display) const;
+
     std::vector<std::string> entries_;
     int32_t cursor_ = 0;
     bool open_ = false;

@@ -1,18 +1,16 @@
 // The host's character-cell screen as a terminal frame: each cell's
-// attribute becomes a colour pair, each byte a character of the host's OEM
-// code page (850) written as UTF-8. Only the rows that changed since the
-// last frame are sent.
+// attribute becomes a colour pair, each byte a character of the language's
+// OEM code page (code_pages.h) written as UTF-8. Only the rows that changed
+// since the last frame are sent.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "code_pages.h"
 #include "screen.h"
 
 namespace tolvik::tools {
-
-// The UTF-8 text of one byte of code page 850.
-std::string oem_to_utf8(unsigned char byte);
 
 // The SGR sequence ("\x1b[0;30;46m") that draws an attribute.
 const char* colour_of(emu::attr a);
@@ -23,12 +21,18 @@ public:
     // colours and text for every row that differs (every row after a
     // resize or invalidate()).
     std::string frame(const emu::screen& display);
+    // The code page the screen's bytes are in; a change draws every row again.
+    void set_code_page(code_page page) {
+        page_ = page;
+        invalidate();
+    }
     // Forgets the last frame (the terminal was cleared or resized).
     void invalidate() { rows_.clear(); }
 
 private:
     std::vector<std::string> rows_;  // last frame: per row, char and attribute pairs
     int width_ = 0;
+    code_page page_ = code_page::cp850;
 };
 
 }  // namespace tolvik::tools

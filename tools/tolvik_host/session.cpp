@@ -17,6 +17,8 @@ namespace {
 // types (2), report alternate (shifted) keys (4), report every key as an
 // escape code (8), so that Ctrl alone is reported going down and up.
 constexpr int key_protocol_flags = 1 | 2 | 4 | 8;
+// The host's own rows under the panels: the status row and the key bar.
+constexpr int host_rows = 2;
 
 }  // namespace
 
@@ -25,11 +27,12 @@ session::session(options o) : options_(std::move(o)) {}
 bool session::start(std::string& error) {
     winshim_map_drive('C', options_.root.c_str());
     drive_c_ = options_.root;
+    // parse_options checked both folders against the root; one may have
+    // gone since.
     std::string left = emu::win_path::from_native(options_.left);
     std::string right = emu::win_path::from_native(options_.right);
     if (left.empty() || right.empty()) {
-        error = "the folders " + options_.left + " and " + options_.right + " must exist inside the root " +
-                options_.root + " (drive C:)";
+        error = "the folder " + (left.empty() ? options_.left : options_.right) + " is gone";
         return false;
     }
     if (!host_.load(options_.plugin)) {
@@ -40,6 +43,8 @@ bool session::start(std::string& error) {
         error = "cannot read the language file " + options_.language;
         return false;
     }
+    page_ = code_page_of_language(host_.lang().name());
+    renderer_.set_code_page(page_);
     host_texts own;
     for (const std::string& file : options_.host_texts)
         if (!own.load(file)) {
@@ -108,6 +113,7 @@ void session::negotiate_key_protocol() {
 
 void session::resize(int width, int height) {
     host_.screen().resize(std::max(width, 1), std::max(height, 1));
+    host_.screen().set_bottom_rows(host_rows);
     host_.panels().lay_out(width, height);
     host_.dialogs().recentre();
     renderer_.invalidate();
@@ -132,8 +138,13 @@ int session::run() {
         // Outside the plugin the log only grows: keep the host's memory flat.
         host_.log().clear();
         paint();
-        emu::input_event event;
-        if (!next_event(event)) break;
+        host_event next;
+        if (!next_event(next)) break;
+        if (next.click) {
+            handle_click(next);
+            continue;
+        }
+        const emu::input_event& event = next.input;
         switch (event.kind) {
             case emu::input_kind::ctrl_down:
                 host_.set_key_held(virtual_key_control, true);
@@ -151,18 +162,37 @@ int session::run() {
     host_.exit_far();
     if (options_.script && !dumped_) dump_screen();
     terminal_.close();
-    for (const std::string& fault : host_.failures()) std::fprintf(stderr, "host fault: %s\n", fault.c_str());
-    if (!ended_in_dialog_.empty()) {
-        std::fprintf(stderr, "tolvik_host: the input ended while the dialog '%s' was open\n",
-                     ended_in_dialog_.c_str());
+    for (const std::string& fault : host_.failures())
+        std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
+    if (input_ended_) {
+        std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
+                     to_utf8(ended_in_dialog_, page_).c_str());
         return status_input_ended_in_dialog;
     }
     return 0;
 }
 
 void session::handle_key(int32_t code) {
-    if (help_open_ || welcome_open_) {
-        help_open_ = welcome_open_ = false;
+    if (help_open_) {
+        emu::text_box box = help_box();
+        int32_t count = static_cast<int32_t>(box.lines.size());
+        int32_t first = emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), box), count);
+        if (first >= 0)
+            box_first_ = first;
+        else if (code == keys::esc || code == keys::enter || code == keys::f(1) || code == keys::f(10))
+            help_open_ = false;
+        return;
+    }
+    if (welcome_open_) {
+        // Any key closes it; while it shows only part of its lines, the
+        // scroll keys move through them.
+        int32_t count = static_cast<int32_t>(welcome_box().lines.size());
+        int32_t first =
+            emu::scrolled(code, box_first_, emu::visible_lines(host_.screen(), welcome_box()), count);
+        if (welcome_scrolls() && first >= 0)
+            box_first_ = first;
+        else
+            welcome_open_ = false;
         return;
     }
     if (menu_.is_open()) {
@@ -182,6 +212,7 @@ void session::handle_key(int32_t code) {
             return;
         case keys::f(1):
             help_open_ = true;
+            box_first_ = 0;
             return;
         default:
             break;
@@ -199,6 +230,21 @@ void session::open_plugin(bool as_if_ctrl_held) {
     if (stand_in_ctrl_) host_.set_key_held(virtual_key_control, false);
     stand_in_ctrl_ = false;
     ctrl_at_open_ = false;
+}
+
+emu::text_box session::help_box() const {
+    const host_texts& t = texts();
+    return {t.get("help.title"), t.lines("help"), {}};
+}
+
+emu::text_box session::welcome_box() const {
+    const host_texts& t = texts();
+    return {t.get("welcome.title"), t.lines("welcome"), {}};
+}
+
+bool session::welcome_scrolls() {
+    emu::text_box box = welcome_box();
+    return emu::visible_lines(host_.screen(), box) < static_cast<int32_t>(box.lines.size());
 }
 
 }  // namespace tolvik::tools

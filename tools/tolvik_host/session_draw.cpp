@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dialog_placement.h"
 #include "host/constants.h"
 #include "host/dialog_items.h"
 #include "host_rows.h"
@@ -11,24 +12,6 @@
 #include "session.h"
 
 namespace tolvik::tools {
-namespace {
-
-// A box of lines centred on the screen, margins as the host's message box.
-void draw_text_box(emu::screen& display, const std::string& title, const std::vector<std::string>& lines) {
-    int32_t inner = static_cast<int32_t>(title.size()) + 2;
-    for (const std::string& line : lines) inner = std::max<int32_t>(inner, static_cast<int32_t>(line.size()));
-    int32_t count = static_cast<int32_t>(lines.size());
-    int32_t width = std::min(inner + 8, display.width());
-    int32_t height = std::min(count + 4, display.height());
-    int32_t x0 = (display.width() - width) / 2;
-    int32_t y0 = (display.height() - height) / 2;
-    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', emu::attr::dialog);
-    display.double_box(x0 + 2, y0 + 1, x0 + width - 3, y0 + height - 2, emu::attr::frame, title);
-    for (int32_t i = 0; i < count && y0 + 2 + i < y0 + height - 2; ++i)
-        display.text(x0 + 4, y0 + 2 + i, lines[static_cast<size_t>(i)], emu::attr::dialog, width - 8);
-}
-
-}  // namespace
 
 void session::paint() {
     emu::screen& display = host_.screen();
@@ -39,9 +22,8 @@ void session::paint() {
     } else {
         host_.dialogs().draw(display);
         menu_.draw(display);
-        const host_texts& t = texts();
-        if (help_open_) draw_text_box(display, t.get("help.title"), t.lines("help"));
-        if (welcome_open_) draw_text_box(display, t.get("welcome.title"), t.lines("welcome"));
+        if (help_open_) emu::draw_text_box(display, help_box(), box_first_);
+        if (welcome_open_) emu::draw_text_box(display, welcome_box(), box_first_);
     }
     if (terminal_.is_open()) terminal_.write(renderer_.frame(display));
 }
@@ -70,11 +52,26 @@ void session::draw_too_small(emu::screen& display) {
 
 std::string session::key_bar() {
     const host_texts& t = texts();
-    if (help_open_ || welcome_open_) return t.get("keybar.box");
+    if (help_open_) return t.get("keybar.help");
+    if (welcome_open_) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
     if (host_.dialogs().open_count() == 0) return t.get(menu_.is_open() ? "keybar.menu" : "keybar.panels");
+    return dialog_key_bar();
+}
+
+// The keys of what has the keyboard among the plugin's dialogs: a box over
+// them (its help), the warning box, or the list.
+std::string session::dialog_key_bar() {
+    const host_texts& t = texts();
+    if (host_.dialogs().showing_box()) return t.get("keybar.help");
     bool held = host_.key_held(virtual_key_control);
-    if (ctrl_at_open_ && held && stand_in_ctrl_) return t.get("keybar.ctrl_stand_in");
-    if (ctrl_at_open_ && held) return t.get("keybar.ctrl_held");
+    bool ctrl_mode = ctrl_at_open_ && held;
+    const emu::open_dialog* innermost = host_.dialogs().innermost();
+    if (innermost && innermost->warning_style()) {
+        if (ctrl_mode) return t.get(stand_in_ctrl_ ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
+        return t.get("keybar.warning");
+    }
+    if (ctrl_mode && stand_in_ctrl_) return t.get("keybar.ctrl_stand_in");
+    if (ctrl_mode) return t.get("keybar.ctrl_held");
     return t.get("keybar.list");
 }
 
@@ -83,22 +80,24 @@ emu::screen session::marked_screen() {
     if (too_small()) return out;
     for (size_t d = 0; d < host_.dialogs().open_count(); ++d) {
         const emu::open_dialog& dialog = host_.dialogs().open(d);
-        int32_t column = dialog.left - 1;
+        emu::dialog_placement at = emu::place(out, dialog);
+        int32_t column = at.left - 1;
         for (const emu::dialog_item_state& item : dialog.items)
             if (item.record.type == item_double_box) {
-                column = dialog.left + item.record.left - 1;
+                column = at.screen_x(item.record.left) - 1;
                 break;
             }
         for (const emu::dialog_item_state& item : dialog.items) {
             const FarDialogItem& r = item.record;
             if (r.type != item_list_box || (r.flags & flag_hidden)) continue;
-            int32_t first = dialog.top + r.top + ((r.flags & flag_list_no_box) ? 0 : 1);
-            int32_t last = dialog.top + r.bottom - ((r.flags & flag_list_no_box) ? 0 : 1);
-            int32_t row = first + item.list_select - item.list_top;
+            int32_t frame = (r.flags & flag_list_no_box) ? 0 : 1;
             if (item.list_select < 0 || static_cast<size_t>(item.list_select) >= item.lines.size()) continue;
-            int32_t text_left = dialog.left + r.left + ((r.flags & flag_list_no_box) ? 0 : 1);
+            int32_t line_row = r.top + frame + item.list_select - item.list_top;
+            if (line_row < r.top + frame || line_row > r.bottom - frame) continue;
+            int32_t row = at.screen_y(line_row);
+            int32_t text_left = at.screen_x(r.left + frame);
             // Not when a box over the list hides its cursor line.
-            if (row < first || row > last || out.attr_at(text_left, row) != emu::attr::list_cursor) continue;
+            if (row < 0 || out.attr_at(text_left, row) != emu::attr::list_cursor) continue;
             out.put(std::max(column, 0), row, '>', emu::attr::list_cursor);
         }
     }
@@ -107,7 +106,7 @@ emu::screen session::marked_screen() {
 
 void session::dump_screen() {
     dumped_ = true;
-    std::printf("%s----\n", marked_screen().dump().c_str());
+    std::printf("%s----\n", to_utf8(marked_screen().dump(), page_).c_str());
     std::fflush(stdout);
 }
 

@@ -1,7 +1,10 @@
 // Where the interactive host's events come from: the terminal's bytes
-// decoded into keys and Ctrl going down and up, idle ticks when it is quiet,
-// or the steps of a key script; keys held back while the screen is too
-// small; and the Ctrl stand-in of the plugin's list.
+// decoded into keys, clicks and Ctrl going down and up, idle ticks when it is
+// quiet, or the steps of a key script; keys held back while the screen is too
+// small; the Ctrl stand-in of the plugin's list; and what the plugin's
+// dialogs get once the input has ended.
+#include <chrono>
+
 #include "host/constants.h"
 #include "session.h"
 
@@ -9,30 +12,61 @@ namespace tolvik::tools {
 namespace {
 
 constexpr int poll_ms = 100;
+// Two clicks on one cell at most this far apart are a double click.
+constexpr int64_t double_click_ms = 400;
+
+int64_t now_ms() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 }  // namespace
 
 bool session::dialog_event(emu::input_event& event) {
     for (;;) {
+        if (walk_list(event)) return true;
         paint();
-        if (!next_event(event)) {
-            const emu::open_dialog* open = host_.dialogs().innermost();
-            if (open && ended_in_dialog_.empty()) ended_in_dialog_ = open->title();
-            return false;
+        host_event next;
+        if (!next_event(next)) return end_dialogs(event);
+        if (next.click) {
+            if (click_in_dialog(next, event)) return true;
+            continue;
         }
+        event = next.input;
         // Idle ticks matter only to a list opened with Ctrl held: it commits
         // on the first one after Ctrl goes up.
         if (event.kind == emu::input_kind::idle && !ctrl_at_open_) continue;
         if (event.kind == emu::input_kind::key && stand_in_ctrl_ && host_.key_held(virtual_key_control) &&
             (event.code == keys::space || (event.code & ~keys::modifiers) == keys::f(12))) {
             event = {emu::input_kind::ctrl_up, 0};
-            pending_.push_front({emu::input_kind::idle, 0});
+            pending_.push_front({{emu::input_kind::idle, 0}});
         }
         return true;
     }
 }
 
-bool session::next_event(emu::input_event& event) {
+bool session::end_dialogs(emu::input_event& event) {
+    const emu::open_dialog* open = host_.dialogs().innermost();
+    if (!input_ended_) {
+        input_ended_ = true;
+        const emu::message_box_run* box = host_.dialogs().showing_box();
+        ended_in_dialog_ = box ? box->title : open ? open->title() : "";
+        // The screen as the input left it, before anything closes.
+        if (options_.script && !dumped_) dump_screen();
+    }
+    walk_ = {};
+    // A box takes the cancel and closes; a dialog gets a cancel (a close with
+    // -1, which it may refuse) and, asking again, a shutdown.
+    if (!host_.dialogs().showing_box() && open && open->id == cancelled_dialog_) {
+        event = {emu::input_kind::shutdown, 0};
+        return true;
+    }
+    if (!host_.dialogs().showing_box() && open) cancelled_dialog_ = open->id;
+    event = {emu::input_kind::cancel, 0};
+    return true;
+}
+
+bool session::next_event(host_event& event) {
     for (;;) {
         if (!pending_.empty()) {
             event = pending_.front();
@@ -42,16 +76,19 @@ bool session::next_event(emu::input_event& event) {
         }
         if (!too_small()) return true;
         // Too small to be seen: F10 and Ctrl's state go through, other keys
-        // wait, idle ticks are dropped.
-        if (event.kind == emu::input_kind::key && (event.code & ~keys::modifiers) != keys::f(10))
+        // wait, idle ticks and clicks are dropped.
+        const emu::input_event& input = event.input;
+        if (event.click) continue;
+        if (input.kind == emu::input_kind::key && (input.code & ~keys::modifiers) != keys::f(10))
             waiting_.push_back(event);
-        else if (event.kind != emu::input_kind::idle)
+        else if (input.kind != emu::input_kind::idle)
             return true;
     }
 }
 
-bool session::next_script_event(emu::input_event& event) {
+bool session::next_script_event(host_event& event) {
     const std::vector<script_step>& steps = options_.script_steps;
+    event = {};
     while (script_at_ < steps.size()) {
         const script_step& step = steps[script_at_++];
         switch (step.what) {
@@ -66,23 +103,29 @@ bool session::next_script_event(emu::input_event& event) {
                 pending_.pop_front();
                 return true;
             case script_step::kind::idle:
-                event = {emu::input_kind::idle, 0};
+                event.input = {emu::input_kind::idle, 0};
                 return true;
             case script_step::kind::ctrl_down:
-                event = {emu::input_kind::ctrl_down, 0};
+                event.input = {emu::input_kind::ctrl_down, 0};
                 return true;
             case script_step::kind::ctrl_up:
-                event = {emu::input_kind::ctrl_up, 0};
+                event.input = {emu::input_kind::ctrl_up, 0};
                 return true;
             case script_step::kind::key:
-                event = {emu::input_kind::key, step.code};
+                event.input = {emu::input_kind::key, step.code};
+                return true;
+            case script_step::kind::click:
+                event.click = true;
+                event.x = step.x;
+                event.y = step.y;
+                event.twice = step.twice;
                 return true;
         }
     }
     return false;
 }
 
-bool session::next_terminal_event(emu::input_event& event) {
+bool session::next_terminal_event(host_event& event) {
     for (;;) {
         if (!pending_.empty()) {
             event = pending_.front();
@@ -106,7 +149,8 @@ bool session::next_terminal_event(emu::input_event& event) {
         } else if (decoder_.pending()) {
             decoder_.flush(decoded);
         } else {
-            event = {emu::input_kind::idle, 0};
+            event = {};
+            event.input = {emu::input_kind::idle, 0};
             return true;
         }
         for (const terminal_event& e : decoded) queue(e);
@@ -114,19 +158,34 @@ bool session::next_terminal_event(emu::input_event& event) {
 }
 
 void session::queue(const terminal_event& event) {
+    host_event out;
     switch (event.what) {
         case terminal_event::kind::key:
-            pending_.push_back({emu::input_kind::key, event.code});
+            out.input = {emu::input_kind::key, event.code};
             break;
         case terminal_event::kind::ctrl_down:
-            pending_.push_back({emu::input_kind::ctrl_down, 0});
+            out.input = {emu::input_kind::ctrl_down, 0};
             break;
         case terminal_event::kind::ctrl_up:
-            pending_.push_back({emu::input_kind::ctrl_up, 0});
+            out.input = {emu::input_kind::ctrl_up, 0};
             break;
+        case terminal_event::kind::click: {
+            int64_t now = now_ms();
+            out.click = true;
+            out.x = event.x;
+            out.y = event.y;
+            out.twice = event.x == last_click_x_ && event.y == last_click_y_ &&
+                        now - last_click_ms_ <= double_click_ms;
+            // A third click starts afresh.
+            last_click_x_ = out.twice ? -1 : event.x;
+            last_click_y_ = event.y;
+            last_click_ms_ = now;
+            break;
+        }
         case terminal_event::kind::protocol_reply:
-            break;
+            return;
     }
+    pending_.push_back(out);
 }
 
 }  // namespace tolvik::tools

@@ -1,0 +1,49 @@
+// The languages shipped in lang/: every tolvik_<code>.lng, with the help file
+// and the interactive host's texts of the same code beside it. Every test
+// of this folder runs over all of them, so a new language is tested as soon
+// as its files are there.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tolvik::test {
+
+struct language_files {
+    std::string code;  // "en", "de", "ru", ...
+    std::filesystem::path messages;
+    std::filesystem::path help;
+    std::filesystem::path host_texts;
+};
+
+// English first, then the others by code.
+std::vector<language_files> shipped_languages();
+const language_files& english();
+
+std::string read_bytes(const std::filesystem::path& path);
+
+// The code page that a "//" comment line names ("code page 866"); 0 when no
+// comment names one, -1 when comments name two different pages.
+int declared_code_page(const std::string& contents);
+
+// The interactive host's texts file as the host reads it: "name = text"
+// lines, "//" comments and blank lines skipped; a name on several lines is a
+// list of lines.
+std::map<std::string, std::vector<std::string>> parse_host_texts(const std::string& contents);
+
+// The help file's topics ("@Name" lines), in order.
+std::vector<std::string> help_topics(const std::string& contents);
+
+// gtest prints a language by its code; test names carry it too.
+inline void PrintTo(const language_files& language, std::ostream* out) { *out << language.code; }
+struct language_name {
+    template <class Info>
+    std::string operator()(const Info& info) const {
+        return info.param.code;
+    }
+};
+
+}  // namespace tolvik::test
