@@ -111,10 +111,6 @@ std::vector<int32_t> call_log::panel_commands() const {
     return argument_of(entries_, service::panel_control, 1);
 }
 
-std::vector<int32_t> call_log::dialog_messages() const {
-    return argument_of(entries_, service::send_dialog_message, 1);
-}
-
 std::vector<int32_t> call_log::message_lookups() const {
     return argument_of(entries_, service::get_message, 1);
 }

@@ -31,11 +31,9 @@ inline constexpr std::string_view help = "help";
 
 // Calls the host made into the plugin (logged too, kind export_call).
 namespace export_name {
-inline constexpr std::string_view get_min_far_version = export_names::get_min_far_version;
-inline constexpr std::string_view set_startup_info = export_names::set_startup_info;
-inline constexpr std::string_view get_plugin_info = export_names::get_plugin_info;
-inline constexpr std::string_view open_plugin = export_names::open_plugin;
-inline constexpr std::string_view exit_far = export_names::exit_far;
+#define TOLVIK_EXPORT_NAME(name, member, result, parameters) inline constexpr std::string_view member = #name;
+TOLVIK_EXPORTS(TOLVIK_EXPORT_NAME)
+#undef TOLVIK_EXPORT_NAME
 }  // namespace export_name
 
 enum class call_kind {
@@ -103,8 +101,6 @@ public:
 
     // Command numbers of every panel_control call, in order.
     std::vector<int32_t> panel_commands() const;
-    // Message numbers of every send_dialog_message call, in order.
-    std::vector<int32_t> dialog_messages() const;
     // Message ids of every get_message call, in order.
     std::vector<int32_t> message_lookups() const;
     // The service (or export) names of every entry, in order.

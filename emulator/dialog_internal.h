@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "host/dialog_items.h"
+#include "pointer_value.h"
 
 namespace tolvik::emu {
-
-// A pointer as the 32-bit value the call log records.
-inline int32_t pointer_value(const void* p) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(p)); }
 
 // Copies the lines of a list record the plugin hands in. A null record gives
 // no lines; a malformed one (negative or absurd count, count without items)

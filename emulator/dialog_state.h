@@ -24,9 +24,11 @@ struct dialog_item_state {
     int32_t mouse_reaction = -1;  // last message 54 Param2; -1 never set
 };
 
-// An open dialog. It lives from the start of dialog_ex until dialog_ex
-// returns. Its handle is derived from its id, never reused, so a message sent
-// to a dialog that has closed is caught rather than reaching a new one.
+// A dialog as the host holds it: open on the engine's stack from the start of
+// dialog_ex until dialog_ex returns, then kept, as it was at the end, in the
+// engine's history. Its handle is derived from its id, never reused, so a
+// message sent to a dialog that has closed is caught rather than reaching a
+// new one.
 struct open_dialog {
     int32_t id = 0;  // 1, 2, ... in order of opening
     host_handle handle = nullptr;
@@ -48,26 +50,11 @@ struct open_dialog {
     bool closing = false;        // a close was accepted; the loop ends
     bool in_close_notification = false;
     int32_t result = -1;
+    int32_t depth = 0;  // how many dialogs were open beneath it
 
     // Text of the first double box, or "" when there is none.
     std::string title() const;
     bool warning_style() const { return (flags & style_warning) != 0; }
-};
-
-// A dialog that has closed, as it was at the end.
-struct dialog_run {
-    int32_t id = 0;
-    std::string title;
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-    uint32_t flags = 0;
-    std::string help_topic;
-    bool has_help_topic = false;
-    std::vector<dialog_item_state> items;
-    int32_t result = -1;
-    int32_t depth = 0;  // how many dialogs were open beneath it
 };
 
 // A message box as shown.

@@ -114,40 +114,9 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
                                   int32_t height, const char* help_topic, FarDialogItem* items,
                                   int32_t item_count, uint32_t reserved, uint32_t flags, dialog_proc_fn proc,
                                   param_t param) {
-    std::string title;
-    if (items && item_count > 0 && item_count <= max_dialog_items)
-        for (int32_t i = 0; i < item_count; ++i)
-            if (items[i].type == item_double_box) {
-                title = field_text(items[i].text, item_text_size);
-                break;
-            }
-    std::string topic = help_topic ? field_text(help_topic, 4096) : std::string();
-    size_t entry =
-        logging()
-            ? log(service::dialog_ex,
-                  {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
-                   item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
-                   pointer_value(reinterpret_cast<const void*>(proc)), param},
-                  {}, {topic, title})
-            : SIZE_MAX;
-
-    if (item_count < 0 || item_count > max_dialog_items || (item_count > 0 && !items)) {
-        fail("dialog_ex with " + std::to_string(item_count) + " items at " +
-             (items ? "a pointer" : "a null pointer"));
-        log_result(entry, -1);
-        return -1;
-    }
-    if (stack_.size() >= max_depth) {
-        fail("dialog '" + title + "' opened " + std::to_string(max_depth + 1) + " dialogs deep");
-        log_result(entry, -1);
-        return -1;
-    }
-
+    bool items_readable = item_count >= 0 && item_count <= max_dialog_items && (item_count == 0 || items);
     auto owned = std::make_unique<open_dialog>();
     open_dialog& dialog = *owned;
-    dialog.id = next_id_++;
-    // Handles are never reused: a stale one is caught by find().
-    dialog.handle = reinterpret_cast<host_handle>(static_cast<uintptr_t>(0x7D000000u + dialog.id * 16u));
     dialog.module_number = module_number;
     dialog.requested_left = left;
     dialog.requested_top = top;
@@ -155,19 +124,46 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
     dialog.top = top;
     dialog.width = width;
     dialog.height = height;
-    dialog.help_topic = topic;
+    dialog.help_topic = help_topic ? field_text(help_topic, 4096) : std::string();
     dialog.has_help_topic = help_topic != nullptr;
     dialog.flags = flags;
     dialog.proc = proc;
     dialog.param = param;
-    dialog.items.resize(static_cast<size_t>(item_count));
+    if (items_readable) {
+        dialog.items.resize(static_cast<size_t>(item_count));
+        for (int32_t i = 0; i < item_count; ++i) dialog.items[static_cast<size_t>(i)].record = items[i];
+    }
+    size_t entry =
+        logging()
+            ? log(service::dialog_ex,
+                  {module_number, left, top, width, height, pointer_value(help_topic), pointer_value(items),
+                   item_count, static_cast<int32_t>(reserved), static_cast<int32_t>(flags),
+                   pointer_value(reinterpret_cast<const void*>(proc)), param},
+                  {}, {dialog.help_topic, dialog.title()})
+            : SIZE_MAX;
+
+    if (!items_readable) {
+        fail("dialog_ex with " + std::to_string(item_count) + " items at " +
+             (items ? "a pointer" : "a null pointer"));
+        log_result(entry, -1);
+        return -1;
+    }
+    if (stack_.size() >= max_depth) {
+        fail("dialog '" + dialog.title() + "' opened " + std::to_string(max_depth + 1) + " dialogs deep");
+        log_result(entry, -1);
+        return -1;
+    }
+
+    dialog.id = next_id_++;
+    // Handles are never reused: a stale one is caught by find().
+    dialog.handle = reinterpret_cast<host_handle>(static_cast<uintptr_t>(0x7D000000u + dialog.id * 16u));
+    dialog.depth = static_cast<int32_t>(stack_.size());
     for (int32_t i = 0; i < item_count; ++i) {
         dialog_item_state& item = dialog.items[static_cast<size_t>(i)];
-        item.record = items[i];
         if (item.record.type == item_list_box) {
             std::string problem;
             if (!read_list_lines(item.record.list, item.lines, problem))
-                fail("dialog '" + title + "' item " + std::to_string(i) + ": " + problem);
+                fail("dialog '" + dialog.title() + "' item " + std::to_string(i) + ": " + problem);
         }
         if (dialog.focus < 0 && item.record.focus != 0) dialog.focus = i;
     }
@@ -182,21 +178,8 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
     run_loop(dialog);
     if (env_.calls) env_.calls->leave();
 
-    dialog_run record;
-    record.id = dialog.id;
-    record.title = dialog.title();
-    record.left = dialog.left;
-    record.top = dialog.top;
-    record.width = dialog.width;
-    record.height = dialog.height;
-    record.flags = dialog.flags;
-    record.help_topic = dialog.help_topic;
-    record.has_help_topic = dialog.has_help_topic;
-    record.items = std::move(dialog.items);
-    record.result = dialog.result;
-    record.depth = static_cast<int32_t>(stack_.size()) - 1;
     int32_t result = dialog.result;
-    history_.push_back(std::move(record));
+    history_.push_back(std::move(dialog));
     stack_.pop_back();
     redraw();
     log_result(entry, result);

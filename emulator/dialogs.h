@@ -87,7 +87,8 @@ public:
     const open_dialog* innermost() const { return stack_.empty() ? nullptr : stack_.back().get(); }
     // The message box on screen (a help box included), or null.
     const message_box_run* showing_box() const { return showing_box_; }
-    const std::vector<dialog_run>& history() const { return history_; }
+    // The dialogs that have closed, in the order they closed.
+    const std::vector<open_dialog>& history() const { return history_; }
     const std::vector<message_box_run>& message_boxes() const { return boxes_; }
     // Help topics asked for with F1, in order.
     const std::vector<std::string>& help_requests() const { return help_requests_; }
@@ -117,7 +118,7 @@ public:
 private:
     dialog_environment env_;
     std::vector<std::unique_ptr<open_dialog>> stack_;
-    std::vector<dialog_run> history_;
+    std::vector<open_dialog> history_;
     std::vector<message_box_run> boxes_;
     std::vector<std::string> help_requests_;
     std::string help_text_;
@@ -140,7 +141,15 @@ private:
     void key_default(open_dialog& dialog, int32_t code);
     void show_help(open_dialog& dialog);
     void run_loop(open_dialog& dialog);
-    param_t handle_message(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);
+    struct message_call {
+        host_handle handle;
+        int32_t message;
+        int32_t param1;
+        param_t param2;
+        size_t entry = SIZE_MAX;  // its call log entry
+    };
+    // Carries out a dialog message to `target` (null: no such dialog), logging it.
+    param_t handle_message(open_dialog* target, message_call& call);
     dialog_item_state* list_item_at(open_dialog& dialog, int32_t index, int32_t message);
     void centre(open_dialog& dialog, bool horizontal, bool vertical);
     int32_t show_box(message_box_run box);

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/file_attributes.h"
+#include "host/windows_values.h"
 
 namespace tolvik::emu {
 

@@ -21,6 +21,7 @@
 #include "dialogs.h"
 #include "folders.h"
 #include "host/api.h"
+#include "host/export_names.h"
 #include "host/startup_info.h"
 #include "input.h"
 #include "language.h"
@@ -29,13 +30,12 @@
 
 namespace tolvik::emu {
 
-// The plugin's five exports.
+// The plugin's five exports, one pointer per export of host/export_names.h.
 struct plugin_exports {
-    int32_t(TOLVIK_API* get_min_far_version)() = nullptr;
-    void(TOLVIK_API* set_startup_info)(const startup_info* info) = nullptr;
-    void(TOLVIK_API* get_plugin_info)(plugin_info* info) = nullptr;
-    host_handle(TOLVIK_API* open_plugin)(int32_t open_from, int32_t item) = nullptr;
-    void(TOLVIK_API* exit_far)() = nullptr;
+#define TOLVIK_EXPORT_POINTER(name, member, result, parameters) \
+    result(TOLVIK_API* member) parameters = nullptr;
+    TOLVIK_EXPORTS(TOLVIK_EXPORT_POINTER)
+#undef TOLVIK_EXPORT_POINTER
 };
 
 // Module number the host gives the plugin unless a test sets another.
@@ -135,7 +135,12 @@ public:
 
 private:
     void unload();
-    bool require(const void* fn, std::string_view name);
+    // Logs a call of export `fn` (named `name`) with `args`, then makes it;
+    // logs its result when it has one. A missing export is a failure.
+    template <class function, class... arguments>
+    auto call_export(function fn, std::string_view name, std::vector<int32_t> args, arguments... values);
+    // Builds the records set_startup_info passes (startup_, table_).
+    void build_startup_records(uint32_t size_field);
 
     plugin_exports exports_{};
     void* library_ = nullptr;

@@ -15,7 +15,7 @@ constexpr uint32_t largest_buffer = 1u << 16;
 
 }  // namespace
 
-void host::set_startup_info(uint32_t size_field) {
+void host::build_startup_records(uint32_t size_field) {
     auto table = std::make_unique<standard_functions>();
     std::memset(table.get(), 0, sizeof *table);
     table->size = standard_functions_size;
@@ -46,13 +46,6 @@ void host::set_startup_info(uint32_t size_field) {
     startup_ = std::move(bytes);
     startup_size_ = buffer;
     table_ = std::move(table);
-
-    log_.add(call_kind::export_call, export_name::set_startup_info, {static_cast<int32_t>(size_field)});
-    if (!require(reinterpret_cast<const void*>(exports_.set_startup_info), export_name::set_startup_info))
-        return;
-    log_.enter();
-    exports_.set_startup_info(reinterpret_cast<const startup_info*>(startup_.get()));
-    log_.leave();
 }
 
 startup_info* host::startup_record() {

@@ -51,22 +51,13 @@ void input_queue::idle(int count) {
 
 void input_queue::cancel() { push({input_kind::cancel, 0}); }
 
-void input_queue::shutdown() { push({input_kind::shutdown, 0}); }
-
-void input_queue::notification(int32_t message) { push({input_kind::notification, message}); }
-
 bool input_queue::next(input_event& event) {
     if (!events_.empty()) {
         event = events_.front();
         events_.pop_front();
-        ++consumed_;
         return true;
     }
-    if (source_ && source_(event)) {
-        ++consumed_;
-        return true;
-    }
-    return false;
+    return source_ && source_(event);
 }
 
 void input_queue::set_source(source_fn source) { source_ = std::move(source); }

@@ -48,26 +48,20 @@ public:
     void ctrl_up();
     void idle(int count = 1);
     void cancel();
-    void shutdown();
-    void notification(int32_t message);
 
     // Takes the next event: the queue first, then the source. False when both
     // are exhausted.
     bool next(input_event& event);
 
     void set_source(source_fn source);
-    bool has_source() const { return static_cast<bool>(source_); }
 
     bool empty() const { return events_.empty(); }
     size_t size() const { return events_.size(); }
     void clear() { events_.clear(); }
-    // Events taken so far (queue and source).
-    size_t consumed() const { return consumed_; }
 
 private:
     std::deque<input_event> events_;
     source_fn source_;
-    size_t consumed_ = 0;
 };
 
 }  // namespace tolvik::emu

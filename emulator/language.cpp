@@ -1,18 +1,9 @@
 #include "language.h"
 
-#include <fstream>
-#include <sstream>
+#include "text_file.h"
 
 namespace tolvik::emu {
 namespace {
-
-std::string_view trim(std::string_view s) {
-    const char* blanks = " \t\r\n";
-    size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    size_t last = s.find_last_not_of(blanks);
-    return s.substr(first, last - first + 1);
-}
 
 // The text between the first and the last quote, with \" turned into ".
 bool unquote(std::string_view line, std::string& out) {
@@ -35,14 +26,12 @@ bool unquote(std::string_view line, std::string& out) {
 }  // namespace
 
 bool language::load(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::optional<std::string> contents = read_text_file(path);
+    if (!contents) {
         if (error) *error = "cannot open language file " + path;
         return false;
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (!parse(contents.str(), error)) {
+    if (!parse(*contents, error)) {
         if (error) *error = path + ": " + *error;
         return false;
     }

@@ -5,14 +5,10 @@
 #include <cstring>
 
 #include "host.h"
+#include "pointer_value.h"
 #include "shorten_path.h"
 
 namespace tolvik::emu {
-namespace {
-
-int32_t as_int(const void* p) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(p)); }
-
-}  // namespace
 
 const char* TOLVIK_API get_message_service(int32_t module_number, int32_t message_id) {
     static const char empty[] = "";
@@ -37,7 +33,7 @@ int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, voi
     host* h = host::current();
     if (!h) return 0;
     size_t index = h->log().recording() ? h->log().add(call_kind::service, service::panel_control,
-                                                       {as_int(panel), command, as_int(param)})
+                                                       {pointer_value(panel), command, pointer_value(param)})
                                         : SIZE_MAX;
     if (panel != no_panel)
         h->fail("panel control " + std::to_string(command) + " with a panel handle other than -1");
@@ -51,9 +47,9 @@ int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, voi
 char* TOLVIK_API shorten_path_service(char* path, int32_t max_length) {
     host* h = host::current();
     if (!h) return path;
-    size_t index = h->log().recording()
-                       ? h->log().add(call_kind::service, service::shorten_path, {as_int(path), max_length})
-                       : SIZE_MAX;
+    size_t index = h->log().recording() ? h->log().add(call_kind::service, service::shorten_path,
+                                                       {pointer_value(path), max_length})
+                                        : SIZE_MAX;
     if (!path) {
         h->fail("shorten path with a null path");
         return path;

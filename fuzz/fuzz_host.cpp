@@ -2,7 +2,7 @@
 
 #include "base/memory.h"
 #include "host/constants.h"
-#include "plugin/exports.h"
+#include "walk/linked_plugin.h"
 #include "walk/walk_tree.h"
 
 namespace tolvik::fuzz {
@@ -37,7 +37,7 @@ void reset(emu::host& h) {
     static uint64_t english_parsed = ~uint64_t{0};
     if (h.lang().changes() != english_parsed) {
         h.lang() = emu::language();
-        require(h.lang().parse(english_language_file()), "the language file did not parse");
+        require(h.lang().parse(english_language_text()), "the language file did not parse");
         english_parsed = h.lang().changes();
     }
     h.panels() = emu::panel_pair();
@@ -50,7 +50,7 @@ void reset(emu::host& h) {
 emu::host& shared_host() {
     static emu::host* h = [] {
         auto* made = new emu::host;  // lives as long as the process
-        made->attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+        made->attach(test::linked_exports());
         made->use_folders(tree().memory());
         // Dialogs are not drawn: drawing reads only the host's own copies of
         // what the plugin handed over (the golden-screen tests check it), and

@@ -33,7 +33,7 @@ void read_language(const std::string& bytes) {
     using tolvik::fuzz::fail;
     using tolvik::fuzz::require;
     tolvik::emu::language lang;
-    require(lang.parse(tolvik::fuzz::english_language_file()), "the English language file did not parse");
+    require(lang.parse(tolvik::fuzz::english_language_text()), "the English language file did not parse");
     const size_t english_count = lang.size();
     const std::string first = lang.message(0);
     std::string error;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "emulator/text_file.h"
 
 namespace tolvik::fuzz {
 
@@ -13,13 +13,9 @@ void fail(const std::string& what) {
     std::abort();
 }
 
-const std::string& english_language_file() {
-    static const std::string contents = [] {
-        std::ifstream in(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }();
+const std::string& english_language_text() {
+    static const std::string contents =
+        emu::read_text_file(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng").value_or(std::string());
     return contents;
 }
 

@@ -16,7 +16,7 @@ inline void require(bool ok, const char* what) {
     if (!ok) fail(what);
 }
 
-// The plugin's English language file, read once.
-const std::string& english_language_file();
+// The contents of the plugin's English language file, read once.
+const std::string& english_language_text();
 
 }  // namespace tolvik::fuzz

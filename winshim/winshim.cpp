@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/file_attributes.h"
+#include "host/windows_values.h"
 
 namespace {
 
@@ -15,6 +15,7 @@ using tolvik::file_attribute_archive;
 using tolvik::file_attribute_directory;
 using tolvik::file_attribute_normal;
 using tolvik::invalid_file_attributes;
+using tolvik::key_state_held;
 
 // Folder of each drive letter A..Z; empty means unmapped.
 struct drive_table {
@@ -35,7 +36,6 @@ drive_table& drives() {
 
 uint16_t key_state[256];
 uint32_t (*attributes_answer)(const char* path) = nullptr;
-int32_t disable_calls = 0;
 
 }  // namespace
 
@@ -65,15 +65,15 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
     return true;
 }
 
-void winshim_set_key(int32_t virtual_key, bool held) { winshim_set_key_state(virtual_key, held ? 0x8000 : 0); }
+void winshim_set_key(int32_t virtual_key, bool held) {
+    winshim_set_key_state(virtual_key, held ? key_state_held : 0);
+}
 
 void winshim_set_key_state(int32_t virtual_key, uint16_t state) {
     if (virtual_key >= 0 && virtual_key < 256) key_state[virtual_key] = state;
 }
 
 void winshim_answer_file_attributes(uint32_t (*answer)(const char* path)) { attributes_answer = answer; }
-
-int32_t winshim_disable_thread_calls_count() { return disable_calls; }
 
 uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
     if (attributes_answer) return path ? attributes_answer(path) : invalid_file_attributes;
@@ -90,8 +90,6 @@ int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key) {
     return static_cast<int16_t>(key_state[virtual_key]);
 }
 
-int32_t WINSHIM_API DisableThreadLibraryCalls(void*) {
-    ++disable_calls;
-    return 1;
-}
+// Linux libraries get no thread notifications to switch off.
+int32_t WINSHIM_API DisableThreadLibraryCalls(void*) { return 1; }
 }

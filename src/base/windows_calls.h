@@ -11,13 +11,13 @@
 #endif
 
 #include "host/constants.h"
-#include "host/file_attributes.h"
+#include "host/windows_values.h"
 
 namespace tolvik {
 
 // True while the Control key is held (highest bit of the 16-bit key state).
 inline bool ctrl_held() {
-    return (static_cast<uint16_t>(GetAsyncKeyState(virtual_key_control)) & 0x8000u) != 0;
+    return (static_cast<uint16_t>(GetAsyncKeyState(virtual_key_control)) & key_state_held) != 0;
 }
 
 // The attributes of a path, or invalid_file_attributes when it cannot be read.

@@ -15,7 +15,11 @@ public:
     virtual ~view_list_dialog() = default;
 };
 
-// The one dialog object (defined with the module-wide objects).
+// The one dialog object. REQUIRES: constructed (between the library's load
+// and unload, plugin/module.h).
 view_list_dialog& get_view_list_dialog();
+// Construction and destruction, called only by the library's load and unload.
+void construct_view_list_dialog();
+void destroy_view_list_dialog();
 
 }  // namespace tolvik

@@ -1,5 +1,8 @@
 // Numbers the host and the plugin agree on: panel commands, dialog messages,
-// notifications, message numbers, key codes.
+// notifications, message numbers, key codes. The emulated host shares this
+// header, so a wrong number here would pass every test and fail every real
+// host: each number the host defines is pinned below its definition, as the
+// host's documentation gives it.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +20,9 @@ enum panel_command : int32_t {
     cmd_set_sort_mode = 19,
     cmd_set_sort_order = 21,
 };
+static_assert(cmd_get_active_info == 1 && cmd_get_passive_info == 2 && cmd_redraw == 5 &&
+              cmd_set_selection == 10 && cmd_set_view_mode == 12 && cmd_set_directory == 16 &&
+              cmd_set_sort_mode == 19 && cmd_set_sort_order == 21);
 
 // Dialog messages the plugin sends.
 enum dialog_message : int32_t {
@@ -31,6 +37,9 @@ enum dialog_message : int32_t {
     dm_list_set = 53,
     dm_list_mouse_reaction = 54,
 };
+static_assert(dm_close == 1 && dm_enable_redraw == 3 && dm_move == 10 && dm_set_item == 12 &&
+              dm_redraw == 14 && dm_list_get_position == 30 && dm_list_set_position == 31 &&
+              dm_resize == 43 && dm_list_set == 53 && dm_list_mouse_reaction == 54);
 
 // Notifications the plugin's dialog procedures receive.
 enum dialog_notification : int32_t {
@@ -39,9 +48,11 @@ enum dialog_notification : int32_t {
     dn_idle = 0x1008,
     dn_init = 0x100C,
 };
+static_assert(dn_close == 1 && dn_key == 9 && dn_idle == 0x1008 && dn_init == 0x100C);
 
 // Message box and dialog flags.
 constexpr uint32_t style_warning = 1;
+static_assert(style_warning == 1);
 
 // Message numbers in the plugin's language file.
 enum message_id : int32_t {
@@ -99,9 +110,18 @@ constexpr int32_t ctrl_tilde = ctrl | tilde;
 constexpr int32_t ctrl_shift_tilde = ctrl | shift | tilde;
 constexpr int32_t ctrl_r = ctrl | letter_r;
 constexpr int32_t ctrl_u = ctrl | letter_u;
+
+static_assert(ctrl == 0x01000000 && shift == 0x04000000);
+static_assert(tab == 0x09 && enter == 0x0D && esc == 0x1B && space == 0x20 && letter_r == 0x52 &&
+              letter_u == 0x55 && tilde == 0x7E);
+static_assert(pg_up == 0x121 && pg_dn == 0x122 && end == 0x123 && home == 0x124 && left == 0x125 &&
+              up == 0x126 && right == 0x127 && down == 0x128 && ins == 0x12D && del == 0x12E);
+static_assert(f1 == 0x170 && f3 == 0x172 && f4 == 0x173 && f5 == 0x174 && f10 == 0x179);
+static_assert(wheel_up == 0x203 && wheel_down == 0x204 && ctrl_mode_cancel == 0x1006);
 }  // namespace key
 
 // Virtual key of the Control key, for GetAsyncKeyState.
 constexpr int virtual_key_control = 0x11;
+static_assert(virtual_key_control == 0x11);
 
 }  // namespace tolvik

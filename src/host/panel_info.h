@@ -37,7 +37,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/file_attributes.h"
+#include "host/windows_values.h"
 
 namespace tolvik {
 
@@ -96,6 +96,7 @@ struct panel_redraw {
 
 constexpr uint32_t item_selected = 0x40000000;
 constexpr uint32_t panel_reverse_order = 4;
+static_assert(item_selected == 0x40000000 && panel_reverse_order == 4);
 
 enum panel_type : int32_t {
     panel_file = 0,
@@ -103,6 +104,7 @@ enum panel_type : int32_t {
     panel_quick_view = 2,
     panel_information = 3,
 };
+static_assert(panel_file == 0 && panel_tree == 1 && panel_quick_view == 2 && panel_information == 3);
 
 static_assert(sizeof(panel_item) == 366);
 static_assert(offsetof(panel_item, file_name) == 44);

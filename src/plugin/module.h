@@ -1,7 +1,7 @@
-// The module-wide objects live in one place so that their order of
-// construction (and of destruction, reversed) is fixed, not left to link
-// order: all_views, recent_views, panel_slots, the view list dialog, the view
-// number set.
+// The library's load and unload. Each layer defines the module-wide objects
+// it declares; load constructs them in this fixed order, not left to link
+// order, and unload destroys them in reverse: all_views, recent_views,
+// panel_slots, the view list dialog, the view number set.
 #pragma once
 
 namespace tolvik {

@@ -27,6 +27,10 @@ using slot_list = dlist<panel_slot*>;
 view_list& all_views();
 view_list& recent_views();
 slot_list& panel_slots();
+// Construction (all_views, recent_views, panel_slots) and destruction in
+// reverse, called only by the library's load and unload.
+void construct_registry_lists();
+void destroy_registry_lists();
 // The slot of the host's active panel, or null before start-up.
 panel_slot*& current_slot();
 

@@ -51,6 +51,9 @@ private:
 
 // The module-wide set (constructed with the other module-wide objects).
 view_number_set& view_numbers();
+// Construction and destruction, called only by the library's load and unload.
+void construct_view_numbers();
+void destroy_view_numbers();
 
 // Smallest free number, entered in the set; 0 when memory runs out.
 int acquire_view_number() noexcept;

@@ -6,16 +6,11 @@
 
 #include "emulator/call_log.h"
 #include "host/constants.h"
+#include "support/list_keys.h"
 #include "sweep.h"
 
 namespace tolvik::test {
 namespace {
-
-constexpr int32_t ctrl_f3 = key::ctrl | key::f3;
-constexpr int32_t ctrl_shift_f3 = key::ctrl | key::shift | key::f3;
-constexpr int32_t ctrl_shift_f5 = key::ctrl | key::shift | key::f5;
-constexpr int32_t ctrl_r = key::ctrl_r;
-constexpr int32_t ctrl_u = key::ctrl_u;
 
 class alloc : public alloc_sweep {
 protected:
@@ -94,14 +89,14 @@ TEST_F(alloc, commit_and_revert) {
 }
 
 TEST_F(alloc, editing_keys) {
-    both_ways(key_scenario("Ctrl+Shift+F3 on the top line", {}, ctrl_shift_f3));
-    both_ways(key_scenario("Ctrl+F3 on the second line", {key::down}, ctrl_f3));
+    both_ways(key_scenario("Ctrl+Shift+F3 on the top line", {}, keys::new_view));
+    both_ways(key_scenario("Ctrl+F3 on the second line", {key::down}, keys::duplicate));
     both_ways(key_scenario("Del on the third line", {key::down, key::down}, key::del));
     both_ways(key_scenario("Del on the current view", {}, key::del));
-    both_ways(key_scenario("Ctrl+Shift+F5", {key::down}, ctrl_shift_f5));
-    both_ways(key_scenario("Ctrl+R", {key::down}, ctrl_r));
+    both_ways(key_scenario("Ctrl+Shift+F5", {key::down}, keys::renumber));
+    both_ways(key_scenario("Ctrl+R", {key::down}, keys::ctrl_r));
     // Keys the list does not act on need no memory.
-    both_ways(key_scenario("Ctrl+U", {}, ctrl_u), false);
+    both_ways(key_scenario("Ctrl+U", {}, keys::ctrl_u), false);
     both_ways(key_scenario("an unknown key", {}, 'a'), false);
 }
 
@@ -112,7 +107,7 @@ TEST_F(alloc, ctrl_mode_keys) {
         {"Ctrl released, then idle", {key_event(key::ctrl_tilde), ctrl_event(false), idle_event(true)}},
         {"Ctrl released, then a key",
          {key_event(key::ctrl_tilde), ctrl_event(false), key_event(key::down, true)}},
-        {"Ctrl+F3 in Ctrl mode", {key_event(ctrl_f3, true), ctrl_event(false), idle_event()}},
+        {"Ctrl+F3 in Ctrl mode", {key_event(keys::duplicate, true), ctrl_event(false), idle_event()}},
         {"key 0x1006", {key_event(key::ctrl_tilde), key_event(key::ctrl_mode_cancel, true)}},
     };
     for (const auto& [name, script] : scripts) {
@@ -127,7 +122,7 @@ TEST_F(alloc, ctrl_mode_keys) {
 
 TEST_F(alloc, refused_keys_and_their_warning_box) {
     for (bool ctrl : {false, true}) {
-        for (int32_t code : {key::down, ctrl_f3, ctrl_shift_f3}) {
+        for (int32_t code : {key::down, keys::duplicate, keys::new_view}) {
             scenario s;
             s.name = std::string("refused key ") + std::to_string(code) + (ctrl ? " in Ctrl mode" : "");
             s.prepare = [this] {

@@ -151,7 +151,7 @@ TEST_F(fallback, a_tree_at_the_fallback_refuses_moves) {
     ASSERT_EQ(boxes.size(), 2u) << "the list and one warning box";
     const auto& runs = host->dialogs().history();
     EXPECT_EQ(runs.back().items.size(), 2u) << "the list ran last";
-    EXPECT_EQ(runs[runs.size() - 2].title, text(msg_refused_move));
+    EXPECT_EQ(runs[runs.size() - 2].title(), text(msg_refused_move));
     EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
     EXPECT_EQ(panel().type, panel_tree);
     EXPECT_EQ(active_dir(), "C:\\");

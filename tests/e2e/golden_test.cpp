@@ -96,7 +96,7 @@ TEST_F(golden, a_title_longer_than_every_line) {
 }
 
 TEST_F(golden, warning_boxes) {
-    host->panels().active().type = 1;  // tree panel
+    host->panels().active().type = panel_tree;
     const struct {
         const char* name;
         int32_t code;

@@ -18,7 +18,7 @@ protected:
             << "state " << state << ": input left over after the dialog closed";
         host->input().clear();
         host->set_key_held(virtual_key_control, false);
-        const dialog_run& run = last_list_run();
+        const open_dialog& run = last_list_run();
         return run.items.empty() ? -1 : run.items[0].record.left;
     }
 };

@@ -31,7 +31,7 @@ TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
     EXPECT_EQ(call.args[9], 0) << "dialog flags";
     EXPECT_EQ(call.args[11], 0);
 
-    const dialog_run& run = last_list_run();
+    const open_dialog& run = last_list_run();
     const FarDialogItem& box = run.items[0].record;
     EXPECT_EQ(box.type, item_double_box);
     EXPECT_EQ(rect(box), (std::vector<int32_t>{2, 1, 33, 10}));
@@ -63,7 +63,7 @@ TEST_F(layout, opening_arguments_items_and_lines_in_normal_mode) {
 
 TEST_F(layout, ctrl_mode_has_no_margins_and_ten_visible_lines) {
     open({press(key::ctrl | key::esc)}, true);
-    const dialog_run& run = last_list_run();
+    const open_dialog& run = last_list_run();
     EXPECT_EQ(run.width, 32) << "25 + 4 + 2 = 31, rounded up";
     EXPECT_EQ(run.height, 12);
     EXPECT_EQ(rect(run.items[0].record), (std::vector<int32_t>{0, 0, 31, 11}));

@@ -12,6 +12,7 @@
 
 #include "emulator/host.h"
 #include "host/constants.h"
+#include "support/list_keys.h"
 #include "support/loaded_plugin_test.h"
 
 namespace tolvik::test {
@@ -22,15 +23,6 @@ inline input_event ctrl_up() { return {input_kind::ctrl_up, 0}; }
 inline input_event ctrl_down() { return {input_kind::ctrl_down, 0}; }
 inline input_event idle() { return {input_kind::idle, 0}; }
 inline input_event cancel() { return {input_kind::cancel, 0}; }
-
-namespace keys {
-constexpr int32_t ctrl_r = key::ctrl_r;
-constexpr int32_t ctrl_u = key::ctrl_u;
-constexpr int32_t new_view = key::ctrl | key::shift | key::f3;
-constexpr int32_t duplicate = key::ctrl | key::f3;
-constexpr int32_t ctrl_f4 = key::ctrl | key::f4;
-constexpr int32_t renumber = key::ctrl | key::shift | key::f5;
-}  // namespace keys
 
 class list_dialog_test : public loaded_plugin_test {
 protected:
@@ -95,19 +87,19 @@ protected:
     }
 
     // The list dialog runs recorded by the host, last first.
-    const dialog_run& last_list_run() {
+    const open_dialog& last_list_run() {
         const auto& runs = host->dialogs().history();
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
             if (it->items.size() == 2) return *it;
         ADD_FAILURE() << "no list dialog ran";
-        static dialog_run none;
+        static open_dialog none;
         return none;
     }
 
     // The lines as the host holds them at the end of the last list dialog.
     std::vector<std::string> lines() {
         std::vector<std::string> out;
-        const dialog_run& run = last_list_run();
+        const open_dialog& run = last_list_run();
         if (run.items.size() < 2) return out;
         for (const list_item& line : run.items[1].lines)
             out.push_back(field_text(line.text, sizeof line.text));
@@ -115,14 +107,14 @@ protected:
     }
     std::vector<uint32_t> line_flags() {
         std::vector<uint32_t> out;
-        const dialog_run& run = last_list_run();
+        const open_dialog& run = last_list_run();
         if (run.items.size() < 2) return out;
         for (const list_item& line : run.items[1].lines) out.push_back(line.flags);
         return out;
     }
     // The list cursor as the host holds it at the end of the last list dialog.
     int32_t host_cursor() {
-        const dialog_run& run = last_list_run();
+        const open_dialog& run = last_list_run();
         return run.items.size() < 2 ? -1 : run.items[1].list_select;
     }
 

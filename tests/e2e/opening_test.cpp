@@ -38,7 +38,7 @@ TEST_F(opening, far_down_the_list_the_first_lines_shown_hold_the_cursor) {
     auto positions = positions_since(from);
     ASSERT_FALSE(positions.empty()) << host->report();
     const int32_t select = positions[0][0], top = positions[0][1];
-    const dialog_run& run = last_list_run();
+    const open_dialog& run = last_list_run();
     const int32_t visible = run.items[1].record.bottom - run.items[1].record.top + 1;
     EXPECT_EQ(select, 24);
     EXPECT_LT(visible, 26) << "the list must be longer than the box for this case";

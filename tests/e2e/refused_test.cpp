@@ -31,7 +31,7 @@ protected:
         size_t at = line.find("%s");
         return at == std::string::npos ? line : line.replace(at, 2, text(label_id));
     }
-    const dialog_run* last_warning() {
+    const open_dialog* last_warning() {
         const auto& runs = host->dialogs().history();
         for (auto it = runs.rbegin(); it != runs.rend(); ++it)
             if (it->items.size() == 4) return &*it;
@@ -41,9 +41,9 @@ protected:
 
 const refused_case panel_kinds[] = {
     {panel_file, 1, msg_label_plugin},
-    {1, 0, msg_label_tree},
-    {2, 0, msg_label_quick_view},
-    {3, 0, msg_label_information},
+    {panel_tree, 0, msg_label_tree},
+    {panel_quick_view, 0, msg_label_quick_view},
+    {panel_information, 0, msg_label_information},
 };
 
 TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
@@ -62,9 +62,9 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
             SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " +
                          std::to_string(kind.plugin) + " key " + std::to_string(g.code));
             size_t from = open({press(g.code), press(key::enter), press(key::esc)});
-            const dialog_run* box = last_warning();
+            const open_dialog* box = last_warning();
             ASSERT_NE(box, nullptr) << host->report();
-            EXPECT_EQ(box->title, text(g.title));
+            EXPECT_EQ(box->title(), text(g.title));
             EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(kind.label_id));
             EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
             EXPECT_TRUE(applied_since(from).empty())
@@ -101,7 +101,7 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
         SCOPED_TRACE(l.language);
         use_language(l.language);
         open({press(key::down), press(key::enter), press(key::esc)});
-        const dialog_run* box = last_warning();
+        const open_dialog* box = last_warning();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_plugin));
         EXPECT_EQ(box->width, l.width);
@@ -154,7 +154,7 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
         auto before = (open({press(key::esc)}), lines());
         make_active_panel(panel_kinds[2]);
         size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
-        const dialog_run* box = last_warning();
+        const open_dialog* box = last_warning();
         ASSERT_NE(box, nullptr) << host->report();
         EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_quick_view));
         EXPECT_EQ(box->height, 4);

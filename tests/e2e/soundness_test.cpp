@@ -12,7 +12,7 @@ namespace {
 class soundness : public list_dialog_test {
 protected:
     void expect_lines_fit() {
-        const dialog_run& run = last_list_run();
+        const open_dialog& run = last_list_run();
         ASSERT_EQ(run.items.size(), 2u);
         for (const list_item& line : run.items[1].lines) {
             EXPECT_NE(std::memchr(line.text, '\0', sizeof line.text), nullptr) << "a line is not terminated";
@@ -58,8 +58,8 @@ TEST_F(soundness, message_11_is_never_a_format) {
     host->panels().active().plugin = 1;
     open({press(key::down), press(key::enter), press(key::esc)});
     const auto& runs = host->dialogs().history();
-    const dialog_run* box = nullptr;
-    for (const dialog_run& r : runs)
+    const open_dialog* box = nullptr;
+    for (const open_dialog& r : runs)
         if (r.items.size() == 4) box = &r;
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), "%n%d plugin panel and %s %x");
@@ -67,9 +67,9 @@ TEST_F(soundness, message_11_is_never_a_format) {
 
 TEST_F(soundness, message_11_without_placeholder_or_with_a_huge_label_fits_the_item) {
     host->lang().set_message(msg_warning_format, "no placeholder");
-    host->panels().active().type = 1;
+    host->panels().active().type = panel_tree;
     open({press(key::down), press(key::enter), press(key::esc)});
-    const dialog_run* box = &host->dialogs().history()[host->dialogs().history().size() - 2];
+    const open_dialog* box = &host->dialogs().history()[host->dialogs().history().size() - 2];
     ASSERT_EQ(box->items.size(), 4u);
     EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), "no placeholder");
 
@@ -87,7 +87,7 @@ TEST_F(soundness, message_11_without_placeholder_or_with_a_huge_label_fits_the_i
 TEST_F(soundness, a_title_with_percent_signs_is_shown_as_it_stands) {
     host->lang().set_message(msg_list_title, "%s%n%d");
     open({press(key::esc)});
-    EXPECT_EQ(last_list_run().title, "%s%n%d");
+    EXPECT_EQ(last_list_run().title(), "%s%n%d");
 }
 
 }  // namespace

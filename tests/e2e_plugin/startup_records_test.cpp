@@ -68,7 +68,7 @@ TEST_F(startup_records, a_full_record_without_a_function_table_lists_the_views_w
     EXPECT_EQ(host->log().count(service::dialog_ex), 1u) << host->report();
     EXPECT_EQ(host->log().count(service::shorten_path), 0u) << host->report();
     ASSERT_FALSE(host->dialogs().history().empty());
-    const dialog_run& list = host->dialogs().history().back();
+    const open_dialog& list = host->dialogs().history().back();
     ASSERT_EQ(list.items.size(), 2u);
     EXPECT_EQ(list.items[1].lines.size(), 2u) << "both panels' views are listed";
     host->exit_far();

@@ -18,7 +18,7 @@ protected:
         items = {box_item(2, 1, 27, 10, "Views"), list_box_item(3, 2, 26, 9, &lines.record)};
     }
 
-    const dialog_run& run_with(const std::function<void(host_handle)>& act) {
+    const open_dialog& run_with(const std::function<void(host_handle)>& act) {
         outer_handler = [act](host_handle dialog, int32_t message, int32_t param1,
                               param_t param2) -> param_t {
             if (message == dn_key && param2 == 'k') {
@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(list_messages, lines_are_copied_at_creation) {
-    const dialog_run& record = run_with([this](host_handle) {
+    const open_dialog& record = run_with([this](host_handle) {
         std::strcpy(lines.items[0].text, "changed");  // the plugin's buffer, not the host's
     });
     ASSERT_EQ(record.items[1].lines.size(), 10u);
@@ -45,7 +45,7 @@ TEST_F(list_messages, lines_are_copied_at_creation) {
 TEST_F(list_messages, position_set_is_read_back_and_clamped_to_the_lines) {
     list_position got{-7, -7};
     list_position late{-7, -7};
-    const dialog_run& record = run_with([&](host_handle dialog) {
+    const open_dialog& record = run_with([&](host_handle dialog) {
         list_position set{6, 2};
         EXPECT_EQ(send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&set)), 6);
         EXPECT_EQ(send_dialog_message(dialog, dm_list_get_position, 1, reinterpret_cast<param_t>(&got)), 6);
@@ -66,7 +66,7 @@ TEST_F(list_messages, position_set_is_read_back_and_clamped_to_the_lines) {
 
 TEST_F(list_messages, replacing_lines_copies_them_and_keeps_the_cursor_on_a_line) {
     plugin_lines fewer{{"alpha", "beta"}, 1};
-    const dialog_run& record = run_with([&](host_handle dialog) {
+    const open_dialog& record = run_with([&](host_handle dialog) {
         list_position set{7, 2};
         send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&set));
         EXPECT_EQ(send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&fewer.record)), 2);
@@ -85,7 +85,7 @@ TEST_F(list_messages, replacing_lines_copies_them_and_keeps_the_cursor_on_a_line
 TEST_F(list_messages, malformed_list_record_gives_no_lines_and_a_failure) {
     list_record bogus{-3, nullptr};
     list_record missing{4, nullptr};
-    const dialog_run& record = run_with([&](host_handle dialog) {
+    const open_dialog& record = run_with([&](host_handle dialog) {
         send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&bogus));
         send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&missing));
     });
@@ -94,7 +94,7 @@ TEST_F(list_messages, malformed_list_record_gives_no_lines_and_a_failure) {
 }
 
 TEST_F(list_messages, item_replacement_size_and_place) {
-    const dialog_run& record = run_with([](host_handle dialog) {
+    const open_dialog& record = run_with([](host_handle dialog) {
         FarDialogItem wider = box_item(2, 1, 37, 10, "Wider");
         EXPECT_EQ(send_dialog_message(dialog, dm_set_item, 0, reinterpret_cast<param_t>(&wider)), 1);
         std::strcpy(wider.text, "not seen");
@@ -103,7 +103,7 @@ TEST_F(list_messages, item_replacement_size_and_place) {
         screen_point centre{-1, -1};
         EXPECT_EQ(send_dialog_message(dialog, dm_move, 1, reinterpret_cast<param_t>(&centre)), 1);
     });
-    EXPECT_EQ(record.title, "Wider");
+    EXPECT_EQ(record.title(), "Wider");
     EXPECT_EQ(record.items[0].record.right, 37);
     EXPECT_EQ(record.width, 40);
     EXPECT_EQ(record.left, 20) << "expected the resized dialog centred again";
@@ -138,7 +138,7 @@ TEST_F(list_messages, no_redraw_while_stopped_counting_nested_stops) {
 }
 
 TEST_F(list_messages, mouse_reaction_is_recorded_and_unknown_messages_fail) {
-    const dialog_run& record = run_with([](host_handle dialog) {
+    const open_dialog& record = run_with([](host_handle dialog) {
         EXPECT_EQ(send_dialog_message(dialog, dm_list_mouse_reaction, 1, 0), 0);
         EXPECT_EQ(send_dialog_message(dialog, 77, 0, 0), 0);
     });

@@ -48,8 +48,8 @@ TEST_F(modal_loop, enter_without_handler_closes_on_the_default_button_and_is_rec
 
     EXPECT_EQ(result, 2) << "expected the default button (item 2)";
     ASSERT_EQ(engine->history().size(), 1u);
-    const dialog_run& record = engine->history()[0];
-    EXPECT_EQ(record.title, "Question");
+    const open_dialog& record = engine->history()[0];
+    EXPECT_EQ(record.title(), "Question");
     EXPECT_EQ(record.width, 30);
     EXPECT_EQ(record.height, 8);
     EXPECT_EQ(record.left, 25) << "centred in 80 columns";
@@ -131,7 +131,7 @@ TEST_F(modal_loop, source_feeds_the_loop_when_the_queue_is_empty) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(modal_loop, nested_dialog_runs_its_own_loop_inside_the_outer_notification) {
+TEST_F(modal_loop, nested_open_dialogs_its_own_loop_inside_the_outer_notification) {
     static std::vector<FarDialogItem> inner_items;
     inner_items = {box_item(0, 0, 19, 3, "Inner"), button_item(-1, 2, "OK", flag_button_centered, true)};
     auto outer_items = ok_cancel_dialog();
@@ -163,9 +163,9 @@ TEST_F(modal_loop, nested_dialog_runs_its_own_loop_inside_the_outer_notification
     EXPECT_EQ(inner_result, -1) << "Esc went to the inner dialog";
     EXPECT_EQ(result, 2) << "Enter went to the outer dialog after the inner one closed";
     ASSERT_EQ(engine->history().size(), 2u);
-    EXPECT_EQ(engine->history()[0].title, "Inner");
+    EXPECT_EQ(engine->history()[0].title(), "Inner");
     EXPECT_EQ(engine->history()[0].depth, 1);
-    EXPECT_EQ(engine->history()[1].title, "Question");
+    EXPECT_EQ(engine->history()[1].title(), "Question");
     EXPECT_EQ(engine->history()[1].depth, 0);
     EXPECT_TRUE(failures.empty()) << failure_text();
     // The inner dialog_ex call is logged one level deeper than the outer.

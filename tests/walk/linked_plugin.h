@@ -12,11 +12,20 @@
 
 namespace tolvik::test {
 
+// The five exports linked into the program.
+inline emu::plugin_exports linked_exports() {
+    emu::plugin_exports exports;
+#define TOLVIK_LINKED_EXPORT(name, member, result, parameters) exports.member = name;
+    TOLVIK_EXPORTS(TOLVIK_LINKED_EXPORT)
+#undef TOLVIK_LINKED_EXPORT
+    return exports;
+}
+
 // Hands the five exports to `host`, with the program's own imports of the
 // Windows calls redirected to the host (Windows only), and loads the English
 // texts. False when the language file cannot be read.
 inline bool attach_linked_plugin(emu::host& host) {
-    host.attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+    host.attach(linked_exports());
     host.redirect_own_imports();
     return host.load_language(english_language_file());
 }

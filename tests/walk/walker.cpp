@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "host/constants.h"
+#include "host/panel_info.h"
 
 namespace tolvik::test {
 namespace {
@@ -205,7 +206,10 @@ void walker::outside_action() {
             // Mostly back to a plain file panel, so that keys are refused now
             // and then, not most of the time.
             emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
-            static constexpr int32_t types[] = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 9};
+            // 9: a number no panel type has.
+            static constexpr int32_t types[] = {panel_file,       panel_file,        panel_file, panel_file,
+                                                panel_file,       panel_file,        panel_file, panel_tree,
+                                                panel_quick_view, panel_information, 9};
             static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
             panel.type = types[choose_(11)];
             panel.plugin = plugin_flags[choose_(10)];

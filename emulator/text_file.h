@@ -1,0 +1,19 @@
+// Reading a text file whole and trimming the lines taken from it: what the
+// host's readers of language, help and text files share.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvik::emu {
+
+// The bytes of the file at `path`, or nothing when it cannot be opened.
+std::optional<std::string> read_text_file(const std::string& path);
+
+// `line` without its leading and trailing blanks (spaces, tabs, CR, LF).
+std::string_view trim(std::string_view line);
+// `line` without its trailing blanks.
+std::string_view trim_right(std::string_view line);
+
+}  // namespace tolvik::emu
