@@ -36,6 +36,7 @@ drive_table& drives() {
 
 uint16_t key_state[256];
 uint32_t (*attributes_answer)(const char* path) = nullptr;
+int32_t disable_calls = 0;
 
 }  // namespace
 
@@ -75,6 +76,8 @@ void winshim_set_key_state(int32_t virtual_key, uint16_t state) {
 
 void winshim_answer_file_attributes(uint32_t (*answer)(const char* path)) { attributes_answer = answer; }
 
+int32_t winshim_disable_thread_calls_count() { return disable_calls; }
+
 uint32_t WINSHIM_API GetFileAttributesA(const char* path) {
     if (attributes_answer) return path ? attributes_answer(path) : invalid_file_attributes;
     char native[4096];
@@ -90,6 +93,10 @@ int16_t WINSHIM_API GetAsyncKeyState(int32_t virtual_key) {
     return static_cast<int16_t>(key_state[virtual_key]);
 }
 
-// Linux libraries get no thread notifications to switch off.
-int32_t WINSHIM_API DisableThreadLibraryCalls(void*) { return 1; }
+// Linux libraries get no thread notifications to switch off; the requests
+// are counted so that tests can see the load asked.
+int32_t WINSHIM_API DisableThreadLibraryCalls(void*) {
+    ++disable_calls;
+    return 1;
+}
 }

@@ -33,4 +33,6 @@ void winshim_answer_file_attributes(uint32_t (*answer)(const char* path));
 // (0x8000 held, 0x0001 pressed since the last query), for hosts that need
 // the states a real keyboard gives besides 0x8000 and 0.
 void winshim_set_key_state(int32_t virtual_key, uint16_t state);
+// How many times DisableThreadLibraryCalls has been called.
+int32_t winshim_disable_thread_calls_count();
 }
