@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "help_file.h"
 #include "host/constants.h"
+#include "host_keys.h"
 
 namespace tolvik::emu {
 

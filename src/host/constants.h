@@ -80,10 +80,8 @@ namespace key {
 constexpr int32_t ctrl = 0x01000000;
 constexpr int32_t shift = 0x04000000;
 
-constexpr int32_t tab = 0x09;
 constexpr int32_t enter = 0x0D;
 constexpr int32_t esc = 0x1B;
-constexpr int32_t space = 0x20;
 constexpr int32_t letter_r = 0x52;
 constexpr int32_t letter_u = 0x55;
 constexpr int32_t tilde = 0x7E;
@@ -91,13 +89,9 @@ constexpr int32_t pg_up = 0x121;
 constexpr int32_t pg_dn = 0x122;
 constexpr int32_t end = 0x123;
 constexpr int32_t home = 0x124;
-constexpr int32_t left = 0x125;
 constexpr int32_t up = 0x126;
-constexpr int32_t right = 0x127;
 constexpr int32_t down = 0x128;
-constexpr int32_t ins = 0x12D;
 constexpr int32_t del = 0x12E;
-constexpr int32_t f1 = 0x170;
 constexpr int32_t f3 = 0x172;
 constexpr int32_t f4 = 0x173;
 constexpr int32_t f5 = 0x174;
@@ -112,11 +106,10 @@ constexpr int32_t ctrl_r = ctrl | letter_r;
 constexpr int32_t ctrl_u = ctrl | letter_u;
 
 static_assert(ctrl == 0x01000000 && shift == 0x04000000);
-static_assert(tab == 0x09 && enter == 0x0D && esc == 0x1B && space == 0x20 && letter_r == 0x52 &&
-              letter_u == 0x55 && tilde == 0x7E);
-static_assert(pg_up == 0x121 && pg_dn == 0x122 && end == 0x123 && home == 0x124 && left == 0x125 &&
-              up == 0x126 && right == 0x127 && down == 0x128 && ins == 0x12D && del == 0x12E);
-static_assert(f1 == 0x170 && f3 == 0x172 && f4 == 0x173 && f5 == 0x174 && f10 == 0x179);
+static_assert(enter == 0x0D && esc == 0x1B && letter_r == 0x52 && letter_u == 0x55 && tilde == 0x7E);
+static_assert(pg_up == 0x121 && pg_dn == 0x122 && end == 0x123 && home == 0x124 && up == 0x126 &&
+              down == 0x128 && del == 0x12E);
+static_assert(f3 == 0x172 && f4 == 0x173 && f5 == 0x174 && f10 == 0x179);
 static_assert(wheel_up == 0x203 && wheel_down == 0x204 && ctrl_mode_cancel == 0x1006);
 }  // namespace key
 

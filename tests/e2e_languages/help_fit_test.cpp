@@ -9,6 +9,7 @@
 #include "e2e_languages/screen_reading.h"
 #include "emulator/dialogs.h"
 #include "host/constants.h"
+#include "host_keys.h"
 
 namespace tolvik::test {
 namespace {

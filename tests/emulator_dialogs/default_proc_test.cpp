@@ -1,5 +1,6 @@
 // The host's default dialog procedure and the message box service.
 #include "engine_fixture.h"
+#include "host_keys.h"
 
 namespace tolvik::test {
 using namespace emu;

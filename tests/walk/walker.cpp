@@ -6,6 +6,7 @@
 
 #include "host/constants.h"
 #include "host/panel_info.h"
+#include "host_keys.h"
 
 namespace tolvik::test {
 namespace {

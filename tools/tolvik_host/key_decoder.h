@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/constants.h"
+#include "host_keys.h"
 
 namespace tolvik::tools {
 
