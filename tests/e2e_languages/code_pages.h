@@ -5,14 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "oem_code_pages.h"
+
 namespace tolvik::test {
 
 struct code_page {
-    int number;                  // 850, 852, 866
-    const char32_t* characters;  // 128 entries: bytes 0x80..0xFF
-    const uint32_t* letters;     // 128 bits: bit (byte - 0x80) set for a letter
+    int number;               // 850, 852, 866
+    emu::code_page page;      // the host's table of the page
+    const uint32_t* letters;  // 128 bits: bit (byte - 0x80) set for a letter
 
-    char32_t character(unsigned char byte) const { return byte < 0x80 ? byte : characters[byte - 0x80]; }
+    char32_t character(unsigned char byte) const { return byte < 0x80 ? byte : emu::code_point(byte, page); }
     bool is_letter(unsigned char byte) const {
         if (byte < 0x80) return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
         unsigned bit = byte - 0x80u;
@@ -24,6 +26,8 @@ struct code_page {
 const code_page* find_code_page(int number);
 
 // `bytes` decoded in `page`, as UTF-8 (for failure messages).
-std::string to_utf8(const code_page& page, const std::string& bytes);
+inline std::string to_utf8(const code_page& page, const std::string& bytes) {
+    return emu::to_utf8(bytes, page.page);
+}
 
 }  // namespace tolvik::test

@@ -103,22 +103,4 @@ std::vector<std::string> help_topics(const std::string& contents) {
     return topics;
 }
 
-std::string to_utf8(const code_page& page, const std::string& bytes) {
-    std::string out;
-    for (char c : bytes) {
-        char32_t u = page.character(static_cast<unsigned char>(c));
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
-}
-
 }  // namespace tolvik::test

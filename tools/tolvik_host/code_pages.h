@@ -1,30 +1,12 @@
-// The OEM code pages the host reads a language's files in (the plugin's
-// language and help files and the host's own texts), and their conversion to
-// UTF-8 for the terminal, the screen dumps and the messages.
-//
-// The code page follows from the language file's ".Language=" name, the one
-// rule for a language code and a language file alike: Russian is read in
-// 866, Polish and Czech in 852, every other language in 850.
+// The interactive host names the emulator's code pages as its own.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "oem_code_pages.h"
 
 namespace tolvik::tools {
-
-enum class code_page { cp850, cp852, cp866 };
-
-// The code page of a language by its ".Language=" name ("Russian").
-code_page code_page_of_language(std::string_view name);
-// 850, 852 or 866.
-int number_of(code_page page);
-
-// The Unicode code point of one byte; control bytes are shown as '?'.
-char32_t code_point(unsigned char byte, code_page page);
-// One byte as UTF-8.
-std::string to_utf8(unsigned char byte, code_page page);
-// A text as UTF-8; line breaks stay line breaks, other control bytes
-// become '?'.
-std::string to_utf8(std::string_view text, code_page page);
-
+using emu::code_page;
+using emu::code_page_of_language;
+using emu::code_point;
+using emu::number_of;
+using emu::to_utf8;
 }  // namespace tolvik::tools

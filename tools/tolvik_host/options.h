@@ -9,7 +9,7 @@
 //                            <lang>/tolvik_de.lng; its help file is the same
 //                            name with ".hlf"; the code page of all of the
 //                            language's files follows its ".Language=" name
-//                            (code_pages.h)
+//                            (oem_code_pages.h)
 //   --plugin PATH            the plugin library (default: the one built with
 //                            this host)
 //   --keys "K K ..."         script mode: no terminal; the words of

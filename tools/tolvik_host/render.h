@@ -1,6 +1,6 @@
 // The host's character-cell screen as a terminal frame: each cell's
 // attribute becomes a colour pair, each byte a character of the language's
-// OEM code page (code_pages.h) written as UTF-8. Only the rows that changed
+// OEM code page (oem_code_pages.h) written as UTF-8. Only the rows that changed
 // since the last frame are sent.
 #pragma once
 

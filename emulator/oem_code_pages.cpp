@@ -1,9 +1,9 @@
 // The OEM code pages the host reads its languages in, and their text as
 // UTF-8 for a terminal. The tables hold bytes 0x80 to 0xFF as Unicode code
 // points; they were generated from Python's codecs (cp850, cp852, cp866).
-#include "code_pages.h"
+#include "oem_code_pages.h"
 
-namespace tolvik::tools {
+namespace tolvik::emu {
 namespace {
 
 constexpr char16_t cp850_high[128] = {
@@ -115,4 +115,4 @@ int number_of(code_page page) {
     return 850;
 }
 
-}  // namespace tolvik::tools
+}  // namespace tolvik::emu

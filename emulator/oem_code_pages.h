@@ -1,0 +1,31 @@
+// The OEM code pages the host reads a language's files in (the plugin's
+// language and help files and the host's own texts), and their conversion to
+// UTF-8 for the terminal, the screen dumps, the messages and the tests'
+// reports.
+//
+// The code page follows from the language file's ".Language=" name, the one
+// rule for a language code and a language file alike: Russian is read in
+// 866, Polish and Czech in 852, every other language in 850.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvik::emu {
+
+enum class code_page { cp850, cp852, cp866 };
+
+// The code page of a language by its ".Language=" name ("Russian").
+code_page code_page_of_language(std::string_view name);
+// 850, 852 or 866.
+int number_of(code_page page);
+
+// The Unicode code point of one byte; control bytes are shown as '?'.
+char32_t code_point(unsigned char byte, code_page page);
+// One byte as UTF-8.
+std::string to_utf8(unsigned char byte, code_page page);
+// A text as UTF-8; line breaks stay line breaks, other control bytes
+// become '?'.
+std::string to_utf8(std::string_view text, code_page page);
+
+}  // namespace tolvik::emu
