@@ -8,6 +8,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
+start=$(date +%s)
 ./scripts/setup.sh || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
 
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc 2>/dev/null || echo 2)}
@@ -22,7 +23,9 @@ workflow() {
   local preset=$1 log="build/$1.log" junit="build/$1/junit.xml" counts
   echo "== $preset"
   rm -f "$junit"
+  SECONDS=0
   cmake --workflow --preset "$preset" >"$log" 2>&1 </dev/null
+  echo "$preset: ${SECONDS} s"
   if [ ! -f "$junit" ]; then
     tail -n 40 "$log"
     failed=$((failed + 1)); notes+=("$preset: no test results, the build failed (log: $log)")
@@ -67,8 +70,11 @@ for extra in scripts/test-*.sh; do
     failed=$((failed + 1)); notes+=("$extra is not executable (chmod +x)")
     continue
   fi
+  SECONDS=0
   "$extra" </dev/null
-  count_check "$extra" $?
+  rc=$?
+  echo "$extra: ${SECONDS} s"
+  count_check "$extra" $rc
 done
 if [ -n "$background_pid" ]; then
   echo "== $background"
@@ -79,5 +85,6 @@ if [ -n "$background_pid" ]; then
 fi
 
 for note in "${notes[@]+"${notes[@]}"}"; do echo "  $note"; done
+echo "took $(( $(date +%s) - start )) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
