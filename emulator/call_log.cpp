@@ -115,13 +115,6 @@ std::vector<int32_t> call_log::message_lookups() const {
     return argument_of(entries_, service::get_message, 1);
 }
 
-std::vector<std::string> call_log::services() const {
-    std::vector<std::string> out;
-    out.reserve(entries_.size());
-    for (const call_entry& entry : entries_) out.push_back(entry.service);
-    return out;
-}
-
 std::string call_log::to_string() const {
     std::string out;
     for (size_t i = 0; i < entries_.size(); ++i) {

@@ -103,8 +103,6 @@ public:
     std::vector<int32_t> panel_commands() const;
     // Message ids of every get_message call, in order.
     std::vector<int32_t> message_lookups() const;
-    // The service (or export) names of every entry, in order.
-    std::vector<std::string> services() const;
 
     // Depth tracking for nested calls (dialogs running inside a service call).
     void enter() { ++depth_; }

@@ -36,11 +36,6 @@ void input_queue::keys(std::initializer_list<int32_t> codes) {
     for (int32_t code : codes) key(code);
 }
 
-void input_queue::type(const char* text) {
-    if (!text) return;
-    for (; *text; ++text) key(static_cast<unsigned char>(*text));
-}
-
 void input_queue::ctrl_down() { push({input_kind::ctrl_down, 0}); }
 
 void input_queue::ctrl_up() { push({input_kind::ctrl_up, 0}); }

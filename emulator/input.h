@@ -42,8 +42,6 @@ public:
     void key(int32_t code);
     // Several keys in order.
     void keys(std::initializer_list<int32_t> codes);
-    // One key per character of `text` (its character code).
-    void type(const char* text);
     void ctrl_down();
     void ctrl_up();
     void idle(int count = 1);

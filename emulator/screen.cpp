@@ -45,14 +45,6 @@ void screen::fill(int left, int top, int right, int bottom, char c, attr a) {
         for (int x = left; x <= right; ++x) put(x, y, c, a);
 }
 
-void screen::paint(int x, int y, int count, attr a) {
-    if (y < 0 || y >= height_) return;
-    for (int i = 0; i < count; ++i) {
-        int cx = x + i;
-        if (cx >= 0 && cx < width_) cells_[static_cast<size_t>(y) * width_ + cx].a = a;
-    }
-}
-
 void screen::double_box(int left, int top, int right, int bottom, attr a, std::string_view title) {
     // The border first, the title over it, so that a '-' in the title stays.
     single_box(left, top, right, bottom, a, {}, a);

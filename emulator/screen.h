@@ -65,8 +65,6 @@ public:
                     attr title_attr = attr::panel_title);
     // Writes " title " centred in the top border between the two corners.
     void single_box_title(int left, int top, int right, std::string_view title, attr title_attr);
-    // Only the attribute of a horizontal run of cells.
-    void paint(int x, int y, int count, attr a);
 
     char char_at(int x, int y) const;
     attr attr_at(int x, int y) const;

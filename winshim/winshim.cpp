@@ -15,7 +15,6 @@ using tolvik::file_attribute_archive;
 using tolvik::file_attribute_directory;
 using tolvik::file_attribute_normal;
 using tolvik::invalid_file_attributes;
-using tolvik::key_state_held;
 
 // Folder of each drive letter A..Z; empty means unmapped.
 struct drive_table {
@@ -64,10 +63,6 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
     if (result.size() + 1 > size) return false;
     std::memcpy(out, result.c_str(), result.size() + 1);
     return true;
-}
-
-void winshim_set_key(int32_t virtual_key, bool held) {
-    winshim_set_key_state(virtual_key, held ? key_state_held : 0);
 }
 
 void winshim_set_key_state(int32_t virtual_key, uint16_t state) {

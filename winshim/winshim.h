@@ -23,8 +23,6 @@ void winshim_map_drive(char letter, const char* folder);
 // Writes the Linux path for a Windows path into `out` (size `size`); returns
 // false when the drive is unmapped or the result does not fit.
 bool winshim_native_path(const char* windows_path, char* out, uint32_t size);
-// Sets whether a virtual key is held, as GetAsyncKeyState will report it.
-void winshim_set_key(int32_t virtual_key, bool held);
 // Makes GetFileAttributesA return what `answer` says instead of reading the
 // disk (for a host that keeps its folders in memory); null reads the disk
 // again.
