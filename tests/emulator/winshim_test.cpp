@@ -1,0 +1,81 @@
+// winshim, the Linux stand-in for the plugin's Windows calls: drive paths
+// translated to Linux paths, GetFileAttributesA on what they name, and the
+// key state GetAsyncKeyState reports. Every folder the plugin checks goes
+// through the translation, so a slip there shows as a panel that "does not
+// exist".
+#if !defined(_WIN32)
+#include "winshim.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "host/windows_values.h"
+#include "support/test_tree.h"
+
+namespace tolvik::test {
+namespace {
+
+// The Linux path of `windows`, or "(none)".
+std::string native(const char* windows, uint32_t size = 256) {
+    char out[256] = "untouched";
+    return winshim_native_path(windows, out, size) ? std::string(out) : std::string("(none)");
+}
+
+TEST(winshim_paths, a_mapped_drive_gives_its_folder_with_one_slash_between_parts) {
+    winshim_map_drive('w', "/srv/w/");  // letters in either case
+    EXPECT_EQ(native("W:\\docs\\a.txt"), "/srv/w/docs/a.txt");
+    EXPECT_EQ(native("w:\\\\docs//sub\\"), "/srv/w/docs/sub") << "repeated and trailing separators go";
+    EXPECT_EQ(native("W:"), "/srv/w");
+    EXPECT_EQ(native("W:docs"), "/srv/w/docs");
+    winshim_map_drive('W', "/");
+    EXPECT_EQ(native("W:\\"), "/") << "the root keeps its slash";
+    EXPECT_EQ(native("W:\\etc", 4), "(none)") << "\"/etc\" and its terminator need 5 bytes";
+    EXPECT_EQ(native("W:\\etc", 5), "/etc");
+
+    winshim_map_drive('W', nullptr);
+    EXPECT_EQ(native("W:\\docs"), "(none)") << "an unmapped drive names nothing";
+    winshim_map_drive('W', "");
+    EXPECT_EQ(native("W:\\docs"), "(none)");
+    for (const char* odd : {"", "W", "Wx\\docs", "\\\\server\\share", "1:\\a", "[:\\a", "@:\\a"})
+        EXPECT_EQ(native(odd), "(none)") << "'" << odd << "' is no drive path";
+    EXPECT_EQ(native(nullptr), "(none)");
+    EXPECT_EQ(native("C:\\", 0), "(none)");
+    EXPECT_FALSE(winshim_native_path("C:\\", nullptr, 10));
+    winshim_map_drive('0', "/tmp");  // no such drives: nothing changes
+    winshim_map_drive('[', "/tmp");
+    EXPECT_EQ(native("W:\\"), "(none)");
+}
+
+TEST(winshim_files, attributes_tell_folders_from_files_and_missing_paths) {
+    test_tree tree;
+    tree.folder("docs");
+    tree.file("docs/a.txt");
+    ASSERT_EQ(mkfifo(tree.native("docs/pipe").c_str(), 0600), 0);
+    EXPECT_EQ(GetFileAttributesA(tree.windows("docs").c_str()), file_attribute_directory);
+    EXPECT_EQ(GetFileAttributesA(tree.windows("docs\\a.txt").c_str()), file_attribute_archive);
+    EXPECT_EQ(GetFileAttributesA(tree.windows("docs\\pipe").c_str()), file_attribute_normal)
+        << "neither a folder nor a regular file";
+    EXPECT_EQ(GetFileAttributesA(tree.windows("docs\\gone").c_str()), invalid_file_attributes);
+    EXPECT_EQ(GetFileAttributesA("Q:\\docs"), invalid_file_attributes) << "an unmapped drive";
+    EXPECT_EQ(GetFileAttributesA(nullptr), invalid_file_attributes);
+}
+
+TEST(winshim_keys, the_state_set_is_the_state_reported_for_each_key) {
+    winshim_set_key_state(0x11, 0x8001);
+    winshim_set_key_state(0x10, 0x8000);
+    EXPECT_EQ(static_cast<uint16_t>(GetAsyncKeyState(0x11)), 0x8001);
+    EXPECT_EQ(static_cast<uint16_t>(GetAsyncKeyState(0x10)), 0x8000);
+    winshim_set_key_state(0x11, 0);
+    winshim_set_key_state(0x10, 0);
+    EXPECT_EQ(GetAsyncKeyState(0x11), 0);
+    winshim_set_key_state(-1, 0x8000);  // out of range: ignored
+    winshim_set_key_state(256, 0x8000);
+    EXPECT_EQ(GetAsyncKeyState(-1), 0);
+    EXPECT_EQ(GetAsyncKeyState(256), 0);
+}
+
+}  // namespace
+}  // namespace tolvik::test
+#endif
