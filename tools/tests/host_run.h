@@ -34,10 +34,16 @@ protected:
     }
 
     host_run run(const std::string& keys, const std::string& extra = "") {
+        return run_arguments(extra + " --keys '" + keys + "'");
+    }
+
+    // The host on the tree's two folders with `arguments` (a shell's words)
+    // before them.
+    host_run run_arguments(const std::string& arguments) {
         host_run out;
         fs::path errors = root_ / "stderr.txt";
         std::string command = std::string("'") + TOLVIK_HOST_PATH + "' --root '" + root_.string() + "' " +
-                              extra + " --keys '" + keys + "' '" + (root_ / "left").string() + "' '" +
+                              arguments + " '" + (root_ / "left").string() + "' '" +
                               (root_ / "right").string() + "' 2>'" + errors.string() + "'";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return out;

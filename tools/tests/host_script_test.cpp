@@ -136,6 +136,37 @@ TEST_F(host_script, unknown_key_word_stops_the_run_before_it_starts) {
     EXPECT_NE(r.errors.find("'Dwn'"), std::string::npos) << r.errors;
 }
 
+TEST_F(host_script, what_keeps_the_host_from_starting_is_named_and_exits_1) {
+    // A plugin path with no library, and a library without the plugin's
+    // exports (winshim's, built beside the host).
+    host_run none = run("F10", "--plugin '" + (root_ / "none.so").string() + "'");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.errors.find("tolvik_host: cannot load " + (root_ / "none.so").string()), std::string::npos)
+        << none.errors;
+    fs::path winshim = fs::path(TOLVIK_HOST_PATH).parent_path().parent_path() / "winshim" / "libwinshim.so";
+    ASSERT_TRUE(fs::exists(winshim)) << winshim;
+    host_run not_plugin = run("F10", "--plugin '" + winshim.string() + "'");
+    EXPECT_EQ(not_plugin.status, 1);
+    EXPECT_NE(not_plugin.errors.find(winshim.string() + ": missing export GetMinFarVersion, SetStartupInfo"),
+              std::string::npos)
+        << not_plugin.errors;
+
+    tree_.file("bad.lng", "\"no header\"\n");
+    host_run bad_language = run("F10", "--lang '" + (root_ / "bad.lng").string() + "'");
+    EXPECT_EQ(bad_language.status, 1);
+    EXPECT_NE(bad_language.errors.find("cannot read the language file " + (root_ / "bad.lng").string()),
+              std::string::npos)
+        << bad_language.errors;
+
+    // Without a key script the host needs a terminal.
+    host_run no_terminal = run_arguments("<'" + (root_ / "left" / "notes.txt").string() + "'");
+    EXPECT_EQ(no_terminal.status, 1);
+    EXPECT_NE(no_terminal.errors.find("standard input and output must be a terminal (or use --keys)"),
+              std::string::npos)
+        << no_terminal.errors;
+    EXPECT_TRUE(no_terminal.screens.empty()) << "nothing was drawn";
+}
+
 TEST_F(host_script, input_ending_inside_a_dialog_exits_3_naming_it) {
     host_run r = run("F11 Enter C-S-F3");
     EXPECT_EQ(r.status, 3);
