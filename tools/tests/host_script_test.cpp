@@ -60,6 +60,20 @@ TEST_F(host_script, panel_types_and_view_modes_draw_differently) {
     EXPECT_NE(r.screens[6].find("[ Plugin panel ]"), std::string::npos);
 }
 
+TEST_F(host_script, quick_view_shows_the_start_of_the_file_under_the_other_panels_cursor) {
+    tree_.file("right/song.txt", "first line\r\nsecond line\n");
+    host_run r = run("Tab End Tab q dump Tab Home Tab dump F10");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.screens.size(), 2u);
+    std::vector<std::string> rows = rows_of(r.screens[0]);
+    EXPECT_EQ(rows[1].find("|song.txt  "), 0u) << "the file's name on top:\n" << r.screens[0];
+    EXPECT_EQ(rows[3].find("|first line  "), 0u) << "its lines, without the carriage return";
+    EXPECT_EQ(rows[4].find("|second line  "), 0u) << r.screens[0];
+    EXPECT_EQ(r.screens[1].find("first line"), std::string::npos) << "the cursor left the file:\n"
+                                                                  << r.screens[1];
+    EXPECT_NE(rows_of(r.screens[1])[3].find("Parent folder"), std::string::npos) << r.screens[1];
+}
+
 TEST_F(host_script, refused_move_on_a_plugin_panel_shows_the_warning_box) {
     host_run r = run("p F11 Enter C-S-F3 dump Esc Esc F10");
     ASSERT_EQ(r.status, 0) << r.errors;
