@@ -1,7 +1,5 @@
 #include "import_patch.h"
 
-#if defined(_WIN32)
-
 #include <windows.h>
 
 #include <cstring>
@@ -81,14 +79,3 @@ int redirect_key_and_file_imports(void* module) {
 }
 
 }  // namespace tolvik::emu
-
-#else
-
-namespace tolvik::emu {
-
-int patch_imports(void*, const char*, void*) { return 0; }
-int redirect_key_and_file_imports(void*) { return 0; }
-
-}  // namespace tolvik::emu
-
-#endif
