@@ -5,6 +5,7 @@
 #include "help_file.h"
 #include "host/constants.h"
 #include "text_box.h"
+#include "text_file.h"
 
 namespace tolvik::emu {
 
@@ -97,9 +98,9 @@ int32_t dialog_engine::show_box(message_box_run box) {
 }
 
 bool dialog_engine::load_help(const std::string& path) {
-    std::string contents;
-    if (!help_file::read(path, contents)) return false;
-    set_help_text(contents);
+    std::optional<std::string> contents = read_text_file(path);
+    if (!contents) return false;
+    set_help_text(*contents);
     return true;
 }
 

@@ -1,19 +1,12 @@
 #include "host_texts.h"
 
-#include <fstream>
+#include <optional>
 #include <set>
-#include <sstream>
+
+#include "text_file.h"
 
 namespace tolvik::tools {
 namespace {
-
-std::string trimmed(std::string_view s) {
-    size_t start = 0;
-    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) ++start;
-    size_t end = s.size();
-    while (end > start && (s[end - 1] == ' ' || s[end - 1] == '\t' || s[end - 1] == '\r')) --end;
-    return std::string(s.substr(start, end - start));
-}
 
 host_texts& current() {
     static host_texts instance;
@@ -23,11 +16,9 @@ host_texts& current() {
 }  // namespace
 
 bool host_texts::load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    parse(contents.str());
+    std::optional<std::string> contents = emu::read_text_file(path);
+    if (!contents) return false;
+    parse(*contents);
     return true;
 }
 
@@ -39,11 +30,11 @@ void host_texts::parse(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
         start = end + 1;
-        std::string whole = trimmed(line);
-        if (whole.empty() || whole.rfind("//", 0) == 0) continue;
+        std::string_view whole = emu::trim(line);
+        if (whole.empty() || whole.substr(0, 2) == "//") continue;
         size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        std::string name = trimmed(line.substr(0, equals));
+        std::string name(emu::trim(line.substr(0, equals)));
         // One space after '=' belongs to the syntax; any more are the text's.
         std::string_view value = line.substr(equals + 1);
         if (!value.empty() && value[0] == ' ') value.remove_prefix(1);
