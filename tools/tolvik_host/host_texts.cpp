@@ -62,6 +62,20 @@ std::vector<std::string> host_texts::names() const {
     return out;
 }
 
+std::vector<key_bar_pair> key_bar_pairs(const std::string& bar) {
+    std::vector<key_bar_pair> out;
+    size_t start = 0;
+    while (start < bar.size()) {
+        size_t end = bar.find('|', start);
+        if (end == std::string::npos) end = bar.size();
+        std::string pair = bar.substr(start, end - start);
+        start = end + 1;
+        size_t space = pair.find(' ');
+        out.push_back({pair.substr(0, space), space == std::string::npos ? "" : pair.substr(space + 1)});
+    }
+    return out;
+}
+
 std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>>& values) {
     for (const auto& [key, value] : values) {
         std::string mark = "{" + key + "}";
