@@ -1,7 +1,5 @@
 #include "help_file.h"
 
-#include <sstream>
-
 #include "text_file.h"
 
 namespace tolvik::emu::help_file {
@@ -9,18 +7,19 @@ namespace {
 
 // A topic's lines as the help file has them, title line included.
 std::string topic_lines(const std::string& help, const std::string& topic) {
-    std::istringstream in(help);
-    std::string line;
     std::string text;
     bool inside = false;
-    while (std::getline(in, line)) {
-        line = std::string(trim_right(line));
+    for (std::string_view whole : split_lines(help)) {
+        std::string_view line = trim_right(whole);
         if (!line.empty() && line[0] == '@') {
             if (inside) break;
-            inside = line.compare(1, std::string::npos, topic) == 0;
+            inside = line.substr(1) == topic;
             continue;
         }
-        if (inside) text += line + '\n';
+        if (inside) {
+            text += line;
+            text += '\n';
+        }
     }
     while (!text.empty() && text.front() == '\n') text.erase(0, 1);
     return text;

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 #include "e2e_languages/language_set.h"
 #include "emulator/language.h"
+#include "emulator/text_file.h"
 #include "host/constants.h"
 
 namespace tolvik::test {
@@ -77,12 +77,11 @@ TEST_P(completeness, every_message_of_english_in_the_same_place_with_the_same_pl
 // A comment "// 7-9: ..." names the message that follows it; a message left
 // out or added shifts the rest, which the comment then gives away.
 TEST_P(completeness, numbered_comments_name_the_message_that_follows) {
-    std::istringstream lines(read_bytes(GetParam().messages));
-    std::string line;
+    std::string contents = read_bytes(GetParam().messages);
     int next = 0;
     int numbered = 0;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::string_view whole : emu::split_lines(contents)) {
+        std::string line(emu::trim_right(whole));
         if (line.rfind("// ", 0) == 0 && line.size() > 3 &&
             std::isdigit(static_cast<unsigned char>(line[3]))) {
             ++numbered;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
+#include <cstdlib>
 
 #include "e2e_languages/code_pages.h"
 #include "emulator/text_file.h"
@@ -50,12 +50,10 @@ std::string read_bytes(const fs::path& path) {
 }
 
 int declared_code_page(const std::string& contents) {
-    std::istringstream lines(contents);
-    std::string line;
     int page = 0;
-    while (std::getline(lines, line)) {
-        if (line.rfind("//", 0) != 0) continue;
-        std::string lower = line;
+    for (std::string_view line : emu::split_lines(contents)) {
+        if (line.substr(0, 2) != "//") continue;
+        std::string lower(line);
         for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         size_t at = lower.find("code page ");
         if (at == std::string::npos) continue;
@@ -76,10 +74,8 @@ std::map<std::string, std::vector<std::string>> host_texts_of(const std::vector<
 
 std::vector<std::string> help_topics(const std::string& contents) {
     std::vector<std::string> topics;
-    std::istringstream lines(contents);
-    std::string line;
-    while (std::getline(lines, line))
-        if (!line.empty() && line[0] == '@') topics.push_back(std::string(emu::trim(line.substr(1))));
+    for (std::string_view line : emu::split_lines(contents))
+        if (!line.empty() && line[0] == '@') topics.emplace_back(emu::trim(line.substr(1)));
     return topics;
 }
 

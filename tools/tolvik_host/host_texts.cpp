@@ -24,12 +24,7 @@ bool host_texts::load(const std::string& path) {
 
 void host_texts::parse(std::string_view text) {
     std::set<std::string> replaced;  // names this file has started to give
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    for (std::string_view line : emu::split_lines(text)) {
         std::string_view whole = emu::trim(line);
         if (whole.empty() || whole.substr(0, 2) == "//") continue;
         size_t equals = line.find('=');
