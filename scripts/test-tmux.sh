@@ -76,6 +76,15 @@ resize() { tmux -L "$socket" resize-window -t tolvik -x "$1" -y "$2"; }
 # The first screen row: the two panels' titles.
 titles() { screen | head -n 1; }
 
+# F11 and Enter: the plugin menu (the entry the plugin gives), then its list.
+# The argument says when.
+open_list() {
+  keys F11
+  expect 'tolvik: panel views' "$1: the plugin menu"
+  keys Enter
+  expect 'Panel views' "$1: the list opens"
+}
+
 # The pane's shell notes the terminal's modes before and after the host.
 # Extra arguments go to the host.
 run_host() {
@@ -114,10 +123,7 @@ wheel_up
 expect '|..' "and up again"
 
 # The plugin menu, then the list.
-keys F11
-expect 'tolvik: panel views' "plugin menu from GetPluginInfo"
-keys Enter
-expect 'Panel views' "the list opens"
+open_list "first"
 expect '< C:\left' "the active panel's view is listed"
 expect '> C:\right' "the other panel's view is listed"
 
@@ -184,10 +190,7 @@ expect_gone 'Panel views' "releasing Ctrl commits and closes the list"
 titles | grep -qF ' C:\ ' || fail "expected the left panel on C:\\ after releasing Ctrl, got: $(titles)"
 
 # Reopen, create a view and delete it again.
-keys F11
-expect 'tolvik: panel views' "plugin menu again"
-keys Enter
-expect 'Panel views' "the list reopens"
+open_list "again"
 keys C-S-F3
 expect '4. file panel' "a fourth view"
 keys DC
@@ -227,10 +230,7 @@ click 3 2
 expect 'C:\left\docs' "a double click opens the folder"
 keys C-PgUp
 expect_gone 'C:\left\docs' "back up"
-keys F11
-expect 'tolvik: panel views' "the plugin menu"
-keys Enter
-expect 'Panel views' "the list"
+open_list "for the clicks"
 keys C-S-F3
 expect '3. file panel' "a third view"
 read -r x y <<<"$(cell_of '2. file panel')"
