@@ -1,5 +1,5 @@
-// Reading a text file whole and trimming the lines taken from it: what the
-// host's readers of language, help and text files share.
+// Reading a text file whole, splitting it into lines and trimming them: what
+// the host's readers of language, help and text files share.
 #pragma once
 
 #include <optional>
