@@ -43,6 +43,11 @@ for check in test-tmux test-readme; do
   TOLVIK_HOST=$PWD/$build/tools/tolvik_host "./scripts/$check.sh" || { echo "coverage: $check failed"; status=1; }
 done
 
+# A source that moved to another target leaves its old object and notes in
+# an earlier build; gcovr would merge those notes with the current ones.
+ninja -C "$build" -t cleandead >/dev/null
+find "$build" -name '*.gcno' | while read -r notes; do [ -f "${notes%.gcno}.o" ] || rm -f "$notes"; done
+
 # One pass over the counters into a tracefile, then one report per folder.
 # Exception and compiler-made unreachable branches are left out: see
 # docs/reliability.md ("Coverage"). Only the build is searched: the wine
