@@ -181,5 +181,14 @@ TEST_F(broken_registry, a_current_slot_that_shows_nothing_takes_the_view_committ
     EXPECT_EQ(host.panels().active().directory(), recent_views().front()->path());
 }
 
+TEST_F(broken_registry, a_current_slot_that_shows_nothing_opens_on_the_first_enabled_line) {
+    ASSERT_TRUE(current_->show(nullptr));
+    disable_the_fresh_view();
+    std::vector<int32_t> lines = run({press(key::esc)});
+    fresh_->remove_slot(other_);
+    ASSERT_FALSE(lines.empty()) << host.report();
+    EXPECT_EQ(lines.front(), 1) << "the front line is disabled, the one below is not";
+}
+
 }  // namespace
 }  // namespace tolvik::test
