@@ -17,7 +17,7 @@ build=build/linux32-coverage
 # reaches today, rounded down, so that a change that leaves code untested
 # fails. src/'s untaken branches are explained in docs/reliability.md.
 floors=(
-  "src       100 96"
+  "src       100 98"
   "emulator  97  84"
   "tools     95  82"
   "winshim   100 88"

@@ -132,8 +132,7 @@ param_t view_list_dialog_impl::handle_key(host_handle dialog, int32_t param1, pa
 }
 
 bool view_list_dialog_impl::refused(int title_id) noexcept {
-    panel_slot* slot = current_slot();
-    view* shown = slot ? slot->shown_view() : nullptr;
+    view* shown = current_view();
     if (!shown || !shown->is_unsupported()) return false;
     warning_.show_warning(ctrl_mode_, title_id);
     if (ctrl_mode_) close();

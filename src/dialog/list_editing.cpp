@@ -39,7 +39,7 @@ void list_state::delete_view() noexcept {
     // The other panel's view must stay, or that panel's slot would be left
     // with no view; so must a view that both slots show, whichever is first.
     if (shown_in_other_panel(doomed) || doomed->slots.size() > 1) return;
-    const bool was_current = current_slot() && current_slot()->shown_view() == doomed;
+    const bool was_current = current_view() == doomed;
     list_position position = host_position();
 
     // The line that takes the cursor once `doomed` is gone: the next enabled

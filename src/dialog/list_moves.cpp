@@ -26,13 +26,11 @@ void list_state::commit() noexcept {
     // Out of memory the slot keeps its old view; the panel must show that
     // view again, or the next opening would capture the chosen view's state
     // into it.
-    panel_slot* slot = current_slot();
-    if (slot && slot->shown_view() != chosen) revert();
+    if (current_view() != chosen) revert();
 }
 
 void list_state::revert() noexcept {
-    panel_slot* slot = current_slot();
-    if (view* shown = slot ? slot->shown_view() : nullptr) apply_once(shown);
+    if (view* shown = current_view()) apply_once(shown);
 }
 
 void list_state::skip_disabled(int direction, list_position& position) noexcept {

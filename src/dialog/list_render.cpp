@@ -58,11 +58,11 @@ void list_state::fill_list(view_position entry, list_position position) noexcept
         record_.count = lines_.count;
         record_.items = lines_.block;
     }
-    if (owner_.dialog_handle()) {
-        owner_.send(dm_list_set, 1, &record_);
-        compute_top(position);
-        owner_.send(dm_list_set_position, 1, &position);
-    }
+    // Before the dialog runs these go nowhere: the list box item refers to
+    // the record already.
+    owner_.send(dm_list_set, 1, &record_);
+    compute_top(position);
+    owner_.send(dm_list_set_position, 1, &position);
 }
 
 void list_state::compute_top(list_position& position) const noexcept {

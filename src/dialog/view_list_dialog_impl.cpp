@@ -27,8 +27,7 @@ view_position opening_entry(int32_t& index) noexcept {
     view_list& views = recent_views();
     index = 0;
     view_position front = views.begin();
-    panel_slot* slot = current_slot();
-    const view* shown = slot ? slot->shown_view() : nullptr;
+    const view* shown = current_view();
     if (*front == shown || (!shown && !shown_in_other_panel(*front))) return front;
     int32_t i = 0;
     for (view_position at = views.begin(); at != views.end(); ++at, ++i) {
@@ -85,14 +84,14 @@ void view_list_dialog_impl::rebuild_layout(view_position entry, list_position po
                       flag_no_focus | flag_list_no_box);
     list_.fill_list(entry, position);
 
-    if (dialog_handle_) {
-        send(dm_set_item, 0, &items[0]);
-        send(dm_set_item, 1, &items[1]);
-        screen_point size{static_cast<int16_t>(width_), static_cast<int16_t>(height_)};
-        send(dm_resize, 0, &size);
-        screen_point centre{-1, -1};
-        send(dm_move, 1, &centre);
-    }
+    // A dialog that is not running yet takes the items as run() hands them
+    // over; these messages then go nowhere.
+    send(dm_set_item, 0, &items[0]);
+    send(dm_set_item, 1, &items[1]);
+    screen_point size{static_cast<int16_t>(width_), static_cast<int16_t>(height_)};
+    send(dm_resize, 0, &size);
+    screen_point centre{-1, -1};
+    send(dm_move, 1, &centre);
 }
 
 param_t view_list_dialog_impl::send(int32_t message, int32_t param1, param_t param2) const noexcept {

@@ -17,8 +17,7 @@ namespace {
 warning_box* shown_box = nullptr;
 
 const char* current_label() noexcept {
-    panel_slot* slot = current_slot();
-    view* shown = slot ? slot->shown_view() : nullptr;
+    view* shown = current_view();
     return message_text(shown ? shown->type_label_id() : msg_label_other);
 }
 

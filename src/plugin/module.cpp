@@ -5,23 +5,16 @@
 #include "views/view_numbers.h"
 
 namespace tolvik {
-namespace {
 
-bool loaded = false;
-
-}  // namespace
-
+// Each object's construct() and destroy() do nothing when it already lives or
+// does not live, so a second load or unload changes nothing.
 void module_load() {
-    if (loaded) return;
-    loaded = true;
     construct_registry_lists();
     construct_view_list_dialog();
     construct_view_numbers();
 }
 
 void module_unload() {
-    if (!loaded) return;
-    loaded = false;
     destroy_view_numbers();
     destroy_view_list_dialog();
     destroy_registry_lists();

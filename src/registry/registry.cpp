@@ -37,6 +37,8 @@ view_position enter_view(view* made, view_position pos) noexcept {
 
 panel_slot*& current_slot() { return current; }
 
+view* current_view() noexcept { return current ? current->shown_view() : nullptr; }
+
 bool left_panel_is_active() noexcept {
     panel_info active{};
     panel_info passive{};

@@ -33,6 +33,9 @@ void construct_registry_lists();
 void destroy_registry_lists();
 // The slot of the host's active panel, or null before start-up.
 panel_slot*& current_slot();
+// The view current_slot shows; null before start-up and while the slot shows
+// nothing.
+view* current_view() noexcept;
 
 // A host panel's side; each holds its side letter.
 enum class side : char { left = 'L', right = 'R' };

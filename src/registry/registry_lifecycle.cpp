@@ -55,8 +55,8 @@ panel_slot* populate_registry() noexcept {
 
 void synchronise_with_panels() noexcept {
     slot_list& slots = panel_slots();
-    if (slots.empty() && all_views().empty()) {
-        populate_registry();
+    if (slots.empty()) {
+        populate_registry();  // does nothing while views are left
         return;
     }
     if (slots.size() != 2) return;

@@ -115,6 +115,27 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
     }
 }
 
+TEST_F(broken_registry, del_on_the_bottom_line_below_only_disabled_lines_deletes_nothing) {
+    // The front view moved to the bottom, every line above it disabled: Del
+    // finds no line below and none above to take the cursor.
+    recent_views().erase(recent_views().begin());
+    ASSERT_NE(recent_views().push_back(fresh_), recent_views().end());
+    view* second_fresh = recent_views().front();
+    ASSERT_TRUE(second_fresh->add_slot(other_));
+    disable_the_shown_view();
+    std::vector<int32_t> lines = run({press(key::del), press(key::esc)});
+    const size_t views = recent_views().size();
+    const view* bottom = recent_views().back();
+    second_fresh->remove_slot(other_);
+    repair();
+
+    ASSERT_EQ(lines.size(), 2u) << host.report();
+    EXPECT_EQ(lines, (std::vector<int32_t>{3, 3})) << "the opening's first enabled line, kept";
+    EXPECT_EQ(views, 4u);
+    EXPECT_EQ(bottom, fresh_);
+    EXPECT_EQ(host.dialogs().history().back().items[1].lines.size(), 4u);
+}
+
 TEST_F(broken_registry, a_view_that_both_slots_show_is_never_deleted) {
     // Both slots show the current slot's view, the current slot first: its
     // line is enabled, and deleting it would leave the other slot with no view.
@@ -158,6 +179,15 @@ TEST_F(broken_registry, a_current_slot_that_shows_nothing_takes_the_view_committ
     ASSERT_NE(current_->shown_view(), nullptr);
     EXPECT_EQ(current_->shown_view(), recent_views().front());
     EXPECT_EQ(host.panels().active().directory(), recent_views().front()->path());
+}
+
+TEST_F(broken_registry, a_current_slot_that_shows_nothing_opens_on_the_first_enabled_line) {
+    ASSERT_TRUE(current_->show(nullptr));
+    disable_the_fresh_view();
+    std::vector<int32_t> lines = run({press(key::esc)});
+    fresh_->remove_slot(other_);
+    ASSERT_FALSE(lines.empty()) << host.report();
+    EXPECT_EQ(lines.front(), 1) << "the front line is disabled, the one below is not";
 }
 
 }  // namespace

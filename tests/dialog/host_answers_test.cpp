@@ -1,11 +1,15 @@
 // Answers a host may give that the emulated host never does: a list position
 // outside the list, no dialog service in a full start-up record, a language
-// whose panel-type labels are all empty.
+// whose panel-type labels are all empty, a warning box's notification after
+// the box has closed.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "dialog/view_list_dialog_impl.h"
+#include "dialog/warning_box.h"
 #include "emulator/host.h"
 #include "host/constants.h"
 #include "host/services.h"
@@ -111,6 +115,37 @@ TEST_F(host_answers, without_a_dialog_service_the_dialog_counts_as_cancelled) {
     FarDialogItem items[1] = {};
     EXPECT_EQ(run_dialog(20, 5, nullptr, items, 1, 0, nullptr), -1);
     EXPECT_EQ(host.dialogs().history().size(), 0u);
+}
+
+TEST_F(host_answers, the_warning_procedure_called_with_no_warning_shown_leaves_all_to_the_host) {
+    // A late notification of a warning box that has closed: the list's own
+    // dialog is the only one running, and nothing may close it.
+    start();
+    host_handle list = nullptr;
+    std::vector<call_entry> passed;
+    size_t sent = 0;
+    host.input().set_source([&](input_event& e) {
+        if (!list) {
+            list = the_view_list_dialog().dialog_handle();
+            const size_t defaults = host.log().count(service::default_dialog_proc);
+            const size_t messages = host.log().count(service::send_dialog_message);
+            warning_proc(list, dn_init, 0, 0);
+            warning_proc(list, dn_idle, 0, 0);
+            std::vector<call_entry> all = host.log().calls_to(service::default_dialog_proc);
+            passed.assign(all.begin() + static_cast<std::ptrdiff_t>(defaults), all.end());
+            sent = host.log().count(service::send_dialog_message) - messages;
+        }
+        e = {input_kind::key, key::esc};
+        return true;
+    });
+    host.open_plugin();
+    host.input().set_source(nullptr);
+    ASSERT_NE(list, nullptr) << host.report();
+    ASSERT_EQ(passed.size(), 2u) << host.report();
+    const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(list));
+    EXPECT_EQ(passed[0].args, (std::vector<int32_t>{handle, dn_init, 0, 0}));
+    EXPECT_EQ(passed[1].args, (std::vector<int32_t>{handle, dn_idle, 0, 0}));
+    EXPECT_EQ(sent, 0u) << "no message to the list";
 }
 
 TEST_F(host_answers, empty_panel_type_labels_take_no_column) {

@@ -191,6 +191,16 @@ TEST_F(registry_operations, opening_tolerates_a_slot_without_a_view) {
     EXPECT_EQ(registry_problems(), "");
 }
 
+TEST_F(registry_operations, current_view_is_the_current_slots_view_and_null_without_a_slot) {
+    EXPECT_EQ(current_view(), nullptr) << "before start-up";
+    start();
+    ASSERT_NE(current_view(), nullptr);
+    EXPECT_EQ(current_view(), current_slot()->shown_view());
+    EXPECT_EQ(current_view()->number, 2) << "the active panel's view";
+    host.exit_far();
+    EXPECT_EQ(current_view(), nullptr) << "after shut-down";
+}
+
 TEST_F(registry_operations, a_second_start_up_keeps_the_registry) {
     start();
     add_clone(recent_views().begin());
