@@ -1,6 +1,7 @@
 #include "screen.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace tolvik::emu {
 
@@ -41,8 +42,17 @@ void screen::text(int x, int y, std::string_view text, attr a, int max_width) {
 }
 
 void screen::fill(int left, int top, int right, int bottom, char c, attr a) {
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) put(x, y, c, a);
+    // The rectangle clipped to the screen, then whole runs of cells.
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_ - 1);
+    bottom = std::min(bottom, height_ - 1);
+    if (left > right) return;
+    const cell value{printable(c), a};
+    for (int y = top; y <= bottom; ++y) {
+        auto row = cells_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
+        std::fill(row + left, row + right + 1, value);
+    }
 }
 
 void screen::paint(int x, int y, int count, attr a) {
