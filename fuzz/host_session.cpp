@@ -5,8 +5,8 @@
 // mouse reports and other terminal bytes through the key decoder) and of
 // panel commands besides the panel keys (folder changes, folders removed
 // under the panels and planted again). One session for the whole run: each
-// input starts the plugin, plays on the panels as the last one left them
-// reset, and ends with ExitFAR.
+// input starts the plugin, plays on the panels (and a terminal) as the reset
+// after the last input left them, and ends with ExitFAR.
 //
 // After every step the session drew, it fails on a host fault; on a screen
 // of another size than the terminal's; on a frame that writes outside the
