@@ -115,20 +115,20 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
                                   int32_t item_count, uint32_t reserved, uint32_t flags, dialog_proc_fn proc,
                                   param_t param) {
     bool items_readable = item_count >= 0 && item_count <= max_dialog_items && (item_count == 0 || items);
-    auto owned = std::make_unique<open_dialog>();
+    auto owned =
+        std::make_unique<open_dialog>(open_dialog{.module_number = module_number,
+                                                  .requested_left = left,
+                                                  .requested_top = top,
+                                                  .left = left,
+                                                  .top = top,
+                                                  .width = width,
+                                                  .height = height,
+                                                  .help_topic = field_text(help_topic, max_text_length),
+                                                  .has_help_topic = help_topic != nullptr,
+                                                  .flags = flags,
+                                                  .proc = proc,
+                                                  .param = param});
     open_dialog& dialog = *owned;
-    dialog.module_number = module_number;
-    dialog.requested_left = left;
-    dialog.requested_top = top;
-    dialog.left = left;
-    dialog.top = top;
-    dialog.width = width;
-    dialog.height = height;
-    dialog.help_topic = help_topic ? field_text(help_topic, 4096) : std::string();
-    dialog.has_help_topic = help_topic != nullptr;
-    dialog.flags = flags;
-    dialog.proc = proc;
-    dialog.param = param;
     if (items_readable) {
         dialog.items.resize(static_cast<size_t>(item_count));
         for (int32_t i = 0; i < item_count; ++i) dialog.items[static_cast<size_t>(i)].record = items[i];

@@ -168,7 +168,11 @@ param_t TOLVIK_API default_dialog_proc(host_handle dialog, int32_t message, int3
 int32_t TOLVIK_API message_box(int32_t module_number, uint32_t flags, const char* help_topic,
                                const char* const* items, int32_t item_count, int32_t button_count);
 
-// Reads a fixed-size text field up to its first NUL or its size.
+// Reads a fixed-size text field up to its first NUL or its size; "" for a
+// null pointer.
 std::string field_text(const char* field, size_t size);
+// The most the host reads of a text it is given by pointer alone (a help
+// topic, a message box's texts).
+constexpr size_t max_text_length = 4096;
 
 }  // namespace tolvik::emu

@@ -1,31 +1,25 @@
 #include "help_file.h"
 
-#include <fstream>
-#include <sstream>
+#include "text_file.h"
 
 namespace tolvik::emu::help_file {
 namespace {
 
-std::string trim_right(std::string text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\t'))
-        text.pop_back();
-    return text;
-}
-
 // A topic's lines as the help file has them, title line included.
 std::string topic_lines(const std::string& help, const std::string& topic) {
-    std::istringstream in(help);
-    std::string line;
     std::string text;
     bool inside = false;
-    while (std::getline(in, line)) {
-        line = trim_right(line);
+    for (std::string_view whole : split_lines(help)) {
+        std::string_view line = trim_right(whole);
         if (!line.empty() && line[0] == '@') {
             if (inside) break;
-            inside = line.compare(1, std::string::npos, topic) == 0;
+            inside = line.substr(1) == topic;
             continue;
         }
-        if (inside) text += line + '\n';
+        if (inside) {
+            text += line;
+            text += '\n';
+        }
     }
     while (!text.empty() && text.front() == '\n') text.erase(0, 1);
     return text;
@@ -34,15 +28,6 @@ std::string topic_lines(const std::string& help, const std::string& topic) {
 bool has_title(const std::string& lines) { return lines.rfind("# ", 0) == 0; }
 
 }  // namespace
-
-bool read(const std::string& path, std::string& contents) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    contents = bytes.str();
-    return true;
-}
 
 std::string topic_text(const std::string& help, const std::string& topic) {
     std::string text = topic_lines(help, topic);

@@ -9,9 +9,6 @@
 
 namespace tolvik::emu::help_file {
 
-// The contents of the file at `path`; false when it cannot be read.
-bool read(const std::string& path, std::string& contents);
-
 // The text of `topic` in `help` without its title line, with no blank lines
 // at its start and end; "" when the topic is absent.
 std::string topic_text(const std::string& help, const std::string& topic);

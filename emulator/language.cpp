@@ -44,10 +44,8 @@ bool language::parse(std::string_view contents, std::string* error) {
     std::vector<std::string> texts;
     bool header = false;
     int line_number = 0;
-    while (!contents.empty()) {
-        size_t end = contents.find('\n');
-        std::string_view line = trim(contents.substr(0, end));
-        contents = end == std::string_view::npos ? std::string_view{} : contents.substr(end + 1);
+    for (std::string_view whole : split_lines(contents)) {
+        std::string_view line = trim(whole);
         ++line_number;
         if (line_number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line = trim(line.substr(3));
         if (line.empty() || line.substr(0, 2) == "//") continue;

@@ -5,20 +5,20 @@
 #include "help_file.h"
 #include "host/constants.h"
 #include "text_box.h"
+#include "text_file.h"
 
 namespace tolvik::emu {
 
 namespace {
 
 constexpr int32_t max_box_texts = 1000;
-constexpr size_t max_text_length = 4096;
 
 }  // namespace
 
 int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const char* help_topic,
                                    const char* const* items, int32_t item_count, int32_t button_count) {
     bool texts_readable = item_count >= 0 && item_count <= max_box_texts && (item_count == 0 || items);
-    std::vector<std::string> texts{help_topic ? field_text(help_topic, max_text_length) : std::string()};
+    std::vector<std::string> texts{field_text(help_topic, max_text_length)};
     bool null_text = false;
     if (texts_readable)
         for (int32_t i = 0; i < item_count; ++i) {
@@ -97,9 +97,9 @@ int32_t dialog_engine::show_box(message_box_run box) {
 }
 
 bool dialog_engine::load_help(const std::string& path) {
-    std::string contents;
-    if (!help_file::read(path, contents)) return false;
-    set_help_text(contents);
+    std::optional<std::string> contents = read_text_file(path);
+    if (!contents) return false;
+    set_help_text(*contents);
     return true;
 }
 

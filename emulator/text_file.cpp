@@ -18,6 +18,16 @@ std::optional<std::string> read_text_file(const std::string& path) {
     return std::move(contents).str();
 }
 
+std::vector<std::string_view> split_lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return lines;
+}
+
 std::string_view trim(std::string_view line) {
     size_t first = line.find_first_not_of(blanks);
     return first == std::string_view::npos ? std::string_view{} : trim_right(line.substr(first));

@@ -76,6 +76,15 @@ resize() { tmux -L "$socket" resize-window -t tolvik -x "$1" -y "$2"; }
 # The first screen row: the two panels' titles.
 titles() { screen | head -n 1; }
 
+# F11 and Enter: the plugin menu (the entry the plugin gives), then its list.
+# The argument says when.
+open_list() {
+  keys F11
+  expect 'tolvik: panel views' "$1: the plugin menu"
+  keys Enter
+  expect 'Panel views' "$1: the list opens"
+}
+
 # The pane's shell notes the terminal's modes before and after the host.
 # Extra arguments go to the host.
 run_host() {
@@ -87,6 +96,19 @@ run_host() {
 exit_status() {
   for _ in $(seq 100); do [ -s "$work/modes-after" ] && break; sleep 0.1; done
   cat "$work/status" 2>/dev/null
+}
+# Ends the host in the pane and starts a fresh one; arguments go to it.
+restart_host() {
+  tmux -L "$socket" kill-session -t tolvik
+  rm -f "$work/status" "$work/modes-before" "$work/modes-after"
+  run_host "$@"
+}
+# F10 quits; the host must exit with status 0. The argument names the session.
+quit() {
+  keys F10
+  local status
+  status=$(exit_status)
+  [ "$status" = "0" ] || fail "expected exit status 0 after F10 ($1), got '${status:-none}'"
 }
 run_host
 
@@ -101,10 +123,7 @@ wheel_up
 expect '|..' "and up again"
 
 # The plugin menu, then the list.
-keys F11
-expect 'tolvik: panel views' "plugin menu from GetPluginInfo"
-keys Enter
-expect 'Panel views' "the list opens"
+open_list "first"
 expect '< C:\left' "the active panel's view is listed"
 expect '> C:\right' "the other panel's view is listed"
 
@@ -171,10 +190,7 @@ expect_gone 'Panel views' "releasing Ctrl commits and closes the list"
 titles | grep -qF ' C:\ ' || fail "expected the left panel on C:\\ after releasing Ctrl, got: $(titles)"
 
 # Reopen, create a view and delete it again.
-keys F11
-expect 'tolvik: panel views' "plugin menu again"
-keys Enter
-expect 'Panel views' "the list reopens"
+open_list "again"
 keys C-S-F3
 expect '4. file panel' "a fourth view"
 keys DC
@@ -184,31 +200,23 @@ keys Escape
 expect_gone 'Panel views' "Esc closes the list"
 
 # Quit.
-keys F10
-status=$(exit_status)
-[ "$status" = "0" ] || fail "expected exit status 0 after F10, got '${status:-none}'"
+quit "the first session"
 cmp -s "$work/modes-before" "$work/modes-after" || fail "the terminal's modes were not restored after F10"
 [ ! -s "$work/stderr" ] || fail "the host reported: $(cat "$work/stderr")"
 [ "$(mouse_mode)" = 0 ] || fail "mouse reports still on after F10"
 
 # The welcome box, in German: any key closes it; the host's texts follow.
-tmux -L "$socket" kill-session -t tolvik
-rm -f "$work/status" "$work/modes-before" "$work/modes-after"
-run_host --welcome --lang de
+restart_host --welcome --lang de
 expect 'Willkommen' "the welcome box"
 expect 'Taste' "its key bar"
 keys Down
 expect_gone 'Willkommen' "any key closes the welcome box"
 expect 'F1 Hilfe' "the German key bar"
 expect_gone '|docs' "the key that closed the box did nothing else"
-keys F10
-status=$(exit_status)
-[ "$status" = "0" ] || fail "expected exit status 0 after F10 (German), got '${status:-none}'"
+quit "German"
 
 # Clicks, and the smallest size: a fresh host on the sample tree.
-tmux -L "$socket" kill-session -t tolvik
-rm -f "$work/status" "$work/modes-before" "$work/modes-after"
-run_host
+restart_host
 expect 'F11 Plugins' "the host starts for the clicks"
 # A left-button press as a terminal in SGR mouse mode reports it, at a cell
 # counted from 0 (the terminal counts from 1).
@@ -222,10 +230,7 @@ click 3 2
 expect 'C:\left\docs' "a double click opens the folder"
 keys C-PgUp
 expect_gone 'C:\left\docs' "back up"
-keys F11
-expect 'tolvik: panel views' "the plugin menu"
-keys Enter
-expect 'Panel views' "the list"
+open_list "for the clicks"
 keys C-S-F3
 expect '3. file panel' "a third view"
 read -r x y <<<"$(cell_of '2. file panel')"
@@ -246,14 +251,10 @@ keys End
 expect "$(grep '^help = ' lang/host_en.txt | tail -n 1 | sed 's/^help = //')" "End shows the help's last line"
 keys Escape
 expect 'F11 Plugins' "Esc closes the help"
-keys F10
-status=$(exit_status)
-[ "$status" = "0" ] || fail "expected exit status 0 after the clicks, got '${status:-none}'"
+quit "the clicks"
 
 # A crash signal: the terminal gets its modes back all the same.
-tmux -L "$socket" kill-session -t tolvik
-rm -f "$work/status" "$work/modes-before" "$work/modes-after"
-run_host
+restart_host
 expect 'F11 Plugins' "the host starts again"
 shell=$(tmux -L "$socket" display -p -t tolvik '#{pane_pid}')
 pid=$(pgrep -P "$shell" | head -n 1)

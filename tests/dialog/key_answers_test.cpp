@@ -12,52 +12,52 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using key_answers = linked_plugin_test;
+// What the list answered one message and how often it called the default
+// dialog procedure for it.
+struct answer_seen {
+    bool asked = false;
+    param_t answer = -1;
+    size_t default_calls = 0;
+};
+
+class key_answers : public linked_plugin_test {
+protected:
+    // Opens the list and, at its first wait for input, sends it the message
+    // as the host would; then Esc closes it.
+    answer_seen ask_while_open(int32_t message, int32_t param1, param_t param2) {
+        answer_seen seen;
+        host.input().set_source([&](input_event& e) {
+            if (!seen.asked) {
+                seen.asked = true;
+                size_t before = host.log().count(service::default_dialog_proc);
+                seen.answer = dialog_proc(the_view_list_dialog().dialog_handle(), message, param1, param2);
+                seen.default_calls = host.log().count(service::default_dialog_proc) - before;
+            }
+            e = {input_kind::key, key::esc};
+            return true;
+        });
+        host.open_plugin();
+        host.input().set_source(nullptr);
+        return seen;
+    }
+};
 
 TEST_F(key_answers, ctrl_u_is_answered_0_without_the_default_procedure) {
     start();
-    param_t answer = -1;
-    size_t default_calls = 0;
-    bool asked = false;
-    host.input().set_source([&](input_event& e) {
-        if (!asked) {
-            asked = true;
-            size_t before = host.log().count(service::default_dialog_proc);
-            answer = dialog_proc(the_view_list_dialog().dialog_handle(), dn_key, 1, key::ctrl_u);
-            default_calls = host.log().count(service::default_dialog_proc) - before;
-        }
-        e = {input_kind::key, key::esc};
-        return true;
-    });
-    host.open_plugin();
-    host.input().set_source(nullptr);
-    ASSERT_TRUE(asked) << host.report();
-    EXPECT_EQ(answer, 0);
-    EXPECT_EQ(default_calls, 0u) << host.report();
+    answer_seen seen = ask_while_open(dn_key, 1, key::ctrl_u);
+    ASSERT_TRUE(seen.asked) << host.report();
+    EXPECT_EQ(seen.answer, 0);
+    EXPECT_EQ(seen.default_calls, 0u) << host.report();
 }
 
 TEST_F(key_answers, idle_in_ctrl_mode_with_ctrl_held_is_answered_1_without_the_default_procedure) {
     start();
-    param_t answer = -1;
-    size_t default_calls = 0;
-    bool asked = false;
-    host.input().set_source([&](input_event& e) {
-        if (!asked) {
-            asked = true;
-            size_t before = host.log().count(service::default_dialog_proc);
-            answer = dialog_proc(the_view_list_dialog().dialog_handle(), dn_idle, 0, 0);
-            default_calls = host.log().count(service::default_dialog_proc) - before;
-        }
-        e = {input_kind::key, key::esc};
-        return true;
-    });
     host.set_key_held(virtual_key_control, true);
-    host.open_plugin();
+    answer_seen seen = ask_while_open(dn_idle, 0, 0);
     host.set_key_held(virtual_key_control, false);
-    host.input().set_source(nullptr);
-    ASSERT_TRUE(asked) << host.report();
-    EXPECT_EQ(answer, 1);
-    EXPECT_EQ(default_calls, 0u) << host.report();
+    ASSERT_TRUE(seen.asked) << host.report();
+    EXPECT_EQ(seen.answer, 1);
+    EXPECT_EQ(seen.default_calls, 0u) << host.report();
 }
 
 }  // namespace

@@ -16,12 +16,12 @@ constexpr uint32_t cp866_letters[4] = {0xFFFFFFFF, 0x0000FFFF, 0x00000000, 0x00F
 
 const code_page* find_code_page(int number) {
     static const code_page pages[] = {
-        {850, emu::code_page::cp850, cp850_letters},
-        {852, emu::code_page::cp852, cp852_letters},
-        {866, emu::code_page::cp866, cp866_letters},
+        {emu::code_page::cp850, cp850_letters},
+        {emu::code_page::cp852, cp852_letters},
+        {emu::code_page::cp866, cp866_letters},
     };
     for (const code_page& page : pages)
-        if (page.number == number) return &page;
+        if (emu::number_of(page.page) == number) return &page;
     return nullptr;
 }
 

@@ -10,7 +10,6 @@
 namespace tolvik::test {
 
 struct code_page {
-    int number;               // 850, 852, 866
     emu::code_page page;      // the host's table of the page
     const uint32_t* letters;  // 128 bits: bit (byte - 0x80) set for a letter
 

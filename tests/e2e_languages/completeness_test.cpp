@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 #include "e2e_languages/language_set.h"
 #include "emulator/language.h"
+#include "emulator/text_file.h"
 #include "host/constants.h"
 
 namespace tolvik::test {
@@ -48,19 +48,10 @@ std::vector<std::string> marks(const std::string& text) {
 }
 
 // "C-S-F3" -> "C-S-": the modifier notation of a key bar's key.
-std::string modifiers(const std::string& pair) {
+std::string modifiers(const std::string& key) {
     static const std::regex prefix("^((C|S|A)-)+");
     std::smatch match;
-    std::string key = pair.substr(0, pair.find(' '));
     return std::regex_search(key, match, prefix) ? match.str() : "";
-}
-
-std::vector<std::string> pairs(const std::string& bar) {
-    std::vector<std::string> out;
-    std::stringstream in(bar);
-    std::string pair;
-    while (std::getline(in, pair, '|')) out.push_back(pair);
-    return out;
 }
 
 class completeness : public ::testing::TestWithParam<language_files> {};
@@ -86,12 +77,11 @@ TEST_P(completeness, every_message_of_english_in_the_same_place_with_the_same_pl
 // A comment "// 7-9: ..." names the message that follows it; a message left
 // out or added shifts the rest, which the comment then gives away.
 TEST_P(completeness, numbered_comments_name_the_message_that_follows) {
-    std::istringstream lines(read_bytes(GetParam().messages));
-    std::string line;
+    std::string contents = read_bytes(GetParam().messages);
     int next = 0;
     int numbered = 0;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::string_view whole : emu::split_lines(contents)) {
+        std::string line(emu::trim_right(whole));
         if (line.rfind("// ", 0) == 0 && line.size() > 3 &&
             std::isdigit(static_cast<unsigned char>(line[3]))) {
             ++numbered;
@@ -114,8 +104,8 @@ TEST_P(completeness, every_help_topic_of_english_under_the_same_name) {
 }
 
 TEST_P(completeness, host_texts_are_names_english_has_with_the_same_marks_and_keys) {
-    auto english_texts = parse_host_texts(read_bytes(english().host_texts));
-    auto texts = parse_host_texts(read_bytes(GetParam().host_texts));
+    auto english_texts = host_texts_of({english().host_texts});
+    auto texts = host_texts_of({GetParam().host_texts});
     ASSERT_FALSE(texts.empty()) << GetParam().host_texts.string();
     for (const auto& [name, lines] : texts) {
         SCOPED_TRACE(name);
@@ -135,13 +125,13 @@ TEST_P(completeness, host_texts_are_names_english_has_with_the_same_marks_and_ke
         std::sort(english_marks.begin(), english_marks.end());
         EXPECT_EQ(joined(all_marks), joined(english_marks));
         if (name.rfind("keybar.", 0) != 0) continue;
-        std::vector<std::string> bar = pairs(lines[0]);
-        std::vector<std::string> english_bar = pairs(english_lines[0]);
+        std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(lines[0]);
+        std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_lines[0]);
         ASSERT_EQ(bar.size(), english_bar.size()) << "pairs: " << lines[0];
         for (size_t i = 0; i < bar.size(); ++i)
-            EXPECT_EQ(modifiers(bar[i]), modifiers(english_bar[i]))
-                << "pair \"" << bar[i] << "\": key bars write the modifiers as English does ("
-                << english_bar[i] << ")";
+            EXPECT_EQ(modifiers(bar[i].key), modifiers(english_bar[i].key))
+                << "pair \"" << pair_text(bar[i]) << "\": key bars write the modifiers as English does ("
+                << pair_text(english_bar[i]) << ")";
     }
 }
 

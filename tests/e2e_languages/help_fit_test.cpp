@@ -3,11 +3,10 @@
 // hold the title, every line whole, the button and the bottom border.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "e2e_languages/language_set.h"
 #include "e2e_languages/screen_reading.h"
 #include "emulator/dialogs.h"
+#include "emulator/help_file.h"
 #include "host/constants.h"
 #include "host_keys.h"
 
@@ -16,14 +15,6 @@ namespace {
 
 param_t TOLVIK_API default_only(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
     return emu::default_dialog_proc(dialog, message, param1, param2);
-}
-
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
 }
 
 // Shows `topic` with F1 from a small dialog on a screen of 80x25 and
@@ -70,9 +61,10 @@ TEST_P(help_fit, every_topic_fits_the_help_window_on_80x25) {
     ASSERT_FALSE(topics.empty());
     for (const std::string& topic : topics) {
         SCOPED_TRACE("@" + topic);
-        std::vector<std::string> lines = split_lines(engine.help_topic_text(topic));
+        std::string text = engine.help_topic_text(topic);
+        ASSERT_FALSE(text.empty());
+        std::vector<std::string> lines = emu::help_file::lines_of(text);
         std::string title = engine.help_topic_title(topic);
-        ASSERT_FALSE(lines.empty());
         sight s = show_help(engine, input, topic);
         ASSERT_TRUE(s.seen) << "F1 showed no help";
         const emu::screen& screen = s.screen;

@@ -6,8 +6,6 @@
 // screen.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "e2e_languages/language_set.h"
 
 namespace tolvik::test {
@@ -16,32 +14,24 @@ namespace {
 constexpr int screen_width = 80;
 constexpr int screen_height = 25;
 
-std::vector<std::string> pairs(const std::string& bar) {
-    std::vector<std::string> out;
-    std::stringstream in(bar);
-    std::string pair;
-    while (std::getline(in, pair, '|')) out.push_back(pair);
-    return out;
-}
-
-// How many pairs of the bar the row shows, one blank between pairs.
-size_t pairs_shown(const std::vector<std::string>& bar, int width) {
+// How many pairs of the bar the row shows, one blank between key and label
+// and one between pairs.
+size_t pairs_shown(const std::vector<tools::key_bar_pair>& bar, int width) {
     int x = 0;
     size_t shown = 0;
-    for (const std::string& pair : bar) {
-        if (x + static_cast<int>(pair.size()) > width) break;
-        x += static_cast<int>(pair.size()) + 1;
+    for (const tools::key_bar_pair& pair : bar) {
+        int pair_width = static_cast<int>(pair.key.size() + 1 + pair.label.size());
+        if (x + pair_width > width) break;
+        x += pair_width + 1;
         ++shown;
     }
     return shown;
 }
 
 // The first pair whose English key leaves (Esc, or F10 in the panels).
-size_t exit_pair(const std::vector<std::string>& english_bar) {
-    for (size_t i = 0; i < english_bar.size(); ++i) {
-        std::string key = english_bar[i].substr(0, english_bar[i].find(' '));
-        if (key == "Esc" || key == "F10") return i;
-    }
+size_t exit_pair(const std::vector<tools::key_bar_pair>& english_bar) {
+    for (size_t i = 0; i < english_bar.size(); ++i)
+        if (english_bar[i].key == "Esc" || english_bar[i].key == "F10") return i;
     return 0;
 }
 
@@ -49,27 +39,27 @@ class host_texts_fit : public ::testing::TestWithParam<language_files> {
 protected:
     // The language's texts over English, as the host reads them.
     std::map<std::string, std::vector<std::string>> texts() {
-        auto all = parse_host_texts(read_bytes(english().host_texts));
-        for (auto& [name, lines] : parse_host_texts(read_bytes(GetParam().host_texts))) all[name] = lines;
-        return all;
+        return host_texts_of({english().host_texts, GetParam().host_texts});
     }
 };
 
 TEST_P(host_texts_fit, key_bars_keep_the_way_out_within_80_columns) {
-    auto english_texts = parse_host_texts(read_bytes(english().host_texts));
+    auto english_texts = host_texts_of({english().host_texts});
     auto all = texts();
     int bars = 0;
     for (const auto& [name, english_lines] : english_texts) {
         if (name.rfind("keybar.", 0) != 0) continue;
         ++bars;
         SCOPED_TRACE(name + " = " + all[name][0]);
-        std::vector<std::string> bar = pairs(all[name][0]);
-        std::vector<std::string> english_bar = pairs(english_lines[0]);
+        std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(all[name][0]);
+        std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_lines[0]);
         ASSERT_EQ(bar.size(), english_bar.size());
-        for (const std::string& pair : bar) {
-            EXPECT_FALSE(pair.empty() || pair.front() == ' ' || pair.back() == ' ')
-                << "pair \"" << pair << '"';
-            EXPECT_NE(pair.find(' '), std::string::npos) << "pair \"" << pair << "\" has no label";
+        for (const tools::key_bar_pair& pair : bar) {
+            // A blank at the pair's start leaves no key; one at its end, or
+            // none at all, no label.
+            EXPECT_FALSE(pair.key.empty()) << "pair \"" << pair_text(pair) << "\" has no key";
+            EXPECT_FALSE(pair.label.empty() || pair.label.back() == ' ')
+                << "pair \"" << pair_text(pair) << "\" has no label or ends in a blank";
         }
         size_t shown = pairs_shown(bar, screen_width);
         size_t needed = exit_pair(english_bar) + 1;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host_texts.h"
+
 namespace tolvik::test {
 
 struct language_files {
@@ -29,10 +31,14 @@ std::string read_bytes(const std::filesystem::path& path);
 // comment names one, -1 when comments name two different pages.
 int declared_code_page(const std::string& contents);
 
-// The interactive host's texts file as the host reads it: "name = text"
-// lines, "//" comments and blank lines skipped; a name on several lines is a
-// list of lines.
-std::map<std::string, std::vector<std::string>> parse_host_texts(const std::string& contents);
+// The interactive host's texts as the host reads them from `files`, each file
+// over those before it: by name, every line given for it (a name on several
+// lines is a list of lines). A file that cannot be read gives nothing.
+std::map<std::string, std::vector<std::string>> host_texts_of(
+    const std::vector<std::filesystem::path>& files);
+
+// A key bar's pair as its text writes it ("F1 Help"), for messages.
+inline std::string pair_text(const tools::key_bar_pair& pair) { return pair.key + " " + pair.label; }
 
 // The help file's topics ("@Name" lines), in order.
 std::vector<std::string> help_topics(const std::string& contents);

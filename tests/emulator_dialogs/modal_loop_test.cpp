@@ -209,26 +209,25 @@ TEST_F(modal_loop, message_after_an_accepted_close_is_a_failure) {
 
 TEST_F(modal_loop, message_to_a_closed_dialog_is_a_failure_not_a_crash) {
     auto items = ok_cancel_dialog();
-    host_handle remembered = nullptr;
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        if (message == dn_init) remembered = dialog;
-        return default_dialog_proc(dialog, message, param1, param2);
+    // Runs the dialog to its close with Enter; the handle its init carried.
+    auto run_to_enter = [&] {
+        host_handle handle = nullptr;
+        outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+            if (message == dn_init) handle = dialog;
+            return default_dialog_proc(dialog, message, param1, param2);
+        };
+        input.key(key::enter);
+        run(items);
+        outer_handler = nullptr;
+        return handle;
     };
-    input.key(key::enter);
-    run(items);
+    host_handle remembered = run_to_enter();
     ASSERT_NE(remembered, nullptr);
     failures.clear();
     EXPECT_EQ(send_dialog_message(remembered, dm_redraw, 0, 0), 0);
     EXPECT_EQ(failures.size(), 1u) << failure_text();
     // A new dialog never gets the handle of an old one.
-    host_handle second = nullptr;
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        if (message == dn_init) second = dialog;
-        return default_dialog_proc(dialog, message, param1, param2);
-    };
-    input.key(key::enter);
-    run(items);
-    EXPECT_NE(second, remembered);
+    EXPECT_NE(run_to_enter(), remembered);
 }
 
 TEST_F(modal_loop, malformed_item_arrays_are_refused) {

@@ -48,20 +48,6 @@ void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, siz
     }
 }
 
-std::vector<key_bar_pair> key_bar_pairs(const std::string& bar) {
-    std::vector<key_bar_pair> out;
-    size_t start = 0;
-    while (start < bar.size()) {
-        size_t end = bar.find('|', start);
-        if (end == std::string::npos) end = bar.size();
-        std::string pair = bar.substr(start, end - start);
-        start = end + 1;
-        size_t space = pair.find(' ');
-        out.push_back({pair.substr(0, space), space == std::string::npos ? "" : pair.substr(space + 1)});
-    }
-    return out;
-}
-
 void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
     display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
     int32_t x = 0;

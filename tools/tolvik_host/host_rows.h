@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "panels.h"
 #include "screen.h"
@@ -15,14 +14,6 @@ namespace tolvik::tools {
 // The status row: the active panel's directory, sort, order, view mode and
 // selection, and how many host faults were recorded.
 void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults);
-
-// The pairs of a key bar "Key Label|Key Label|...", in order: the key up to
-// the pair's first space, the label after it.
-struct key_bar_pair {
-    std::string key;
-    std::string label;
-};
-std::vector<key_bar_pair> key_bar_pairs(const std::string& bar);
 
 // A key bar from "Key Label|Key Label|..." pairs: keys plain, labels
 // highlighted. A pair that does not fit whole in the screen's width is left

@@ -1,19 +1,12 @@
 #include "host_texts.h"
 
-#include <fstream>
+#include <optional>
 #include <set>
-#include <sstream>
+
+#include "text_file.h"
 
 namespace tolvik::tools {
 namespace {
-
-std::string trimmed(std::string_view s) {
-    size_t start = 0;
-    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) ++start;
-    size_t end = s.size();
-    while (end > start && (s[end - 1] == ' ' || s[end - 1] == '\t' || s[end - 1] == '\r')) --end;
-    return std::string(s.substr(start, end - start));
-}
 
 host_texts& current() {
     static host_texts instance;
@@ -23,27 +16,20 @@ host_texts& current() {
 }  // namespace
 
 bool host_texts::load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    parse(contents.str());
+    std::optional<std::string> contents = emu::read_text_file(path);
+    if (!contents) return false;
+    parse(*contents);
     return true;
 }
 
 void host_texts::parse(std::string_view text) {
     std::set<std::string> replaced;  // names this file has started to give
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        std::string whole = trimmed(line);
-        if (whole.empty() || whole.rfind("//", 0) == 0) continue;
+    for (std::string_view line : emu::split_lines(text)) {
+        std::string_view whole = emu::trim(line);
+        if (whole.empty() || whole.substr(0, 2) == "//") continue;
         size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        std::string name = trimmed(line.substr(0, equals));
+        std::string name(emu::trim(line.substr(0, equals)));
         // One space after '=' belongs to the syntax; any more are the text's.
         std::string_view value = line.substr(equals + 1);
         if (!value.empty() && value[0] == ' ') value.remove_prefix(1);
@@ -68,6 +54,20 @@ const std::vector<std::string>& host_texts::lines(std::string_view name) const {
 std::vector<std::string> host_texts::names() const {
     std::vector<std::string> out;
     for (const auto& entry : texts_) out.push_back(entry.first);
+    return out;
+}
+
+std::vector<key_bar_pair> key_bar_pairs(const std::string& bar) {
+    std::vector<key_bar_pair> out;
+    size_t start = 0;
+    while (start < bar.size()) {
+        size_t end = bar.find('|', start);
+        if (end == std::string::npos) end = bar.size();
+        std::string pair = bar.substr(start, end - start);
+        start = end + 1;
+        size_t space = pair.find(' ');
+        out.push_back({pair.substr(0, space), space == std::string::npos ? "" : pair.substr(space + 1)});
+    }
     return out;
 }
 

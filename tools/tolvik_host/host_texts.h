@@ -37,6 +37,14 @@ private:
     std::map<std::string, std::vector<std::string>, std::less<>> texts_;
 };
 
+// The pairs of a key bar text "Key Label|Key Label|...", in order: the key
+// up to the pair's first space, the label after it.
+struct key_bar_pair {
+    std::string key;
+    std::string label;
+};
+std::vector<key_bar_pair> key_bar_pairs(const std::string& bar);
+
 // `text` with each "{key}" replaced by its value; unknown marks stay.
 std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>>& values);
 
