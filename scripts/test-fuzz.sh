@@ -42,7 +42,8 @@ for t in "${fuzz_targets[@]}"; do
   mkdir -p "$work/$t" "$work/artifacts-$t"
   # The sanitizers' defaults of fuzz/sanitizer_options.cpp must be linked in:
   # without them a target runs with 30-frame stacks and a 256 MB quarantine.
-  if ! ASAN_OPTIONS=verbosity=1 "$bin/fuzz_$t" "$work/empty" -runs=0 2>&1 | grep -q '^malloc_context_size=2$'; then
+  options=$(ASAN_OPTIONS=verbosity=1 "$bin/fuzz_$t" "$work/empty" -runs=0 2>&1)
+  if ! grep -q '^malloc_context_size=2$' <<<"$options"; then
     status=1
     echo "fuzz_$t: FAILED: the sanitizers' defaults (fuzz/sanitizer_options.cpp) are not in force"
   fi
