@@ -1,6 +1,8 @@
 #include "screen.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 namespace tolvik::emu {
 
@@ -17,6 +19,20 @@ char printable(char c) {
     return (u < 0x20 || u == 0x7F) ? '?' : c;
 }
 
+// Sets `count` cells from `first` to `value`: the first one, then copies of
+// the run set so far, which doubles it each time (a few block copies where
+// a loop would check every cell it stores).
+template <class cell_type>
+void set_run(cell_type* first, size_t count, cell_type value) {
+    if (count == 0) return;
+    first[0] = value;
+    for (size_t done = 1; done < count;) {
+        size_t more = std::min(done, count - done);
+        std::memcpy(first + done, first, more * sizeof(cell_type));
+        done += more;
+    }
+}
+
 }  // namespace
 
 screen::screen(int width, int height) { resize(width, height); }
@@ -27,7 +43,7 @@ void screen::resize(int width, int height) {
     cells_.assign(static_cast<size_t>(width_) * height_, cell{' ', attr::normal});
 }
 
-void screen::clear(attr a) { std::fill(cells_.begin(), cells_.end(), cell{' ', a}); }
+void screen::clear(attr a) { set_run(cells_.data(), cells_.size(), cell{' ', a}); }
 
 void screen::put(int x, int y, char c, attr a) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
@@ -41,8 +57,16 @@ void screen::text(int x, int y, std::string_view text, attr a, int max_width) {
 }
 
 void screen::fill(int left, int top, int right, int bottom, char c, attr a) {
+    // The rectangle clipped to the screen, then whole runs of cells.
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_ - 1);
+    bottom = std::min(bottom, height_ - 1);
+    if (left > right) return;
+    const cell value{printable(c), a};
     for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) put(x, y, c, a);
+        set_run(cells_.data() + static_cast<size_t>(y) * width_ + left, static_cast<size_t>(right - left + 1),
+                value);
 }
 
 void screen::double_box(int left, int top, int right, int bottom, attr a, std::string_view title) {

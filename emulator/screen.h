@@ -68,6 +68,12 @@ public:
 
     char char_at(int x, int y) const;
     attr attr_at(int x, int y) const;
+    // Row y (inside the screen) as width() pairs of a character and its
+    // attribute; valid until the next resize.
+    std::string_view row_cells(int y) const {
+        return {reinterpret_cast<const char*>(cells_.data() + static_cast<size_t>(y) * width_),
+                static_cast<size_t>(width_) * sizeof(cell)};
+    }
 
     // One string per row, trailing blanks trimmed.
     std::vector<std::string> text_rows() const;
@@ -87,6 +93,7 @@ private:
         char c;
         attr a;
     };
+    static_assert(sizeof(cell) == 2, "row_cells() hands out cells as pairs of bytes");
     int width_ = 0;
     int height_ = 0;
     int bottom_rows_ = 0;

@@ -5,8 +5,8 @@
 // mouse reports and other terminal bytes through the key decoder) and of
 // panel commands besides the panel keys (folder changes, folders removed
 // under the panels and planted again). One session for the whole run: each
-// input starts the plugin, plays on the panels as the last one left them
-// reset, and ends with ExitFAR.
+// input starts the plugin, plays on the panels (and a terminal) as the reset
+// after the last input left them, and ends with ExitFAR.
 //
 // After every step the session drew, it fails on a host fault; on a screen
 // of another size than the terminal's; on a frame that writes outside the
@@ -16,8 +16,11 @@
 // dialog must close (Ctrl up, Esc), and ExitFAR must leave no plugin block.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "emulator/host.h"
@@ -87,14 +90,24 @@ tools::session& shared_session() {
     return *made;
 }
 
-// The terminal as the frames leave it: one glyph (UTF-8) per cell.
+// A glyph of up to 3 UTF-8 bytes packed with its length into one number;
+// 0 is a cell no frame wrote.
+using glyph = uint32_t;
+glyph packed(const std::string& bytes, size_t at, size_t length) {
+    glyph g = static_cast<glyph>(length) << 24;
+    for (size_t i = 0; i < length; ++i)
+        g |= static_cast<glyph>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    return g;
+}
+
+// The terminal as the frames leave it: one glyph per cell.
 class terminal_model {
 public:
     // Applies `frame`; false with `why` when it moves or writes outside a
     // terminal of `width` x `height`.
     bool apply(const std::string& frame, int width, int height, std::string& why) {
         if (width != width_ || height != height_) {
-            cells_.assign(static_cast<size_t>(width) * height, std::string());
+            cells_.assign(static_cast<size_t>(width) * height, 0);
             width_ = width;
             height_ = height;
         }
@@ -128,12 +141,13 @@ public:
                 length = 3;
             else if (lead >= 0xC0)
                 length = 2;
+            length = std::min(length, frame.size() - at);
             if (row < 0 || column >= width) {
                 why = "a glyph written at column " + std::to_string(column + 1) + " of row " +
                       std::to_string(row + 1) + " on a terminal of " + std::to_string(width) + " columns";
                 return false;
             }
-            cells_[static_cast<size_t>(row) * width + column++].assign(frame, at, length);
+            cells_[static_cast<size_t>(row) * width + column++] = packed(frame, at, length);
             at += length;
         }
         return true;
@@ -141,16 +155,19 @@ public:
     // The first cell that differs from `display`, or -1: in the rows the
     // last frame wrote, or (`all_rows`) anywhere.
     long differs(const emu::screen& display, bool all_rows) const {
-        static const std::vector<std::string> glyphs = [] {
-            std::vector<std::string> table;
-            for (int byte = 0; byte < 256; ++byte)
-                table.push_back(tools::to_utf8(static_cast<unsigned char>(byte), tools::code_page::cp850));
+        static const std::vector<glyph> glyphs = [] {
+            std::vector<glyph> table;
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string bytes = tools::to_utf8(static_cast<unsigned char>(byte), tools::code_page::cp850);
+                table.push_back(packed(bytes, 0, bytes.size()));
+            }
             return table;
         }();
         auto row_differs = [&](int y) -> long {
+            const glyph* row = &cells_[static_cast<size_t>(y) * width_];
+            std::string_view shown = display.row_cells(y);
             for (int x = 0; x < width_; ++x)
-                if (cells_[static_cast<size_t>(y) * width_ + x] !=
-                    glyphs[static_cast<unsigned char>(display.char_at(x, y))])
+                if (row[x] != glyphs[static_cast<unsigned char>(shown[static_cast<size_t>(x) * 2])])
                     return static_cast<long>(y) * width_ + x;
             return -1;
         };
@@ -165,14 +182,14 @@ public:
     }
 
 private:
-    std::vector<std::string> cells_;
+    std::vector<glyph> cells_;
     std::vector<int> written_;  // rows of the last frame
     int width_ = 0;
     int height_ = 0;
 };
 
 // The key bars the host may show, drawn on a row of `width` columns: text
-// and attributes per cell.
+// and attribute pairs per cell, as emu::screen::row_cells() gives them.
 const std::vector<std::string>& key_bar_rows(int width) {
     static std::map<int, std::vector<std::string>> drawn;
     auto found = drawn.find(width);
@@ -183,12 +200,7 @@ const std::vector<std::string>& key_bar_rows(int width) {
                              "keybar.warning", "keybar.warning_ctrl_held", "keybar.warning_stand_in"}) {
         emu::screen row(width, 1);
         tools::draw_key_bar(row, 0, tools::texts().get(name));
-        std::string cells;
-        for (int x = 0; x < width; ++x) {
-            cells += row.char_at(x, 0);
-            cells += static_cast<char>(row.attr_at(x, 0));
-        }
-        rows.push_back(cells);
+        rows.emplace_back(row.row_cells(0));
     }
     return drawn.emplace(width, std::move(rows)).first->second;
 }
@@ -411,11 +423,7 @@ private:
                            std::to_string(open.height) + " leaves the screen of " + std::to_string(width_) +
                            "x" + std::to_string(height_) + " above the status row\n" + display.dump());
         }
-        std::string bar;
-        for (int x = 0; x < width_; ++x) {
-            bar += display.char_at(x, height_ - 1);
-            bar += static_cast<char>(display.attr_at(x, height_ - 1));
-        }
+        std::string_view bar = display.row_cells(height_ - 1);
         bool known = false;
         for (const std::string& row : key_bar_rows(width_)) known = known || row == bar;
         if (!known) fuzz::fail("the last row is no key bar:\n" + display.dump());
@@ -436,16 +444,24 @@ private:
     bool last_was_resize_ = false;
     bool idle_next_ = false;
     int closing_ = 0;
-    // The terminal's view of the frames, for the whole run: the renderer
+    // The terminal's view of the frames, through an input: the renderer
     // sends only the rows that changed since its last frame.
     static tools::renderer renderer_;
     static terminal_model terminal_;
+
+public:
+    // A new terminal for the next input: its first frame draws every row.
+    static void new_terminal() {
+        renderer_.invalidate();
+        terminal_ = terminal_model();
+    }
 };
 
 tools::renderer driver::renderer_;
 terminal_model driver::terminal_;
 
-// Puts the host back as the run began: no faults or dialog records, the tree
+// Puts the host back as the run began (before the first input and after
+// each), and the terminal with it: no faults or dialog records, the tree
 // as planted, both panels new on folders "a" and "b".
 void reset(emu::host& h) {
     h.clear_failures();
@@ -458,6 +474,7 @@ void reset(emu::host& h) {
     h.panels().read_from(*tree().memory());
     h.panels().left().set_directory(tree().windows("a"));
     h.panels().right().set_directory(tree().windows("b"));
+    driver::new_terminal();
 }
 
 }  // namespace
@@ -465,7 +482,9 @@ void reset(emu::host& h) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tools::session& s = shared_session();
     emu::host& h = s.host();
-    reset(h);
+    static bool first = true;
+    if (first) reset(h);
+    first = false;
     memory::fail_allocation(0);
     long blocks_before = test::plugin_blocks();
     FuzzedDataProvider in(data, size);
@@ -479,5 +498,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (test::plugin_blocks() != blocks_before)
         fuzz::fail("expected " + std::to_string(blocks_before) + " plugin blocks after ExitFAR, got " +
                    std::to_string(test::plugin_blocks()));
+    // Reset here rather than at the next input's start, so that an input
+    // leaves as many heap blocks as it found: libFuzzer runs an input again
+    // for a leak check whenever it ends with more allocations than frees.
+    reset(h);
     return 0;
 }

@@ -27,7 +27,7 @@ for t in "${targets[@]}"; do
   cp fuzz/corpus/"$t"/* "$out/$t/"
   log="$out/$t.log"
   TIMEFORMAT='%U %S'
-  cpu=$( { time nice -n 10 "$bin/fuzz_$t" "$out/$t" -runs="$runs" -max_total_time="$seconds" -max_len="$len" \
+  cpu=$( { time nice -n 10 "$bin/fuzz_$t" "$out/$t" -runs="$runs" -max_total_time="$seconds" -max_len="$len" -reload=0 \
       -rss_limit_mb=1800 -timeout=30 -print_final_stats=1 -artifact_prefix="$out/artifacts-$t/" \
       >"$log" 2>&1; } 2>&1 )
   rc=$?

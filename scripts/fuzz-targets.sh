@@ -5,4 +5,4 @@
 # (docs/reliability.md has the measurements).
 fuzz_targets=(panel_records dialog_events language_texts terminal_keys language_files host_session)
 declare -A fuzz_max_len=([panel_records]=8192 [dialog_events]=192 [language_texts]=4096 [terminal_keys]=512
-                         [language_files]=4096 [host_session]=256)
+                         [language_files]=4096 [host_session]=128)

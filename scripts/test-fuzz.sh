@@ -37,13 +37,23 @@ status=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 TIMEFORMAT='%U %S'
+mkdir -p "$work/empty"
 for t in "${fuzz_targets[@]}"; do
   mkdir -p "$work/$t" "$work/artifacts-$t"
+  # The sanitizers' defaults of fuzz/sanitizer_options.cpp must be linked in:
+  # without them a target runs with 30-frame stacks and a 256 MB quarantine.
+  options=$(ASAN_OPTIONS=verbosity=1 "$bin/fuzz_$t" "$work/empty" -runs=0 2>&1)
+  if ! grep -q '^malloc_context_size=2$' <<<"$options"; then
+    status=1
+    echo "fuzz_$t: FAILED: the sanitizers' defaults (fuzz/sanitizer_options.cpp) are not in force"
+  fi
   cp fuzz/corpus/"$t"/* "$work/$t/" 2>/dev/null
   log="$bin/fuzz_$t.log"
-  # -rss_limit_mb: 32-bit processes under ASan cannot grow far.
+  # -rss_limit_mb: 32-bit processes under ASan cannot grow far. -reload=0:
+  # no other process writes the corpus folder, so it is not listed again
+  # every second.
   cpu=$( { time timeout $((seconds + 120)) "$bin/fuzz_$t" "$work/$t" -max_total_time="$seconds" \
-    -max_len="${fuzz_max_len[$t]}" -rss_limit_mb=1800 -timeout=30 -print_final_stats=1 \
+    -max_len="${fuzz_max_len[$t]}" -reload=0 -rss_limit_mb=1800 -timeout=30 -print_final_stats=1 \
     -artifact_prefix="$work/artifacts-$t/" >"$log" 2>&1; } 2>&1 )
   rc=$?
   execs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')

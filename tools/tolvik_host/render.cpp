@@ -48,14 +48,17 @@ std::string renderer::frame(const emu::screen& display) {
         width_ = width;
         out += "\x1b[0m\x1b[2J";
     }
+    if (glyphs_page_ != page_ || glyphs_.empty()) {
+        glyphs_.clear();
+        for (int byte = 0; byte < 256; ++byte)
+            glyphs_.push_back(to_utf8(static_cast<unsigned char>(byte), page_));
+        glyphs_page_ = page_;
+    }
     for (int y = 0; y < height; ++y) {
-        std::string cells;
-        cells.reserve(static_cast<size_t>(width) * 2);
-        for (int x = 0; x < width; ++x) {
-            cells += display.char_at(x, y);
-            cells += static_cast<char>(display.attr_at(x, y));
-        }
-        if (cells == rows_[static_cast<size_t>(y)]) continue;
+        std::string_view cells = display.row_cells(y);
+        std::string& last = rows_[static_cast<size_t>(y)];
+        if (cells == last) continue;
+        last.assign(cells);
         out += "\x1b[" + std::to_string(y + 1) + ";1H";
         char current = 0;
         for (int x = 0; x < width; ++x) {
@@ -64,9 +67,8 @@ std::string renderer::frame(const emu::screen& display) {
                 out += colour_of(static_cast<emu::attr>(a));
                 current = a;
             }
-            out += to_utf8(static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2]), page_);
+            out += glyphs_[static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2])];
         }
-        rows_[static_cast<size_t>(y)] = std::move(cells);
     }
     if (!out.empty()) out += "\x1b[0m";
     return out;

@@ -33,6 +33,8 @@ private:
     std::vector<std::string> rows_;  // last frame: per row, char and attribute pairs
     int width_ = 0;
     code_page page_ = code_page::cp850;
+    std::vector<std::string> glyphs_;  // each byte in page_ as UTF-8, made at the first frame
+    code_page glyphs_page_ = code_page::cp850;
 };
 
 }  // namespace tolvik::tools
