@@ -17,7 +17,8 @@ Prints the score per folder, what each suite killed and the survivors.
 
 The source is restored after each mutant, also on Ctrl+C or SIGTERM; a run
 killed harder leaves build/mutate/pending.json, from which the next run
-restores the file before it starts.
+restores the file before it starts (a run started while another still has
+its mutant in place stops instead, --list too).
 
     nice -n 10 scripts/mutate.py --seed 1 --count 150
     scripts/mutate.py --seed 1 --list            # the sample, without running
@@ -116,6 +117,18 @@ def all_mutants():
     return found
 
 
+def process_alive(pid):
+    if not pid:
+        return False
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
+
+
 class source_guard:
     """Puts a mutant in place and restores the file, whatever happens."""
 
@@ -125,6 +138,9 @@ class source_guard:
     def restore_leftover(self):
         if self.pending.exists():
             saved = json.loads(self.pending.read_text())
+            if process_alive(saved.get("pid")):
+                sys.exit(f"another run (process {saved['pid']}) has a mutant in {saved['path']}; "
+                         "its source is restored when it ends")
             (ROOT / saved["path"]).write_text(saved["text"])
             self.pending.unlink()
             print(f"restored {saved['path']} from an interrupted run")
@@ -132,7 +148,7 @@ class source_guard:
     def apply(self, m):
         path = ROOT / m.path
         original = path.read_text()
-        self.pending.write_text(json.dumps({"path": m.path, "text": original}))
+        self.pending.write_text(json.dumps({"path": m.path, "text": original, "pid": os.getpid()}))
         lines = original.split("\n")
         assert lines[m.line - 1] == m.before, f"{m.id}: the source changed"
         lines[m.line - 1] = m.after
