@@ -1,7 +1,11 @@
 // What the list answers the host for notifications it keeps from the default
-// dialog procedure: Ctrl+U (swallowed, answered 0) and, in Ctrl mode with
-// Ctrl held, the idle notification (answered 1).
+// dialog procedure: every key it acts on (answered 1, so that the host does
+// not act on it again), Ctrl+U (swallowed, answered 0) and, in Ctrl mode
+// with Ctrl held, the idle notification (answered 1); and the keys it leaves
+// to that procedure.
 #include <gtest/gtest.h>
+
+#include <ios>
 
 #include "dialog/view_list_dialog_impl.h"
 #include "emulator/host.h"
@@ -41,6 +45,55 @@ protected:
         return seen;
     }
 };
+
+TEST_F(key_answers, every_key_the_list_acts_on_is_answered_1_without_the_default_procedure) {
+    // Answered 0, a key would go on to the host's own list and dialog: a
+    // move made twice, a close asked of a closed dialog. The delete keys are
+    // answered 1 also where two views refuse them.
+    start();
+    const int32_t keys[] = {key::enter,
+                            key::esc,
+                            key::f10,
+                            key::down,
+                            key::wheel_down,
+                            key::ctrl_tilde,
+                            key::up,
+                            key::wheel_up,
+                            key::ctrl_shift_tilde,
+                            key::home,
+                            key::ctrl | key::home,
+                            key::end,
+                            key::ctrl | key::end,
+                            key::pg_up,
+                            key::ctrl | key::pg_up,
+                            key::pg_dn,
+                            key::ctrl | key::pg_dn,
+                            key::ctrl | key::shift | key::f3,
+                            key::ctrl | key::f3,
+                            key::ctrl | key::f4,
+                            key::del,
+                            key::ctrl | key::del,
+                            key::ctrl | key::shift | key::f5,
+                            key::ctrl_r};
+    for (int32_t k : keys) {
+        answer_seen seen = ask_while_open(dn_key, 1, k);
+        ASSERT_TRUE(seen.asked) << host.report();
+        EXPECT_EQ(seen.answer, 1) << "key 0x" << std::hex << k;
+        EXPECT_EQ(seen.default_calls, 0u) << "key 0x" << std::hex << k;
+    }
+}
+
+TEST_F(key_answers, keys_the_list_does_not_know_go_to_the_default_procedure) {
+    // Key code 0 among them: the key table's unused slots hold 0 and must
+    // match no key.
+    start();
+    for (int32_t k : {0, int32_t{'a'}, key::f5}) {
+        answer_seen seen = ask_while_open(dn_key, 1, k);
+        ASSERT_TRUE(seen.asked) << host.report();
+        EXPECT_EQ(seen.default_calls, 1u) << "key 0x" << std::hex << k;
+        EXPECT_EQ(seen.answer, 0) << "the default procedure's answer, key 0x" << std::hex << k;
+    }
+}
 
 TEST_F(key_answers, ctrl_u_is_answered_0_without_the_default_procedure) {
     start();
