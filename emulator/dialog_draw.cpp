@@ -111,6 +111,10 @@ void dialog_engine::redraw() {
     ++redraws_;
 }
 
+void dialog_engine::changed() {
+    if (!env_.source_redraws) redraw();
+}
+
 void dialog_engine::draw(emu::screen& display) const {
     display.clear();
     if (env_.draw_background) env_.draw_background(display);
