@@ -108,6 +108,12 @@ void screen::single_box_title(int left, int top, int right, std::string_view tit
     put(start + 1 + length, top, ' ', title_attr);
 }
 
+void screen::set_row_cells(int y, std::string_view cells) {
+    if (y < 0 || y >= height_) return;
+    size_t count = std::min(cells.size() / sizeof(cell), static_cast<size_t>(width_));
+    std::memcpy(cells_.data() + static_cast<size_t>(y) * width_, cells.data(), count * sizeof(cell));
+}
+
 char screen::char_at(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return '\0';
     return cells_[static_cast<size_t>(y) * width_ + x].c;

@@ -74,6 +74,9 @@ public:
         return {reinterpret_cast<const char*>(cells_.data() + static_cast<size_t>(y) * width_),
                 static_cast<size_t>(width_) * sizeof(cell)};
     }
+    // Sets row y from pairs as row_cells() gives them, as many as both hold;
+    // a row outside the screen is ignored.
+    void set_row_cells(int y, std::string_view cells);
 
     // One string per row, trailing blanks trimmed.
     std::vector<std::string> text_rows() const;
