@@ -123,17 +123,19 @@ void dialog_engine::draw(emu::screen& display) const {
 }
 
 void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog) const {
-    // Drawn whole on a screen of its own, then copied where it shows.
-    emu::screen own(std::max(dialog.width, 1), std::max(dialog.height, 1));
+    // Drawn whole on a screen of its own, then copied where it shows: the
+    // columns kept on the left, then those after the ones skipped.
+    emu::screen& own = dialog_cells_;
+    own.resize(std::max(dialog.width, 1), std::max(dialog.height, 1));
     draw_dialog_cells(own, dialog);
     dialog_placement at = place(display, dialog);
+    int32_t right = at.shown_width - at.columns_kept;
     for (int32_t y = 0; y < at.shown_height; ++y) {
         int32_t row = at.row_at(at.top + y);
-        for (int32_t x = 0; x < at.shown_width; ++x) {
-            int32_t column = at.column_at(at.left + x);
-            char c = own.char_at(column, row);  // '\0' beyond the largest screen
-            display.put(at.left + x, at.top + y, c ? c : ' ', own.attr_at(column, row));
-        }
+        display.copy_row(at.left, at.top + y, own, 0, row, at.columns_kept);
+        if (right > 0)
+            display.copy_row(at.left + at.columns_kept, at.top + y, own, at.columns_kept + at.columns_skipped,
+                             row, right);
     }
 }
 

@@ -133,6 +133,7 @@ private:
     int32_t next_id_ = 1;
     int32_t redraws_ = 0;
     int32_t skipped_redraws_ = 0;
+    mutable screen dialog_cells_;  // where draw_dialog() draws a dialog before it is placed
 
     size_t log(std::string_view service, std::vector<int32_t> args, std::vector<int32_t> values = {},
                std::vector<std::string> texts = {}) const;

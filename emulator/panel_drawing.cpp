@@ -119,7 +119,7 @@ void draw_panel(screen& display, const panel_model& panel, const panel_model& ot
     int32_t inner = r.right - r.left - 1;
     display.single_box(r.left, r.top, r.right, r.bottom, attr::panel, title_of(panel.directory(), inner - 2),
                        active ? attr::active_cursor : attr::panel_title);
-    for (int32_t x = r.left + 1; x < r.right; ++x) display.put(x, r.bottom - 2, '-', attr::panel);
+    display.fill(r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 2, '-', attr::panel);
     if (panel.type == panel_file && panel.plugin == 0) {
         draw_file_panel(display, panel, active, words);
     } else if (contents) {
