@@ -1,6 +1,7 @@
 // Drawing the open dialogs and the message box onto the host's screen,
 // each within the screen's box area (dialog_placement.h, text_box.h).
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 #include "dialog_placement.h"
@@ -15,6 +16,12 @@ struct palette {
     attr body;
     attr box;
 };
+
+// A text field up to its first NUL or its size, as field_text() reads it.
+std::string_view field_view(const char* field, size_t size) {
+    const void* end = std::memchr(field, '\0', size);
+    return {field, end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size};
+}
 
 palette colours(bool warning) {
     return warning ? palette{attr::warning, attr::warning_frame} : palette{attr::dialog, attr::frame};
@@ -193,9 +200,9 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                 for (int32_t row = 0; top + row <= bottom; ++row) {
                     size_t line = static_cast<size_t>(item.list_top) + row;
                     attr a = p.body;
-                    std::string shown;
+                    std::string_view shown;
                     if (line < item.lines.size()) {
-                        shown = field_text(item.lines[line].text, list_text_size);
+                        shown = field_view(item.lines[line].text, list_text_size);
                         if (static_cast<int32_t>(line) == item.list_select)
                             a = attr::list_cursor;
                         else if (item.lines[line].flags & list_item_disabled)

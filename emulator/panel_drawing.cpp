@@ -61,9 +61,12 @@ void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel
         name_width = width - 1 - static_cast<int32_t>(details.size()) - 1;
         display.text(x + width - static_cast<int32_t>(details.size()), y, details, a);
     }
-    std::string name = entry.name;
-    if (entry.is_directory() && !entry.is_parent() && mode != 3) name += '\\';
-    display.text(x + 1, y, name, a, std::max(name_width, 0));
+    // A folder's name ends in '\\' where there is room for it.
+    int32_t room = std::max(name_width, 0);
+    display.text(x + 1, y, entry.name, a, room);
+    if (entry.is_directory() && !entry.is_parent() && mode != 3 &&
+        static_cast<int32_t>(entry.name.size()) < room)
+        display.put(x + 1 + static_cast<int32_t>(entry.name.size()), y, '\\', a);
 }
 
 void draw_file_panel(screen& display, const panel_model& panel, bool active, const panel_words& words) {
