@@ -113,7 +113,9 @@ private:
     bool welcome_scrolls();
     void open_plugin(bool as_if_ctrl_held);
 
-    // Draws everything into the host's screen and sends it to the terminal.
+    // Draws everything into the host's screen and sends it to the terminal;
+    // done before each event is taken from the input, so the dialog engine
+    // leaves its own redraws out (emu::dialog_environment::source_redraws).
     void paint();
     void draw_background(emu::screen& display);
     void draw_too_small(emu::screen& display);
