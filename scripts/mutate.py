@@ -8,14 +8,17 @@ runs every test program of the linux32 suite against it, fastest first, until
 one fails (the mutant is killed) or all pass. A mutant the linux32 suite
 leaves alive is built again with the linux32-asan preset (AddressSanitizer
 and UBSan, build/mutate-asan) and that suite runs the same way: a fault only
-a sanitizer sees kills it there. It survives when both suites pass
-(--no-asan: the linux32 suite only). Mutants that do not compile are skipped
-and do not count. Prints the score per folder, what each suite killed and
-the survivors.
+a sanitizer sees kills it there. A mutant both leave alive is built as the
+product (the win32 preset, build/mutate-win32) and its suite runs under wine
+through CTest: code only Windows builds (the DLL's entry point) is tested
+there. It survives when every suite passes (--no-asan, --no-win32: leave
+that suite out). Mutants that do not compile are skipped and do not count.
+Prints the score per folder, what each suite killed and the survivors.
 
 The source is restored after each mutant, also on Ctrl+C or SIGTERM; a run
 killed harder leaves build/mutate/pending.json, from which the next run
-restores the file before it starts.
+restores the file before it starts (a run started while another still has
+its mutant in place stops instead, --list too).
 
     nice -n 10 scripts/mutate.py --seed 1 --count 150
     scripts/mutate.py --seed 1 --list            # the sample, without running
@@ -114,6 +117,18 @@ def all_mutants():
     return found
 
 
+def process_alive(pid):
+    if not pid:
+        return False
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
+
+
 class source_guard:
     """Puts a mutant in place and restores the file, whatever happens."""
 
@@ -123,6 +138,9 @@ class source_guard:
     def restore_leftover(self):
         if self.pending.exists():
             saved = json.loads(self.pending.read_text())
+            if process_alive(saved.get("pid")):
+                sys.exit(f"another run (process {saved['pid']}) has a mutant in {saved['path']}; "
+                         "its source is restored when it ends")
             (ROOT / saved["path"]).write_text(saved["text"])
             self.pending.unlink()
             print(f"restored {saved['path']} from an interrupted run")
@@ -130,7 +148,7 @@ class source_guard:
     def apply(self, m):
         path = ROOT / m.path
         original = path.read_text()
-        self.pending.write_text(json.dumps({"path": m.path, "text": original}))
+        self.pending.write_text(json.dumps({"path": m.path, "text": original, "pid": os.getpid()}))
         lines = original.split("\n")
         assert lines[m.line - 1] == m.before, f"{m.id}: the source changed"
         lines[m.line - 1] = m.after
@@ -162,13 +180,13 @@ def build_env():
     return env
 
 
-def configure(build, asan=False):
+def configure(build, preset):
     if not (build / "build.ninja").exists():
         # linux32: optimised but without debug information, quick to rebuild;
-        # asan: the preset as the suite runs it. ccache reuses what earlier
-        # runs compiled.
-        if asan:
-            command = ["cmake", "--preset", "linux32-asan", "-B", str(build)]
+        # the others: the preset as the suite runs it. ccache reuses what
+        # earlier runs compiled.
+        if preset != "linux32":
+            command = ["cmake", "--preset", preset, "-B", str(build)]
         else:
             command = ["cmake", "--preset", "linux32", "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
                        "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"]
@@ -201,9 +219,9 @@ def test_programs(build):
 class suite:
     """One build folder's test programs, fastest first, with their time-outs."""
 
-    def __init__(self, name, build, jobs, asan=False):
+    def __init__(self, name, build, jobs, preset="linux32"):
         self.name, self.build, self.jobs = name, build, jobs
-        configure(build, asan)
+        configure(build, preset)
         ok, output = build_targets(build, jobs)
         if not ok:
             sys.exit(f"the unmutated {name} build fails:\n" + output[-3000:])
@@ -224,7 +242,39 @@ class suite:
         ok, _ = build_targets(self.build, self.jobs)
         if not ok:
             return None
+        return self.run_tests()
+
+    def run_tests(self):
         return run_suite(self.programs, self.timeouts)
+
+
+class wine_suite(suite):
+    """The product's build and its CTest suite under wine, in a prefix of the build."""
+
+    def __init__(self, build, jobs):
+        self.name, self.build, self.jobs = "win32", build, jobs
+        configure(build, "win32")
+        ok, output = build_targets(build, jobs)
+        if not ok:
+            sys.exit("the unmutated win32 build fails:\n" + output[-3000:])
+        started = time.monotonic()
+        killed, by = self.run_tests()
+        if killed:
+            sys.exit(f"the unmutated win32 suite fails in {by}")
+        self.programs = test_targets(build)
+        self.seconds = time.monotonic() - started
+
+    def run_tests(self):
+        env = dict(os.environ, WINEPREFIX=str(self.build / "wineprefix"), WINEDEBUG="-all",
+                   WINEDLLOVERRIDES="mscoree,mshtml=")
+        result = run(["ctest", "--test-dir", str(self.build), "--stop-on-failure", "--timeout", "600"],
+                     timeout=1800, cwd=ROOT, env=env)
+        if result is None:
+            return True, "ctest (timeout)"
+        if result.returncode == 0:
+            return False, None
+        failed = re.findall(r"\d+ - (\S+) \(", result.stdout)
+        return True, ", ".join(failed) or "ctest"
 
 
 def run_suite(programs, timeouts):
@@ -244,7 +294,9 @@ def main():
     parser.add_argument("--count", type=int, default=150, help="compiled mutants to run")
     parser.add_argument("--build", default="build/mutate")
     parser.add_argument("--asan-build", default="build/mutate-asan")
-    parser.add_argument("--no-asan", action="store_true", help="run the linux32 suite only")
+    parser.add_argument("--win32-build", default="build/mutate-win32")
+    parser.add_argument("--no-asan", action="store_true", help="leave out the asan suite")
+    parser.add_argument("--no-win32", action="store_true", help="leave out the win32 suite under wine")
     parser.add_argument("--jobs", type=int, default=1)
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--only", action="append", default=[], help="run these mutant ids only")
@@ -263,6 +315,7 @@ def main():
         if missing:
             sys.exit("no such mutant: " + ", ".join(missing))
         sample = [by_id[i] for i in args.only]
+        args.count = min(args.count, len(sample))
     else:
         sample = list(candidates)
         random.Random(args.seed).shuffle(sample)
@@ -278,10 +331,14 @@ def main():
     signal.signal(signal.SIGTERM, interrupted)
 
     main_suite = suite("linux32", build, args.jobs)
-    asan_suite = None if args.no_asan else suite("asan", (ROOT / args.asan_build).resolve(), args.jobs, asan=True)
-    print(f"seed {args.seed}: {len(candidates)} candidates; linux32 suite of {len(main_suite.programs)} programs, "
+    asan_suite = None if args.no_asan else suite("asan", (ROOT / args.asan_build).resolve(), args.jobs,
+                                                 preset="linux32-asan")
+    win32_suite = None if args.no_win32 else wine_suite((ROOT / args.win32_build).resolve(), args.jobs)
+    later_suites = [s for s in (asan_suite, win32_suite) if s]
+    sample_name = "the mutants named" if args.only else f"seed {args.seed}"
+    print(f"{sample_name}: {len(candidates)} candidates; linux32 suite of {len(main_suite.programs)} programs, "
           f"{main_suite.seconds:.0f} s unmutated"
-          + (f"; asan suite of {len(asan_suite.programs)}, {asan_suite.seconds:.0f} s" if asan_suite else ""),
+          + "".join(f"; {s.name} suite of {len(s.programs)}, {s.seconds:.0f} s" for s in later_suites),
           flush=True)
 
     tally = defaultdict(lambda: [0, 0])  # folder -> [killed, run]
@@ -301,10 +358,12 @@ def main():
                     continue
                 killed, by = outcome
                 killer = main_suite.name if killed else None
-                if not killed and asan_suite:
-                    outcome = asan_suite.kills()
+                for later in later_suites:
+                    if killed:
+                        break
+                    outcome = later.kills()
                     if outcome is not None and outcome[0]:
-                        killed, by, killer = True, "asan " + outcome[1], asan_suite.name
+                        killed, by, killer = True, later.name + " " + outcome[1], later.name
             finally:
                 guard.restore(m, original)
             tally[m.folder][1] += 1
@@ -327,12 +386,12 @@ def main():
             log.close()
         # leave the builds matching the source
         build_targets(build, args.jobs)
-        if asan_suite:
-            build_targets(asan_suite.build, args.jobs)
+        for later in later_suites:
+            build_targets(later.build, args.jobs)
 
     total_killed = sum(t[0] for t in tally.values())
     total_run = sum(t[1] for t in tally.values())
-    print(f"\nseed {args.seed}: {total_run} mutants run, {skipped} did not compile")
+    print(f"\n{sample_name}: {total_run} mutants run, {skipped} did not compile")
     for folder in sorted(tally):
         k, r = tally[folder]
         print(f"  {folder:<16} {k:>4}/{r:<4} {100.0 * k / r:5.1f}%")
@@ -341,6 +400,8 @@ def main():
         print(f"killed by the linux32 suite: {by_suite['linux32']}")
         if asan_suite:
             print(f"killed by the asan suite of those the linux32 suite left alive: {by_suite['asan']}")
+        if win32_suite:
+            print(f"killed by the win32 suite of those the linux32 and asan suites left alive: {by_suite['win32']}")
     if survivors:
         print("survivors:")
         for m in survivors:

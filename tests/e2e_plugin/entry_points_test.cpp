@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "emulator/host.h"
 #include "host/constants.h"
@@ -146,6 +147,30 @@ TEST_F(entry_points, without_a_text_for_the_menu_entry_no_menu_entry_is_offered)
             host->exit_far();
         }
     }
+}
+
+TEST_F(entry_points, start_up_captures_both_panels_even_after_exports_called_before_it) {
+    // A fresh load: start-up asks which panel is active, then captures the
+    // passive panel and the active one.
+    const std::vector<int32_t> start_up{cmd_get_active_info, cmd_get_passive_info, cmd_get_passive_info,
+                                        cmd_get_active_info};
+    host->set_startup_info();
+    EXPECT_EQ(host->log().panel_commands(), start_up) << host->report();
+    host->exit_far();
+
+    // A host that calls the other exports before giving the record gets no
+    // menu entry and no panel, is asked nothing, and start-up is the same.
+    reload();
+    plugin_info info{};
+    host->get_plugin_info(info);
+    EXPECT_EQ(info.menu_string_count, 0);
+    EXPECT_EQ(host->open_plugin(), no_panel);
+    for (const call_entry& call : host->log().entries())
+        EXPECT_EQ(call.kind, call_kind::export_call) << call.describe();
+    host->log().clear();
+    host->set_startup_info();
+    EXPECT_EQ(host->log().panel_commands(), start_up) << host->report();
+    host->exit_far();
 }
 
 TEST_F(entry_points, exit_far_when_too_old_calls_nothing) {

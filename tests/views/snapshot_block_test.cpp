@@ -50,8 +50,9 @@ TEST_F(snapshot_block, column_pointer_arrays_are_aligned_after_the_items) {
 
 TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_the_full_size) {
     // One item with a description of n characters takes 366 + 2 (padding)
-    // + n + 1 bytes. The first capture takes 400 bytes: a re-capture of 375
-    // to 400 bytes fits in place, 374 or 401 bytes do not.
+    // + n + 1 bytes. After a first capture of 400 bytes a re-capture of 375
+    // to 400 bytes fits in place, 374 or 401 bytes do not. A sixteenth of
+    // 399 rounds down to 24, so after 399 bytes 375 still fits and 374 not.
     auto block_of = [&](size_t bytes) {
         auto record = std::make_unique<record_builder>(tree.windows("left"));
         const std::string description(bytes - 369, 'd');
@@ -59,18 +60,19 @@ TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_th
         return record;
     };
     struct case_ {
-        size_t bytes;
+        size_t first, bytes;
         bool in_place;
-    } cases[] = {{400, true}, {375, true}, {374, false}, {401, false}};
+    } cases[] = {{400, 400, true}, {400, 375, true}, {400, 374, false}, {400, 401, false},
+                 {399, 399, true}, {399, 375, true}, {399, 374, false}, {399, 400, false}};
     for (const auto& c : cases) {
-        auto first = block_of(400);
+        auto first = block_of(c.first);
         file_panel_view* v = file_panel_view::create(first->info());
         ASSERT_NE(v, nullptr);
         auto next = block_of(c.bytes);
         const long allocations = memory::allocation_count();
         ASSERT_TRUE(v->recapture(next->info()));
         EXPECT_EQ(memory::allocation_count() == allocations, c.in_place)
-            << c.bytes << " bytes after 400: expected "
+            << c.bytes << " bytes after " << c.first << ": expected "
             << (c.in_place ? "the block rewritten in place" : "a new block");
         EXPECT_EQ(std::string(field(v->record().items)[0].description), std::string(c.bytes - 369, 'd'));
         memory::destroy(v);
