@@ -1,6 +1,7 @@
 // Drawing the open dialogs and the message box onto the host's screen,
 // each within the screen's box area (dialog_placement.h, text_box.h).
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 #include "dialog_placement.h"
@@ -15,6 +16,12 @@ struct palette {
     attr body;
     attr box;
 };
+
+// A text field up to its first NUL or its size, as field_text() reads it.
+std::string_view field_view(const char* field, size_t size) {
+    const void* end = std::memchr(field, '\0', size);
+    return {field, end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size};
+}
 
 palette colours(bool warning) {
     return warning ? palette{attr::warning, attr::warning_frame} : palette{attr::dialog, attr::frame};
@@ -111,6 +118,10 @@ void dialog_engine::redraw() {
     ++redraws_;
 }
 
+void dialog_engine::changed() {
+    if (!env_.source_redraws) redraw();
+}
+
 void dialog_engine::draw(emu::screen& display) const {
     display.clear();
     if (env_.draw_background) env_.draw_background(display);
@@ -119,17 +130,19 @@ void dialog_engine::draw(emu::screen& display) const {
 }
 
 void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog) const {
-    // Drawn whole on a screen of its own, then copied where it shows.
-    emu::screen own(std::max(dialog.width, 1), std::max(dialog.height, 1));
+    // Drawn whole on a screen of its own, then copied where it shows: the
+    // columns kept on the left, then those after the ones skipped.
+    emu::screen& own = dialog_cells_;
+    own.resize(std::max(dialog.width, 1), std::max(dialog.height, 1));
     draw_dialog_cells(own, dialog);
     dialog_placement at = place(display, dialog);
+    int32_t right = at.shown_width - at.columns_kept;
     for (int32_t y = 0; y < at.shown_height; ++y) {
         int32_t row = at.row_at(at.top + y);
-        for (int32_t x = 0; x < at.shown_width; ++x) {
-            int32_t column = at.column_at(at.left + x);
-            char c = own.char_at(column, row);  // '\0' beyond the largest screen
-            display.put(at.left + x, at.top + y, c ? c : ' ', own.attr_at(column, row));
-        }
+        display.copy_row(at.left, at.top + y, own, 0, row, at.columns_kept);
+        if (right > 0)
+            display.copy_row(at.left + at.columns_kept, at.top + y, own, at.columns_kept + at.columns_skipped,
+                             row, right);
     }
 }
 
@@ -187,9 +200,9 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                 for (int32_t row = 0; top + row <= bottom; ++row) {
                     size_t line = static_cast<size_t>(item.list_top) + row;
                     attr a = p.body;
-                    std::string shown;
+                    std::string_view shown;
                     if (line < item.lines.size()) {
-                        shown = field_text(item.lines[line].text, list_text_size);
+                        shown = field_view(item.lines[line].text, list_text_size);
                         if (static_cast<int32_t>(line) == item.list_select)
                             a = attr::list_cursor;
                         else if (item.lines[line].flags & list_item_disabled)

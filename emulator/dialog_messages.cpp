@@ -94,7 +94,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
             if (param1 == 0) {
                 ++target->redraw_stopped;
             } else if (target->redraw_stopped > 0) {
-                if (--target->redraw_stopped == 0) redraw();
+                if (--target->redraw_stopped == 0) changed();
             }
             return before;
         }
@@ -109,7 +109,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
                 target->left += point->x;
                 target->top += point->y;
             }
-            redraw();
+            changed();
             return 1;
         }
         case dm_set_item: {
@@ -133,12 +133,12 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
                 clamp_list(item);  // the lines stay until message 53
             else
                 item.lines.clear();
-            redraw();
+            changed();
             return 1;
         }
         case dm_redraw:
             if (!start()) return 0;
-            redraw();
+            changed();
             return 1;
         case dm_list_get_position: {
             // Nothing runs inside message 30: it is logged with the position
@@ -166,7 +166,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
             item->list_select = position->select;
             item->list_top = position->top;
             clamp_list(*item);
-            redraw();
+            changed();
             return item->list_select;
         }
         case dm_resize: {
@@ -179,7 +179,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
             }
             target->width = point->x;
             target->height = point->y;
-            redraw();
+            changed();
             return 1;
         }
         case dm_list_set: {
@@ -201,7 +201,7 @@ param_t dialog_engine::handle_message(open_dialog* target, message_call& call) {
             if (!read_list_lines(list, item->lines, problem))
                 fail("dialog message 53 to dialog '" + target->title() + "': " + problem);
             clamp_list(*item);
-            redraw();
+            changed();
             return static_cast<param_t>(item->lines.size());
         }
         case dm_list_mouse_reaction: {

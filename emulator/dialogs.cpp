@@ -173,7 +173,7 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
 
     stack_.push_back(std::move(owned));
     if (env_.calls) env_.calls->enter();
-    redraw();
+    changed();
     notify(dialog, dn_init, 0, param);
     run_loop(dialog);
     if (env_.calls) env_.calls->leave();
@@ -181,7 +181,7 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
     int32_t result = dialog.result;
     history_.push_back(std::move(dialog));
     stack_.pop_back();
-    redraw();
+    changed();
     log_result(entry, result);
     return result;
 }
@@ -223,7 +223,7 @@ void dialog_engine::run_loop(open_dialog& dialog) {
                 notify(dialog, event.code, 0, 0);
                 break;
         }
-        redraw();
+        changed();
     }
 }
 

@@ -36,6 +36,11 @@ struct dialog_environment {
     std::function<void(const std::string& text)> failure;       // host failures
     std::function<void(bool held)> set_ctrl_held;               // Control key state
     std::function<void(emu::screen& display)> draw_background;  // panels, under the dialogs
+    // Set when the input source itself has everything drawn (redraw())
+    // before it hands out each event, as the interactive host does: the
+    // engine then leaves out its own redraws after a change, which nothing
+    // could see before that draw. recentre() still draws at once.
+    bool source_redraws = false;
 };
 
 // Call log entries (see call_log.h for the shape of an entry):
@@ -128,6 +133,7 @@ private:
     int32_t next_id_ = 1;
     int32_t redraws_ = 0;
     int32_t skipped_redraws_ = 0;
+    mutable screen dialog_cells_;  // where draw_dialog() draws a dialog before it is placed
 
     size_t log(std::string_view service, std::vector<int32_t> args, std::vector<int32_t> values = {},
                std::vector<std::string> texts = {}) const;
@@ -135,6 +141,8 @@ private:
     // Whether calls are logged (decoding them for the log is skipped otherwise).
     bool logging() const { return env_.calls && env_.calls->recording(); }
     void fail(const std::string& text) const;
+    // What the screen shows changed: redrawn now, unless the source redraws.
+    void changed();
     open_dialog* find(host_handle dialog);
     param_t notify(open_dialog& dialog, int32_t message, int32_t param1, param_t param2);
     void request_close(open_dialog& dialog, int32_t item);

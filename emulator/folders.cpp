@@ -152,11 +152,16 @@ folder_entry* memory_folders::find_entry(const std::string& parent, const std::s
 
 std::string memory_folders::add_folder(std::string_view path) {
     std::string full = win_path::resolve(path);
-    if (full.empty()) return {};
-    if (folders_.count(full)) return full;
+    if (!full.empty()) add_resolved_folder(full);
+    return full;
+}
+
+void memory_folders::add_resolved_folder(const std::string& full) {
+    if (folders_.count(full)) return;
     ++changes_;
     if (!win_path::is_root(full)) {
-        std::string parent = add_folder(win_path::parent(full));
+        std::string parent = win_path::parent(full);
+        add_resolved_folder(parent);
         std::string name = win_path::leaf(full);
         if (folder_entry* existing = find_entry(parent, name)) {
             existing->attributes = attribute_directory;  // a file of that name becomes the folder
@@ -166,26 +171,33 @@ std::string memory_folders::add_folder(std::string_view path) {
         }
     }
     folders_[full];
-    return full;
 }
 
 void memory_folders::add_file(std::string_view path, uint64_t size, uint64_t write_time) {
     std::string full = win_path::resolve(path);
     if (full.empty() || win_path::is_root(full)) return;
-    remove(full);
+    remove_resolved(full);
     ++changes_;
-    std::string parent = add_folder(win_path::parent(full));
+    std::string parent = win_path::parent(full);
+    add_resolved_folder(parent);
     folders_[parent].push_back({win_path::leaf(full), attribute_file, size, write_time});
 }
 
 void memory_folders::remove(std::string_view path) {
     std::string full = win_path::resolve(path);
-    if (full.empty() || win_path::is_root(full)) return;
+    if (!full.empty() && !win_path::is_root(full)) remove_resolved(full);
+}
+
+void memory_folders::remove_resolved(const std::string& full) {
     ++changes_;
-    folders_.erase(full);
-    std::string below = full + "\\";
-    auto it = folders_.lower_bound(below);
-    while (it != folders_.end() && it->first.compare(0, below.size(), below) == 0) it = folders_.erase(it);
+    // Only a folder has anything below it.
+    if (auto own = folders_.find(full); own != folders_.end()) {
+        folders_.erase(own);
+        std::string below = full + "\\";
+        auto it = folders_.lower_bound(below);
+        while (it != folders_.end() && it->first.compare(0, below.size(), below) == 0)
+            it = folders_.erase(it);
+    }
     auto parent = folders_.find(win_path::parent(full));
     if (parent == folders_.end()) return;
     std::string name = win_path::leaf(full);

@@ -69,6 +69,9 @@ public:
 
 private:
     folder_entry* find_entry(const std::string& parent, const std::string& name);
+    // add_folder() and remove() of a path resolved already (remove: no root).
+    void add_resolved_folder(const std::string& full);
+    void remove_resolved(const std::string& full);
 
     // Every folder by its resolved path, with its entries.
     std::map<std::string, std::vector<folder_entry>, std::less<>> folders_;

@@ -62,7 +62,7 @@ int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const 
 int32_t dialog_engine::show_box(message_box_run box) {
     showing_box_ = &box;
     box_first_line_ = 0;
-    redraw();
+    changed();
     int32_t result = -1;
     input_event event;
     // An empty queue closes the box at once: tests need not answer every box.
@@ -79,7 +79,7 @@ int32_t dialog_engine::show_box(message_box_run box) {
             int32_t first = scrolled(event.code, box_first_line_, visible_lines(*env_.display, shown), count);
             if (first >= 0) {
                 box_first_line_ = first;
-                redraw();
+                changed();
                 continue;
             }
         }
@@ -92,7 +92,7 @@ int32_t dialog_engine::show_box(message_box_run box) {
     showing_box_ = nullptr;
     box.result = result;
     boxes_.push_back(std::move(box));
-    redraw();
+    changed();
     return result;
 }
 

@@ -61,9 +61,12 @@ void draw_item(screen& display, int32_t x, int32_t y, int32_t width, const panel
         name_width = width - 1 - static_cast<int32_t>(details.size()) - 1;
         display.text(x + width - static_cast<int32_t>(details.size()), y, details, a);
     }
-    std::string name = entry.name;
-    if (entry.is_directory() && !entry.is_parent() && mode != 3) name += '\\';
-    display.text(x + 1, y, name, a, std::max(name_width, 0));
+    // A folder's name ends in '\\' where there is room for it.
+    int32_t room = std::max(name_width, 0);
+    display.text(x + 1, y, entry.name, a, room);
+    if (entry.is_directory() && !entry.is_parent() && mode != 3 &&
+        static_cast<int32_t>(entry.name.size()) < room)
+        display.put(x + 1 + static_cast<int32_t>(entry.name.size()), y, '\\', a);
 }
 
 void draw_file_panel(screen& display, const panel_model& panel, bool active, const panel_words& words) {
@@ -119,7 +122,7 @@ void draw_panel(screen& display, const panel_model& panel, const panel_model& ot
     int32_t inner = r.right - r.left - 1;
     display.single_box(r.left, r.top, r.right, r.bottom, attr::panel, title_of(panel.directory(), inner - 2),
                        active ? attr::active_cursor : attr::panel_title);
-    for (int32_t x = r.left + 1; x < r.right; ++x) display.put(x, r.bottom - 2, '-', attr::panel);
+    display.fill(r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 2, '-', attr::panel);
     if (panel.type == panel_file && panel.plugin == 0) {
         draw_file_panel(display, panel, active, words);
     } else if (contents) {

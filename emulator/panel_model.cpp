@@ -295,6 +295,12 @@ std::vector<std::string> panel_model::selected_names() const {
     return out;
 }
 
+size_t panel_model::selected_count() const {
+    size_t count = 0;
+    for (const panel_entry& entry : items_) count += entry.selected ? 1 : 0;
+    return count;
+}
+
 bool panel_model::enter() {
     if (items_.empty()) return false;
     const panel_entry& entry = items_[static_cast<size_t>(cursor_)];

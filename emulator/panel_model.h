@@ -95,6 +95,7 @@ public:
     bool select_name(std::string_view name, bool selected);
     void clear_selection();
     std::vector<std::string> selected_names() const;
+    size_t selected_count() const;
 
     // The folders this panel lists (the disk unless set); `source` must
     // outlive the panel's use of it.

@@ -57,35 +57,55 @@ void screen::text(int x, int y, std::string_view text, attr a, int max_width) {
 }
 
 void screen::fill(int left, int top, int right, int bottom, char c, attr a) {
-    // The rectangle clipped to the screen, then whole runs of cells.
+    // The rectangle clipped to the screen: its first row a run of cells,
+    // every other row a copy of it.
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, width_ - 1);
     bottom = std::min(bottom, height_ - 1);
-    if (left > right) return;
-    const cell value{printable(c), a};
-    for (int y = top; y <= bottom; ++y)
-        set_run(cells_.data() + static_cast<size_t>(y) * width_ + left, static_cast<size_t>(right - left + 1),
-                value);
+    if (left > right || top > bottom) return;
+    size_t count = static_cast<size_t>(right - left + 1);
+    cell* first = cells_.data() + static_cast<size_t>(top) * width_ + left;
+    set_run(first, count, cell{printable(c), a});
+    for (int y = top + 1; y <= bottom; ++y)
+        std::memcpy(first + static_cast<size_t>(y - top) * width_, first, count * sizeof(cell));
+}
+
+void screen::copy_row(int x, int y, const screen& from, int from_x, int from_y, int count) {
+    if (y < 0 || y >= height_) return;
+    // The cells that land on this screen, and of those the ones `from` has.
+    int begin = std::max(0, -x);
+    int end = std::min(count, width_ - x);
+    if (begin >= end) return;
+    int have_begin = begin;
+    int have_end = begin;
+    if (from_y >= 0 && from_y < from.height_) {
+        have_begin = std::clamp(-from_x, begin, end);
+        have_end = std::clamp(from.width_ - from_x, have_begin, end);
+    }
+    cell* row = cells_.data() + static_cast<size_t>(y) * width_;
+    const cell blank{' ', attr::normal};
+    set_run(row + x + begin, static_cast<size_t>(have_begin - begin), blank);
+    if (have_end > have_begin)
+        std::memcpy(row + x + have_begin,
+                    from.cells_.data() + static_cast<size_t>(from_y) * from.width_ + from_x + have_begin,
+                    static_cast<size_t>(have_end - have_begin) * sizeof(cell));
+    set_run(row + x + have_end, static_cast<size_t>(end - have_end), blank);
 }
 
 void screen::double_box(int left, int top, int right, int bottom, attr a, std::string_view title) {
     // The border first, the title over it, so that a '-' in the title stays.
     single_box(left, top, right, bottom, a, {}, a);
-    for (int x = left + 1; x < right; ++x) {
-        put(x, top, double_horizontal, a);
-        if (bottom != top) put(x, bottom, double_horizontal, a);
-    }
+    fill(left + 1, top, right - 1, top, double_horizontal, a);
+    if (bottom != top) fill(left + 1, bottom, right - 1, bottom, double_horizontal, a);
     if (!title.empty()) single_box_title(left, top, right, title, a);
 }
 
 void screen::single_box(int left, int top, int right, int bottom, attr a, std::string_view title,
                         attr title_attr) {
     if (right < left || bottom < top) return;
-    for (int x = left + 1; x < right; ++x) {
-        put(x, top, single_horizontal, a);
-        put(x, bottom, single_horizontal, a);
-    }
+    fill(left + 1, top, right - 1, top, single_horizontal, a);
+    fill(left + 1, bottom, right - 1, bottom, single_horizontal, a);
     for (int y = top + 1; y < bottom; ++y) {
         put(left, y, vertical, a);
         put(right, y, vertical, a);
@@ -106,6 +126,12 @@ void screen::single_box_title(int left, int top, int right, std::string_view tit
     put(start, top, ' ', title_attr);
     text(start + 1, top, title.substr(0, length), title_attr);
     put(start + 1 + length, top, ' ', title_attr);
+}
+
+void screen::set_row_cells(int y, std::string_view cells) {
+    if (y < 0 || y >= height_) return;
+    size_t count = std::min(cells.size() / sizeof(cell), static_cast<size_t>(width_));
+    std::memcpy(cells_.data() + static_cast<size_t>(y) * width_, cells.data(), count * sizeof(cell));
 }
 
 char screen::char_at(int x, int y) const {

@@ -57,6 +57,10 @@ public:
     void text(int x, int y, std::string_view text, attr a, int max_width = -1);
     // Fills a rectangle (inclusive corners) with `c`.
     void fill(int left, int top, int right, int bottom, char c, attr a);
+    // Copies `count` cells of row `from_y` of `from`, from column `from_x`,
+    // to (x, y): cells `from` does not have become blanks, cells outside
+    // this screen are left out.
+    void copy_row(int x, int y, const screen& from, int from_x, int from_y, int count);
     // A double box with inclusive corners and its title centred in the top
     // border (" title "); a title too long for the border is cut.
     void double_box(int left, int top, int right, int bottom, attr a, std::string_view title = {});
@@ -74,6 +78,9 @@ public:
         return {reinterpret_cast<const char*>(cells_.data() + static_cast<size_t>(y) * width_),
                 static_cast<size_t>(width_) * sizeof(cell)};
     }
+    // Sets row y from pairs as row_cells() gives them, as many as both hold;
+    // a row outside the screen is ignored.
+    void set_row_cells(int y, std::string_view cells);
 
     // One string per row, trailing blanks trimmed.
     std::vector<std::string> text_rows() const;

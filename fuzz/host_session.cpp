@@ -113,10 +113,12 @@ public:
         }
         written_.clear();
         int row = -1;
-        int column = 0;
+        glyph* row_start = nullptr;  // the cells of `row`, the next one to write
+        glyph* next = nullptr;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(frame.data());
         size_t at = 0;
         while (at < frame.size()) {
-            if (frame[at] == '\x1b') {
+            if (bytes[at] == 0x1b) {
                 size_t end = frame.find_first_of("mHJ", at);
                 if (frame.compare(at, 2, "\x1b[") != 0 || end == std::string::npos) {
                     why = "an escape sequence the renderer does not write";
@@ -124,30 +126,34 @@ public:
                 }
                 if (frame[end] == 'H') {
                     row = std::atoi(frame.c_str() + at + 2) - 1;
-                    column = 0;
                     if (row < 0 || row >= height) {
                         why = "the cursor moved to row " + std::to_string(row + 1) + " of " +
                               std::to_string(height);
                         return false;
                     }
+                    row_start = next = cells_.data() + static_cast<size_t>(row) * width;
                     written_.push_back(row);
                 }
                 at = end + 1;
                 continue;
             }
             size_t length = 1;
-            unsigned char lead = static_cast<unsigned char>(frame[at]);
+            unsigned char lead = bytes[at];
             if (lead >= 0xE0)
                 length = 3;
             else if (lead >= 0xC0)
                 length = 2;
             length = std::min(length, frame.size() - at);
-            if (row < 0 || column >= width) {
-                why = "a glyph written at column " + std::to_string(column + 1) + " of row " +
-                      std::to_string(row + 1) + " on a terminal of " + std::to_string(width) + " columns";
+            if (row < 0 || next - row_start >= width) {
+                why = "a glyph written at column " + std::to_string(row < 0 ? 1 : next - row_start + 1) +
+                      " of row " + std::to_string(row + 1) + " on a terminal of " + std::to_string(width) +
+                      " columns";
                 return false;
             }
-            cells_[static_cast<size_t>(row) * width + column++] = packed(frame, at, length);
+            glyph g = static_cast<glyph>(length) << 24 | lead;
+            if (length > 1) g |= static_cast<glyph>(bytes[at + 1]) << 8;
+            if (length > 2) g |= static_cast<glyph>(bytes[at + 2]) << 16;
+            *next++ = g;
             at += length;
         }
         return true;

@@ -65,6 +65,25 @@ TEST(memory_folders, remove_takes_the_folder_and_everything_below_but_not_its_ne
     EXPECT_EQ(listing(tree, "C:\\a\\x"), "") << "a folder made again is empty";
 }
 
+TEST(memory_folders, adding_again_replaces_the_file_or_folder_of_that_name) {
+    memory_folders tree;
+    tree.add_file("C:\\d\\one.txt", 1);
+    tree.add_file("C:\\d\\two.txt", 2);
+    tree.add_file("C:\\d\\one.txt", 9);
+    EXPECT_EQ(listing(tree, "C:\\d"), "two.txt one.txt") << "once, listed where it was added last";
+    std::vector<folder_entry> entries;
+    ASSERT_TRUE(tree.list("C:\\d", entries));
+    EXPECT_EQ(entries[1].size, 9u);
+    tree.add_file("C:\\d\\sub\\deep\\f.txt");
+    tree.add_folder("C:\\d sub");
+    tree.add_file("C:\\d\\sub");
+    EXPECT_EQ(listing(tree, "C:\\d"), "two.txt one.txt sub") << "the folder became a file";
+    EXPECT_EQ(tree.attributes("C:\\d\\sub\\deep\\f.txt"), attributes_missing) << "with nothing below it";
+    EXPECT_EQ(listing(tree, "C:\\"), "d/ d sub/") << "a neighbour that sorts between stays";
+    tree.add_folder("C:\\d\\two.txt");
+    EXPECT_EQ(listing(tree, "C:\\d"), "two.txt/ one.txt sub") << "the file became a folder in its place";
+}
+
 TEST(memory_folders, a_panel_lists_and_sorts_it_as_it_does_the_disk) {
     test::test_tree disk;
     test::test_tree memory(test::test_tree::in_memory);

@@ -1,5 +1,6 @@
-// The screen's bulk writes (clear, fill) against the one-cell write they
-// stand for, and its rows read as character and attribute pairs.
+// The screen's bulk writes (clear, fill, boxes, row copies) against the
+// one-cell writes they stand for, and its rows read and written as character
+// and attribute pairs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -59,6 +60,66 @@ TEST(screen_cells, clear_sets_every_cell_of_any_size) {
     }
 }
 
+TEST(screen_cells, box_borders_are_the_cells_a_put_per_cell_writes_wherever_the_box_lies) {
+    struct rectangle {
+        int left, top, right, bottom;
+    };
+    const rectangle boxes[] = {{2, 1, 9, 5}, {-5, -2, 3, 2}, {10, 4, 40, 20}, {-1, -1, 17, 7},
+                               {3, 2, 3, 2}, {4, 3, 5, 3},   {6, 0, 8, 6},    {20, 1, 30, 3}};
+    for (const rectangle& r : boxes) {
+        for (bool twice : {false, true}) {
+            screen drawn(17, 7);
+            screen by_cells(17, 7);
+            if (twice)
+                drawn.double_box(r.left, r.top, r.right, r.bottom, attr::frame);
+            else
+                drawn.single_box(r.left, r.top, r.right, r.bottom, attr::frame);
+            char horizontal = twice ? '=' : '-';
+            for (int x = r.left + 1; x < r.right; ++x) {
+                by_cells.put(x, r.top, horizontal, attr::frame);
+                by_cells.put(x, r.bottom, horizontal, attr::frame);
+            }
+            for (int y = r.top + 1; y < r.bottom; ++y) {
+                by_cells.put(r.left, y, '|', attr::frame);
+                by_cells.put(r.right, y, '|', attr::frame);
+            }
+            for (int x : {r.left, r.right})
+                for (int y : {r.top, r.bottom}) by_cells.put(x, y, '+', attr::frame);
+            EXPECT_EQ(first_difference(drawn, by_cells), "")
+                << (twice ? "double" : "single") << " box " << r.left << "," << r.top << " to " << r.right
+                << "," << r.bottom;
+        }
+    }
+}
+
+TEST(screen_cells, row_copies_take_what_the_source_has_and_blank_the_rest) {
+    // The source: 7x3 with a letter and attribute of its own in every cell.
+    screen source(7, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x) source.put(x, y, static_cast<char>('a' + y * 7 + x), attr::dialog);
+    struct copy {
+        int x, y, from_x, from_y, count;
+    };
+    // Inside, across either edge of the target or of the source, a source
+    // row outside it, nothing to copy.
+    const copy copies[] = {{2, 1, 0, 0, 7}, {-3, 0, 0, 1, 7}, {8, 2, 1, 2, 6},  {0, 3, -2, 0, 12},
+                           {1, 1, 4, 1, 9}, {3, 2, 0, 5, 4},  {4, 0, 2, -1, 3}, {0, 0, 0, 0, 0},
+                           {5, 9, 0, 0, 4}, {12, 1, 0, 0, 3}};
+    for (const copy& c : copies) {
+        screen copied(12, 4);
+        screen by_cells(12, 4);
+        copied.fill(0, 0, 11, 3, '.', attr::panel);
+        by_cells.fill(0, 0, 11, 3, '.', attr::panel);
+        copied.copy_row(c.x, c.y, source, c.from_x, c.from_y, c.count);
+        for (int i = 0; i < c.count; ++i) {
+            char ch = source.char_at(c.from_x + i, c.from_y);
+            by_cells.put(c.x + i, c.y, ch ? ch : ' ', ch ? attr::dialog : attr::normal);
+        }
+        EXPECT_EQ(first_difference(copied, by_cells), "") << "copy to " << c.x << "," << c.y << " from "
+                                                          << c.from_x << "," << c.from_y << " of " << c.count;
+    }
+}
+
 TEST(screen_cells, rows_read_as_pairs_of_character_and_attribute) {
     screen s(6, 3);
     s.text(1, 1, "ab", attr::selected);
@@ -66,6 +127,14 @@ TEST(screen_cells, rows_read_as_pairs_of_character_and_attribute) {
     EXPECT_EQ(s.row_cells(0), std::string(" . . . . . ."));
     EXPECT_EQ(s.row_cells(1), std::string(" .asbs . . ."));
     EXPECT_EQ(s.row_cells(2), std::string(" . . . . .zf"));
+    // Written back: the pairs both rows hold, on a row of another screen.
+    screen other(4, 2);
+    other.set_row_cells(1, s.row_cells(1));
+    EXPECT_EQ(other.row_cells(1), std::string(" .asbs ."));
+    other.set_row_cells(0, "xsys");
+    EXPECT_EQ(other.row_cells(0), std::string("xsys . ."));
+    other.set_row_cells(2, "zz");
+    EXPECT_EQ(other.dump(), "xy\n ab\n") << "a row outside the screen is left out";
     s.resize(2, 1);
     EXPECT_EQ(s.row_cells(0), std::string(" . ."));
 }

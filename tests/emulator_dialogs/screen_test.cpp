@@ -129,6 +129,50 @@ TEST_F(screen_drawing, nothing_is_drawn_while_redraw_is_stopped) {
     EXPECT_NE(joined(seen.text).find("new line"), std::string::npos) << "expected the new line once resumed";
 }
 
+TEST_F(screen_drawing, a_source_that_redraws_gets_no_redraws_of_the_engine_but_on_a_resize) {
+    // The source looks at the screen before it redraws, as the interactive
+    // host's paint would, then hands out 'k' (the list gets new lines), a
+    // resize, and Esc.
+    engine->environment().source_redraws = true;
+    plugin_lines before{{"old line"}};
+    plugin_lines after{{"new line"}};
+    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
+    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
+        if (message == dn_key && param2 == 'k') {
+            send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&after.record));
+            return 1;
+        }
+        return default_dialog_proc(dialog, message, param1, param2);
+    };
+    std::vector<std::string> before_redraw;
+    std::vector<std::string> after_redraw;
+    const input_event events[] = {{input_kind::key, 'k'}, {input_kind::idle, 0}, {input_kind::key, key::esc}};
+    size_t next = 0;
+    input.set_source([&](input_event& event) {
+        if (next == 2) {
+            display.resize(60, 20);
+            engine->recentre();
+        }
+        before_redraw.push_back(display.dump());
+        engine->redraw();
+        after_redraw.push_back(display.dump());
+        if (next == std::size(events)) return false;
+        event = events[next++];
+        return true;
+    });
+    run(items, 28, 6);
+    ASSERT_EQ(before_redraw.size(), 3u);
+    EXPECT_EQ(before_redraw[0], screen(80, 25).dump()) << "nothing drawn when the dialog opens";
+    EXPECT_NE(after_redraw[0].find("old line"), std::string::npos) << after_redraw[0];
+    EXPECT_NE(before_redraw[1].find("old line"), std::string::npos) << "the new lines wait for the source";
+    EXPECT_NE(after_redraw[1].find("new line"), std::string::npos) << after_redraw[1];
+    EXPECT_NE(before_redraw[2].find("\n" + std::string(18, ' ') + "|new line"), std::string::npos)
+        << "a resize draws at once, the dialog centred again:\n"
+        << before_redraw[2];
+    EXPECT_TRUE(display.shows("new line")) << "the closed dialog stays until the source redraws";
+    EXPECT_TRUE(failures.empty());
+}
+
 TEST_F(screen_drawing, message_box_is_drawn_while_it_waits) {
     std::string shown;
     std::string attributes;

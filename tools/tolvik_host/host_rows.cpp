@@ -39,7 +39,7 @@ void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, siz
                                      {"reversed", panel.reversed() ? t.get("status.reversed") : ""},
                                      {"mode", std::to_string(panel.view_mode)},
                                      {"mode_name", t.get(view_mode_key(panel.view_mode))},
-                                     {"selected", std::to_string(panel.selected_names().size())}});
+                                     {"selected", std::to_string(panel.selected_count())}});
     display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
     display.text(0, row, text, attr::normal);
     if (faults > 0) {
@@ -59,6 +59,61 @@ void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
         display.text(x + static_cast<int32_t>(key.size()) + gap, row, label, attr::status);
         x += width + 1;
     }
+}
+
+const char* key_bar_name(key_bar which) {
+    switch (which) {
+        case key_bar::panels:
+            return "keybar.panels";
+        case key_bar::menu:
+            return "keybar.menu";
+        case key_bar::list:
+            return "keybar.list";
+        case key_bar::ctrl_stand_in:
+            return "keybar.ctrl_stand_in";
+        case key_bar::ctrl_held:
+            return "keybar.ctrl_held";
+        case key_bar::box:
+            return "keybar.box";
+        case key_bar::box_scroll:
+            return "keybar.box_scroll";
+        case key_bar::help:
+            return "keybar.help";
+        case key_bar::warning:
+            return "keybar.warning";
+        case key_bar::warning_ctrl_held:
+            return "keybar.warning_ctrl_held";
+        case key_bar::warning_stand_in:
+            return "keybar.warning_stand_in";
+    }
+    return "keybar.panels";
+}
+
+void host_rows_cache::draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults) {
+    const emu::panel_model& panel = panels.active();
+    status_inputs& from = status_from_;
+    size_t selected = panel.selected_count();
+    if (from.texts != texts_generation() || from.width != display.width() ||
+        from.folder != panel.directory() || from.sort != panel.sort_mode() ||
+        from.reversed != panel.reversed() || from.mode != panel.view_mode || from.selected != selected ||
+        from.faults != faults) {
+        from = {texts_generation(), display.width(), panel.directory(), panel.sort_mode(),
+                panel.reversed(),   panel.view_mode, selected,          faults};
+        emu::screen drawn(display.width(), 1);
+        tools::draw_status(drawn, 0, panels, faults);
+        status_cells_.assign(drawn.row_cells(0));
+    }
+    display.set_row_cells(row, status_cells_);
+}
+
+void host_rows_cache::draw_key_bar(emu::screen& display, int32_t row, key_bar which) {
+    kept_row& kept = bars_[static_cast<size_t>(which)];
+    if (kept.texts != texts_generation() || kept.width != display.width()) {
+        emu::screen drawn(display.width(), 1);
+        tools::draw_key_bar(drawn, 0, texts().get(key_bar_name(which)));
+        kept = {texts_generation(), display.width(), std::string(drawn.row_cells(0))};
+    }
+    display.set_row_cells(row, kept.cells);
 }
 
 }  // namespace tolvik::tools

@@ -13,6 +13,8 @@ host_texts& current() {
     return instance;
 }
 
+int generation = 0;
+
 }  // namespace
 
 bool host_texts::load(const std::string& path) {
@@ -82,6 +84,11 @@ std::string fill(std::string text, const std::vector<std::pair<std::string, std:
 
 const host_texts& texts() { return current(); }
 
-void set_texts(host_texts t) { current() = std::move(t); }
+void set_texts(host_texts t) {
+    current() = std::move(t);
+    ++generation;
+}
+
+int texts_generation() { return generation; }
 
 }  // namespace tolvik::tools

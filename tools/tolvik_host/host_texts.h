@@ -52,5 +52,8 @@ std::string fill(std::string text, const std::vector<std::pair<std::string, std:
 // anything is drawn; the panel stand-ins read them here.
 const host_texts& texts();
 void set_texts(host_texts t);
+// Changes with every set_texts(): what was made from texts() under another
+// value is stale.
+int texts_generation();
 
 }  // namespace tolvik::tools

@@ -1,5 +1,9 @@
 #include "render.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
 namespace tolvik::tools {
 
 const char* colour_of(emu::attr a) {
@@ -50,25 +54,42 @@ std::string renderer::frame(const emu::screen& display) {
     }
     if (glyphs_page_ != page_ || glyphs_.empty()) {
         glyphs_.clear();
-        for (int byte = 0; byte < 256; ++byte)
-            glyphs_.push_back(to_utf8(static_cast<unsigned char>(byte), page_));
+        for (int byte = 0; byte < 256; ++byte) {
+            std::string bytes = to_utf8(static_cast<unsigned char>(byte), page_);
+            glyph g{};
+            g.length = static_cast<uint8_t>(std::min<size_t>(bytes.size(), sizeof g.bytes));
+            bytes.copy(g.bytes, g.length);
+            glyphs_.push_back(g);
+        }
         glyphs_page_ = page_;
     }
+    // A changed row is written straight into room made for its worst case:
+    // a colour and the longest glyph for every cell.
+    constexpr size_t colour_length = 16;
     for (int y = 0; y < height; ++y) {
         std::string_view cells = display.row_cells(y);
         std::string& last = rows_[static_cast<size_t>(y)];
         if (cells == last) continue;
         last.assign(cells);
-        out += "\x1b[" + std::to_string(y + 1) + ";1H";
+        size_t start = out.size();
+        out.resize(start + 16 + static_cast<size_t>(width) * (colour_length + sizeof(glyph::bytes)));
+        char* at = out.data() + start;
+        at += std::snprintf(at, 16, "\x1b[%d;1H", y + 1);
         char current = 0;
         for (int x = 0; x < width; ++x) {
             char a = cells[static_cast<size_t>(x) * 2 + 1];
             if (a != current) {
-                out += colour_of(static_cast<emu::attr>(a));
+                const char* colour = colour_of(static_cast<emu::attr>(a));
+                size_t length = std::min(std::strlen(colour), colour_length);
+                std::memcpy(at, colour, length);
+                at += length;
                 current = a;
             }
-            out += glyphs_[static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2])];
+            const glyph& g = glyphs_[static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2])];
+            std::memcpy(at, g.bytes, sizeof g.bytes);
+            at += g.length;
         }
+        out.resize(static_cast<size_t>(at - out.data()));
     }
     if (!out.empty()) out += "\x1b[0m";
     return out;

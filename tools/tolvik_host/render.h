@@ -4,6 +4,7 @@
 // since the last frame are sent.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,13 @@ private:
     std::vector<std::string> rows_;  // last frame: per row, char and attribute pairs
     int width_ = 0;
     code_page page_ = code_page::cp850;
-    std::vector<std::string> glyphs_;  // each byte in page_ as UTF-8, made at the first frame
+    // Each byte in page_ as UTF-8 (one code point, at most 4 bytes), made at
+    // the first frame.
+    struct glyph {
+        char bytes[4];
+        uint8_t length;
+    };
+    std::vector<glyph> glyphs_;
     code_page glyphs_page_ = code_page::cp850;
 };
 

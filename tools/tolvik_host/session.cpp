@@ -58,9 +58,9 @@ bool session::start(std::string& error) {
     std::istringstream names(options_.select);
     for (std::string name; std::getline(names, name, ',');)
         if (!name.empty()) host_.panels().left().select_name(name, true);
-    host_.dialogs().environment().draw_background = [this](emu::screen& display) {
-        draw_background(display);
-    };
+    emu::dialog_environment& engine = host_.dialogs().environment();
+    engine.draw_background = [this](emu::screen& display) { draw_background(display); };
+    engine.source_redraws = true;  // paint() before every event
     host_.input().set_source([this](emu::input_event& event) { return dialog_event(event); });
 
     if (options_.welcome) box_ = host_box::welcome;

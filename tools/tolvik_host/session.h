@@ -35,6 +35,7 @@
 #include "code_pages.h"
 #include "ctrl_mode.h"
 #include "host.h"
+#include "host_rows.h"
 #include "host_texts.h"
 #include "key_decoder.h"
 #include "key_script.h"
@@ -112,12 +113,14 @@ private:
     bool welcome_scrolls();
     void open_plugin(bool as_if_ctrl_held);
 
-    // Draws everything into the host's screen and sends it to the terminal.
+    // Draws everything into the host's screen and sends it to the terminal;
+    // done before each event is taken from the input, so the dialog engine
+    // leaves its own redraws out (emu::dialog_environment::source_redraws).
     void paint();
     void draw_background(emu::screen& display);
     void draw_too_small(emu::screen& display);
-    std::string key_bar();
-    std::string dialog_key_bar();
+    key_bar shown_key_bar();
+    key_bar dialog_key_bar();
     void dump_screen();
     // The screen with the cursor line of each open list marked by a '>' in
     // the column left of its dialog's box.
@@ -128,6 +131,7 @@ private:
     terminal terminal_;
     key_decoder decoder_;
     renderer renderer_;
+    host_rows_cache rows_;
     plugin_menu menu_;
     std::deque<host_event> pending_;
     std::deque<host_event> waiting_;  // keys held while the screen is too small

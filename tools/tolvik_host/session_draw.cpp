@@ -31,8 +31,8 @@ void session::paint() {
 void session::draw_background(emu::screen& display) {
     draw_panels(display, host_.panels(), drive_c_);
     int32_t height = display.height();
-    draw_status(display, height - 2, host_.panels(), host_.failures().size());
-    draw_key_bar(display, height - 1, key_bar());
+    rows_.draw_status(display, height - 2, host_.panels(), host_.failures().size());
+    rows_.draw_key_bar(display, height - 1, shown_key_bar());
 }
 
 void session::draw_too_small(emu::screen& display) {
@@ -50,29 +50,26 @@ void session::draw_too_small(emu::screen& display) {
     }
 }
 
-std::string session::key_bar() {
-    const host_texts& t = texts();
-    if (box_ == host_box::help) return t.get("keybar.help");
-    if (box_ == host_box::welcome) return t.get(welcome_scrolls() ? "keybar.box_scroll" : "keybar.box");
-    if (host_.dialogs().open_count() == 0) return t.get(menu_.is_open() ? "keybar.menu" : "keybar.panels");
+key_bar session::shown_key_bar() {
+    if (box_ == host_box::help) return key_bar::help;
+    if (box_ == host_box::welcome) return welcome_scrolls() ? key_bar::box_scroll : key_bar::box;
+    if (host_.dialogs().open_count() == 0) return menu_.is_open() ? key_bar::menu : key_bar::panels;
     return dialog_key_bar();
 }
 
 // The keys of what has the keyboard among the plugin's dialogs: a box over
 // them (its help), the warning box, or the list.
-std::string session::dialog_key_bar() {
-    const host_texts& t = texts();
-    if (host_.dialogs().showing_box()) return t.get("keybar.help");
+key_bar session::dialog_key_bar() {
+    if (host_.dialogs().showing_box()) return key_bar::help;
     bool ctrl_held = ctrl_.on(host_);
     const emu::open_dialog* innermost = host_.dialogs().innermost();
     if (innermost && innermost->warning_style()) {
-        if (ctrl_held)
-            return t.get(ctrl_.stand_in() ? "keybar.warning_stand_in" : "keybar.warning_ctrl_held");
-        return t.get("keybar.warning");
+        if (ctrl_held) return ctrl_.stand_in() ? key_bar::warning_stand_in : key_bar::warning_ctrl_held;
+        return key_bar::warning;
     }
-    if (ctrl_held && ctrl_.stand_in()) return t.get("keybar.ctrl_stand_in");
-    if (ctrl_held) return t.get("keybar.ctrl_held");
-    return t.get("keybar.list");
+    if (ctrl_held && ctrl_.stand_in()) return key_bar::ctrl_stand_in;
+    if (ctrl_held) return key_bar::ctrl_held;
+    return key_bar::list;
 }
 
 emu::screen session::marked_screen() {
