@@ -113,6 +113,10 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
         EXPECT_GE(line, 0);
         EXPECT_LE(line, 3);
     }
+    // With nothing to skip to, Down and Up still move by one line (Down
+    // before line 5, Up before line 6).
+    EXPECT_EQ(lines[5], (lines[4] + 1) % 4) << "Down";
+    EXPECT_EQ(lines[6], lines[4]) << "Up";
 }
 
 TEST_F(broken_registry, del_on_the_bottom_line_below_only_disabled_lines_deletes_nothing) {
