@@ -91,6 +91,7 @@ TEST(format_list_line, a_null_label_or_path_is_blank_and_a_negative_number_keeps
     EXPECT_EQ(line_of({2, 3, '.', 4, nullptr, '<', 3, nullptr}), " 3.      <     ");
     EXPECT_EQ(line_of({3, -12, '-', 1, "f", ' ', 3, "C:\\"}), "-12- f   C:\\ ");
     EXPECT_EQ(line_of({1, -2147483647 - 1, '.', 1, "f", ' ', 0, ""}), "-2147483648. f    ");
+    EXPECT_EQ(line_of({1, 0, '.', 1, "f", ' ', 0, ""}), "0. f    ") << "zero is one digit, with no sign";
     EXPECT_EQ(message_length(nullptr), 0u);
     EXPECT_EQ(message_length("four"), 4u);
 }
