@@ -83,6 +83,30 @@ TEST_F(key_answers, every_key_the_list_acts_on_is_answered_1_without_the_default
     }
 }
 
+TEST_F(key_answers, a_key_refused_over_a_panel_that_cannot_be_switched_is_answered_1) {
+    // The tree panel's view is current: the guarded keys show the warning
+    // (closed by the next event, Esc) instead of acting. The box calls the
+    // default procedure for its own messages.
+    host.panels().active().type = panel_tree;
+    start();
+    const int32_t keys[] = {key::down,
+                            key::up,
+                            key::home,
+                            key::end,
+                            key::pg_up,
+                            key::pg_dn,
+                            key::wheel_up,
+                            key::ctrl | key::f3,
+                            key::ctrl | key::shift | key::f3};
+    for (int32_t k : keys) {
+        const size_t boxes = host.dialogs().history().size();
+        answer_seen seen = ask_while_open(dn_key, 1, k);
+        ASSERT_TRUE(seen.asked) << host.report();
+        EXPECT_EQ(host.dialogs().history().size(), boxes + 2) << "the warning box, then the list";
+        EXPECT_EQ(seen.answer, 1) << "key 0x" << std::hex << k;
+    }
+}
+
 TEST_F(key_answers, keys_the_list_does_not_know_go_to_the_default_procedure) {
     // Key code 0 among them: the key table's unused slots hold 0 and must
     // match no key.
