@@ -2,10 +2,9 @@
 // load function asks, as the Windows entry point does, not to be told of
 // threads (the stand-in for the Windows calls counts the requests); on
 // Windows the entry point makes the module objects at load and takes them
-// down at unload, with every view they still hold.
+// down at unload: the lists' entries and the view numbers (the views
+// themselves are ExitFAR's to free).
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "support/loaded_plugin_test.h"
 
