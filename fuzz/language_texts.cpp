@@ -76,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     host.panels().active().type = kind == 4 ? panel_file : kind;
     host.panels().active().plugin = kind == 4 ? 1 : 0;
     s.open(keys({key_of(key::down), key_of(key::esc), key_of(key::ctrl | key::f3), key_of(key::esc),
-                 key_of(key::ctrl | key::shift | key::f3), key_of(key::esc), key_of(key::esc)}));
+                 key_of(key::ctrl | key::shift | key::f3), key_of(key::esc), key_of(key::del),
+                 key_of(key::esc), key_of(key::esc)}));
     s.require_registry("the warning box");
     s.open(keys({key_of(key::ctrl_tilde), ctrl_up, idle, idle}), true);
     s.require_registry("the warning box in Ctrl mode");

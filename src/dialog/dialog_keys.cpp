@@ -70,7 +70,10 @@ constexpr key_row key_table[] = {
     {.keys = {exact(key::ctrl | key::f3)},
      .refused_title = msg_refused_clone,
      .action = &list_state::duplicate_view},
+    // Refused as the moves are: a deletion hands the current slot another
+    // view, which the next opening would capture the unsupported panel into.
     {.keys = {exact(key::ctrl | key::f4), plain(key::del), exact(key::ctrl | key::del)},
+     .refused_title = msg_refused_delete,
      .action = &list_state::delete_view},
     {.keys = {exact(key::ctrl | key::shift | key::f5)}, .action = &list_state::renumber},
     {.keys = {exact(key::ctrl_r)}, .action = &list_state::refresh},

@@ -61,6 +61,7 @@ enum message_id : int32_t {
     msg_ok = 2,
     msg_menu_entry = 4,
     msg_list_title = 5,
+    msg_refused_delete = 6,
     msg_refused_move = 7,
     msg_refused_clone = 8,
     msg_refused_new = 9,

@@ -75,7 +75,7 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
           press(key::f10)});
     host.panels().switch_active();
     host.panels().active().plugin = 1;
-    open({press(key::down), press(key::enter), press(key::ctrl | key::f4), press(key::esc)});
+    open({press(key::down), press(key::enter), press(key::ctrl | key::f4), press(key::esc), press(key::esc)});
     host.panels().active().plugin = 0;
     open({press(key::down), {input_kind::cancel, 0}});
     EXPECT_TRUE(host.failures().empty()) << host.report();

@@ -51,11 +51,18 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     const struct {
         int32_t code;
         int32_t title;
-    } guarded[] = {{key::down, msg_refused_move},       {key::up, msg_refused_move},
-                   {key::home, msg_refused_move},       {key::end, msg_refused_move},
-                   {key::pg_up, msg_refused_move},      {key::pg_dn, msg_refused_move},
-                   {key::wheel_down, msg_refused_move}, {keys::duplicate, msg_refused_clone},
-                   {keys::new_view, msg_refused_new}};
+    } guarded[] = {{key::down, msg_refused_move},
+                   {key::up, msg_refused_move},
+                   {key::home, msg_refused_move},
+                   {key::end, msg_refused_move},
+                   {key::pg_up, msg_refused_move},
+                   {key::pg_dn, msg_refused_move},
+                   {key::wheel_down, msg_refused_move},
+                   {keys::duplicate, msg_refused_clone},
+                   {keys::new_view, msg_refused_new},
+                   {key::del, msg_refused_delete},
+                   {key::ctrl | key::del, msg_refused_delete},
+                   {key::ctrl | key::f4, msg_refused_delete}};
     for (const refused_case& kind : panel_kinds) {
         make_active_panel(kind);
         for (const auto& g : guarded) {

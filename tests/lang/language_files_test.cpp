@@ -81,8 +81,8 @@ TEST(language_files, every_language_holds_the_same_messages_with_one_string_in_m
             } else {
                 EXPECT_EQ(percents, 0) << "message " << id << " is no format: \"" << text(lang, id) << '"';
             }
-            // 3 and 6 are unused in every language.
-            bool used = id != 3 && id != 6;
+            // 3 is unused in every language.
+            bool used = id != 3;
             EXPECT_EQ(text(lang, id).empty(), !used) << "message " << id << ": \"" << text(lang, id) << '"';
         }
     }
@@ -122,7 +122,8 @@ TEST(language_files, each_message_number_names_its_english_text) {
         {{msg_too_old_title, msg_too_old_text, msg_ok}, "too old"},
         {{msg_menu_entry}, "plugin menu entry"},
         {{msg_list_title}, "list title"},
-        {{msg_refused_move, msg_refused_clone, msg_refused_new}, "titles of the warning box"},
+        {{msg_refused_delete, msg_refused_move, msg_refused_clone, msg_refused_new},
+         "titles of the warning box"},
         {{msg_warning_line, msg_warning_format}, "the warning's lines"},
         {{msg_label_file, msg_label_plugin, msg_label_tree, msg_label_information, msg_label_quick_view,
           msg_label_other},
@@ -149,7 +150,7 @@ TEST(language_files, texts_fit_the_list_and_the_warning_box_on_an_80_column_scre
         // The warning box is its widest text plus 8 columns; it must fit 80.
         size_t line = text(lang, msg_warning_format).size() - 2 + longest_label;
         size_t inner = std::max(line, text(lang, msg_warning_line).size());
-        for (int32_t id = msg_refused_move; id <= msg_refused_new; ++id)
+        for (int32_t id = msg_refused_delete; id <= msg_refused_new; ++id)
             inner = std::max(inner, text(lang, id).size() + 2);
         EXPECT_LE(inner + 8, 80u) << "the warning box is " << inner + 8 << " columns wide";
         // The too-old box is the host's message box, the same 8 columns wider.

@@ -53,9 +53,9 @@ TEST(host_values, panels_and_records) {
 
 TEST(host_values, message_numbers_and_keys) {
     EXPECT_EQ((std::vector<int32_t>{msg_too_old_title, msg_too_old_text, msg_ok, msg_menu_entry,
-                                    msg_list_title, msg_refused_move, msg_refused_clone, msg_refused_new,
-                                    msg_warning_line, msg_warning_format, message_count}),
-              (std::vector<int32_t>{0, 1, 2, 4, 5, 7, 8, 9, 10, 11, 18}));
+                                    msg_list_title, msg_refused_delete, msg_refused_move, msg_refused_clone,
+                                    msg_refused_new, msg_warning_line, msg_warning_format, message_count}),
+              (std::vector<int32_t>{0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 18}));
     EXPECT_EQ((std::vector<int32_t>{key::ctrl_tilde, key::ctrl_shift_tilde}),
               (std::vector<int32_t>{0x0100007E, 0x0500007E}));
 }

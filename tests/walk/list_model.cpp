@@ -141,8 +141,9 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
         return;
     }
     if (k == (key::ctrl | key::f4) || kp == key::del || k == (key::ctrl | key::del)) {
-        // At least three views, and never the view the other panel shows.
-        if (n <= 2 || before.disabled[static_cast<size_t>(c)]) return;
+        // Refused on an unsupported panel; else at least three views, and
+        // never the view the other panel shows.
+        if (before.current_unsupported || n <= 2 || before.disabled[static_cast<size_t>(c)]) return;
         outcome_ = outcome::deleted;
         int below = -1;
         for (int i = c + 1; i < n && below < 0; ++i)

@@ -79,6 +79,7 @@ bool walker::start() {
     grow_ = choose_(4) == 0;
     blocks_at_start_ = plugin_blocks();
     host_.set_startup_info();
+    kinds_.clear();
     note("start-up");
     return check("after start-up", static_cast<int>(stage::list_closed));
 }
@@ -126,13 +127,14 @@ void walker::open_list() {
     host_.set_key_held(virtual_key_control, false);
     if (violation_.empty()) check_model("after the list closed");
     if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
+    if (violation_.empty()) check_kinds("after the list closed", true);
 }
 
 bool walker::next_event(emu::input_event& event) {
     const bool list_open = the_view_list_dialog().dialog_handle() != nullptr;
     if (!stopping_ && violation_.empty()) check_model("in the dialog");
     if (!stopping_ && violation_.empty() && list_open)
-        check("in the dialog", static_cast<int>(stage::list_open));
+        check("in the dialog", static_cast<int>(stage::list_open)) && check_kinds("in the dialog", true);
     if (!violation_.empty() || events_ >= limit_ || dialog_events_ >= max_dialog_events ||
         (exhausted_ && exhausted_()))
         stopping_ = true;
@@ -214,6 +216,7 @@ void walker::outside_action() {
             static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
             panel.type = types[choose_(11)];
             panel.plugin = plugin_flags[choose_(10)];
+            note_kind_change(panel);
             note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
             break;
         }
@@ -239,7 +242,8 @@ void walker::outside_action() {
             if (choose_(8) == 0) restart();
             break;
     }
-    if (violation_.empty()) check("between openings", static_cast<int>(stage::between_openings));
+    if (violation_.empty() && check("between openings", static_cast<int>(stage::between_openings)))
+        check_kinds("between openings", false);
 }
 
 void walker::move_panel(emu::panel_model& panel) {
@@ -275,10 +279,45 @@ void walker::restart() {
         return;
     }
     host_.set_startup_info();
+    kinds_.clear();
 }
 
 bool walker::check(const char* where_name, int where) {
     std::string problems = check_all(host_, static_cast<stage>(where), expectation_);
+    if (problems.empty()) return true;
+    report(where_name, problems);
+    return false;
+}
+
+void walker::note_kind_change(emu::panel_model& panel) {
+    if (panel_slots().size() != 2) return;
+    panel_slot* slot = &panel == &host_.panels().left() ? panel_slots().front() : panel_slots().back();
+    if (view* shown = slot->shown_view()) kinds_[shown].may_change = true;
+}
+
+bool walker::check_kinds(const char* where_name, bool opened) {
+    std::string problems;
+    // Rebuilt from the live views: a view that is gone leaves no entry, so a
+    // new view at its address is seen afresh.
+    std::unordered_map<const view*, kind_seen> now;
+    for (view* v : all_views()) {
+        const panel_info& record = static_cast<file_panel_view*>(v)->record();
+        // Every panel views work on is one kind; the others differ by type
+        // and by whether a plugin fills them.
+        const int32_t kind = v->is_unsupported() ? 1 + 2 * record.panel_type + (record.plugin == 1) : 0;
+        auto before = kinds_.find(v);
+        if (before != kinds_.end() && !before->second.may_change && before->second.kind != kind)
+            problems += "expected " + std::string(v->is_unsupported() ? "" : "un") + "supported view " +
+                        std::to_string(v->number) + " to keep its panel type (" +
+                        std::to_string(before->second.kind) +
+                        "): no panel changed its type while showing it, "
+                        "got type " +
+                        std::to_string(record.panel_type) + ", plugin " + std::to_string(record.plugin) +
+                        "\n";
+        const bool may_change = !opened && before != kinds_.end() && before->second.may_change;
+        now[v] = {kind, may_change};
+    }
+    kinds_.swap(now);
     if (problems.empty()) return true;
     report(where_name, problems);
     return false;

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "emulator/host.h"
@@ -64,6 +65,12 @@ private:
     void move_panel(emu::panel_model& panel);
     void restart();
     bool check(const char* where_name, int where);
+    // The oracle for lost work: a view's panel type, and with it its items
+    // and selection, changes only when the user changed the type of the
+    // panel while that view was shown in it. `opened`: the list has been
+    // opened since the last type change, so every panel has been captured.
+    bool check_kinds(const char* where_name, bool opened);
+    void note_kind_change(emu::panel_model& panel);
     // Checks the model's last prediction.
     bool check_model(const char* where_name);
     void report(const char* where_name, const std::string& problems);
@@ -85,7 +92,15 @@ private:
     std::string violation_;
     panel_expectation expectation_;
     list_model model_;
-    list_snapshot now_;  // the list as the last check saw it; its storage is reused
+    list_snapshot now_;
+    // Each live view's kind of panel as last seen, and whether the user has
+    // since changed the type of a panel that showed it.
+    struct kind_seen {
+        int32_t kind = 0;
+        bool may_change = false;
+    };
+    std::unordered_map<const view*, kind_seen>
+        kinds_;  // the list as the last check saw it; its storage is reused
     // The last events, a ring: trail_[trail_next_] is the oldest once full.
     struct step {
         long event = 0;
