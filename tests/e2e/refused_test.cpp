@@ -98,7 +98,7 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
     // title + 2; W = inner + 4 + 4. English: "Views work on file panels
     // only." (31) over "Active panel: plugin panel." (27) and 19 + 2. German:
     // message 10 and "Ansicht kann nicht gewechselt werden" + 2 (both 38) over
-    // "Typ des aktiven Panels: Pluginpanel." (36).
+    // "Typ des aktiven Panels: Plugin-Panel." (37).
     const struct {
         const char* language;
         int32_t width;
