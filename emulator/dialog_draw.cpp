@@ -61,6 +61,20 @@ void frame_ends(const open_dialog& dialog, int32_t& right, int32_t& bottom) {
         }
 }
 
+// A list's scroll position in `rows` cells of column `x` from `top`: the
+// part of the column that stands for the lines shown ('#') over the rest
+// (':'), `first` being the first of `count` lines shown.
+void draw_scroll_mark(screen& display, int32_t x, int32_t top, int32_t rows, int32_t first, int32_t count,
+                      attr a) {
+    int32_t thumb = std::clamp(rows * rows / count, 1, rows);
+    int32_t last_first = count - rows;
+    int32_t at = last_first > 0
+                     ? (std::clamp(first, 0, last_first) * (rows - thumb) + last_first / 2) / last_first
+                     : 0;
+    for (int32_t row = 0; row < rows; ++row)
+        display.put(x, top + row, row >= at && row < at + thumb ? '#' : ':', a);
+}
+
 }  // namespace
 
 int32_t dialog_placement::column_at(int32_t x) const {
@@ -196,6 +210,13 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                     display.single_box(left, top, right, bottom, p.box, text, p.box);
                     ++left, ++top, --right, --bottom;
                 }
+                int32_t rows = bottom - top + 1;
+                int32_t count = static_cast<int32_t>(item.lines.size());
+                // A list longer than its rows shows where it is: in its right
+                // border, or in its last column when it has no box.
+                int32_t scroll_column =
+                    count > rows && rows > 0 ? (r.flags & flag_list_no_box ? right : right + 1) : -1;
+                if (scroll_column == right) --right;
                 int32_t width = right - left + 1;
                 for (int32_t row = 0; top + row <= bottom; ++row) {
                     size_t line = static_cast<size_t>(item.list_top) + row;
@@ -211,6 +232,8 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                     display.fill(left, top + row, right, top + row, ' ', a);
                     display.text(left, top + row, shown, a, std::max(width, 0));
                 }
+                if (scroll_column >= 0)
+                    draw_scroll_mark(display, scroll_column, top, rows, item.list_top, count, p.box);
                 break;
             }
             default: {  // texts, and anything else shown by its text

@@ -10,9 +10,7 @@ namespace {
 // Rows of a box besides its lines and buttons: the two borders, and a margin
 // row above and below while the box fits with them.
 constexpr int32_t border_rows = 2;
-// Columns besides its text: a margin of 2, the border and a blank column on
-// each side.
-constexpr int32_t frame_columns = 8;
+constexpr int32_t frame_columns = text_box_frame_columns;
 
 int32_t buttons_width(const text_box& box) {
     int32_t width = -1;

@@ -25,6 +25,10 @@ struct text_box {
     attr frame = attr::frame;
 };
 
+// Columns of a box besides its text: a margin of 2, the border and a blank
+// column on each side.
+constexpr int32_t text_box_frame_columns = 8;
+
 // How many of the box's lines show at once on `display` (at least 1).
 int32_t visible_lines(const screen& display, const text_box& box);
 

@@ -55,7 +55,7 @@ TEST_F(host_script, panel_types_and_view_modes_draw_differently) {
     ASSERT_EQ(r.screens.size(), 7u);
     for (size_t a = 0; a + 1 < 7; ++a)
         EXPECT_NE(r.screens[a], r.screens[a + 1]) << "screens " << a << " and " << a + 1 << " are the same";
-    EXPECT_NE(r.screens[1].find("view: 3 full"), std::string::npos);
+    EXPECT_NE(r.screens[1].find("mode: 3 full"), std::string::npos);
     EXPECT_NE(r.screens[3].find("Tree"), std::string::npos);
     EXPECT_NE(r.screens[6].find("[ Plugin panel ]"), std::string::npos);
 }
@@ -108,7 +108,7 @@ TEST_F(host_script, resize_with_the_list_open_lays_out_everything_again) {
                                                                                       << screen;
         EXPECT_NE(rows.back().find("F1 Help"), std::string::npos) << "the key bar:\n" << screen;
     }
-    EXPECT_NE(rows_of(r.screens[0]).back().find("C-R Refresh"), std::string::npos)
+    EXPECT_NE(rows_of(r.screens[0]).back().find("C-R Retest"), std::string::npos)
         << "the whole key bar at 120";
 }
 
