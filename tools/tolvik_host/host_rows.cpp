@@ -52,7 +52,7 @@ void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, siz
     int32_t room = display.width() - static_cast<int32_t>(counts.size() + note.size());
     const std::string& folder = panel.directory();
     int32_t folder_room = room - static_cast<int32_t>(settings("").size());
-    constexpr int32_t shortest_folder = 12;
+    constexpr int32_t shortest_folder = 8;
     std::string text = settings(emu::shorten(folder, std::max(folder_room, shortest_folder)));
     if (static_cast<int32_t>(text.size()) > room) {
         size_t cut = text.rfind(' ', static_cast<size_t>(std::max(room - 3, 0)));

@@ -39,6 +39,8 @@ const char* colour_of(emu::attr a) {
             return "\x1b[0;30;47m";
         case attr::focused_button:
             return "\x1b[0;30;46m";
+        case attr::shadow:
+            return "\x1b[0;90;40m";
     }
     return "\x1b[0m";
 }
