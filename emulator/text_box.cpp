@@ -98,10 +98,10 @@ void draw_text_box(screen& display, const text_box& box, int32_t first) {
     int32_t right = x0 + width - 3;
     int32_t top = y0 + margin;
     int32_t bottom = y0 + height - 1 - margin;
-    // The box and its shadow: what lies around them stays as it was.
-    display.fill(x0 + 2, top, right, bottom, ' ', box.body);
+    // The box with its margin, and its shadow.
+    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', box.body);
     display.double_box(x0 + 2, top, right, bottom, box.frame, box.title);
-    draw_box_shadow(display, x0 + 2, top, right, bottom);
+    draw_box_shadow(display, x0, y0, x0 + width - 1, y0 + height - 1);
     for (int32_t i = 0; i < shown && first + i < count; ++i)
         display.text(x0 + 4, top + 1 + i, box.lines[static_cast<size_t>(first + i)], box.body, width - 8);
     if (!where.empty()) {

@@ -124,6 +124,11 @@ TEST(host_options, messages_name_the_wrong_argument_and_only_what_was_given) {
          {"right panel", outside, "outside the root", root},
          "left panel"},
         {{"--lang", "xx", "--root", root.c_str()}, {"--lang xx", "known:", "de", "en"}, TOLVIK_LANG_DIR},
+        {{"--size", "99999x99999"}, {"--size 99999x99999", "at most 1000x1000"}, "at least"},
+        {{"--size", "10x3"}, {"--size 10x3", "at least 16x4"}, "at most"},
+        {{"--root", root.c_str(), "--select", "photos,nothing.jpg", root.c_str()},
+         {"--select nothing.jpg", "no such name", root},
+         "photos,"},
     };
     for (const auto& each : cases) {
         std::vector<const char*> argv{"tolvik_host"};
