@@ -299,6 +299,8 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     display.resize(28, 2);
     draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
+    draw_key_bar(display, 1, "", key_bar_order{{0}, 1});
+    EXPECT_EQ(display.row(1), "") << "an empty bar";
     std::vector<key_bar_pair> pairs = key_bar_pairs("F1 Help|Esc|C-R Read again");
     ASSERT_EQ(pairs.size(), 3u);
     EXPECT_EQ(pairs[1].key, "Esc");

@@ -102,7 +102,8 @@ void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs, c
             choose(shown, shortened);
             fits = width_of() <= display.width();
         }
-    if (!fits) choose(std::max<size_t>(kept, 1), order.short_labels ? ranked.size() : 0);
+    if (!fits)
+        choose(std::min(std::max<size_t>(kept, 1), ranked.size()), order.short_labels ? ranked.size() : 0);
 
     display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
     int32_t x = 0;
