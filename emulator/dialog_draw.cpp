@@ -61,6 +61,20 @@ void frame_ends(const open_dialog& dialog, int32_t& right, int32_t& bottom) {
         }
 }
 
+// A list's scroll position in `rows` cells of column `x` from `top`: the
+// part of the column that stands for the lines shown ('#') over the rest
+// (':'), `first` being the first of `count` lines shown.
+void draw_scroll_mark(screen& display, int32_t x, int32_t top, int32_t rows, int32_t first, int32_t count,
+                      attr a) {
+    int32_t thumb = std::clamp(rows * rows / count, 1, rows);
+    int32_t last_first = count - rows;
+    int32_t at = last_first > 0
+                     ? (std::clamp(first, 0, last_first) * (rows - thumb) + last_first / 2) / last_first
+                     : 0;
+    for (int32_t row = 0; row < rows; ++row)
+        display.put(x, top + row, row >= at && row < at + thumb ? '#' : ':', a);
+}
+
 }  // namespace
 
 int32_t dialog_placement::column_at(int32_t x) const {
@@ -136,14 +150,40 @@ void dialog_engine::draw_dialog(emu::screen& display, const open_dialog& dialog)
     own.resize(std::max(dialog.width, 1), std::max(dialog.height, 1));
     draw_dialog_cells(own, dialog);
     dialog_placement at = place(display, dialog);
-    int32_t right = at.shown_width - at.columns_kept;
-    for (int32_t y = 0; y < at.shown_height; ++y) {
-        int32_t row = at.row_at(at.top + y);
-        display.copy_row(at.left, at.top + y, own, 0, row, at.columns_kept);
-        if (right > 0)
-            display.copy_row(at.left + at.columns_kept, at.top + y, own, at.columns_kept + at.columns_skipped,
-                             row, right);
+    // A dialog framed by a double box shows that box and its shadow only;
+    // the margin around the box leaves what lies under it.
+    int32_t x0 = at.left;
+    int32_t y0 = at.top;
+    int32_t x1 = at.left + at.shown_width - 1;
+    int32_t y1 = at.top + at.shown_height - 1;
+    const dialog_item_state* frame = nullptr;
+    for (const dialog_item_state& item : dialog.items)
+        if (item.record.type == item_double_box && !(item.record.flags & flag_hidden)) {
+            frame = &item;
+            break;
+        }
+    if (frame) {
+        const FarDialogItem& r = frame->record;
+        auto kept_x = [&](int32_t column) { return at.screen_x(std::clamp(column, 0, dialog.width - 1)); };
+        auto kept_y = [&](int32_t row) { return at.screen_y(std::clamp(row, 0, dialog.height - 1)); };
+        if (kept_x(r.left) >= 0 && kept_x(r.right) >= 0 && kept_y(r.top) >= 0 && kept_y(r.bottom) >= 0) {
+            x0 = std::max(x0, kept_x(r.left));
+            x1 = std::min(x1, kept_x(r.right));
+            y0 = std::max(y0, kept_y(r.top));
+            y1 = std::min(y1, kept_y(r.bottom));
+        }
     }
+    int32_t right = at.shown_width - at.columns_kept;
+    for (int32_t y = y0; y <= y1; ++y) {
+        int32_t row = at.row_at(y);
+        // The columns x0..x1 of the kept part, then of the part after the
+        // skipped columns.
+        int32_t split = at.left + at.columns_kept;
+        if (x0 < split) display.copy_row(x0, y, own, at.column_at(x0), row, std::min(x1 + 1, split) - x0);
+        int32_t from = std::max(x0, split);
+        if (right > 0 && from <= x1) display.copy_row(from, y, own, at.column_at(from), row, x1 - from + 1);
+    }
+    if (frame) draw_box_shadow(display, x0, y0, x1, y1);
 }
 
 void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& dialog) const {
@@ -196,6 +236,13 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                     display.single_box(left, top, right, bottom, p.box, text, p.box);
                     ++left, ++top, --right, --bottom;
                 }
+                int32_t rows = bottom - top + 1;
+                int32_t count = static_cast<int32_t>(item.lines.size());
+                // A list longer than its rows shows where it is: in its right
+                // border, or in its last column when it has no box.
+                int32_t scroll_column =
+                    count > rows && rows > 0 ? (r.flags & flag_list_no_box ? right : right + 1) : -1;
+                if (scroll_column == right) --right;
                 int32_t width = right - left + 1;
                 for (int32_t row = 0; top + row <= bottom; ++row) {
                     size_t line = static_cast<size_t>(item.list_top) + row;
@@ -211,6 +258,8 @@ void dialog_engine::draw_dialog_cells(emu::screen& display, const open_dialog& d
                     display.fill(left, top + row, right, top + row, ' ', a);
                     display.text(left, top + row, shown, a, std::max(width, 0));
                 }
+                if (scroll_column >= 0)
+                    draw_scroll_mark(display, scroll_column, top, rows, item.list_top, count, p.box);
                 break;
             }
             default: {  // texts, and anything else shown by its text

@@ -29,6 +29,7 @@ enum class attr : char {
     warning_frame = 'W',   // its box
     button = 'b',          // a button
     focused_button = 'B',  // the focused (or default) button
+    shadow = 'h',          // a box's shadow over what lies under it
 };
 
 class screen {

@@ -10,9 +10,7 @@ namespace {
 // Rows of a box besides its lines and buttons: the two borders, and a margin
 // row above and below while the box fits with them.
 constexpr int32_t border_rows = 2;
-// Columns besides its text: a margin of 2, the border and a blank column on
-// each side.
-constexpr int32_t frame_columns = 8;
+constexpr int32_t frame_columns = text_box_frame_columns;
 
 int32_t buttons_width(const text_box& box) {
     int32_t width = -1;
@@ -33,6 +31,15 @@ int32_t margin_rows(const screen& display, const text_box& box) {
 }  // namespace
 
 std::string button_label(const std::string& text) { return "[ " + text + " ]"; }
+
+void draw_box_shadow(screen& display, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    auto shade = [&](int32_t x, int32_t y) {
+        if (y < display.box_height()) display.put(x, y, display.char_at(x, y), attr::shadow);
+    };
+    for (int32_t y = top + 1; y <= bottom + 1; ++y)
+        for (int32_t x = right + 1; x <= right + 2; ++x) shade(x, y);
+    for (int32_t x = left + 2; x <= right; ++x) shade(x, bottom + 1);
+}
 
 int32_t visible_lines(const screen& display, const text_box& box) {
     int32_t count = static_cast<int32_t>(box.lines.size());
@@ -88,11 +95,13 @@ void draw_text_box(screen& display, const text_box& box, int32_t first) {
     int32_t height = std::min(shown + border_rows + 2 * margin + button_rows(box), display.box_height());
     int32_t x0 = (display.width() - width) / 2;
     int32_t y0 = std::max((display.box_height() - height) / 2, 0);
-    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', box.body);
     int32_t right = x0 + width - 3;
     int32_t top = y0 + margin;
     int32_t bottom = y0 + height - 1 - margin;
+    // The box with its margin, and its shadow.
+    display.fill(x0, y0, x0 + width - 1, y0 + height - 1, ' ', box.body);
     display.double_box(x0 + 2, top, right, bottom, box.frame, box.title);
+    draw_box_shadow(display, x0, y0, x0 + width - 1, y0 + height - 1);
     for (int32_t i = 0; i < shown && first + i < count; ++i)
         display.text(x0 + 4, top + 1 + i, box.lines[static_cast<size_t>(first + i)], box.body, width - 8);
     if (!where.empty()) {

@@ -25,6 +25,10 @@ struct text_box {
     attr frame = attr::frame;
 };
 
+// Columns of a box besides its text: a margin of 2, the border and a blank
+// column on each side.
+constexpr int32_t text_box_frame_columns = 8;
+
 // How many of the box's lines show at once on `display` (at least 1).
 int32_t visible_lines(const screen& display, const text_box& box);
 
@@ -35,6 +39,11 @@ int32_t scrolled(int32_t key, int32_t first, int32_t visible, int32_t count);
 
 // Draws the box showing its lines from `first` (kept in range).
 void draw_text_box(screen& display, const text_box& box, int32_t first);
+
+// The shadow of a box with these inclusive corners: the cells two columns to
+// its right and one row below it keep their characters in attr::shadow,
+// within the screen's box area.
+void draw_box_shadow(screen& display, int32_t left, int32_t top, int32_t right, int32_t bottom);
 
 // "[ OK ]": a button as the host draws it.
 std::string button_label(const std::string& text);

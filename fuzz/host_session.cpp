@@ -201,11 +201,9 @@ const std::vector<std::string>& key_bar_rows(int width) {
     auto found = drawn.find(width);
     if (found != drawn.end()) return found->second;
     std::vector<std::string> rows;
-    for (const char* name : {"keybar.panels", "keybar.list", "keybar.ctrl_stand_in", "keybar.ctrl_held",
-                             "keybar.menu", "keybar.box", "keybar.box_scroll", "keybar.help",
-                             "keybar.warning", "keybar.warning_ctrl_held", "keybar.warning_stand_in"}) {
+    for (size_t which = 0; which < tools::key_bar_count; ++which) {
         emu::screen row(width, 1);
-        tools::draw_key_bar(row, 0, tools::texts().get(name));
+        tools::draw_key_bar(row, 0, static_cast<tools::key_bar>(which));
         rows.emplace_back(row.row_cells(0));
     }
     return drawn.emplace(width, std::move(rows)).first->second;

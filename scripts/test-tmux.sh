@@ -152,7 +152,7 @@ after=${row##*=+}
 [ $(( ${#before} - ${#after} )) -le 1 ] && [ $(( ${#after} - ${#before} )) -le 1 ] \
   || fail "the list is off-centre at 120x40: '$row'"
 [ "$(screen | head -n 1 | sed 's/ *$//' | wc -c)" -eq 121 ] || fail "the panels do not span 120 columns: $(titles)"
-expect 'C-R Refresh' "the whole key bar at 120 columns"
+expect 'C-R Retest' "the whole key bar at 120 columns"
 resize 100 30
 expect 'Panel views' "the list at 100x30 again"
 

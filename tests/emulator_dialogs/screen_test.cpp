@@ -68,15 +68,17 @@ TEST_F(screen_drawing, list_dialog_golden) {
         "                            +======================+",
         "",
     };
+    // The box and its shadow ('h'); the dialog's margin leaves the screen
+    // as it was.
     std::vector<std::string> attributes{
-        "..........................dddddddddddddddddddddddddddd",
-        "..........................ddffffffffffffffffffffffffdd",
-        "..........................ddfddddddddddddddddddddddfdd",
-        "..........................ddfxxxxxxxxxxxxxxxxxxxxxxfdd",
-        "..........................ddfllllllllllllllllllllllfdd",
-        "..........................ddfddddddddddddddddddddddfdd",
-        "..........................ddffffffffffffffffffffffffdd",
-        "..........................dddddddddddddddddddddddddddd",
+        "",
+        "............................ffffffffffffffffffffffff",
+        "............................fddddddddddddddddddddddfhh",
+        "............................fxxxxxxxxxxxxxxxxxxxxxxfhh",
+        "............................fllllllllllllllllllllllfhh",
+        "............................fddddddddddddddddddddddfhh",
+        "............................ffffffffffffffffffffffffhh",
+        "..............................hhhhhhhhhhhhhhhhhhhhhhhh",
     };
     EXPECT_EQ(joined(rows_of(seen.text, 8, 15)), joined(text));
     EXPECT_EQ(joined(rows_of(seen.attributes, 8, 15)), joined(attributes));
@@ -96,7 +98,7 @@ TEST_F(screen_drawing, warning_dialog_centres_texts_and_hides_hidden_buttons) {
         "                            +======================+",
     };
     EXPECT_EQ(joined(rows_of(normal.text, 10, 14)), joined(text));
-    EXPECT_EQ(normal.attributes[13], "..........................wwWwwwwwwwwBBBBBBwwwwwwwwWww")
+    EXPECT_EQ(normal.attributes[13], "............................WwwwwwwwwBBBBBBwwwwwwwwWhh")
         << "expected warning colours and the focused button";
 
     items[3].flags |= flag_hidden;

@@ -124,6 +124,11 @@ TEST(host_options, messages_name_the_wrong_argument_and_only_what_was_given) {
          {"right panel", outside, "outside the root", root},
          "left panel"},
         {{"--lang", "xx", "--root", root.c_str()}, {"--lang xx", "known:", "de", "en"}, TOLVIK_LANG_DIR},
+        {{"--size", "99999x99999"}, {"--size 99999x99999", "at most 1000x1000"}, "at least"},
+        {{"--size", "10x3"}, {"--size 10x3", "at least 16x4"}, "at most"},
+        {{"--root", root.c_str(), "--select", "photos,nothing.jpg", root.c_str()},
+         {"--select nothing.jpg", "no such name", root},
+         "photos,"},
     };
     for (const auto& each : cases) {
         std::vector<const char*> argv{"tolvik_host"};
@@ -294,6 +299,8 @@ TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     display.resize(28, 2);
     draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
+    draw_key_bar(display, 1, "", key_bar_order{{0}, 1});
+    EXPECT_EQ(display.row(1), "") << "an empty bar";
     std::vector<key_bar_pair> pairs = key_bar_pairs("F1 Help|Esc|C-R Read again");
     ASSERT_EQ(pairs.size(), 3u);
     EXPECT_EQ(pairs[1].key, "Esc");

@@ -55,7 +55,7 @@ TEST_F(host_script, panel_types_and_view_modes_draw_differently) {
     ASSERT_EQ(r.screens.size(), 7u);
     for (size_t a = 0; a + 1 < 7; ++a)
         EXPECT_NE(r.screens[a], r.screens[a + 1]) << "screens " << a << " and " << a + 1 << " are the same";
-    EXPECT_NE(r.screens[1].find("view: 3 full"), std::string::npos);
+    EXPECT_NE(r.screens[1].find("mode: 3 full"), std::string::npos);
     EXPECT_NE(r.screens[3].find("Tree"), std::string::npos);
     EXPECT_NE(r.screens[6].find("[ Plugin panel ]"), std::string::npos);
 }
@@ -108,7 +108,7 @@ TEST_F(host_script, resize_with_the_list_open_lays_out_everything_again) {
                                                                                       << screen;
         EXPECT_NE(rows.back().find("F1 Help"), std::string::npos) << "the key bar:\n" << screen;
     }
-    EXPECT_NE(rows_of(r.screens[0]).back().find("C-R Refresh"), std::string::npos)
+    EXPECT_NE(rows_of(r.screens[0]).back().find("C-R Retest"), std::string::npos)
         << "the whole key bar at 120";
 }
 
@@ -125,6 +125,10 @@ TEST_F(host_script, too_small_screen_shows_only_the_message_and_keys_wait_for_th
         << r.screens[1];
     EXPECT_NE(r.screens[2].find("too small"), std::string::npos) << r.screens[2];
     EXPECT_EQ(r.screens[2].find("Panel views"), std::string::npos) << "no dialog while too small";
+
+    host_run never = run("F11 Enter dump", "--size 40x12");
+    EXPECT_EQ(never.status, 4) << "keys that never ran: " << never.errors;
+    EXPECT_NE(never.errors.find("2 key(s) never ran"), std::string::npos) << never.errors;
 }
 
 TEST_F(host_script, a_list_that_cannot_be_seen_takes_no_keys_but_f10) {
@@ -234,6 +238,9 @@ TEST_F(host_script, welcome_box_closes_on_any_key_and_the_key_does_nothing_else)
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.screens.size(), 2u);
     EXPECT_NE(r.screens[0].find("Welcome to the tolvik demo"), std::string::npos) << r.screens[0];
+    EXPECT_NE(r.screens[0].find("Drive C: is the folder " + root_.string().substr(0, 20)), std::string::npos)
+        << "the root it was given:\n"
+        << r.screens[0];
     EXPECT_EQ(r.screens[1].find("Welcome"), std::string::npos) << r.screens[1];
     EXPECT_NE(row_with(r.screens[1], "|..").find("Up"), std::string::npos)
         << "the panel cursor stayed on '..':\n"

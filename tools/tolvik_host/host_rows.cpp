@@ -1,6 +1,9 @@
 #include "host_rows.h"
 
+#include <algorithm>
+
 #include "host_texts.h"
+#include "shorten_path.h"
 
 namespace tolvik::tools {
 namespace {
@@ -33,32 +36,129 @@ std::string view_mode_key(int32_t mode) {
 void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults) {
     emu::panel_model& panel = panels.active();
     const host_texts& t = texts();
-    std::string text =
-        " " + fill(t.get("status"), {{"folder", panel.directory()},
-                                     {"sort", t.get(sort_key(panel.sort_mode()))},
-                                     {"reversed", panel.reversed() ? t.get("status.reversed") : ""},
-                                     {"mode", std::to_string(panel.view_mode)},
-                                     {"mode_name", t.get(view_mode_key(panel.view_mode))},
-                                     {"selected", std::to_string(panel.selected_count())}});
-    display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
-    display.text(0, row, text, attr::normal);
-    if (faults > 0) {
-        std::string note = " " + fill(t.get("status.faults"), {{"count", std::to_string(faults)}}) + " ";
-        display.text(display.width() - static_cast<int32_t>(note.size()), row, note, attr::warning);
+    std::string counts =
+        "  " + fill(t.get("status.counts"), {{"selected", std::to_string(panel.selected_count())}});
+    std::string note =
+        faults > 0 ? " " + fill(t.get("status.faults"), {{"count", std::to_string(faults)}}) + " " : "";
+    auto settings = [&](const std::string& folder) {
+        return " " + fill(t.get("status"), {{"folder", folder},
+                                            {"sort", t.get(sort_key(panel.sort_mode()))},
+                                            {"reversed", panel.reversed() ? t.get("status.reversed") : ""},
+                                            {"mode", std::to_string(panel.view_mode)},
+                                            {"mode_name", t.get(view_mode_key(panel.view_mode))}});
+    };
+    // The counts and the fault note always show; the folder gives way
+    // first, down to a short tail, then the sort and mode from their end.
+    int32_t room = display.width() - static_cast<int32_t>(counts.size() + note.size());
+    const std::string& folder = panel.directory();
+    int32_t folder_room = room - static_cast<int32_t>(settings("").size());
+    constexpr int32_t shortest_folder = 8;
+    std::string text = settings(emu::shorten(folder, std::max(folder_room, shortest_folder)));
+    if (static_cast<int32_t>(text.size()) > room) {
+        size_t cut = text.rfind(' ', static_cast<size_t>(std::max(room - 3, 0)));
+        text = text.substr(0, cut == std::string::npos ? 0 : cut) + "...";
     }
+    display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
+    display.text(0, row, text + counts, attr::normal);
+    if (!note.empty())
+        display.text(display.width() - static_cast<int32_t>(note.size()), row, note, attr::warning);
 }
 
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
+void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs, const key_bar_order& order) {
+    std::vector<key_bar_pair> bar = key_bar_pairs(pairs);
+    // Every pair by importance: the order's first, then the rest in the
+    // text's order.
+    std::vector<size_t> ranked;
+    std::vector<bool> named(bar.size(), false);
+    for (size_t at : order.importance)
+        if (at < bar.size() && !named[at]) ranked.push_back(at), named[at] = true;
+    for (size_t at = 0; at < bar.size(); ++at)
+        if (!named[at]) ranked.push_back(at);
+    size_t kept = std::min(order.kept, ranked.size());
+
+    // The first `shown` pairs of `ranked`, the last `shortened` of those with
+    // short labels: 0 for a shown pair with its label, 1 short, -1 left out.
+    std::vector<int> form(bar.size());
+    auto choose = [&](size_t shown, size_t shortened) {
+        std::fill(form.begin(), form.end(), -1);
+        for (size_t i = 0; i < shown; ++i) form[ranked[i]] = i + shortened >= shown ? 1 : 0;
+    };
+    auto label_of = [&](size_t at) -> const std::string& {
+        return form[at] == 1 ? bar[at].short_label : bar[at].label;
+    };
+    auto width_of = [&] {
+        int32_t width = -1;
+        for (size_t at = 0; at < bar.size(); ++at)
+            if (form[at] >= 0) {
+                const std::string& label = label_of(at);
+                width += static_cast<int32_t>(bar[at].key.size() + label.size()) +
+                         (bar[at].key.empty() || label.empty() ? 1 : 2);
+            }
+        return width;
+    };
+    bool fits = false;
+    for (size_t shown = ranked.size(); !fits && shown + 1 > kept && shown > 0; --shown)
+        for (size_t shortened = 0; !fits && shortened <= (order.short_labels ? shown : 0); ++shortened) {
+            choose(shown, shortened);
+            fits = width_of() <= display.width();
+        }
+    if (!fits)
+        choose(std::min(std::max<size_t>(kept, 1), ranked.size()), order.short_labels ? ranked.size() : 0);
+
     display.fill(0, row, display.width() - 1, row, ' ', attr::normal);
     int32_t x = 0;
-    for (const auto& [key, label] : key_bar_pairs(pairs)) {
+    for (size_t at = 0; at < bar.size(); ++at) {
+        if (form[at] < 0) continue;
+        const std::string& key = bar[at].key;
+        const std::string& label = label_of(at);
         int32_t gap = key.empty() || label.empty() ? 0 : 1;
         int32_t width = static_cast<int32_t>(key.size() + label.size()) + gap;
-        if (x + width > display.width()) break;
+        // Only on a row too narrow for even the kept pairs: what does not
+        // fit whole is left out.
+        if (x + width > display.width()) continue;
         display.text(x, row, key, attr::normal);
         display.text(x + static_cast<int32_t>(key.size()) + gap, row, label, attr::status);
         x += width + 1;
     }
+}
+
+void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
+    draw_key_bar(display, row, pairs, key_bar_order{{}, 0, false});
+}
+
+void draw_key_bar(emu::screen& display, int32_t row, key_bar which) {
+    draw_key_bar(display, row, texts().get(key_bar_name(which)), order_of(which));
+}
+
+const key_bar_order& order_of(key_bar which) {
+    // By the place of each pair in the English text; every language keeps
+    // English's pairs in English's order.
+    static const key_bar_order orders[key_bar_count] = {
+        // F1 Help|F10 Quit|F11 Plugins|F12 Ctrl mode|Ins Select|s Sort|v Mode|t/q/i/p Type
+        {{1, 0, 2, 3, 7, 6, 5, 4}, 1},
+        // Enter Open|Up/Down Move|Esc Close
+        {{0, 2, 1}, 2},
+        // F1 Help|Enter Keep|Esc Back|Del Delete|C-S-F3 New|C-F3 Duplicate|C-S-F5 Renumber|C-R Refresh
+        {{1, 2, 0, 4, 5, 3, 6, 7}, 2},
+        // Ctrl held|Up/Down Walk|Space Let go of Ctrl = keep|Esc Back|Del Delete
+        {{2, 3, 0, 1, 4}, 2},
+        // Ctrl held|Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl = keep|Esc Back
+        // (Ctrl is held by hand here: saying so matters least)
+        {{3, 4, 1, 2, 0}, 2},
+        // Any key Close
+        {{0}, 1},
+        // Up/Down Scroll|PgUp/PgDn Page|Other keys Close
+        {{2, 0, 1}, 1},
+        // Up/Down Scroll|PgUp/PgDn Page|Home/End Top/Bottom|Esc Close
+        {{3, 0, 1, 2}, 1},
+        // Enter OK|Esc Close
+        {{0, 1}, 2},
+        // Ctrl held|Release Ctrl Close|Esc Close
+        {{1, 2, 0}, 2},
+        // Ctrl held|Space Let go of Ctrl = close|Esc Close
+        {{1, 2, 0}, 2},
+    };
+    return orders[static_cast<size_t>(which)];
 }
 
 const char* key_bar_name(key_bar which) {
@@ -110,7 +210,7 @@ void host_rows_cache::draw_key_bar(emu::screen& display, int32_t row, key_bar wh
     kept_row& kept = bars_[static_cast<size_t>(which)];
     if (kept.texts != texts_generation() || kept.width != display.width()) {
         emu::screen drawn(display.width(), 1);
-        tools::draw_key_bar(drawn, 0, texts().get(key_bar_name(which)));
+        tools::draw_key_bar(drawn, 0, which);
         kept = {texts_generation(), display.width(), std::string(drawn.row_cells(0))};
     }
     display.set_row_cells(row, kept.cells);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "panels.h"
 #include "screen.h"
@@ -14,11 +15,6 @@ namespace tolvik::tools {
 // The status row: the active panel's directory, sort, order, view mode and
 // selection, and how many host faults were recorded.
 void draw_status(emu::screen& display, int32_t row, emu::panel_pair& panels, size_t faults);
-
-// A key bar from "Key Label|Key Label|..." pairs: keys plain, labels
-// highlighted. A pair that does not fit whole in the screen's width is left
-// out, and so is every pair after it.
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs);
 
 // The key bars the host shows, one per state of what has the keyboard.
 enum class key_bar {
@@ -37,6 +33,29 @@ enum class key_bar {
 constexpr size_t key_bar_count = static_cast<size_t>(key_bar::warning_stand_in) + 1;
 // The name of its text ("keybar.panels").
 const char* key_bar_name(key_bar which);
+
+// How a bar gives way on a narrow row. `importance` lists the bar's pairs
+// (by their place in its text) from the most important to the least; the
+// first `kept` of them (the way to keep and the way back: Enter, Esc, the
+// Ctrl release, F10 in the panels) are never left out. A pair the list does
+// not name counts as less important than every named one.
+struct key_bar_order {
+    std::vector<size_t> importance;
+    size_t kept = 0;
+    bool short_labels = true;  // false: labels never shorten
+};
+const key_bar_order& order_of(key_bar which);
+
+// A key bar from "Key Label|Key Label|..." pairs (host_texts.h): keys plain,
+// labels highlighted, in the text's order. When the row is too narrow,
+// labels take their short forms, the least important pair first, and only
+// when every label of the pairs shown is short is the least important pair
+// left out, and so on; a pair is shown whole or not at all. Drawn with no
+// order, the bar shows as many pairs as fit from its first, labels whole.
+void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs, const key_bar_order& order);
+void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs);
+// The bar of `which` from the texts in use.
+void draw_key_bar(emu::screen& display, int32_t row, key_bar which);
 
 // The two rows as a session draws them at every paint: each row is kept as
 // drawn with what it was drawn from, and copied onto the screen again while

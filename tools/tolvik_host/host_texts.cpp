@@ -1,5 +1,6 @@
 #include "host_texts.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -68,7 +69,11 @@ std::vector<key_bar_pair> key_bar_pairs(const std::string& bar) {
         std::string pair = bar.substr(start, end - start);
         start = end + 1;
         size_t space = pair.find(' ');
-        out.push_back({pair.substr(0, space), space == std::string::npos ? "" : pair.substr(space + 1)});
+        std::string label = space == std::string::npos ? "" : pair.substr(space + 1);
+        size_t tilde = label.find('~');
+        std::string short_label = tilde == std::string::npos ? label : label.substr(tilde + 1);
+        if (tilde != std::string::npos) label.resize(tilde);
+        out.push_back({pair.substr(0, space), label, short_label});
     }
     return out;
 }
@@ -80,6 +85,31 @@ std::string fill(std::string text, const std::vector<std::pair<std::string, std:
             text.replace(at, mark.size(), value);
     }
     return text;
+}
+
+std::vector<std::string> wrap_lines(const std::vector<std::string>& lines, size_t width) {
+    if (width < 2) return lines;
+    std::vector<std::string> out;
+    for (std::string line : lines) {
+        size_t text_start = std::min(line.find_first_not_of(' '), line.size());
+        std::string indent(std::min(text_start + 3, width / 2), ' ');
+        bool broken = false;
+        while (line.size() > width) {
+            broken = true;
+            size_t start = line.find_first_not_of(' ');
+            size_t at = line.rfind(' ', width);
+            if (at == std::string::npos || at <= start) {
+                out.push_back(line.substr(0, width));
+                line = indent + line.substr(width);
+                continue;
+            }
+            size_t next = line.find_first_not_of(' ', at);
+            out.push_back(line.substr(0, line.find_last_not_of(' ', at) + 1));
+            line = next == std::string::npos ? std::string() : indent + line.substr(next);
+        }
+        if (!broken || !line.empty()) out.push_back(line);
+    }
+    return out;
 }
 
 const host_texts& texts() { return current(); }

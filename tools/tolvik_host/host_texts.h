@@ -38,15 +38,23 @@ private:
 };
 
 // The pairs of a key bar text "Key Label|Key Label|...", in order: the key
-// up to the pair's first space, the label after it.
+// up to the pair's first space, the label after it. A label may end in
+// "~Short", the form it takes on a narrow row; without one, `short_label` is
+// the label itself.
 struct key_bar_pair {
     std::string key;
     std::string label;
+    std::string short_label;
 };
 std::vector<key_bar_pair> key_bar_pairs(const std::string& bar);
 
 // `text` with each "{key}" replaced by its value; unknown marks stay.
 std::string fill(std::string text, const std::vector<std::pair<std::string, std::string>>& values);
+
+// `lines` with each line longer than `width` broken at its last blank that
+// fits; what follows goes on a line of its own, indented 3 columns more than
+// the line it came from. A word longer than `width` is cut.
+std::vector<std::string> wrap_lines(const std::vector<std::string>& lines, size_t width);
 
 // The texts the host draws with. Set once at start-up by the session before
 // anything is drawn; the panel stand-ins read them here.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 
 namespace tolvik::tools {
@@ -86,11 +87,12 @@ std::string usage_text() {
            "                  it) follow it, all read in the code page of the file's\n"
            "                  .Language= name: Russian 866, Polish and Czech 852, else 850\n"
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
-           "  --select A,B    select these names in the left panel\n"
+           "  --select A,B    select these names of the left panel's folder\n"
            "  --keys          run on a key script instead of a terminal (below)\n"
-           "  --size WxH      the script's screen (default 80x25); below " +
+           "  --size WxH      the script's screen (default 80x25, at most " +
+           std::to_string(script_max_width) + "x" + std::to_string(script_max_height) + "); below " +
            std::to_string(min_screen_width) + "x" + std::to_string(min_screen_height) +
-           " the host shows only that the screen is too small\n"
+           "\n                  the host shows only that the screen is too small\n"
            "  --legacy-keys   do not ask the terminal to report key releases; Ctrl mode\n"
            "                  then uses the stand-in: F12 opens the list as if Ctrl were\n"
            "                  held, Space (or F12) lets go of Ctrl\n"
@@ -98,64 +100,115 @@ std::string usage_text() {
            key_words_text();
 }
 
-bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
-                   options& out, std::string& error) {
+namespace {
+
+// What the arguments give besides `options` before anything is checked.
+struct given {
     std::string lang = "en";
-    out.plugin = plugin;
-    int positional = 0;
+    int folders = 0;  // LEFT and RIGHT given without an option
+};
+
+// An option's effect on what is given; false with `error` set.
+using option_effect = bool (*)(const std::string& value, options& out, given& g, std::string& error);
+
+struct option_entry {
+    const char* name;
+    bool takes_value;
+    option_effect effect;
+};
+
+const option_entry option_table[] = {
+    {"--help", false,
+     [](const std::string&, options& out, given&, std::string&) {
+         out.usage = true;
+         return true;
+     }},
+    {"-h", false,
+     [](const std::string&, options& out, given&, std::string&) {
+         out.usage = true;
+         return true;
+     }},
+    {"--left", true,
+     [](const std::string& v, options& out, given&, std::string&) {
+         out.left = v;
+         return true;
+     }},
+    {"--right", true,
+     [](const std::string& v, options& out, given&, std::string&) {
+         out.right = v;
+         return true;
+     }},
+    {"--root", true,
+     [](const std::string& v, options& out, given&, std::string&) {
+         out.root = v;
+         return true;
+     }},
+    {"--lang", true,
+     [](const std::string& v, options&, given& g, std::string&) {
+         g.lang = v;
+         return true;
+     }},
+    {"--plugin", true,
+     [](const std::string& v, options& out, given&, std::string&) {
+         out.plugin = v;
+         return true;
+     }},
+    {"--keys", true,
+     [](const std::string& v, options& out, given&, std::string& error) {
+         out.script = true;
+         return parse_key_script(v, out.script_steps, error);
+     }},
+    {"--size", true,
+     [](const std::string& v, options& out, given&, std::string& error) {
+         std::string why = parse_size(v, out.width, out.height);
+         if (!why.empty()) error = "--size " + v + ": " + why;
+         return why.empty();
+     }},
+    {"--select", true,
+     [](const std::string& v, options& out, given&, std::string&) {
+         out.select = v;
+         return true;
+     }},
+    {"--welcome", false,
+     [](const std::string&, options& out, given&, std::string&) {
+         out.welcome = true;
+         return true;
+     }},
+    {"--legacy-keys", false,
+     [](const std::string&, options& out, given&, std::string&) {
+         out.legacy_keys = true;
+         return true;
+     }},
+};
+
+// The arguments into `out` and `g`, unchecked against the disk.
+bool read_arguments(int argc, const char* const* argv, options& out, given& g, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= argc) {
+        const option_entry* entry = nullptr;
+        for (const option_entry& each : option_table)
+            if (arg == each.name) entry = &each;
+        if (entry) {
+            if (entry->takes_value && i + 1 >= argc) {
                 error = arg + " needs a value";
                 return false;
             }
-            into = argv[++i];
-            return true;
-        };
-        if (arg == "--help" || arg == "-h") {
-            out.usage = true;
-        } else if (arg == "--left") {
-            if (!value(out.left)) return false;
-        } else if (arg == "--right") {
-            if (!value(out.right)) return false;
-        } else if (arg == "--root") {
-            if (!value(out.root)) return false;
-        } else if (arg == "--lang") {
-            if (!value(lang)) return false;
-        } else if (arg == "--plugin") {
-            if (!value(out.plugin)) return false;
-        } else if (arg == "--keys") {
-            std::string keys;
-            if (!value(keys)) return false;
-            if (!parse_key_script(keys, out.script_steps, error)) return false;
-            out.script = true;
-        } else if (arg == "--size") {
-            std::string size;
-            if (!value(size)) return false;
-            if (!parse_size(size, out.width, out.height)) {
-                error = "--size wants WxH, at least 16x4: " + size;
-                return false;
-            }
-        } else if (arg == "--select") {
-            if (!value(out.select)) return false;
-        } else if (arg == "--welcome") {
-            out.welcome = true;
-        } else if (arg == "--legacy-keys") {
-            out.legacy_keys = true;
+            if (!entry->effect(entry->takes_value ? argv[++i] : "", out, g, error)) return false;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
-        } else if (positional == 0) {
-            out.left = arg, ++positional;
-        } else if (positional == 1) {
-            out.right = arg, ++positional;
+        } else if (g.folders < 2) {
+            (g.folders++ == 0 ? out.left : out.right) = arg;
         } else {
             error = "too many folders: " + arg;
             return false;
         }
     }
-    if (out.usage) return true;
+    return true;
+}
+
+// The root, the panels' folders and the names to select, checked.
+bool check_folders(options& out, std::string& error) {
     std::error_code ec;
     fs::path root = fs::canonical(out.root, ec);
     if (ec || !fs::is_directory(root, ec)) {
@@ -173,6 +226,21 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
         !check_folder(out.right, right_given, "the right panel's folder (RIGHT or --right)", root, out.root,
                       error))
         return false;
+    std::istringstream names(out.select);
+    for (std::string name; std::getline(names, name, ',');) {
+        if (name.empty()) continue;
+        if (name.find('/') != std::string::npos || name == "." || name == ".." ||
+            !fs::exists(fs::symlink_status(fs::path(out.left) / name, ec))) {
+            error = "--select " + name + ": no such name in the left panel's folder " + out.left;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The language file, its help and the host's texts of `lang`.
+bool find_language(const std::string& lang, const std::string& lang_dir, options& out, std::string& error) {
+    std::error_code ec;
     out.language = language_file(lang, lang_dir);
     if (!fs::is_regular_file(out.language, ec)) {
         bool code = language_file(lang, "") != lang;
@@ -188,6 +256,17 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
     fs::path help = fs::path(out.language).replace_extension(".hlf");
     out.help = fs::is_regular_file(help, ec) ? help.string() : "";
     return true;
+}
+
+}  // namespace
+
+bool parse_options(int argc, const char* const* argv, const std::string& lang_dir, const std::string& plugin,
+                   options& out, std::string& error) {
+    given g;
+    out.plugin = plugin;
+    if (!read_arguments(argc, argv, out, g, error)) return false;
+    if (out.usage) return true;
+    return check_folders(out, error) && find_language(g.lang, lang_dir, out, error);
 }
 
 }  // namespace tolvik::tools

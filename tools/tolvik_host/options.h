@@ -14,14 +14,16 @@
 //                            this host)
 //   --keys "K K ..."         script mode: no terminal; the words of
 //                            key_script.h are the input
-//   --size WxH               script mode's screen (default 80x25)
-//   --select A,B,...         select these names in the left panel at start
+//   --size WxH               script mode's screen (default 80x25; from
+//                            16x4 to 1000x1000, key_script.h)
+//   --select A,B,...         select these names in the left panel at start;
+//                            each must be in the left panel's folder
 //   --legacy-keys            do not ask the terminal for key releases
 //   --welcome                show the welcome box first (the demo does)
 // The host's own texts come from <lang>/host_en.txt, overlaid by
 // host_<code>.txt beside the language file (tolvik_<code>.lng).
 // Wrong arguments are refused before anything starts, with a message that
-// names the argument and what the user gave.
+// names the argument, what the user gave and the rule it broke.
 #pragma once
 
 #include <string>

@@ -14,7 +14,6 @@ const char* colour_of(emu::attr a) {
         case attr::panel:
             return "\x1b[0;96;44m";
         case attr::panel_title:
-            return "\x1b[0;97;44m";
         case attr::cursor_line:
             return "\x1b[0;97;44m";
         case attr::active_cursor:
@@ -39,6 +38,8 @@ const char* colour_of(emu::attr a) {
             return "\x1b[0;30;47m";
         case attr::focused_button:
             return "\x1b[0;30;46m";
+        case attr::shadow:
+            return "\x1b[0;90;40m";
     }
     return "\x1b[0m";
 }
@@ -74,19 +75,19 @@ std::string renderer::frame(const emu::screen& display) {
         size_t start = out.size();
         out.resize(start + 16 + static_cast<size_t>(width) * (colour_length + sizeof(glyph::bytes)));
         char* at = out.data() + start;
-        at += std::snprintf(at, 16, "\x1b[%d;1H", y + 1);
+        int moved = std::snprintf(at, 16, "\x1b[%d;1H", y + 1);
+        at += std::clamp(moved, 0, 15);
         char current = 0;
         for (int x = 0; x < width; ++x) {
             char a = cells[static_cast<size_t>(x) * 2 + 1];
             if (a != current) {
                 const char* colour = colour_of(static_cast<emu::attr>(a));
                 size_t length = std::min(std::strlen(colour), colour_length);
-                std::memcpy(at, colour, length);
-                at += length;
+                at = std::copy_n(colour, length, at);
                 current = a;
             }
             const glyph& g = glyphs_[static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2])];
-            std::memcpy(at, g.bytes, sizeof g.bytes);
+            std::copy_n(g.bytes, sizeof g.bytes, at);
             at += g.length;
         }
         out.resize(static_cast<size_t>(at - out.data()));

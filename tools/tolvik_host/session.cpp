@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/constants.h"
+#include "host_boxes.h"
 #include "panel_keys.h"
 #include "win_path.h"
 #include "winshim.h"
@@ -144,6 +145,13 @@ int session::run() {
                      to_utf8(ended_in_dialog_, page_).c_str());
         return status_input_ended_in_dialog;
     }
+    if (!waiting_.empty()) {
+        std::fprintf(stderr,
+                     "tolvik_host: %zu key(s) never ran: the screen stayed smaller than %dx%d "
+                     "(--size, resize)\n",
+                     waiting_.size(), min_screen_width, min_screen_height);
+        return status_keys_never_ran;
+    }
     return 0;
 }
 
@@ -249,15 +257,9 @@ void session::open_plugin(bool as_if_ctrl_held) {
     ctrl_.end(host_);
 }
 
-emu::text_box session::help_box() const {
-    const host_texts& t = texts();
-    return {t.get("help.title"), t.lines("help"), {}};
-}
+emu::text_box session::help_box() { return tools::help_box(host_.screen().width()); }
 
-emu::text_box session::welcome_box() const {
-    const host_texts& t = texts();
-    return {t.get("welcome.title"), t.lines("welcome"), {}};
-}
+emu::text_box session::welcome_box() { return tools::welcome_box(host_.screen().width(), options_.root); }
 
 bool session::welcome_scrolls() {
     emu::text_box box = welcome_box();

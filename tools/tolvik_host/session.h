@@ -57,6 +57,8 @@ public:
     // Exit statuses besides 0 and 1 (cannot start): the input ended while a
     // dialog of the plugin was open.
     static constexpr int status_input_ended_in_dialog = 3;
+    // The input ended with keys still waiting for a screen large enough.
+    static constexpr int status_keys_never_ran = 4;
 
     // Driving sessions from a program instead of run() (the fuzzer): start()
     // once, then play() any number of times on the same host. start() uses
@@ -107,8 +109,8 @@ private:
     // The next key of a walk of the list's cursor towards a clicked line.
     bool walk_list(emu::input_event& key);
     // The host's own help and welcome boxes as text boxes.
-    emu::text_box help_box() const;
-    emu::text_box welcome_box() const;
+    emu::text_box help_box();
+    emu::text_box welcome_box();
     // Whether the welcome box shows only part of its lines.
     bool welcome_scrolls();
     void open_plugin(bool as_if_ctrl_held);
