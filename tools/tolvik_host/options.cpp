@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "code_pages.h"
+
 namespace tolvik::tools {
 namespace fs = std::filesystem;
 
@@ -84,7 +86,9 @@ std::string usage_text() {
            "  --lang          en, de, ru, pl, cs, es, fr or a language file FILE.lng; the\n"
            "                  help (FILE.hlf) and the host's texts (host_CODE.txt beside\n"
            "                  it) follow it, all read in the code page of the file's\n"
-           "                  .Language= name: Russian 866, Polish and Czech 852, else 850\n"
+           "                  .Language= name: " +
+           code_pages_of_languages() +
+           "\n"
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
            "  --select A,B    select these names in the left panel\n"
            "  --keys          run on a key script instead of a terminal (below)\n"
