@@ -7,6 +7,7 @@
 
 #include "dialog_internal.h"
 #include "host/constants.h"
+#include "host/text_field.h"
 
 namespace tolvik::emu {
 
@@ -24,9 +25,7 @@ bool can_take_focus(const FarDialogItem& item) {
 }  // namespace
 
 std::string field_text(const char* field, size_t size) {
-    if (!field) return {};
-    const void* end = std::memchr(field, '\0', size);
-    return std::string(field, end ? static_cast<const char*>(end) - field : size);
+    return std::string(field ? field : "", field_length(field, size));
 }
 
 std::string open_dialog::title() const {

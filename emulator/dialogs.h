@@ -149,16 +149,8 @@ private:
     void key_default(open_dialog& dialog, int32_t code);
     void show_help(open_dialog& dialog);
     void run_loop(open_dialog& dialog);
-    struct message_call {
-        host_handle handle;
-        int32_t message;
-        int32_t param1;
-        param_t param2;
-        size_t entry = SIZE_MAX;  // its call log entry
-    };
-    // Carries out a dialog message to `target` (null: no such dialog), logging it.
-    param_t handle_message(open_dialog* target, message_call& call);
-    dialog_item_state* list_item_at(open_dialog& dialog, int32_t index, int32_t message);
+    // One dialog message being logged and carried out (dialog_messages.cpp).
+    struct message_call;
     void centre(open_dialog& dialog, bool horizontal, bool vertical);
     int32_t show_box(message_box_run box);
     void draw_dialog(emu::screen& display, const open_dialog& dialog) const;

@@ -3,6 +3,9 @@
 // points; they were generated from Python's codecs (cp850, cp852, cp866).
 #include "oem_code_pages.h"
 
+#include <iterator>
+#include <vector>
+
 namespace tolvik::emu {
 namespace {
 
@@ -58,17 +61,42 @@ void append_utf8(std::string& out, char32_t c) {
     }
 }
 
-const char16_t* high_half(code_page page) {
-    switch (page) {
-        case code_page::cp852:
-            return cp852_high;
-        case code_page::cp866:
-            return cp866_high;
-        case code_page::cp850:
-            break;
-    }
-    return cp850_high;
+struct page_row {
+    code_page page;
+    int number;
+    const char16_t* high;  // the characters of bytes 0x80..0xFF
+};
+constexpr page_row pages[] = {
+    {code_page::cp850, 850, cp850_high},
+    {code_page::cp852, 852, cp852_high},
+    {code_page::cp866, 866, cp866_high},
+};
+
+// What a language that language_code_pages.inc does not list is read in.
+constexpr code_page fallback_page = code_page::cp850;
+
+struct language_row {
+    const char* name;  // as ".Language=" gives it
+    const char* code;  // as lang/'s file names give it
+    int page;
+};
+constexpr language_row languages[] = {
+#include "language_code_pages.inc"
+};
+
+const page_row& row_of(code_page page) {
+    for (const page_row& row : pages)
+        if (row.page == page) return row;
+    return pages[0];
 }
+
+code_page page_numbered(int number) {
+    for (const page_row& row : pages)
+        if (row.number == number) return row.page;
+    return fallback_page;
+}
+
+const char16_t* high_half(code_page page) { return row_of(page).high; }
 
 }  // namespace
 
@@ -98,21 +126,28 @@ std::string to_utf8(std::string_view text, code_page page) {
 }
 
 code_page code_page_of_language(std::string_view name) {
-    if (name == "Russian") return code_page::cp866;
-    if (name == "Polish" || name == "Czech") return code_page::cp852;
-    return code_page::cp850;
+    for (const language_row& row : languages)
+        if (name == row.name) return page_numbered(row.page);
+    return fallback_page;
 }
 
-int number_of(code_page page) {
-    switch (page) {
-        case code_page::cp852:
-            return 852;
-        case code_page::cp866:
-            return 866;
-        case code_page::cp850:
-            break;
+int number_of(code_page page) { return row_of(page).number; }
+
+std::string code_pages_of_languages() {
+    std::string out;
+    for (size_t first = 0; first < std::size(languages); ++first) {
+        const int page = languages[first].page;
+        bool told = page == number_of(fallback_page);
+        for (size_t before = 0; before < first; ++before) told = told || languages[before].page == page;
+        if (told) continue;
+        std::vector<const char*> names;
+        for (size_t at = first; at < std::size(languages); ++at)
+            if (languages[at].page == page) names.push_back(languages[at].name);
+        for (size_t i = 0; i < names.size(); ++i)
+            out += std::string(i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+        out += " " + std::to_string(page) + ", ";
     }
-    return 850;
+    return out + "else " + std::to_string(number_of(fallback_page));
 }
 
 }  // namespace tolvik::emu

@@ -4,8 +4,8 @@
 // reports.
 //
 // The code page follows from the language file's ".Language=" name, the one
-// rule for a language code and a language file alike: Russian is read in
-// 866, Polish and Czech in 852, every other language in 850.
+// rule for a language code and a language file alike; which page each
+// language takes is written once, in language_code_pages.inc.
 #pragma once
 
 #include <string>
@@ -19,6 +19,9 @@ enum class code_page { cp850, cp852, cp866 };
 code_page code_page_of_language(std::string_view name);
 // 850, 852 or 866.
 int number_of(code_page page);
+// The table as a phrase for the host's help: "Russian 866, Polish and Czech
+// 852, else 850", languages named in the table's order.
+std::string code_pages_of_languages();
 
 // The Unicode code point of one byte; control bytes are shown as '?'.
 char32_t code_point(unsigned char byte, code_page page);

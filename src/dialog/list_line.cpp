@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dialog/text.h"
+#include "host/text_field.h"
 
 namespace tolvik {
 namespace {
@@ -28,7 +29,7 @@ public:
     // `text` left-aligned, cut and padded to exactly `width` columns.
     void column(const char* text, int width) {
         size_t w = width > 0 ? static_cast<size_t>(width) : 0;
-        size_t n = text_length(text, w);
+        size_t n = field_length(text, w);
         put(text ? text : "", n);
         pad(w - n);
     }

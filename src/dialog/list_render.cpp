@@ -7,6 +7,7 @@
 #include "host/constants.h"
 #include "host/panel_info.h"
 #include "host/services.h"
+#include "host/text_field.h"
 #include "views/view_numbers.h"
 
 namespace tolvik {
@@ -19,7 +20,7 @@ void list_state::measure_lines(int& width) noexcept {
         int label = static_cast<int>(message_length(message_text(v->type_label_id())));
         if (label > label_width_) label_width_ = label;
         int estimate =
-            digits + label + static_cast<int>(text_length(v->path(), max_path)) + layout::line_fixed_columns;
+            digits + label + static_cast<int>(field_length(v->path(), max_path)) + layout::line_fixed_columns;
         if (estimate > longest) longest = estimate;
     }
     width = longest + layout::line_right_gap;

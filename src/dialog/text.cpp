@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "host/text_field.h"
+
 namespace tolvik {
 namespace {
 
@@ -16,17 +18,10 @@ size_t append(char* out, size_t size, size_t at, const char* text, size_t count)
 
 }  // namespace
 
-size_t text_length(const char* text, size_t limit) noexcept {
-    if (!text) return 0;
-    size_t n = 0;
-    while (n < limit && text[n] != '\0') ++n;
-    return n;
-}
-
 size_t message_length(const char* text) noexcept { return text ? std::strlen(text) : 0; }
 
 size_t copy_text(char* out, size_t size, const char* text) noexcept {
-    size_t n = text_length(text, size - 1);
+    size_t n = field_length(text, size - 1);
     std::memcpy(out, text ? text : "", n);
     out[n] = '\0';
     return n;

@@ -7,9 +7,6 @@
 
 namespace tolvik {
 
-// Length of `text`, reading at most `limit` characters; null counts as empty.
-size_t text_length(const char* text, size_t limit) noexcept;
-
 // Length of a NUL-terminated text from the host's language file; null is empty.
 size_t message_length(const char* text) noexcept;
 

@@ -2,6 +2,7 @@
 #include "dialog/view_list_dialog_impl.h"
 
 #include "base/windows_calls.h"
+#include "dialog/item_fillers.h"
 #include "dialog/layout.h"
 #include "dialog/text.h"
 #include "host/constants.h"

@@ -11,7 +11,6 @@
 #include <cstdint>
 
 #include "dialog/list_state.h"
-#include "dialog/static_items.h"
 #include "dialog/view_list_dialog.h"
 #include "dialog/warning_box.h"
 #include "host/api.h"
@@ -19,8 +18,11 @@
 
 namespace tolvik {
 
-class view_list_dialog_impl : public view_list_dialog, public static_items<FarDialogItem, 2> {
+class view_list_dialog_impl : public view_list_dialog {
 public:
+    // The item array the host receives, zero-filled at construction.
+    FarDialogItem items[2] = {};
+
     view_list_dialog_impl() noexcept : list_(*this) {}
     view_list_dialog_impl(const view_list_dialog_impl&) = delete;
     view_list_dialog_impl& operator=(const view_list_dialog_impl&) = delete;

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "base/windows_calls.h"
+#include "dialog/item_fillers.h"
 #include "dialog/layout.h"
-#include "dialog/static_items.h"
 #include "dialog/text.h"
 #include "host/constants.h"
 #include "host/services.h"
@@ -25,7 +25,7 @@ int max_of(int a, int b) { return a > b ? a : b; }
 
 }  // namespace
 
-bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
+void warning_box::show_warning(bool ctrl, int title_id) noexcept {
     const auto [mx, my] = layout::margins_for(ctrl);
     ctrl_mode = ctrl;
 
@@ -56,7 +56,6 @@ bool warning_box::show_warning(bool ctrl, int title_id) noexcept {
     run_dialog(w, h, nullptr, items, 4, style_warning, warning_proc);
     shown_box = outer;
     dialog_handle = nullptr;
-    return false;
 }
 
 param_t TOLVIK_API warning_proc(host_handle dialog, int32_t message, int32_t param1, param_t param2) {

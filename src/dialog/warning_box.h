@@ -13,8 +13,8 @@ namespace tolvik {
 class warning_box {
 public:
     // Builds the box for the current slot's view and runs it modally; returns
-    // once it is closed. Always false.
-    bool show_warning(bool ctrl_mode, int title_id) noexcept;
+    // once it is closed.
+    void show_warning(bool ctrl_mode, int title_id) noexcept;
 
     // Items are rebuilt from zero at each show: 0 box, 1 and 2 text lines,
     // 3 the button.

@@ -25,7 +25,7 @@ void remember(const startup_info* record) {
     if (covers(size, TOLVIK_FIELD_END(startup_info, get_message))) get_message = record->get_message;
 }
 
-const char* message_text(int32_t id) { return get_message ? get_message(module_number, id) : nullptr; }
+const char* message_lookup(int32_t id) { return get_message ? get_message(module_number, id) : nullptr; }
 
 void warn() {
     if (!get_message || !message_box) return;

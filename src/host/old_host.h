@@ -11,9 +11,10 @@ namespace tolvik::old_host {
 // them when `record` is null. Only called while the host is too old.
 void remember(const startup_info* record);
 
-// The message lookup, or null when the record did not hold it (or the module
-// number it needs).
-const char* message_text(int32_t id);
+// What the host's message lookup answers (null when it has no text), as
+// services.h's message_lookup does; null too when the record did not hold the
+// lookup (or the module number it needs).
+const char* message_lookup(int32_t id);
 
 // Shows the host-too-old warning when the record held the message box and the
 // message lookup; otherwise does nothing.

@@ -32,6 +32,9 @@
 //   350    16   (user data, checksum, reserved)
 //
 // panel_redraw, 8 bytes: current item, top item.
+//
+// Sizes and offsets are asserted at the end; the panel types and flags are
+// pinned in tests/plugin/host_values_test.cpp.
 #pragma once
 
 #include <cstddef>
@@ -96,7 +99,6 @@ struct panel_redraw {
 
 constexpr uint32_t item_selected = 0x40000000;
 constexpr uint32_t panel_reverse_order = 4;
-static_assert(item_selected == 0x40000000 && panel_reverse_order == 4);
 
 enum panel_type : int32_t {
     panel_file = 0,
@@ -104,7 +106,6 @@ enum panel_type : int32_t {
     panel_quick_view = 2,
     panel_information = 3,
 };
-static_assert(panel_file == 0 && panel_tree == 1 && panel_quick_view == 2 && panel_information == 3);
 
 static_assert(sizeof(panel_item) == 366);
 static_assert(offsetof(panel_item, file_name) == 44);

@@ -32,7 +32,7 @@ void TOLVIK_API GetPluginInfo(plugin_info* info) {
     if (!info) return;
     info->size = plugin_info_size;
     const char* entry =
-        host_too_old() ? old_host::message_text(msg_menu_entry) : message_lookup(msg_menu_entry);
+        host_too_old() ? old_host::message_lookup(msg_menu_entry) : message_lookup(msg_menu_entry);
     menu_strings[0] = entry;
     info->menu_strings = menu_strings;
     // Without a message lookup, or with one that has no text for the entry,

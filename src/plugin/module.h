@@ -1,7 +1,7 @@
 // The library's load and unload. Each layer defines the module-wide objects
-// it declares; load constructs them in this fixed order, not left to link
-// order, and unload destroys them in reverse: all_views, recent_views,
-// panel_slots, the view list dialog, the view number set.
+// it declares; load constructs them in a fixed order, not left to link order:
+// all_views, recent_views, panel_slots, the view list dialog, the view number
+// set. Unload destroys them in the reverse of that order.
 #pragma once
 
 namespace tolvik {

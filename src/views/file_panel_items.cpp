@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "base/memory.h"
+#include "host/text_field.h"
 #include "views/file_panel_view.h"
-#include "views/panel_text.h"
 
 namespace tolvik {
 namespace {

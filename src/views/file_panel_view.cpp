@@ -7,7 +7,7 @@
 #include "base/windows_calls.h"
 #include "host/constants.h"
 #include "host/services.h"
-#include "views/panel_text.h"
+#include "host/text_field.h"
 
 namespace tolvik {
 namespace {
@@ -44,7 +44,8 @@ file_panel_view* capture_active_panel() noexcept { return capture_with(cmd_get_a
 file_panel_view* capture_passive_panel() noexcept { return capture_with(cmd_get_passive_info); }
 
 file_panel_view* capture_root_panel() noexcept {
-    char directory[] = "C:\\";
+    char directory[sizeof fallback_directory];
+    std::memcpy(directory, fallback_directory, sizeof directory);
     panel_control(cmd_set_directory, directory);
     return capture_active_panel();
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/memory.h"
-#include "views/panel_text.h"
+#include "host/text_field.h"
 
 namespace tolvik {
 namespace {

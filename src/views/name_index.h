@@ -23,7 +23,6 @@ public:
 
     // Index of the first item whose name equals `name` byte for byte, or -1.
     int32_t first_match(const char* name) const noexcept;
-    bool is_hashed() const noexcept { return table_ != nullptr; }
 
 private:
     const panel_item* items_;

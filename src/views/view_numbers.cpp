@@ -71,12 +71,6 @@ void view_number_set::clear() noexcept {
     count_ = capacity_ = 0;
 }
 
-bool view_number_set::contains(int32_t number) const noexcept {
-    for (size_t at = 0; at < count_; ++at)
-        if (elements_[at] == number) return true;
-    return false;
-}
-
 int acquire_view_number() noexcept { return view_numbers().take_smallest_free(); }
 
 void release_view_number(int number) noexcept { view_numbers().erase(number); }

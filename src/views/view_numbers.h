@@ -37,7 +37,6 @@ public:
     void clear() noexcept;
 
     size_t size() const noexcept { return count_; }
-    bool contains(int32_t number) const noexcept;
     // The i-th smallest element. REQUIRES: i < size().
     int32_t at(size_t i) const noexcept { return elements_[i]; }
 

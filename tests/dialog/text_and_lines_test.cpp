@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/memory.h"
+#include "dialog/item_fillers.h"
 #include "dialog/line_buffer.h"
 #include "dialog/list_line.h"
-#include "dialog/static_items.h"
 #include "dialog/text.h"
 
 namespace tolvik::test {

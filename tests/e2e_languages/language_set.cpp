@@ -1,10 +1,7 @@
 #include "e2e_languages/language_set.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 
-#include "e2e_languages/code_pages.h"
 #include "emulator/text_file.h"
 
 namespace tolvik::test {
@@ -47,21 +44,6 @@ const language_files& english() {
 
 std::string read_bytes(const fs::path& path) {
     return emu::read_text_file(path.string()).value_or(std::string());
-}
-
-int declared_code_page(const std::string& contents) {
-    int page = 0;
-    for (std::string_view line : emu::split_lines(contents)) {
-        if (line.substr(0, 2) != "//") continue;
-        std::string lower(line);
-        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        size_t at = lower.find("code page ");
-        if (at == std::string::npos) continue;
-        int number = std::atoi(lower.c_str() + at + 10);
-        if (page != 0 && number != page) return -1;
-        page = number;
-    }
-    return page;
 }
 
 std::map<std::string, std::vector<std::string>> host_texts_of(const std::vector<fs::path>& files) {

@@ -27,10 +27,6 @@ const language_files& english();
 
 std::string read_bytes(const std::filesystem::path& path);
 
-// The code page that a "//" comment line names ("code page 866"); 0 when no
-// comment names one, -1 when comments name two different pages.
-int declared_code_page(const std::string& contents);
-
 // The interactive host's texts as the host reads them from `files`, each file
 // over those before it: by name, every line given for it (a name on several
 // lines is a list of lines). A file that cannot be read gives nothing.

@@ -2,7 +2,7 @@
 // language holds the same messages, the one format keeps exactly one "%s",
 // every text fits the boxes that show it, and every help file explains the
 // list dialog in a box that fits an 80x25 screen. How each file is encoded
-// is checked per code page in e2e_languages/encoding_test.cpp.
+// is checked by scripts/lang_codepages.py (the test lang_codepages).
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -10,7 +10,6 @@
 #include "host_texts.h"
 #include "key_decoder.h"
 #include "key_script.h"
-#include "language.h"
 #include "options.h"
 #include "panel_keys.h"
 #include "panel_view.h"
@@ -378,30 +377,6 @@ TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
               "ck\n?")
         << "an ESC in a file name must not reach the terminal; line breaks stay";
     EXPECT_EQ(to_utf8(0x7F, code_page::cp850), "?");
-    EXPECT_EQ(code_page_of_language("Russian"), code_page::cp866);
-    EXPECT_EQ(code_page_of_language("Polish"), code_page::cp852);
-    EXPECT_EQ(code_page_of_language("Czech"), code_page::cp852);
-    for (const char* name : {"English", "German", "Spanish", "French", ""})
-        EXPECT_EQ(code_page_of_language(name), code_page::cp850) << name;
-}
-
-TEST(host_code_pages, each_shipped_language_names_itself_so_that_its_code_page_is_read) {
-    // The code page of each language code; a language file in lang/ must
-    // carry a ".Language=" name that gives it.
-    const std::pair<const char*, code_page> expected[] = {{"en", code_page::cp850}, {"de", code_page::cp850},
-                                                          {"es", code_page::cp850}, {"fr", code_page::cp850},
-                                                          {"pl", code_page::cp852}, {"cs", code_page::cp852},
-                                                          {"ru", code_page::cp866}};
-    int found = 0;
-    for (const auto& [code, page] : expected) {
-        fs::path file = fs::path(TOLVIK_LANG_DIR) / (std::string("tolvik_") + code + ".lng");
-        if (!fs::exists(file)) continue;
-        ++found;
-        emu::language lang;
-        ASSERT_TRUE(lang.load(file.string())) << file;
-        EXPECT_EQ(code_page_of_language(lang.name()), page) << code << ": .Language=" << lang.name();
-    }
-    EXPECT_GE(found, 2) << "English and German at least";
 }
 
 TEST(host_render, frames_are_utf8_of_the_code_page_in_use) {

@@ -6,6 +6,7 @@
 namespace tolvik::tools {
 using emu::code_page;
 using emu::code_page_of_language;
+using emu::code_pages_of_languages;
 using emu::code_point;
 using emu::number_of;
 using emu::to_utf8;

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "code_pages.h"
+
 namespace tolvik::tools {
 namespace fs = std::filesystem;
 
@@ -85,7 +87,9 @@ std::string usage_text() {
            "  --lang          en, de, ru, pl, cs, es, fr or a language file FILE.lng; the\n"
            "                  help (FILE.hlf) and the host's texts (host_CODE.txt beside\n"
            "                  it) follow it, all read in the code page of the file's\n"
-           "                  .Language= name: Russian 866, Polish and Czech 852, else 850\n"
+           "                  .Language= name: " +
+           code_pages_of_languages() +
+           "\n"
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
            "  --select A,B    select these names of the left panel's folder\n"
            "  --keys          run on a key script instead of a terminal (below)\n"

@@ -1,5 +1,6 @@
-// Reading the host's fixed-size text fields (directory, file names) within
-// their size: a field may lack its terminator.
+// Reading the texts the host hands over within a bound: a fixed-size field
+// (a directory, a file name, a dialog item's text) may lack its terminator,
+// and a text given by pointer alone is read no further than its reader's limit.
 #pragma once
 
 #include <cstddef>
@@ -7,8 +8,10 @@
 
 namespace tolvik {
 
-// Length of the text in a field of `size` bytes (size when unterminated).
+// Length of the text in a field of `size` bytes (size when unterminated);
+// a null field is empty.
 inline size_t field_length(const char* field, size_t size) noexcept {
+    if (!field) return 0;
     const void* end = std::memchr(field, 0, size);
     return end ? static_cast<size_t>(static_cast<const char*>(end) - field) : size;
 }

@@ -1,4 +1,4 @@
-#include "dialog/static_items.h"
+#include "dialog/item_fillers.h"
 
 #include "dialog/text.h"
 
