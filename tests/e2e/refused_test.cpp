@@ -62,7 +62,7 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
                    {keys::new_view, msg_refused_new},
                    {key::del, msg_refused_delete},
                    {key::ctrl | key::del, msg_refused_delete},
-                   {key::ctrl | key::f4, msg_refused_delete}};
+                   {keys::ctrl_f4, msg_refused_delete}};
     for (const refused_case& kind : panel_kinds) {
         make_active_panel(kind);
         for (const auto& g : guarded) {
