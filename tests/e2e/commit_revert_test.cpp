@@ -90,3 +90,6 @@ TEST_F(commit_revert, ctrl_esc_and_key_0x1006_revert_in_ctrl_mode) {
         EXPECT_EQ(messages_since(from).back(), dm_close);
     }
 }
+
+}  // namespace
+}  // namespace tolvik::test
