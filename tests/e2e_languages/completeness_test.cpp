@@ -216,9 +216,11 @@ TEST_P(completeness, key_bars_show_their_first_pair_on_the_smallest_screen) {
 // the smallest screen too.
 TEST(german_host_texts, help_and_welcome_boxes_fit_the_smallest_screen) {
     auto texts = host_texts_of({english().host_texts, english().host_texts.parent_path() / "host_de.txt"});
-    for (const char* box : {"help", "welcome"})
+    for (const char* box : {"help", "welcome"}) {
+        EXPECT_FALSE(texts[box].empty()) << box;
         for (const std::string& line : texts[box])
             EXPECT_LE(line.size() + 8, 68u) << box << " too wide: " << line;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(shipped, completeness, ::testing::ValuesIn(shipped_languages()), language_name{});
