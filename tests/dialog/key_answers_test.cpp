@@ -73,83 +73,48 @@ TEST_F(key_answers, by_mode_panel_and_key) {
     // the unknown keys: the key table's unused slots hold 0 and must match
     // no key. The host's drawing and focus notifications (0x1001, 2) are the
     // list's to pass on.
+    const std::vector<param_t> moves = {
+        key::down,     key::wheel_down,       key::ctrl_tilde, key::up,
+        key::wheel_up, key::ctrl_shift_tilde, key::home,       key::ctrl | key::home,
+        key::end,      key::ctrl | key::end,  key::pg_up,      key::ctrl | key::pg_up,
+        key::pg_dn,    key::ctrl | key::pg_dn};
+    const std::vector<param_t> others = {key::enter,      key::esc,      key::f10, keys::new_view,
+                                         keys::duplicate, keys::ctrl_f4, key::del, key::ctrl | key::del,
+                                         keys::renumber,  keys::ctrl_r};
+    const std::vector<param_t> unknown = {0, 'a', key::f5, key::ctrl | key::up, key::ctrl_mode_cancel};
+    const std::vector<param_t> guarded = {
+        key::down,     key::up,         key::home,       key::end,       key::pg_up, key::pg_dn,
+        key::wheel_up, key::wheel_down, keys::duplicate, keys::new_view, key::del,   key::ctrl | key::del,
+        keys::ctrl_f4};
+    const std::vector<param_t> ctrl_mode_keys = {key::ctrl | key::up, key::ctrl | key::esc,
+                                                 key::ctrl_mode_cancel};
+    const std::vector<param_t> none = {0};
     const struct {
         const char* what;
-        bool ctrl;
+        bool ctrl;  // Ctrl mode, Ctrl held
         int32_t panel;
         int32_t message;
-        std::vector<param_t> keys;  // param2 of the message
+        const std::vector<param_t>& params;  // param2 of the message
         param_t answer;
         size_t default_calls;
         size_t warnings;
     } rows[] = {
-        {"a key the list acts on",
-         false,
-         panel_file,
-         dn_key,
-         {key::enter,
-          key::esc,
-          key::f10,
-          key::down,
-          key::wheel_down,
-          key::ctrl_tilde,
-          key::up,
-          key::wheel_up,
-          key::ctrl_shift_tilde,
-          key::home,
-          key::ctrl | key::home,
-          key::end,
-          key::ctrl | key::end,
-          key::pg_up,
-          key::ctrl | key::pg_up,
-          key::pg_dn,
-          key::ctrl | key::pg_dn,
-          keys::new_view,
-          keys::duplicate,
-          keys::ctrl_f4,
-          key::del,
-          key::ctrl | key::del,
-          keys::renumber,
-          keys::ctrl_r},
-         1,
-         0,
-         0},
-        {"a key the list does not know",
-         false,
-         panel_file,
-         dn_key,
-         {0, 'a', key::f5, key::ctrl | key::up, key::ctrl_mode_cancel},
-         0,
-         1,
-         0},
+        {"a move", false, panel_file, dn_key, moves, 1, 0, 0},
+        {"another key the list acts on", false, panel_file, dn_key, others, 1, 0, 0},
+        {"unknown", false, panel_file, dn_key, unknown, 0, 1, 0},
         {"Ctrl+U", false, panel_file, dn_key, {keys::ctrl_u}, 0, 0, 0},
-        {"idle", false, panel_file, dn_idle, {0}, 0, 1, 0},
-        {"notification 0x1001", false, panel_file, 0x1001, {0}, 0, 1, 0},
-        {"notification 2", false, panel_file, 2, {0}, 0, 1, 0},
-        {"a guarded key over a tree panel",
-         false,
-         panel_tree,
-         dn_key,
-         {key::down, key::up, key::home, key::end, key::pg_up, key::pg_dn, key::wheel_up, key::wheel_down,
-          keys::duplicate, keys::new_view, key::del, key::ctrl | key::del, keys::ctrl_f4},
-         1,
-         0,
-         1},
-        {"a Ctrl-mode key",
-         true,
-         panel_file,
-         dn_key,
-         {key::ctrl | key::up, key::ctrl | key::esc, key::ctrl_mode_cancel},
-         1,
-         0,
-         0},
-        {"idle with Ctrl held", true, panel_file, dn_idle, {0}, 1, 0, 0},
-        {"notification 0x1001 in Ctrl mode", true, panel_file, 0x1001, {0}, 0, 1, 0},
-        {"notification 2 in Ctrl mode", true, panel_file, 2, {0}, 0, 1, 0},
+        {"idle", false, panel_file, dn_idle, none, 0, 1, 0},
+        {"0x1001", false, panel_file, 0x1001, none, 0, 1, 0},
+        {"2", false, panel_file, 2, none, 0, 1, 0},
+        {"guarded, tree panel", false, panel_tree, dn_key, guarded, 1, 0, 1},
+        {"Ctrl mode", true, panel_file, dn_key, ctrl_mode_keys, 1, 0, 0},
+        {"idle, Ctrl held", true, panel_file, dn_idle, none, 1, 0, 0},
+        {"0x1001, Ctrl mode", true, panel_file, 0x1001, none, 0, 1, 0},
+        {"2, Ctrl mode", true, panel_file, 2, none, 0, 1, 0},
     };
     start();
     for (const auto& row : rows)
-        for (param_t k : row.keys) {
+        for (param_t k : row.params) {
             SCOPED_TRACE(::testing::Message()
                          << row.what << ", message 0x" << std::hex << row.message << ", param2 0x" << k);
             host.panels().active().type = row.panel;

@@ -21,15 +21,17 @@ const std::string long_title = "Every saved panel view of this session, newest f
 
 class layout;
 
+// How a case is opened: the list, closed with Esc (Ctrl+Esc in Ctrl mode),
+// or the list with the warning box over it, closed with Enter and Esc
+// (releasing Ctrl).
+enum class shown { list, normal_only, warning };
+
 struct layout_case {
     const char* name;  // golden files <name>_normal and <name>_ctrl, or <name> alone
     int views;
     void (layout::*set_up)();
-    std::vector<input_event> before;  // the screen is taken once these are consumed
-    std::vector<input_event> after;
-    bool with_ctrl_mode;
-    std::vector<input_event> ctrl_before;
-    std::vector<input_event> ctrl_after;
+    std::vector<int32_t> keys;  // pressed before the look; in Ctrl mode with Ctrl
+    shown what;
     // Checks of what the host saw from log index `from` on.
     void (layout::*check)(bool ctrl, size_t from);
 };
@@ -38,17 +40,17 @@ void PrintTo(const layout_case& c, std::ostream* out) { *out << c.name; }
 
 class layout : public list_dialog_test, public ::testing::WithParamInterface<layout_case> {
 public:
-    void deep_active_folder() {
+    void deep_folder_active() {
         tree.folder(deep_folder);
         host->panels().active().set_directory(dir(deep_folder));
     }
     void long_list_title() { host->lang().set_message(msg_list_title, long_title); }
-    void front_view_of_the_other_panel() {
+    void other_panels_view_first() {
         host->panels().switch_active();
         open({press(key::del), press(key::esc)});
     }
     void tree_panel() { host->panels().active().type = panel_tree; }
-    void folder_of_view_3_gone() { tree.remove("v3"); }
+    void view_3_gone() { tree.remove("v3"); }
 
     void two_views(bool ctrl, size_t from) {
         const open_dialog& run = last_list_run();
@@ -103,7 +105,7 @@ public:
         EXPECT_EQ(messages_since(from), (std::vector<int32_t>{dm_list_mouse_reaction, dm_close}));
     }
 
-    void numbers_from_10_on_right_aligned(bool, size_t) {
+    void numbers_right_aligned(bool, size_t) {
         auto all = lines();
         ASSERT_EQ(all.size(), 12u);
         EXPECT_EQ(all[0], "12. file panel < " + dir("v12") + "   ");
@@ -116,7 +118,7 @@ public:
         EXPECT_EQ(lines().size(), 50u);
     }
 
-    void width_stops_at_68_and_the_path_column_shrinks(bool ctrl, size_t from) {
+    void width_stops_at_68(bool ctrl, size_t from) {
         if (ctrl) return;
         EXPECT_EQ(last_list_run().width, 68);
         const FarDialogItem& list = last_list_run().items[1].record;
@@ -178,84 +180,36 @@ TEST_P(layout, golden_screens_and_what_the_host_was_handed) {
     const layout_case& c = GetParam();
     grow_to(c.views);
     if (c.set_up) (this->*c.set_up)();
+    const bool warning = c.what == shown::warning;
+    std::vector<input_event> before;
+    std::vector<input_event> ctrl_before;
+    for (int32_t k : c.keys) {
+        before.push_back(press(k));
+        ctrl_before.push_back(press(k | key::ctrl));
+    }
     std::string name = c.name;
-    look(c.with_ctrl_mode ? name + "_normal" : name, c.before, c.after, false);
-    if (c.with_ctrl_mode) look(name + "_ctrl", c.ctrl_before, c.ctrl_after, true);
+    if (c.what == shown::normal_only) {
+        look(name, before, {press(key::esc)}, false);
+        return;
+    }
+    look(name + "_normal", before,
+         warning ? std::vector{press(key::enter), press(key::esc)} : std::vector{press(key::esc)}, false);
+    look(name + "_ctrl", ctrl_before,
+         warning ? std::vector{ctrl_up(), idle()} : std::vector{press(key::ctrl | key::esc)}, true);
 }
 
-const std::vector<input_event> esc{press(key::esc)};
-const std::vector<input_event> ctrl_esc{press(key::ctrl | key::esc)};
-const std::vector<input_event> warning_after{press(key::enter), press(key::esc)};
-const std::vector<input_event> warning_ctrl_after{ctrl_up(), idle()};
-
 const layout_case cases[] = {
-    {"list_2_views", 2, nullptr, {}, esc, true, {}, ctrl_esc, &layout::two_views},
-    {"list_8_views", 8, nullptr, {}, esc, true, {}, ctrl_esc, nullptr},
-    {"list_12_views", 12, nullptr, {}, esc, true, {}, ctrl_esc, &layout::numbers_from_10_on_right_aligned},
-    {"list_50_views",
-     50,
-     nullptr,
-     {press(key::pg_dn), press(key::down)},
-     esc,
-     true,
-     {press(key::ctrl | key::pg_dn), press(key::ctrl | key::down)},
-     ctrl_esc,
-     &layout::height_stays_12},
-    {"list_width_68",
-     2,
-     &layout::deep_active_folder,
-     {},
-     esc,
-     true,
-     {},
-     ctrl_esc,
-     &layout::width_stops_at_68_and_the_path_column_shrinks},
-    {"list_long_title",
-     2,
-     &layout::long_list_title,
-     {},
-     esc,
-     true,
-     {},
-     ctrl_esc,
-     &layout::title_sets_the_width},
-    {"list_invalid_directory",
-     4,
-     &layout::folder_of_view_3_gone,
-     {press(key::down)},
-     esc,
-     false,
-     {},
-     {},
-     nullptr},
-    {"list_disabled_front", 4, &layout::front_view_of_the_other_panel, {}, esc, false, {}, {}, nullptr},
-    {"warning_move",
-     2,
-     &layout::tree_panel,
-     {press(key::down)},
-     warning_after,
-     true,
-     {press(key::ctrl | key::down)},
-     warning_ctrl_after,
-     nullptr},
-    {"warning_clone",
-     2,
-     &layout::tree_panel,
-     {press(keys::duplicate)},
-     warning_after,
-     true,
-     {press(keys::duplicate)},
-     warning_ctrl_after,
-     nullptr},
-    {"warning_new",
-     2,
-     &layout::tree_panel,
-     {press(keys::new_view)},
-     warning_after,
-     true,
-     {press(keys::new_view)},
-     warning_ctrl_after,
-     nullptr},
+    {"list_2_views", 2, nullptr, {}, shown::list, &layout::two_views},
+    {"list_8_views", 8, nullptr, {}, shown::list, nullptr},
+    {"list_12_views", 12, nullptr, {}, shown::list, &layout::numbers_right_aligned},
+    {"list_50_views", 50, nullptr, {key::pg_dn, key::down}, shown::list, &layout::height_stays_12},
+    {"list_width_68", 2, &layout::deep_folder_active, {}, shown::list, &layout::width_stops_at_68},
+    {"list_long_title", 2, &layout::long_list_title, {}, shown::list, &layout::title_sets_the_width},
+    {"list_invalid_directory", 4, &layout::view_3_gone, {key::down}, shown::normal_only, nullptr},
+    {"list_disabled_front", 4, &layout::other_panels_view_first, {}, shown::normal_only, nullptr},
+    {"warning_move", 2, &layout::tree_panel, {key::down}, shown::warning, nullptr},
+    {"warning_clone", 2, &layout::tree_panel, {keys::duplicate}, shown::warning, nullptr},
+    {"warning_new", 2, &layout::tree_panel, {keys::new_view}, shown::warning, nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(cases, layout, ::testing::ValuesIn(cases),

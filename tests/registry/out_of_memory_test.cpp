@@ -112,63 +112,43 @@ TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
     memory::destroy(m.source);
 }
 
+// The operations and their undoing.
+bool capture(made& m) { return (m.view = capture_active_panel()) != nullptr; }
+void capture_source(made& m) { m.source = capture_active_panel(); }
+bool clone(made& m) { return (m.view = m.source->clone()) != nullptr; }
+void destroy_view(made& m) { memory::destroy(m.view); }
+bool new_view(made& m) { return (m.position = add_new_view(recent_views().begin())) != recent_views().end(); }
+bool clone_second(made& m) {
+    return (m.position = add_clone(++recent_views().begin())) != recent_views().end();
+}
+void remove(made& m) { remove_view(m.position); }
+void clone_first(made&) { add_clone(recent_views().begin()); }
+bool make_last_current(made& m) {
+    m.position = make_current(--recent_views().end());
+    return m.position == recent_views().begin();
+}
+void left_on_the_right_folder(made&) {
+    emu::panel_pair& panels = emu::host::current()->panels();
+    panels.left().set_directory(panels.right().directory());
+}
+bool switch_and_synchronise(made&) {
+    emu::host::current()->panels().switch_active();
+    synchronise_with_panels();
+    return true;
+}
+
 const operation_case cases[] = {
     // The object, its number and its items allocate.
-    {"capture",
-     false,
-     nullptr,
-     [](made& m) { return (m.view = capture_active_panel()) != nullptr; },
-     [](made& m) { memory::destroy(m.view); },
-     2,
-     false,
-     {}},
-    {"clone",
-     false,
-     [](made& m) { m.source = capture_active_panel(); },
-     [](made& m) { return (m.view = m.source->clone()) != nullptr; },
-     [](made& m) { memory::destroy(m.view); },
-     2,
-     false,
-     {}},
-    {"add_new_view",
-     true,
-     nullptr,
-     [](made& m) { return (m.position = add_new_view(recent_views().begin())) != recent_views().end(); },
-     [](made& m) { remove_view(m.position); },
-     3,
-     false,
-     {2, 1}},
-    {"add_clone",
-     true,
-     nullptr,
-     [](made& m) { return (m.position = add_clone(++recent_views().begin())) != recent_views().end(); },
-     [](made& m) { remove_view(m.position); },
-     3,
-     false,
-     {2, 1}},
+    {"capture", false, nullptr, capture, destroy_view, 2, false, {}},
+    {"clone", false, capture_source, clone, destroy_view, 2, false, {}},
+    {"add_new_view", true, nullptr, new_view, remove, 3, false, {2, 1}},
+    {"add_clone", true, nullptr, clone_second, remove, 3, false, {2, 1}},
     // The front entry and the slot's entry allocate.
-    {"make_current",
-     true,
-     [](made&) { add_clone(recent_views().begin()); },
-     [](made& m) {
-         m.position = make_current(--recent_views().end());
-         return m.position == recent_views().begin();
-     },
-     nullptr,
-     2,
-     true,
-     {}},
+    {"make_current", true, clone_first, make_last_current, nullptr, 2, true, {}},
     {"synchronise_with_panels",
      true,
-     [](made&) {
-         emu::host::current()->panels().left().set_directory(
-             emu::host::current()->panels().right().directory());
-     },
-     [](made&) {
-         emu::host::current()->panels().switch_active();
-         synchronise_with_panels();
-         return true;
-     },
+     left_on_the_right_folder,
+     switch_and_synchronise,
      nullptr,
      0,
      false,
