@@ -78,7 +78,8 @@ TEST(shipped_languages, are_english_first_and_others_each_under_a_name_of_its_ow
 TEST(english_messages, each_message_number_stands_under_the_comment_of_its_role) {
     std::vector<std::string> group_of;
     std::string group;
-    for (std::string_view whole : emu::split_lines(read_bytes(english().messages))) {
+    const std::string contents = read_bytes(english().messages);
+    for (std::string_view whole : emu::split_lines(contents)) {
         std::string line(emu::trim(whole));
         if (line.rfind("// ", 0) == 0 && line.size() > 3 && std::isdigit(static_cast<unsigned char>(line[3])))
             group = line.substr(3);
