@@ -81,11 +81,8 @@ session::~session() {
     host_.input().set_source(nullptr);
     host_.set_key_held(virtual_key_control, false);
     host_.panels().tamper = nullptr;
-    host_.exit_far();
-    require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
-    if (test::plugin_blocks() != blocks_before_)
-        fail("expected " + std::to_string(blocks_before_) + " plugin blocks after ExitFAR, got " +
-             std::to_string(test::plugin_blocks()));
+    std::string left = test::shut_down(host_, blocks_before_);
+    require(left.empty(), left.c_str());
     reset(host_);
 }
 

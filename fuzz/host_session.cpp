@@ -79,7 +79,7 @@ tools::session& shared_session() {
         o.host_texts = {lang + "/host_en.txt"};
         o.script = true;
         auto* s = new tools::session(o);  // lives as long as the process
-        s->host().attach({GetMinFarVersion, SetStartupInfo, GetPluginInfo, OpenPlugin, ExitFAR});
+        s->host().attach(test::linked_exports());
         std::string error;
         if (!s->start(error)) fuzz::fail("the session did not start: " + error);
         s->host().exit_far();
@@ -497,11 +497,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.play([&d](script_step& step) { return d.next(step); });
     if (!h.failures().empty()) fuzz::fail("host fault: " + h.report());
     if (h.dialogs().open_count() != 0) fuzz::fail("a dialog is still open after the input");
-    h.exit_far();
-    fuzz::require(all_views().empty() && panel_slots().empty(), "ExitFAR left views or slots behind");
-    if (test::plugin_blocks() != blocks_before)
-        fuzz::fail("expected " + std::to_string(blocks_before) + " plugin blocks after ExitFAR, got " +
-                   std::to_string(test::plugin_blocks()));
+    std::string left = test::shut_down(h, blocks_before);
+    fuzz::require(left.empty(), left.c_str());
     // Reset here rather than at the next input's start, so that an input
     // leaves as many heap blocks as it found: libFuzzer runs an input again
     // for a leak check whenever it ends with more allocations than frees.

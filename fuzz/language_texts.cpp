@@ -9,6 +9,7 @@
 
 #include "fuzz_host.h"
 #include "host/constants.h"
+#include "support/list_keys.h"
 
 namespace {
 
@@ -68,16 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A full start: the list with its title and labels, moves and a copy.
     host.set_startup_info();
     host.get_plugin_info(info);
-    s.open(keys({key_of(key::down), key_of(key::ctrl | key::f3), key_of(key::end), key_of(key::enter)}));
+    s.open(keys(
+        {key_of(key::down), key_of(tolvik::test::keys::duplicate), key_of(key::end), key_of(key::enter)}));
     s.require_registry("the list");
 
     // Refused keys on a panel of each unsupported kind: the warning box.
     const int32_t kind = in.ConsumeIntegralInRange(1, 4);
     host.panels().active().type = kind == 4 ? panel_file : kind;
     host.panels().active().plugin = kind == 4 ? 1 : 0;
-    s.open(keys({key_of(key::down), key_of(key::esc), key_of(key::ctrl | key::f3), key_of(key::esc),
-                 key_of(key::ctrl | key::shift | key::f3), key_of(key::esc), key_of(key::del),
-                 key_of(key::esc), key_of(key::esc)}));
+    s.open(keys({key_of(key::down), key_of(key::esc), key_of(tolvik::test::keys::duplicate), key_of(key::esc),
+                 key_of(tolvik::test::keys::new_view), key_of(key::esc), key_of(key::del), key_of(key::esc),
+                 key_of(key::esc)}));
     s.require_registry("the warning box");
     s.open(keys({key_of(key::ctrl_tilde), ctrl_up, idle, idle}), true);
     s.require_registry("the warning box in Ctrl mode");

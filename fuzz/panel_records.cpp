@@ -16,6 +16,7 @@
 #include "base/memory.h"
 #include "fuzz_host.h"
 #include "host/constants.h"
+#include "support/list_keys.h"
 #include "views/file_panel_view.h"
 #include "walk/walk_tree.h"
 
@@ -155,11 +156,11 @@ const int32_t keys[] = {key::down,
                         key::end,
                         key::pg_dn,
                         key::pg_up,
-                        key::ctrl | key::f3,
-                        key::ctrl | key::shift | key::f3,
+                        test::keys::duplicate,
+                        test::keys::new_view,
                         key::del,
                         key::ctrl_r,
-                        key::ctrl | key::shift | key::f5,
+                        test::keys::renumber,
                         key::enter,
                         key::esc};
 

@@ -162,11 +162,8 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
         // The plugin still works: an opening with a move and a commit.
         open(follow_up, false, false);
     }
-    host.exit_far();
+    problems_ += shut_down(host, blocks_before);
     check_now(stage::between_openings, "after ExitFAR");
-    if (plugin_blocks() != blocks_before)
-        problems_ += "expected " + std::to_string(blocks_before) + " plugin blocks after ExitFAR, got " +
-                     std::to_string(plugin_blocks()) + "\n";
     delivered = delivered_;
     problems = problems_;
     return problems_.empty();

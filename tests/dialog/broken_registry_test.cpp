@@ -12,6 +12,7 @@
 #include "host/constants.h"
 #include "registry/registry.h"
 #include "support/linked_plugin_test.h"
+#include "support/list_keys.h"
 #include "views/view.h"
 
 namespace tolvik::test {
@@ -27,8 +28,8 @@ protected:
     void SetUp() override {
         linked_plugin_test::SetUp();
         start();
-        run({press(key::ctrl | key::shift | key::f3), press(key::esc)});
-        run({press(key::ctrl | key::shift | key::f3), press(key::esc)});
+        run({press(keys::new_view), press(key::esc)});
+        run({press(keys::new_view), press(key::esc)});
         ASSERT_EQ(recent_views().size(), 4u);
         fresh_ = recent_views().front();
         current_ = current_slot();
@@ -103,7 +104,7 @@ TEST_F(broken_registry, over_a_list_of_disabled_lines_every_move_ends_on_the_lis
     // Home and End wrap around while they skip; a page wraps at either end.
     std::vector<int32_t> lines =
         run({press(key::home), press(key::end), press(key::pg_dn), press(key::pg_up), press(key::down),
-             press(key::up), press(key::del), press(key::ctrl | key::f4), press(key::esc)});
+             press(key::up), press(key::del), press(keys::ctrl_f4), press(key::esc)});
     EXPECT_EQ(recent_views().size(), 4u) << "a disabled line is never deleted";
     second_fresh->remove_slot(other_);
     repair();

@@ -15,6 +15,7 @@
 #include "host/services.h"
 #include "registry/registry.h"
 #include "support/linked_plugin_test.h"
+#include "support/list_keys.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -56,7 +57,7 @@ protected:
     // below it the active panel's view and the passive panel's (disabled).
     void make_three_views() {
         start();
-        host.input().keys({key::ctrl | key::shift | key::f3, key::esc});
+        host.input().keys({keys::new_view, key::esc});
         host.open_plugin();
         ASSERT_EQ(recent_views().size(), 3u) << host.report();
     }

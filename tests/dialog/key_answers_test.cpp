@@ -1,140 +1,130 @@
-// What the list answers the host for notifications it keeps from the default
-// dialog procedure: every key it acts on (answered 1, so that the host does
-// not act on it again), Ctrl+U (swallowed, answered 0) and, in Ctrl mode
-// with Ctrl held, the idle notification (answered 1); and the keys it leaves
-// to that procedure.
+// What the list answers the host for each notification, by mode and panel:
+// a key it acts on is answered 1 without the default dialog procedure, so
+// that the host does not act on it again; a guarded key over a panel that
+// cannot be switched shows the warning and is answered 1 the same way;
+// Ctrl+U is swallowed (0); in Ctrl mode with Ctrl held the idle notification
+// is kept (1); everything else goes to the default procedure, whose answer
+// the list hands back, and changes nothing.
 #include <gtest/gtest.h>
 
 #include <ios>
 
 #include "dialog/view_list_dialog_impl.h"
 #include "emulator/host.h"
+#include "emulator/pointer_value.h"
 #include "host/constants.h"
 #include "support/linked_plugin_test.h"
+#include "support/list_keys.h"
 
 namespace tolvik::test {
 using namespace emu;
 namespace {
 
-// What the list answered one message and how often it called the default
-// dialog procedure for it.
+// What the list answered one message, how often it called the default
+// dialog procedure for itself, how many dialogs (warning boxes) ran inside
+// it and how many times a panel was set meanwhile.
 struct answer_seen {
     bool asked = false;
     param_t answer = -1;
     size_t default_calls = 0;
+    size_t dialogs = 0;
+    size_t applied = 0;
 };
 
 class key_answers : public linked_plugin_test {
 protected:
-    // Opens the list and, at its first wait for input, sends it the message
-    // as the host would; then Esc closes it.
-    answer_seen ask_while_open(int32_t message, int32_t param1, param_t param2) {
+    // Opens the list (in Ctrl mode when `ctrl`, Ctrl held throughout) and,
+    // at its first wait for input, sends it the message as the host would;
+    // then Esc closes it.
+    answer_seen ask_while_open(bool ctrl, int32_t message, int32_t param1, param_t param2) {
         answer_seen seen;
         host.input().set_source([&](input_event& e) {
             if (!seen.asked) {
                 seen.asked = true;
-                size_t before = host.log().count(service::default_dialog_proc);
-                seen.answer = dialog_proc(the_view_list_dialog().dialog_handle(), message, param1, param2);
-                seen.default_calls = host.log().count(service::default_dialog_proc) - before;
+                host_handle list = the_view_list_dialog().dialog_handle();
+                size_t before = host.log().size();
+                size_t runs = host.dialogs().history().size();
+                seen.answer = dialog_proc(list, message, param1, param2);
+                seen.dialogs = host.dialogs().history().size() - runs;
+                const auto& calls = host.log().entries();
+                for (size_t i = before; i < calls.size(); ++i) {
+                    if (calls[i].service == service::default_dialog_proc &&
+                        calls[i].args[0] == pointer_value(list))
+                        ++seen.default_calls;
+                    if (calls[i].service == service::panel_control && calls[i].args[1] == cmd_set_directory)
+                        ++seen.applied;
+                }
             }
             e = {input_kind::key, key::esc};
             return true;
         });
+        host.set_key_held(virtual_key_control, ctrl);
         host.open_plugin();
+        host.set_key_held(virtual_key_control, false);
         host.input().set_source(nullptr);
         return seen;
     }
 };
 
-TEST_F(key_answers, every_key_the_list_acts_on_is_answered_1_without_the_default_procedure) {
+TEST_F(key_answers, by_mode_panel_and_key) {
     // Answered 0, a key would go on to the host's own list and dialog: a
     // move made twice, a close asked of a closed dialog. The delete keys are
-    // answered 1 also where two views refuse them.
+    // answered 1 also where two views refuse them. Key code 0 stands among
+    // the unknown keys: the key table's unused slots hold 0 and must match
+    // no key. The host's drawing and focus notifications (0x1001, 2) are the
+    // list's to pass on.
+    const std::vector<param_t> moves = {
+        key::down,     key::wheel_down,       key::ctrl_tilde, key::up,
+        key::wheel_up, key::ctrl_shift_tilde, key::home,       key::ctrl | key::home,
+        key::end,      key::ctrl | key::end,  key::pg_up,      key::ctrl | key::pg_up,
+        key::pg_dn,    key::ctrl | key::pg_dn};
+    const std::vector<param_t> others = {key::enter,      key::esc,      key::f10, keys::new_view,
+                                         keys::duplicate, keys::ctrl_f4, key::del, key::ctrl | key::del,
+                                         keys::renumber,  keys::ctrl_r};
+    const std::vector<param_t> unknown = {0, 'a', key::f5, key::ctrl | key::up, key::ctrl_mode_cancel};
+    std::vector<param_t> guarded;
+    for (const keys::guarded_key& g : keys::guarded) guarded.push_back(g.code);
+    const std::vector<param_t> ctrl_mode_keys = {key::ctrl | key::up, key::ctrl | key::esc,
+                                                 key::ctrl_mode_cancel};
+    const std::vector<param_t> none = {0};
+    const struct {
+        const char* what;
+        bool ctrl;  // Ctrl mode, Ctrl held
+        int32_t panel;
+        int32_t message;
+        const std::vector<param_t>& params;  // param2 of the message
+        param_t answer;
+        size_t default_calls;
+        size_t warnings;
+    } rows[] = {
+        {"a move", false, panel_file, dn_key, moves, 1, 0, 0},
+        {"another key the list acts on", false, panel_file, dn_key, others, 1, 0, 0},
+        {"unknown", false, panel_file, dn_key, unknown, 0, 1, 0},
+        {"Ctrl+U", false, panel_file, dn_key, {keys::ctrl_u}, 0, 0, 0},
+        {"idle", false, panel_file, dn_idle, none, 0, 1, 0},
+        {"0x1001", false, panel_file, 0x1001, none, 0, 1, 0},
+        {"2", false, panel_file, 2, none, 0, 1, 0},
+        {"guarded, tree panel", false, panel_tree, dn_key, guarded, 1, 0, 1},
+        {"Ctrl mode", true, panel_file, dn_key, ctrl_mode_keys, 1, 0, 0},
+        {"idle, Ctrl held", true, panel_file, dn_idle, none, 1, 0, 0},
+        {"0x1001, Ctrl mode", true, panel_file, 0x1001, none, 0, 1, 0},
+        {"2, Ctrl mode", true, panel_file, 2, none, 0, 1, 0},
+    };
     start();
-    const int32_t keys[] = {key::enter,
-                            key::esc,
-                            key::f10,
-                            key::down,
-                            key::wheel_down,
-                            key::ctrl_tilde,
-                            key::up,
-                            key::wheel_up,
-                            key::ctrl_shift_tilde,
-                            key::home,
-                            key::ctrl | key::home,
-                            key::end,
-                            key::ctrl | key::end,
-                            key::pg_up,
-                            key::ctrl | key::pg_up,
-                            key::pg_dn,
-                            key::ctrl | key::pg_dn,
-                            key::ctrl | key::shift | key::f3,
-                            key::ctrl | key::f3,
-                            key::ctrl | key::f4,
-                            key::del,
-                            key::ctrl | key::del,
-                            key::ctrl | key::shift | key::f5,
-                            key::ctrl_r};
-    for (int32_t k : keys) {
-        answer_seen seen = ask_while_open(dn_key, 1, k);
-        ASSERT_TRUE(seen.asked) << host.report();
-        EXPECT_EQ(seen.answer, 1) << "key 0x" << std::hex << k;
-        EXPECT_EQ(seen.default_calls, 0u) << "key 0x" << std::hex << k;
-    }
-}
-
-TEST_F(key_answers, a_key_refused_over_a_panel_that_cannot_be_switched_is_answered_1) {
-    // The tree panel's view is current: the guarded keys show the warning
-    // (closed by the next event, Esc) instead of acting. The box calls the
-    // default procedure for its own messages.
-    host.panels().active().type = panel_tree;
-    start();
-    const int32_t keys[] = {key::down,
-                            key::up,
-                            key::home,
-                            key::end,
-                            key::pg_up,
-                            key::pg_dn,
-                            key::wheel_up,
-                            key::ctrl | key::f3,
-                            key::ctrl | key::shift | key::f3};
-    for (int32_t k : keys) {
-        const size_t boxes = host.dialogs().history().size();
-        answer_seen seen = ask_while_open(dn_key, 1, k);
-        ASSERT_TRUE(seen.asked) << host.report();
-        EXPECT_EQ(host.dialogs().history().size(), boxes + 2) << "the warning box, then the list";
-        EXPECT_EQ(seen.answer, 1) << "key 0x" << std::hex << k;
-    }
-}
-
-TEST_F(key_answers, keys_the_list_does_not_know_go_to_the_default_procedure) {
-    // Key code 0 among them: the key table's unused slots hold 0 and must
-    // match no key.
-    start();
-    for (int32_t k : {0, int32_t{'a'}, key::f5}) {
-        answer_seen seen = ask_while_open(dn_key, 1, k);
-        ASSERT_TRUE(seen.asked) << host.report();
-        EXPECT_EQ(seen.default_calls, 1u) << "key 0x" << std::hex << k;
-        EXPECT_EQ(seen.answer, 0) << "the default procedure's answer, key 0x" << std::hex << k;
-    }
-}
-
-TEST_F(key_answers, ctrl_u_is_answered_0_without_the_default_procedure) {
-    start();
-    answer_seen seen = ask_while_open(dn_key, 1, key::ctrl_u);
-    ASSERT_TRUE(seen.asked) << host.report();
-    EXPECT_EQ(seen.answer, 0);
-    EXPECT_EQ(seen.default_calls, 0u) << host.report();
-}
-
-TEST_F(key_answers, idle_in_ctrl_mode_with_ctrl_held_is_answered_1_without_the_default_procedure) {
-    start();
-    host.set_key_held(virtual_key_control, true);
-    answer_seen seen = ask_while_open(dn_idle, 0, 0);
-    host.set_key_held(virtual_key_control, false);
-    ASSERT_TRUE(seen.asked) << host.report();
-    EXPECT_EQ(seen.answer, 1);
-    EXPECT_EQ(seen.default_calls, 0u) << host.report();
+    for (const auto& row : rows)
+        for (param_t k : row.params) {
+            SCOPED_TRACE(::testing::Message()
+                         << row.what << ", message 0x" << std::hex << row.message << ", param2 0x" << k);
+            host.panels().active().type = row.panel;
+            answer_seen seen = ask_while_open(row.ctrl, row.message, row.message == dn_key ? 1 : 0, k);
+            ASSERT_TRUE(seen.asked) << host.report();
+            EXPECT_EQ(seen.answer, row.answer);
+            EXPECT_EQ(seen.default_calls, row.default_calls);
+            EXPECT_EQ(seen.dialogs, row.warnings) << "warning boxes shown";
+            if (row.answer == 0 || row.default_calls > 0) {
+                EXPECT_EQ(seen.applied, 0u) << "a message the list does not act on changes nothing";
+            }
+        }
 }
 
 }  // namespace

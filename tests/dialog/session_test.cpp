@@ -12,6 +12,7 @@
 #include "host/constants.h"
 #include "plugin/module.h"
 #include "support/linked_plugin_test.h"
+#include "support/list_keys.h"
 
 namespace tolvik::test {
 using namespace emu;
@@ -59,23 +60,22 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
     host.set_startup_info();
     open({press(key::down), press(key::enter)});
     host.panels().active().set_directory(tree.windows("a"));
-    open({press(key::ctrl | key::shift | key::f3), press(key::ctrl | key::f3), press(key::up),
-          press(key::pg_dn), press(key::home), press(key::end), press(key::pg_up), press(key::enter)});
+    open({press(keys::new_view), press(keys::duplicate), press(key::up), press(key::pg_dn), press(key::home),
+          press(key::end), press(key::pg_up), press(key::enter)});
     host.panels().switch_active();
     open({press(key::ctrl_tilde),
           press(key::ctrl_tilde),
           press(key::ctrl_shift_tilde),
-          press(key::ctrl | key::shift | key::f3),
+          press(keys::new_view),
           press(key::ctrl | key::del),
           {input_kind::ctrl_up, 0},
           {input_kind::idle, 0}},
          true);
     host.panels().active().set_directory(tree.windows("b"));
-    open({press(key::del), press(key::ctrl | key::shift | key::f5), press(key::ctrl_r), press(key::down),
-          press(key::f10)});
+    open({press(key::del), press(keys::renumber), press(key::ctrl_r), press(key::down), press(key::f10)});
     host.panels().switch_active();
     host.panels().active().plugin = 1;
-    open({press(key::down), press(key::enter), press(key::ctrl | key::f4), press(key::esc), press(key::esc)});
+    open({press(key::down), press(key::enter), press(keys::ctrl_f4), press(key::esc), press(key::esc)});
     host.panels().active().plugin = 0;
     open({press(key::down), {input_kind::cancel, 0}});
     EXPECT_TRUE(host.failures().empty()) << host.report();
@@ -86,18 +86,13 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
 // Every allocation of an opening that edits the list fails in turn: the
 // dialog shows what it can, the host sees nothing unsound, and nothing leaks.
 TEST_F(session, each_failing_allocation_of_an_editing_run_is_survived) {
-    const std::vector<input_event> script{press(key::down),
-                                          press(key::ctrl | key::shift | key::f3),
-                                          press(key::ctrl | key::f3),
-                                          press(key::del),
-                                          press(key::ctrl | key::shift | key::f5),
-                                          press(key::ctrl_r),
-                                          press(key::up),
-                                          press(key::enter)};
+    const std::vector<input_event> script{press(key::down), press(keys::new_view), press(keys::duplicate),
+                                          press(key::del),  press(keys::renumber), press(key::ctrl_r),
+                                          press(key::up),   press(key::enter)};
     for (long n = 1; n < 200; ++n) {
         SCOPED_TRACE("allocation " + std::to_string(n) + " fails");
         host.set_startup_info();
-        open({press(key::ctrl | key::shift | key::f3), press(key::enter)});
+        open({press(keys::new_view), press(key::enter)});
         memory::fail_allocation(n);
         open(script);
         bool hit = memory::failure_delivered();
@@ -118,7 +113,7 @@ TEST_F(session, each_failing_allocation_of_an_editing_run_is_survived) {
 
 TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
     host.set_startup_info();
-    open({press(key::ctrl | key::shift | key::f3), press(key::enter)});
+    open({press(keys::new_view), press(key::enter)});
     bool armed = false;
     std::vector<input_event> script{press(key::down), press(key::down), press(key::esc)};
     size_t next = 0;
@@ -149,7 +144,7 @@ TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
 TEST_F(session, commit_that_runs_out_of_memory_puts_the_slots_view_back_in_the_panel) {
     host.set_startup_info();
     // A third view at the top of the list that no panel shows.
-    open({press(key::ctrl | key::shift | key::f3), press(key::esc)});
+    open({press(keys::new_view), press(key::esc)});
     ASSERT_EQ(host.panels().left().directory(), tree.windows("left"));
     std::vector<input_event> script{press(key::down), press(key::enter)};
     size_t next = 0;

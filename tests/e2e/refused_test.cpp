@@ -48,24 +48,9 @@ const refused_case panel_kinds[] = {
 
 TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     grow_to(3);
-    const struct {
-        int32_t code;
-        int32_t title;
-    } guarded[] = {{key::down, msg_refused_move},
-                   {key::up, msg_refused_move},
-                   {key::home, msg_refused_move},
-                   {key::end, msg_refused_move},
-                   {key::pg_up, msg_refused_move},
-                   {key::pg_dn, msg_refused_move},
-                   {key::wheel_down, msg_refused_move},
-                   {keys::duplicate, msg_refused_clone},
-                   {keys::new_view, msg_refused_new},
-                   {key::del, msg_refused_delete},
-                   {key::ctrl | key::del, msg_refused_delete},
-                   {key::ctrl | key::f4, msg_refused_delete}};
     for (const refused_case& kind : panel_kinds) {
         make_active_panel(kind);
-        for (const auto& g : guarded) {
+        for (const keys::guarded_key& g : keys::guarded) {
             SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " +
                          std::to_string(kind.plugin) + " key " + std::to_string(g.code));
             size_t from = open({press(g.code), press(key::enter), press(key::esc)});

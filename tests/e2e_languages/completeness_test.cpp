@@ -1,13 +1,15 @@
 // Every language holds what English holds: each message number in the same
 // place with the same placeholders (message 11 exactly one "%s", no other
 // message a '%'), each help topic under the same name, and in the host's
-// texts only names English has, with the same "{...}" marks and key bars of
-// the same keys.
+// texts every name English has and no other, with the same "{...}" marks and
+// key bars of the same keys. English itself says what each message is for
+// and which keys the list's help names.
 #include <gtest/gtest.h>
 
 #include <regex>
 
 #include "e2e_languages/language_set.h"
+#include "emulator/dialogs.h"
 #include "emulator/language.h"
 #include "emulator/text_file.h"
 #include "host/constants.h"
@@ -29,10 +31,11 @@ std::string joined(const std::vector<std::string>& items) {
     return "[" + out + "]";
 }
 
-std::vector<std::string> messages_of(const language_files& files) {
+std::vector<std::string> messages_of(const language_files& files, std::string* name = nullptr) {
     emu::language lang;
     std::string error;
     EXPECT_TRUE(lang.load(files.messages.string(), &error)) << error;
+    if (name) *name = lang.name();
     std::vector<std::string> texts;
     for (size_t id = 0; id < lang.size(); ++id) texts.push_back(lang.message(static_cast<int32_t>(id)));
     return texts;
@@ -52,6 +55,67 @@ std::string modifiers(const std::string& key) {
     static const std::regex prefix("^((C|S|A)-)+");
     std::smatch match;
     return std::regex_search(key, match, prefix) ? match.str() : "";
+}
+
+TEST(shipped_languages, are_english_first_and_others_each_under_a_name_of_its_own) {
+    std::vector<language_files> languages = shipped_languages();
+    ASSERT_GE(languages.size(), 2u) << "expected tolvik_en.lng and a second language in " << TOLVIK_LANG_DIR;
+    EXPECT_EQ(languages[0].code, "en");
+    std::vector<std::string> names;
+    for (const language_files& files : languages) {
+        std::string name;
+        messages_of(files, &name);
+        EXPECT_FALSE(name.empty()) << files.code << ": no .Language line";
+        EXPECT_EQ(std::count(names.begin(), names.end(), name), 0) << "language named twice: " << name;
+        names.push_back(name);
+    }
+}
+
+// The English file says in a comment before each group which numbers follow
+// ("// 7-9: titles of the warning box"); the plugin's names of the numbers
+// fall in the group whose comment names their role, and only message 3 is
+// unused.
+TEST(english_messages, each_message_number_stands_under_the_comment_of_its_role) {
+    std::vector<std::string> group_of;
+    std::string group;
+    const std::string contents = read_bytes(english().messages);
+    for (std::string_view whole : emu::split_lines(contents)) {
+        std::string line(emu::trim(whole));
+        if (line.rfind("// ", 0) == 0 && line.size() > 3 && std::isdigit(static_cast<unsigned char>(line[3])))
+            group = line.substr(3);
+        else if (line.find('"') != std::string::npos && line.rfind("//", 0) != 0)
+            group_of.push_back(group);
+    }
+    ASSERT_EQ(group_of.size(), static_cast<size_t>(message_count));
+    const std::vector<std::pair<std::vector<int32_t>, std::string>> roles = {
+        {{msg_too_old_title, msg_too_old_text, msg_ok}, "too old"},
+        {{msg_menu_entry}, "plugin menu entry"},
+        {{msg_list_title}, "list title"},
+        {{msg_refused_delete, msg_refused_move, msg_refused_clone, msg_refused_new},
+         "titles of the warning box"},
+        {{msg_warning_line, msg_warning_format}, "the warning's lines"},
+        {{msg_label_file, msg_label_plugin, msg_label_tree, msg_label_information, msg_label_quick_view,
+          msg_label_other},
+         "panel type labels"},
+    };
+    for (const auto& [ids, role] : roles)
+        for (int32_t id : ids)
+            EXPECT_NE(group_of[static_cast<size_t>(id)].find(role), std::string::npos)
+                << "message " << id << " stands under \"" << group_of[static_cast<size_t>(id)] << "\", not \""
+                << role << '"';
+    std::vector<std::string> texts = messages_of(english());
+    for (size_t id = 0; id < texts.size(); ++id)
+        EXPECT_EQ(texts[id].empty(), id == 3) << "message " << id << ": \"" << texts[id] << '"';
+}
+
+TEST(english_help, the_list_topic_names_every_key_of_the_list) {
+    emu::dialog_engine engine;
+    ASSERT_TRUE(engine.load_help(english().help.string()));
+    std::string topic = engine.help_topic_text("Panel_list");
+    for (const char* key :
+         {"Enter", "Esc", "F10", "PgUp", "PgDn", "Home", "End", "Ctrl+Shift+F3", "Ctrl+F3", "Del", "Ctrl+Del",
+          "Ctrl+F4", "Ctrl+Shift+F5", "Ctrl+R", "Ctrl+~", "Ctrl+Shift+~", "'-'", "plugin panel"})
+        EXPECT_NE(topic.find(key), std::string::npos) << "the help does not mention " << key;
 }
 
 class completeness : public ::testing::TestWithParam<language_files> {};
@@ -107,6 +171,8 @@ TEST_P(completeness, host_texts_are_names_english_has_with_the_same_marks_and_ke
     auto english_texts = host_texts_of({english().host_texts});
     auto texts = host_texts_of({GetParam().host_texts});
     ASSERT_FALSE(texts.empty()) << GetParam().host_texts.string();
+    EXPECT_GT(english_texts.size(), 40u);
+    for (const auto& [name, lines] : english_texts) EXPECT_EQ(texts.count(name), 1u) << "lacks " << name;
     for (const auto& [name, lines] : texts) {
         SCOPED_TRACE(name);
         auto found = english_texts.find(name);
@@ -132,6 +198,29 @@ TEST_P(completeness, host_texts_are_names_english_has_with_the_same_marks_and_ke
             EXPECT_EQ(modifiers(bar[i].key), modifiers(english_bar[i].key))
                 << "pair \"" << pair_text(bar[i]) << "\": key bars write the modifiers as English does ("
                 << pair_text(english_bar[i]) << ")";
+    }
+}
+
+// The host's smallest screen is 68 columns wide: every key bar's first pair
+// fits it.
+TEST_P(completeness, key_bars_show_their_first_pair_on_the_smallest_screen) {
+    for (const auto& [name, lines] : host_texts_of({english().host_texts, GetParam().host_texts})) {
+        SCOPED_TRACE(name);
+        if (name.rfind("keybar.", 0) != 0) continue;
+        std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(lines[0]);
+        ASSERT_FALSE(bar.empty());
+        EXPECT_LE(bar[0].key.size() + 1 + bar[0].label.size(), 68u) << pair_text(bar[0]);
+    }
+}
+
+// German's help and welcome boxes (their lines and 8 columns of frame) fit
+// the smallest screen too.
+TEST(german_host_texts, help_and_welcome_boxes_fit_the_smallest_screen) {
+    auto texts = host_texts_of({english().host_texts, english().host_texts.parent_path() / "host_de.txt"});
+    for (const char* box : {"help", "welcome"}) {
+        EXPECT_FALSE(texts[box].empty()) << box;
+        for (const std::string& line : texts[box])
+            EXPECT_LE(line.size() + 8, 68u) << box << " too wide: " << line;
     }
 }
 

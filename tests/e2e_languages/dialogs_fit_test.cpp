@@ -134,8 +134,8 @@ TEST_P(dialogs_fit, the_warning_box_keeps_within_the_widest_dialog_on_every_unsu
         int32_t code;
         int32_t title;
     } refused[] = {{"move", key::down, msg_refused_move},
-                   {"duplicate", key::ctrl | key::f3, msg_refused_clone},
-                   {"new view", key::ctrl | key::shift | key::f3, msg_refused_new},
+                   {"duplicate", keys::duplicate, msg_refused_clone},
+                   {"new view", keys::new_view, msg_refused_new},
                    {"delete", key::del, msg_refused_delete}};
     for (bool ctrl : {false, true})
         for (const panel_kind& kind : unsupported_kinds)

@@ -1,6 +1,7 @@
 // Every help topic of every language in the host's help window on an 80x25
 // screen: F1 in a dialog with that topic, and the window the host drew must
-// hold the title, every line whole, the button and the bottom border.
+// hold the title, every line whole (and free of tabs, which the host does
+// not expand), the button and the bottom border.
 #include <gtest/gtest.h>
 
 #include "e2e_languages/language_set.h"
@@ -82,6 +83,7 @@ TEST_P(help_fit, every_topic_fits_the_help_window_on_80x25) {
         size_t widest = 0;
         for (size_t i = 0; i < lines.size(); ++i) {
             widest = std::max(widest, lines[i].size());
+            EXPECT_EQ(lines[i].find('\t'), std::string::npos) << "tab in line " << i + 1;
             EXPECT_TRUE(shows_at(screen, column, row + static_cast<int>(i), lines[i]))
                 << "line " << i + 1 << " \"" << lines[i] << "\" not shown whole:\n"
                 << dump;

@@ -15,11 +15,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "emulator/text_file.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -74,15 +75,14 @@ int main(int argc, char** argv) {
         auto start = std::chrono::steady_clock::now();
         for (const auto& file : files) {
             std::snprintf(replaying, sizeof replaying, "%s", file.c_str());
-            std::ifstream in(file, std::ios::binary);
-            std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (!in.good() && !in.eof()) {
+            std::optional<std::string> bytes = tolvik::emu::read_text_file(file.string());
+            if (!bytes) {
                 std::fprintf(stderr, "%s: unreadable\n", replaying);
                 return 1;
             }
-            std::unique_ptr<uint8_t[]> input(new uint8_t[bytes.size()]);
-            std::memcpy(input.get(), bytes.data(), bytes.size());
-            LLVMFuzzerTestOneInput(input.get(), bytes.size());
+            std::unique_ptr<uint8_t[]> input(new uint8_t[bytes->size()]);
+            std::memcpy(input.get(), bytes->data(), bytes->size());
+            LLVMFuzzerTestOneInput(input.get(), bytes->size());
         }
         std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::printf("%s: %zu inputs passed in %.1f s\n", argv[arg], files.size(), took.count());

@@ -1,15 +1,19 @@
-// Start-up and the registry operations with the first, second, third...
-// allocation failing until none fails: the registry is either changed whole
-// or left exactly as it was, with nothing leaked.
+// The views' and the registry's operations with the first, second, third...
+// allocation failing until none fails: a failed operation leaves the
+// registry, the view numbers and the heap exactly as they were; a successful
+// one is undone before the next run. Start-up either completes or leaves an
+// empty registry; a failed re-capture keeps the view's old snapshot whole.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "base/memory.h"
 #include "registry/registry.h"
 #include "support/allocation_sweep.h"
 #include "support/linked_plugin_test.h"
+#include "views/file_panel_view.h"
+#include "views/view_numbers.h"
 #include "walk/invariants.h"
 
 namespace tolvik::test {
@@ -20,53 +24,139 @@ struct snapshot_of_registry {
     std::vector<view*> shown;
     panel_slot* current;
     long blocks;
+    size_t numbers;
 
     static snapshot_of_registry take() {
-        snapshot_of_registry s{
-            entries(all_views()), entries(recent_views()), {}, current_slot(), memory::live_blocks()};
+        snapshot_of_registry s{entries(all_views()), entries(recent_views()), {},
+                               current_slot(),       memory::live_blocks(),   view_numbers().size()};
         for (panel_slot* slot : panel_slots()) s.shown.push_back(slot->shown_view());
         return s;
     }
     bool operator==(const snapshot_of_registry&) const = default;
 };
 
+// What an operation made, for its undo.
+struct made {
+    file_panel_view* source = nullptr;
+    file_panel_view* view = nullptr;
+    view_position position{};
+};
+
+struct operation_case {
+    const char* name;
+    bool registry;                 // started with the registry, or with none
+    void (*prepare)(made&);        // before the sweep (may be null)
+    bool (*operation)(made&);      // true when it succeeded
+    void (*undo)(made&);           // reverts a success (may be null)
+    long failing;                  // runs with a failure delivered: at least this many
+    bool exactly;                  // or exactly this many
+    std::vector<int32_t> numbers;  // the recent views' numbers afterwards (empty: not checked)
+};
+
+void PrintTo(const operation_case& c, std::ostream* out) { *out << c.name; }
+
 class registry_out_of_memory : public linked_plugin_test {
 protected:
     void SetUp() override {
         linked_plugin_test::SetUp();
-        tree.file("left/a.txt");
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) tree.file(std::string("left/") + name);
         tree.file("right/b.txt");
-        host.panels().left().set_description("a.txt", "text");
-        host.panels().left().refresh();
+        emu::panel_model& left = host.panels().left();
+        left.set_description("a.txt", "described");
+        left.set_owner("b.txt", "owner");
+        left.set_custom_columns("c.txt", {"x", "y"});
+        left.refresh();
         host.panels().right().refresh();
     }
-
-    // Runs `operation` with allocation n failing for n = 1, 2, ... until it
-    // runs clean. `failed` tells from its result whether it reported failure;
-    // `undo` reverts a success.
-    template <class Result>
-    long sweep(const char* name, const std::function<Result()>& operation,
-               const std::function<bool(Result)>& failed, const std::function<void(Result)>& undo) {
-        return sweep_allocations([&](long n) {
-            const snapshot_of_registry before = snapshot_of_registry::take();
-            Result result{};
-            const bool delivered = with_allocation_failing(n, [&] { result = operation(); });
-            const std::string where = std::string(name) + ", allocation " + std::to_string(n) + " failing";
-            EXPECT_EQ(registry_problems(), "") << where;
-            if (!delivered) {
-                EXPECT_FALSE(failed(result)) << name << " with no failure";
-                undo(result);
-                return false;
-            }
-            if (failed(result)) {
-                EXPECT_TRUE(snapshot_of_registry::take() == before) << where << ": registry or heap changed";
-            } else {
-                undo(result);
-            }
-            return true;
-        });
-    }
 };
+
+class operations : public registry_out_of_memory, public ::testing::WithParamInterface<operation_case> {};
+
+TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
+    const operation_case& c = GetParam();
+    if (c.registry) {
+        host.set_startup_info();
+    } else {
+        start_without_registry();
+    }
+    made m;
+    if (c.prepare) c.prepare(m);
+    const long failing = sweep_allocations([&](long n) {
+        const snapshot_of_registry before = snapshot_of_registry::take();
+        bool ok = false;
+        const bool delivered = with_allocation_failing(n, [&] { ok = c.operation(m); });
+        SCOPED_TRACE("allocation " + std::to_string(n) + " failing");
+        if (c.registry) {
+            EXPECT_EQ(registry_problems(), "");
+        }
+        if (!delivered) {
+            EXPECT_TRUE(ok) << "with no failure injected the operation must succeed";
+        }
+        if (ok && c.undo) c.undo(m);
+        if (!ok) {
+            EXPECT_TRUE(snapshot_of_registry::take() == before) << "registry, numbers or heap changed";
+        }
+        return delivered;
+    });
+    if (c.exactly) {
+        EXPECT_EQ(failing, c.failing);
+    } else {
+        EXPECT_GE(failing, c.failing);
+    }
+    if (!c.numbers.empty()) {
+        EXPECT_EQ(numbers(recent_views()), c.numbers);
+    }
+    if (c.registry) {
+        EXPECT_EQ(recent_views().front(), current_slot()->shown_view());
+    }
+    memory::destroy(m.source);
+}
+
+// The operations and their undoing.
+bool capture(made& m) { return (m.view = capture_active_panel()) != nullptr; }
+void capture_source(made& m) { m.source = capture_active_panel(); }
+bool clone(made& m) { return (m.view = m.source->clone()) != nullptr; }
+void destroy_view(made& m) { memory::destroy(m.view); }
+bool new_view(made& m) { return (m.position = add_new_view(recent_views().begin())) != recent_views().end(); }
+bool clone_second(made& m) {
+    return (m.position = add_clone(++recent_views().begin())) != recent_views().end();
+}
+void remove(made& m) { remove_view(m.position); }
+void clone_first(made&) { add_clone(recent_views().begin()); }
+bool make_last_current(made& m) {
+    m.position = make_current(--recent_views().end());
+    return m.position == recent_views().begin();
+}
+void left_on_the_right_folder(made&) {
+    emu::panel_pair& panels = emu::host::current()->panels();
+    panels.left().set_directory(panels.right().directory());
+}
+bool switch_and_synchronise(made&) {
+    emu::host::current()->panels().switch_active();
+    synchronise_with_panels();
+    return true;
+}
+
+const operation_case cases[] = {
+    // The object, its number and its items allocate.
+    {"capture", false, nullptr, capture, destroy_view, 2, false, {}},
+    {"clone", false, capture_source, clone, destroy_view, 2, false, {}},
+    {"add_new_view", true, nullptr, new_view, remove, 3, false, {2, 1}},
+    {"add_clone", true, nullptr, clone_second, remove, 3, false, {2, 1}},
+    // The front entry and the slot's entry allocate.
+    {"make_current", true, clone_first, make_last_current, nullptr, 2, true, {}},
+    {"synchronise_with_panels",
+     true,
+     left_on_the_right_folder,
+     switch_and_synchronise,
+     nullptr,
+     0,
+     false,
+     {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(sweep, operations, ::testing::ValuesIn(cases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(registry_out_of_memory, start_up_either_completes_or_leaves_an_empty_registry) {
     const long failing = sweep_allocations([&](long n) {
@@ -89,41 +179,31 @@ TEST_F(registry_out_of_memory, start_up_either_completes_or_leaves_an_empty_regi
     EXPECT_GE(failing, 8) << "two views, two slots and six list entries allocate";
 }
 
-TEST_F(registry_out_of_memory, add_new_view_and_add_clone) {
-    host.set_startup_info();
-    auto is_end = [](view_position p) { return p == recent_views().end(); };
-    auto drop = [](view_position p) { remove_view(p); };
-    EXPECT_GE(sweep<view_position>(
-                  "add_new_view", [] { return add_new_view(recent_views().begin()); }, is_end, drop),
-              3);
-    EXPECT_GE(sweep<view_position>(
-                  "add_clone", [] { return add_clone(++recent_views().begin()); }, is_end, drop),
-              3);
-    EXPECT_EQ(numbers(recent_views()), (std::vector<int32_t>{2, 1}));
-}
-
-TEST_F(registry_out_of_memory, make_current_changes_all_or_nothing) {
-    host.set_startup_info();
-    add_clone(recent_views().begin());
-    const long failing = sweep<view_position>(
-        "make_current", [] { return make_current(--recent_views().end()); },
-        [](view_position p) { return p != recent_views().begin(); }, [](view_position) {});
-    EXPECT_EQ(failing, 2) << "the front entry and the slot's entry allocate";
-    EXPECT_EQ(recent_views().front(), current_slot()->shown_view());
-}
-
-TEST_F(registry_out_of_memory, opening_keeps_the_invariants) {
-    host.set_startup_info();
-    host.panels().left().set_directory(tree.windows("right"));
-    auto never = [](bool) { return false; };
-    sweep<bool>(
-        "synchronise_with_panels",
-        [&] {
-            host.panels().switch_active();
-            synchronise_with_panels();
-            return true;
-        },
-        never, [](bool) {});
+TEST_F(registry_out_of_memory, recapture_keeps_the_old_snapshot) {
+    start_without_registry();
+    file_panel_view* v = capture_active_panel();
+    ASSERT_NE(v, nullptr);
+    const std::string old_path = v->path();
+    const int32_t old_count = v->record().item_count;
+    host.panels().active().set_directory(tree.windows("right"));
+    const long runs = sweep_allocations([&](long n) {
+        const long blocks = memory::live_blocks();
+        bool ok = false;
+        const bool delivered = with_allocation_failing(n, [&] { ok = v->recapture_from_active(); });
+        if (!delivered) {
+            EXPECT_TRUE(ok);
+            return false;
+        }
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(memory::live_blocks(), blocks);
+        EXPECT_EQ(v->path(), old_path) << "the old snapshot must be kept whole";
+        EXPECT_EQ(static_cast<int32_t>(v->record().item_count), old_count);
+        EXPECT_STREQ(v->record().items[old_count - 1].custom_column_data[1], "y");
+        return true;
+    });
+    EXPECT_EQ(runs, 1) << "a re-capture makes one block";
+    EXPECT_EQ(v->path(), tree.windows("right"));
+    memory::destroy(v);
 }
 
 }  // namespace

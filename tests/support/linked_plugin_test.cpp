@@ -17,8 +17,7 @@ void linked_plugin_test::SetUp() {
 void linked_plugin_test::TearDown() {
     memory::fail_allocation(0);
     host.input().set_source(nullptr);
-    host.exit_far();
-    EXPECT_EQ(plugin_blocks(), blocks_before) << "expected no plugin block left after ExitFAR";
+    EXPECT_EQ(shut_down(host, blocks_before), "");
     EXPECT_TRUE(host.failures().empty()) << host.report();
 }
 

@@ -33,6 +33,13 @@ protected:
         return v;
     }
     void forget(file_panel_view* v) { std::erase(made, v); }
+    // The active panel on "left" with a.txt and b.txt, no registry.
+    emu::panel_model& two_files() {
+        tree.file("left/a.txt");
+        tree.file("left/b.txt");
+        start_without_registry();
+        return host.panels().active();
+    }
     void TearDown() override {
         for (auto* v : made) memory::destroy(v);
         linked_plugin_test::TearDown();
@@ -41,10 +48,7 @@ protected:
 };
 
 TEST_F(snapshots, item_texts_are_deep_copies_that_outlive_the_host_array_and_the_source) {
-    tree.file("left/a.txt");
-    tree.file("left/b.txt");
-    start_without_registry();
-    emu::panel_model& panel = host.panels().active();
+    emu::panel_model& panel = two_files();
     panel.set_description("a.txt", "first file");
     panel.set_owner("a.txt", "alice");
     panel.set_custom_columns("a.txt", {"one", "two", "three"});
@@ -101,10 +105,7 @@ TEST_F(snapshots, empty_panel_is_captured_cloned_recaptured_and_applied) {
 }
 
 TEST_F(snapshots, recapture_of_the_same_panel_rewrites_in_place_or_from_itself) {
-    tree.file("left/a.txt");
-    tree.file("left/b.txt");
-    start_without_registry();
-    emu::panel_model& panel = host.panels().active();
+    emu::panel_model& panel = two_files();
     panel.set_owner("a.txt", "ann");
     panel.refresh();
     file_panel_view* v = adopt(capture_active_panel());

@@ -4,10 +4,13 @@
 // here.
 #pragma once
 
+#include <string>
+
 #include "base/memory.h"
 #include "dialog/view_list_dialog_impl.h"
 #include "emulator/host.h"
 #include "plugin/exports.h"
+#include "registry/registry.h"
 #include "support/host_setup.h"
 
 namespace tolvik::test {
@@ -34,6 +37,20 @@ inline bool attach_linked_plugin(emu::host& host) {
 // one fill to the next by design.
 inline long plugin_blocks() {
     return memory::live_blocks() - (the_view_list_dialog().list().lines().block ? 1 : 0);
+}
+
+// Shuts the plugin down (ExitFAR) and says what it left behind: "" when no
+// view, no panel slot and no current slot is left and as many plugin blocks
+// live as `blocks_before`, else one line per fault.
+inline std::string shut_down(emu::host& host, long blocks_before) {
+    host.exit_far();
+    std::string problems;
+    if (!all_views().empty() || !panel_slots().empty() || current_slot())
+        problems += "ExitFAR left views or slots behind\n";
+    if (plugin_blocks() != blocks_before)
+        problems += "expected " + std::to_string(blocks_before) + " plugin blocks after ExitFAR, got " +
+                    std::to_string(plugin_blocks()) + "\n";
+    return problems;
 }
 
 }  // namespace tolvik::test

@@ -7,6 +7,7 @@
 
 #include "host/constants.h"
 #include "support/linked_plugin_test.h"
+#include "support/list_keys.h"
 #include "walk/invariants.h"
 
 namespace tolvik::test {
@@ -50,7 +51,7 @@ protected:
 // shown by no panel. The next opening must not take it for the view the
 // active panel shows: Enter on it must put the panel there.
 TEST_F(walk_regression, opening_after_a_new_top_line_view_and_esc_commits_what_the_panel_shows) {
-    open_with({key::ctrl | key::shift | key::f3, key::esc});
+    open_with({keys::new_view, key::esc});
     ASSERT_EQ(host.panels().active().directory(), tree.windows("a"));
     open_with({key::enter});
     EXPECT_EQ(first_check, "") << "expected the invariants to hold when the list opened";

@@ -7,6 +7,7 @@
 #include "host/constants.h"
 #include "host/panel_info.h"
 #include "host_keys.h"
+#include "support/list_keys.h"
 
 namespace tolvik::test {
 namespace {
@@ -87,15 +88,11 @@ bool walker::start() {
 bool walker::finish() {
     host_.input().set_source(nullptr);
     host_.set_key_held(virtual_key_control, false);
-    host_.exit_far();
+    std::string left = shut_down(host_, blocks_at_start_);
     note("ExitFAR");
     if (!violation_.empty()) return false;
     if (!check("after ExitFAR", static_cast<int>(stage::between_openings))) return false;
-    if (!all_views().empty() || !panel_slots().empty() || current_slot())
-        violation_ = "expected an empty registry after ExitFAR\n";
-    else if (plugin_blocks() != blocks_at_start_)
-        violation_ = "expected " + std::to_string(blocks_at_start_) + " plugin blocks after ExitFAR, got " +
-                     std::to_string(plugin_blocks()) + "\n";
+    violation_ = left;
     return violation_.empty();
 }
 
@@ -189,7 +186,7 @@ int32_t walker::key_code() {
     if (choose_(grow_ ? 14 : 60) == 0) {
         // New views and copies, often enough in a growing walk that the list
         // runs past a page and the number column past one digit.
-        return choose_(2) ? (key::ctrl | key::f3) : (key::ctrl | key::shift | key::f3);
+        return choose_(2) ? keys::duplicate : keys::new_view;
     }
     int32_t base;
     do {
@@ -270,14 +267,9 @@ void walker::change_folders(bool inside_dialog) {
 }
 
 void walker::restart() {
-    host_.exit_far();
+    violation_ += shut_down(host_, blocks_at_start_);
     note("ExitFAR, then start-up again");
-    if (!all_views().empty() || plugin_blocks() != blocks_at_start_) {
-        violation_ = "expected an empty registry and " + std::to_string(blocks_at_start_) +
-                     " plugin blocks after ExitFAR, got " + std::to_string(all_views().size()) +
-                     " views and " + std::to_string(plugin_blocks()) + " blocks\n";
-        return;
-    }
+    if (!violation_.empty()) return;
     host_.set_startup_info();
     kinds_.clear();
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "emulator/text_file.h"
 #include "support/test_tree.h"
 
 namespace tolvik::tools {
@@ -55,10 +56,7 @@ protected:
         size_t start = 0;
         for (size_t end; (end = text.find("----\n", start)) != std::string::npos; start = end + 5)
             out.screens.push_back(text.substr(start, end - start));
-        std::ifstream e(errors);
-        std::stringstream s;
-        s << e.rdbuf();
-        out.errors = s.str();
+        out.errors = emu::read_text_file(errors.string()).value_or("");
         return out;
     }
 

@@ -25,10 +25,7 @@ protected:
     std::string language(const std::string& code, const std::string& name, const std::string& title,
                          int help_lines = 30, const std::string& host_texts = "") {
         fs::create_directories(root_ / "lang");
-        std::ifstream english(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng", std::ios::binary);
-        std::stringstream whole;
-        whole << english.rdbuf();
-        std::string text = whole.str();
+        std::string text = emu::read_text_file(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.lng").value_or("");
         auto replace = [&](const std::string& from, const std::string& to) {
             size_t at = text.find(from);
             ASSERT_NE(at, std::string::npos) << from;
@@ -94,11 +91,11 @@ protected:
 
 // The last line of a file that starts with `prefix`, without the prefix.
 std::string last_line(const std::string& path, const std::string& prefix) {
-    std::ifstream file(path, std::ios::binary);
+    std::string text = emu::read_text_file(path).value_or("");
     std::string last;
-    for (std::string line; std::getline(file, line);) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-        if (!line.empty() && line.rfind(prefix, 0) == 0) last = line.substr(prefix.size());
+    for (std::string_view line : emu::split_lines(text)) {
+        line = emu::trim_right(line);
+        if (!line.empty() && line.substr(0, prefix.size()) == prefix) last = line.substr(prefix.size());
     }
     return last;
 }
