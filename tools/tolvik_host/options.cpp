@@ -112,76 +112,44 @@ struct given {
     int folders = 0;  // LEFT and RIGHT given without an option
 };
 
-// An option's effect on what is given; false with `error` set.
+// An option's effect on what is given, for options that do more than store
+// a text or set a flag; false with `error` set.
 using option_effect = bool (*)(const std::string& value, options& out, given& g, std::string& error);
 
+// One option: a text it stores, a flag it sets, or an effect. It takes a
+// value unless it sets a flag.
 struct option_entry {
     const char* name;
-    bool takes_value;
-    option_effect effect;
+    std::string options::*text = nullptr;
+    bool options::*flag = nullptr;
+    option_effect effect = nullptr;
 };
 
 const option_entry option_table[] = {
-    {"--help", false,
-     [](const std::string&, options& out, given&, std::string&) {
-         out.usage = true;
-         return true;
-     }},
-    {"-h", false,
-     [](const std::string&, options& out, given&, std::string&) {
-         out.usage = true;
-         return true;
-     }},
-    {"--left", true,
-     [](const std::string& v, options& out, given&, std::string&) {
-         out.left = v;
-         return true;
-     }},
-    {"--right", true,
-     [](const std::string& v, options& out, given&, std::string&) {
-         out.right = v;
-         return true;
-     }},
-    {"--root", true,
-     [](const std::string& v, options& out, given&, std::string&) {
-         out.root = v;
-         return true;
-     }},
-    {"--lang", true,
+    {"--help", nullptr, &options::usage},
+    {"-h", nullptr, &options::usage},
+    {"--welcome", nullptr, &options::welcome},
+    {"--legacy-keys", nullptr, &options::legacy_keys},
+    {"--left", &options::left},
+    {"--right", &options::right},
+    {"--root", &options::root},
+    {"--plugin", &options::plugin},
+    {"--select", &options::select},
+    {"--lang", nullptr, nullptr,
      [](const std::string& v, options&, given& g, std::string&) {
          g.lang = v;
          return true;
      }},
-    {"--plugin", true,
-     [](const std::string& v, options& out, given&, std::string&) {
-         out.plugin = v;
-         return true;
-     }},
-    {"--keys", true,
+    {"--keys", nullptr, nullptr,
      [](const std::string& v, options& out, given&, std::string& error) {
          out.script = true;
          return parse_key_script(v, out.script_steps, error);
      }},
-    {"--size", true,
+    {"--size", nullptr, nullptr,
      [](const std::string& v, options& out, given&, std::string& error) {
          std::string why = parse_size(v, out.width, out.height);
          if (!why.empty()) error = "--size " + v + ": " + why;
          return why.empty();
-     }},
-    {"--select", true,
-     [](const std::string& v, options& out, given&, std::string&) {
-         out.select = v;
-         return true;
-     }},
-    {"--welcome", false,
-     [](const std::string&, options& out, given&, std::string&) {
-         out.welcome = true;
-         return true;
-     }},
-    {"--legacy-keys", false,
-     [](const std::string&, options& out, given&, std::string&) {
-         out.legacy_keys = true;
-         return true;
      }},
 };
 
@@ -193,11 +161,19 @@ bool read_arguments(int argc, const char* const* argv, options& out, given& g, s
         for (const option_entry& each : option_table)
             if (arg == each.name) entry = &each;
         if (entry) {
-            if (entry->takes_value && i + 1 >= argc) {
+            if (entry->flag) {
+                out.*entry->flag = true;
+                continue;
+            }
+            if (i + 1 >= argc) {
                 error = arg + " needs a value";
                 return false;
             }
-            if (!entry->effect(entry->takes_value ? argv[++i] : "", out, g, error)) return false;
+            const std::string value = argv[++i];
+            if (entry->text)
+                out.*entry->text = value;
+            else if (!entry->effect(value, out, g, error))
+                return false;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
