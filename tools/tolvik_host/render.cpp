@@ -14,7 +14,6 @@ const char* colour_of(emu::attr a) {
         case attr::panel:
             return "\x1b[0;96;44m";
         case attr::panel_title:
-            return "\x1b[0;97;44m";
         case attr::cursor_line:
             return "\x1b[0;97;44m";
         case attr::active_cursor:
@@ -81,8 +80,7 @@ std::string renderer::frame(const emu::screen& display) {
             if (a != current) {
                 const char* colour = colour_of(static_cast<emu::attr>(a));
                 size_t length = std::min(std::strlen(colour), colour_length);
-                std::memcpy(at, colour, length);
-                at += length;
+                at = std::copy_n(colour, length, at);
                 current = a;
             }
             const glyph& g = glyphs_[static_cast<unsigned char>(cells[static_cast<size_t>(x) * 2])];
