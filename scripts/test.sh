@@ -34,17 +34,17 @@ workflow() {
 count() {
   local preset=$1 log="build/$1.log" p=0 f=0 total failures
   echo "== $preset"
+  tail -n 1 "$log"
   while read -r failures total; do
     p=$((p + total - failures)); f=$((f + failures))
   done < <(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\1 \2/p' "$log")
   if grep -q '^workflow .*: exit [1-9]' "$log" && [ "$f" -eq 0 ]; then
-    tail -n 40 "$log"
+    tail -n 41 "$log" | head -n 40
     f=$((f + 1)); notes+=("$preset: stopped before its tests ended (log: $log)")
   elif [ "$f" -ne 0 ]; then
     sed -n '/^The following tests FAILED:/,/^Errors while running CTest/p' "$log" | head -n 30
     notes+=("$preset: $f failed (log: $log)")
   fi
-  tail -n 1 "$log"
   echo "$preset: $p passed, $f failed"
   passed=$((passed + p)); failed=$((failed + f))
 }
