@@ -11,6 +11,6 @@ foreach(program ${test_programs})
   add_test(NAME memcheck.${program} COMMAND ${TOLVIK_VALGRIND} --error-exitcode=99 --leak-check=full
     --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect --track-origins=yes
     --num-callers=30 $<TARGET_FILE:${program}> --gtest_brief=1)
-  set_tests_properties(memcheck.${program} PROPERTIES LABELS "valgrind;check"
+  set_tests_properties(memcheck.${program} PROPERTIES LABELS "valgrind;check" TIMEOUT 1800
     ENVIRONMENT "TOLVIK_WALK_SEEDS=6;TOLVIK_WALK_EVENTS=4500")
 endforeach()
