@@ -37,7 +37,7 @@ PY
 # layer folders in the build (src/CMakeLists.txt).
 log=$build/clang-tidy.log
 run-clang-tidy -p "$work" -quiet -j "$(nproc 2>/dev/null || echo 2)" \
-  -header-filter="^($root/|$build/src/layers/[a-z]+/)$folders" "^$root/$folders" >"$log" 2>&1
+  -header-filter="^($root/$folders|$build/src/layers/)" "^$root/$folders" >"$log" 2>&1
 status=$?
 mapfile -t findings < <(sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E '^/[^:]+:[0-9]+:[0-9]+: (warning|error):' | sort -u)
 files=$(grep -c '"file"' "$work/compile_commands.json")
