@@ -15,7 +15,7 @@ std::string quoted(const std::string& text) {
             out += c;
         } else if (u < 0x20 || u == 0x7F) {
             char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            (void)std::snprintf(hex, sizeof hex, "\\x%02X", u);  // four characters: always fits
             out += hex;
         } else {
             out += c;

@@ -51,8 +51,7 @@ param_t dialog_engine::default_proc(host_handle handle, int32_t message, int32_t
                 return 1;
             }
             return 0;
-        case dn_close:
-            return 1;  // closing is allowed
+        case dn_close:  // closing is allowed
         case dn_init:
             return 1;
         default:

@@ -154,7 +154,9 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
     }
 
     dialog.id = next_id_++;
-    // Handles are never reused: a stale one is caught by find().
+    // Handles are never reused: a stale one is caught by find(). A handle is
+    // a token the plugin hands back, never dereferenced.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     dialog.handle = reinterpret_cast<host_handle>(static_cast<uintptr_t>(0x7D000000u + dialog.id * 16u));
     dialog.depth = static_cast<int32_t>(stack_.size());
     for (int32_t i = 0; i < item_count; ++i) {

@@ -31,9 +31,11 @@
 namespace tolvik::emu {
 
 // The plugin's five exports, one pointer per export of host/export_names.h.
+// The macro's arguments are a type, a name and a parameter list, which
+// parentheses would break.
 struct plugin_exports {
 #define TOLVIK_EXPORT_POINTER(name, member, result, parameters) \
-    result(TOLVIK_API* member) parameters = nullptr;
+    result(TOLVIK_API* member) parameters = nullptr;  // NOLINT(bugprone-macro-parentheses)
     TOLVIK_EXPORTS(TOLVIK_EXPORT_POINTER)
 #undef TOLVIK_EXPORT_POINTER
 };

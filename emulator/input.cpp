@@ -9,7 +9,8 @@ std::string describe(const input_event& event) {
     switch (event.kind) {
         case input_kind::key: {
             char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "key 0x%X", static_cast<unsigned>(event.code));
+            // At most 8 hex digits: always fits.
+            (void)std::snprintf(buffer, sizeof buffer, "key 0x%X", static_cast<unsigned>(event.code));
             return buffer;
         }
         case input_kind::ctrl_down:

@@ -1,7 +1,6 @@
 #include "panel_drawing.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
 #include <string>
 
@@ -23,9 +22,7 @@ std::string title_of(const std::string& directory, int32_t room) {
 std::string size_text(const panel_entry& entry, const panel_words& words) {
     if (entry.is_parent()) return words.up;
     if (entry.is_directory()) return words.folder;
-    char text[24];
-    std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(entry.size));
-    return text;
+    return std::to_string(entry.size);
 }
 
 std::string time_text(const panel_entry& entry) {
@@ -39,7 +36,7 @@ std::string time_text(const panel_entry& entry) {
     localtime_r(&seconds, &local);
 #endif
     char text[24];
-    std::strftime(text, sizeof text, "%d.%m.%y %H:%M", &local);
+    if (std::strftime(text, sizeof text, "%d.%m.%y %H:%M", &local) == 0) return "";
     return text;
 }
 

@@ -67,7 +67,8 @@ void fill_item(panel_handout& handout, const panel_model& panel, const panel_ent
 
 std::string hex(const void* p) {
     char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(p)));
+    // 10 characters: always fits.
+    (void)std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(p)));
     return text;
 }
 

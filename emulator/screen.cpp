@@ -156,6 +156,7 @@ int screen::trimmed_length(int y) const {
 
 std::vector<std::string> screen::text_rows() const {
     std::vector<std::string> rows;
+    rows.reserve(static_cast<size_t>(height_));
     for (int y = 0; y < height_; ++y) rows.push_back(row(y));
     return rows;
 }

@@ -77,7 +77,7 @@ constexpr auto make_traps(std::integer_sequence<int, I...>) {
     return std::array<trap_fn, sizeof...(I)>{&trap<I>...};
 }
 
-const auto traps = make_traps(std::make_integer_sequence<int, record_slot_count + table_slot_count>{});
+constexpr auto traps = make_traps(std::make_integer_sequence<int, record_slot_count + table_slot_count>{});
 
 void* trap_at(int index) { return reinterpret_cast<void*>(traps[static_cast<size_t>(index)]); }
 

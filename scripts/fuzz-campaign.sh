@@ -9,19 +9,22 @@
 #   scripts/fuzz-campaign.sh [target...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
-source scripts/fuzz-targets.sh
 runs=${TOLVIK_CAMPAIGN_RUNS:-1000000}
 seconds=${TOLVIK_CAMPAIGN_SECONDS:-3600}
 bin=build/linux32-fuzz/fuzz
 out=build/fuzz-campaign
-targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=("${fuzz_targets[@]}")
 
 cmake --preset linux32-fuzz >/dev/null && cmake --build --preset linux32-fuzz -j1 >/dev/null || exit 1
+# The targets and their longest inputs, as the fuzz build lists them
+# (fuzz/targets.cmake).
+declare -A max_len
+while read -r t len; do max_len[$t]=$len; done <"$bin/targets.txt"
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && mapfile -t targets < <(awk '{print $1}' "$bin/targets.txt")
 mkdir -p "$out"
 status=0
 for t in "${targets[@]}"; do
-  len=${fuzz_max_len[$t]}
+  len=${max_len[$t]:?"$t is no fuzz target of $bin/targets.txt"}
   rm -rf "${out:?}/$t" "$out/merged-$t"
   mkdir -p "$out/$t" "$out/merged-$t" "$out/artifacts-$t"
   cp fuzz/corpus/"$t"/* "$out/$t/"

@@ -9,7 +9,7 @@ within one run.
   scripts/fuzz-speed.py [--rounds N] [--repeat K] FUZZ_DIR [OTHER_FUZZ_DIR]
 
 FUZZ_DIR is a folder holding fuzz_<target> programs, such as
-build/linux32-fuzz/fuzz (scripts/test-fuzz.sh builds it). For an older build,
+build/linux32-fuzz/fuzz (the linux32-fuzz preset builds it). For an older build,
 check the commit out in a worktree and build its linux32-fuzz preset there.
 """
 import argparse
@@ -22,11 +22,9 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 
 
-def targets():
-    # The list that scripts/fuzz-targets.sh holds for the shell scripts.
-    out = subprocess.run(["bash", "-c", "source scripts/fuzz-targets.sh && echo ${fuzz_targets[@]}"],
-                         cwd=ROOT, capture_output=True, text=True, check=True)
-    return out.stdout.split()
+def targets(build):
+    # The targets the build made, of any age: its fuzz_<name> programs.
+    return sorted(p.name[len("fuzz_"):] for p in build.glob("fuzz_*") if p.is_file() and os.access(p, os.X_OK))
 
 
 def cpu_seconds(program, inputs, repeat):
@@ -47,7 +45,7 @@ def main():
     args = parser.parse_args()
     if len(args.builds) > 2:
         parser.error("one or two build folders")
-    for target in targets():
+    for target in targets(args.builds[0]):
         inputs = sorted(str(p) for p in (ROOT / "fuzz" / "corpus" / target).iterdir())
         times = {build: [] for build in args.builds}
         for _ in range(args.rounds):

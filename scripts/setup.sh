@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   libc6-dbg:i386 libbenchmark-dev:i386 libgtest-dev
-  googletest valgrind tmux unzip python3 clang-format gcovr
+  googletest valgrind tmux unzip python3 clang-format clang-tidy gcovr
 )
 
 missing=()

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The built libraries export exactly the five entry points, undecorated, by
-# the names of the one list in src/host/export_names.h; the DLL
-# imports nothing but Windows' own DLLs; the Linux library takes the three
-# Windows calls from libwinshim.so and defines none of them.
+# A built library exports exactly the five entry points, undecorated, by the
+# names of the one list in src/host/export_names.h; a DLL imports nothing but
+# Windows' own DLLs; a Linux library takes the three Windows calls from
+# libwinshim.so and defines none of them. The tests exports.dll (win32) and
+# exports.so (linux32).
+#   scripts/test-exports.sh LIBRARY...   each a .dll or a .so
 set -uo pipefail
+[ $# -gt 0 ] || { echo "usage: $0 LIBRARY..." >&2; exit 2; }
+mapfile -t libraries < <(realpath -m -s "$@")
 cd "$(dirname "$0")/.."
-dll=${1:-build/win32/src/tolvik.dll}
-so=${2:-build/linux32/src/libtolvik.so}
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 sorted_words() { sort | tr '\n' ' ' | sed 's/ $//'; }
@@ -14,7 +16,8 @@ sorted_words() { sort | tr '\n' ' ' | sed 's/ $//'; }
 expected=$(sed -n 's/^ *X(\([A-Za-z]*\),.*/\1/p' src/host/export_names.h | sorted_words)
 [ "$(wc -w <<<"$expected")" -eq 5 ] || fail "src/host/export_names.h: expected five names, got '$expected'"
 
-if [ -f "$dll" ]; then
+check_dll() {
+  local dll=$1 exports imports name table call
   exports=$(i686-w64-mingw32-objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' \
             | sed -n 's/^\s*\[ *[0-9]*\] //p' | sorted_words)
   [ "$exports" = "$expected" ] || fail "DLL exports: expected '$expected', got '$exports'"
@@ -29,11 +32,10 @@ if [ -f "$dll" ]; then
   for call in GetAsyncKeyState GetFileAttributesA DisableThreadLibraryCalls; do
     grep -q "\b$call\b" <<<"$table" || fail "DLL does not import $call"
   done
-else
-  fail "no DLL at $dll"
-fi
+}
 
-if [ -f "$so" ]; then
+check_so() {
+  local so=$1 defined undefined defined_all dynamic call
   defined=$(nm -D --defined-only "$so" | awk '$2 ~ /^[TW]$/ {print $3}' | grep -v -E '^_(init|fini)$' | sorted_words)
   [ "$defined" = "$expected" ] || fail "libtolvik.so exports: expected '$expected', got '$defined'"
   undefined=$(nm -D --undefined-only "$so"); defined_all=$(nm -D --defined-only "$so"); dynamic=$(readelf -d "$so")
@@ -43,9 +45,16 @@ if [ -f "$so" ]; then
   done
   grep -q 'libwinshim.so' <<<"$dynamic" || fail "libtolvik.so does not link libwinshim.so"
   grep -q SYMBOLIC <<<"$dynamic" && fail "libtolvik.so is linked with -Bsymbolic"
-else
-  fail "no Linux library at $so"
-fi
+}
 
-[ $status -eq 0 ] && echo "exports and imports: ok"
+for library in "${libraries[@]}"; do
+  if [ ! -f "$library" ]; then
+    fail "no library at $library"
+  elif [[ $library == *.dll ]]; then
+    check_dll "$library"
+  else
+    check_so "$library"
+  fi
+done
+[ $status -eq 0 ] && echo "exports and imports of ${libraries[*]}: ok"
 exit $status

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Runs every test: set-up, the workflow of each of the three builds
-# (configure, build, test; the win32 tests under wine), then every check of
-# scripts/test-*.sh, and ends with one line "N passed, M failed". Each CTest
-# test counts once, as the JUnit file of its test preset records it
-# (scripts/junit_count.py); each check counts once.
+# Runs every test: set-up, then the workflow presets (configure, build, test),
+# whose tests include the checks beside the test programs (cmake/checks.cmake):
+#   linux32        format, clang-tidy, exports, readme, tmux, valgrind
+#   linux32-asan   the test programs under AddressSanitizer and UBSan
+#   win32          the test programs under wine; exports, package
+#   linux32-coverage  readme, tmux, then each folder's coverage
+#   linux32-fuzz   each fuzz target for a short while, beside the coverage one
+# Ends with one line "N passed, M failed", summed from CTest's own summaries;
+# a workflow that stops before its tests counts as one failure.
 #   CTEST_PARALLEL_LEVEL  tests run at once (default: the number of cores)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -17,74 +21,48 @@ failed=0
 notes=()
 mkdir -p build
 
-# Configures, builds and tests one preset; adds its tests to the totals. A
-# build that fails counts as one failure.
+# Runs one workflow into build/<preset>.log; its last line gives its time.
 workflow() {
-  local preset=$1 log="build/$1.log" junit="build/$1/junit.xml" counts
+  local began=$SECONDS
+  cmake --workflow --preset "$1" </dev/null >"build/$1.log" 2>&1
+  local rc=$?
+  echo "workflow $1: exit $rc after $((SECONDS - began)) s" >>"build/$1.log"
+}
+
+# Adds a finished workflow's tests to the totals, from each test step's
+# summary ("98% tests passed, 2 tests failed out of 120").
+count() {
+  local preset=$1 log="build/$1.log" p=0 f=0 total failures
   echo "== $preset"
-  rm -f "$junit"
-  SECONDS=0
-  cmake --workflow --preset "$preset" >"$log" 2>&1 </dev/null
-  echo "$preset: ${SECONDS} s"
-  if [ ! -f "$junit" ]; then
-    tail -n 40 "$log"
-    failed=$((failed + 1)); notes+=("$preset: no test results, the build failed (log: $log)")
-    return
-  fi
-  mapfile -t counts < <(python3 scripts/junit_count.py "$junit")
-  read -r p f <<<"${counts[0]}"
-  passed=$((passed + p)); failed=$((failed + f))
-  echo "$preset: $p passed, $f failed"
-  if [ "$f" -ne 0 ]; then
-    printf '  failed: %s\n' "${counts[@]:1}" | head -n 30
+  tail -n 1 "$log"
+  while read -r failures total; do
+    p=$((p + total - failures)); f=$((f + failures))
+  done < <(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\1 \2/p' "$log")
+  if grep -q '^workflow .*: exit [1-9]' "$log" && [ "$f" -eq 0 ]; then
+    tail -n 41 "$log" | head -n 40
+    f=$((f + 1)); notes+=("$preset: stopped before its tests ended (log: $log)")
+  elif [ "$f" -ne 0 ]; then
+    sed -n '/^The following tests FAILED:/,/^Errors while running CTest/p' "$log" | head -n 30
     notes+=("$preset: $f failed (log: $log)")
   fi
+  echo "$preset: $p passed, $f failed"
+  passed=$((passed + p)); failed=$((failed + f))
 }
 
 for preset in linux32 linux32-asan win32; do
   workflow "$preset"
+  count "$preset"
 done
-
-# Every scripts/test-*.sh is one more test; one that cannot run is a failure.
-# The fuzz check runs beside the others: it has a build folder of its own and
-# then keeps one core busy for a fixed time per target, while the others take
-# turns on the builds they share. Its output comes last.
-count_check() {
-  if [ "$2" -eq 0 ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1)); notes+=("$1 failed")
-  fi
-}
-background=scripts/test-fuzz.sh
-background_pid=
-if [ -x "$background" ]; then
-  "$background" </dev/null >build/test-fuzz.out 2>&1 &
-  background_pid=$!
-fi
-shopt -s nullglob
-for extra in scripts/test-*.sh; do
-  [ "$extra" = "$background" ] && [ -n "$background_pid" ] && continue
-  echo "== $extra"
-  if [ ! -x "$extra" ]; then
-    failed=$((failed + 1)); notes+=("$extra is not executable (chmod +x)")
-    continue
-  fi
-  SECONDS=0
-  "$extra" </dev/null
-  rc=$?
-  echo "$extra: ${SECONDS} s"
-  count_check "$extra" $rc
-done
-if [ -n "$background_pid" ]; then
-  echo "== $background"
-  wait "$background_pid"
-  rc=$?
-  cat build/test-fuzz.out
-  count_check "$background" $rc
-fi
+# The fuzz targets run for a fixed time each: beside the coverage workflow,
+# as a build folder of their own.
+workflow linux32-fuzz &
+fuzz=$!
+workflow linux32-coverage
+count linux32-coverage
+wait "$fuzz"
+count linux32-fuzz
 
 for note in "${notes[@]+"${notes[@]}"}"; do echo "  $note"; done
-echo "took $(( $(date +%s) - start )) s"
+echo "took $(($(date +%s) - start)) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -24,7 +24,9 @@ namespace tolvik {
 // Opaque handles the host hands out (panels, dialogs).
 using host_handle = void*;
 
-// The value passed as the panel handle: the plugin never owns a panel.
+// The value passed as the panel handle: the plugin never owns a panel. The
+// host's protocol spells it as the integer -1.
+// NOLINTNEXTLINE(performance-no-int-to-ptr)
 inline host_handle const no_panel = reinterpret_cast<host_handle>(static_cast<intptr_t>(-1));
 
 // A pointer-sized signed value, as used by dialog messages and procedures.

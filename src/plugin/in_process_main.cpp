@@ -5,7 +5,7 @@
 namespace {
 
 struct in_process_module {
-    in_process_module() { tolvik::module_load(); }
+    in_process_module() noexcept { tolvik::module_load(); }
     ~in_process_module() { tolvik::module_unload(); }
 } the_module;
 

@@ -1,6 +1,6 @@
 #include "key_decoder.h"
 
-#include <cstdlib>
+#include <charconv>
 
 namespace tolvik::tools {
 namespace {
@@ -256,9 +256,13 @@ size_t key_decoder::decode_csi(std::vector<terminal_event>& out) {
     char final = buffer_[end];
     std::string_view body(buffer_.data() + 2, end - 2);
     size_t used = end + 1;
-    char lead = body.empty() ? 0 : body[0];
+    char lead = body.empty() ? '\0' : body[0];
     if (lead == '?' && final == 'u') {
-        out.push_back({terminal_event::kind::protocol_reply, std::atoi(std::string(body.substr(1)).c_str())});
+        // The flags the terminal reports; none (or no number) reads as 0.
+        std::string_view digits = body.substr(1);
+        int flags = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), flags);
+        out.push_back({terminal_event::kind::protocol_reply, flags});
         return used;
     }
     if (lead == '?' && final == 'c') {

@@ -66,7 +66,7 @@ std::string key_name(int32_t code) {
         if (k.code == base) return out + k.name;
     if (base > 0x20 && base < 0x7F) return out + static_cast<char>(base);
     char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(base));
+    (void)std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(base));  // 8 digits at most: fits
     return out + hex;
 }
 

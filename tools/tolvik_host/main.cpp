@@ -11,19 +11,20 @@ int main(int argc, char** argv) {
     options opts;
     std::string error;
     if (!parse_options(argc, argv, TOLVIK_LANG_DIR, TOLVIK_PLUGIN_PATH, opts, error)) {
-        std::fprintf(stderr, "tolvik_host: %s\n(tolvik_host --help lists the options and key words)\n",
-                     error.c_str());
+        // A message that cannot be written has no one else to go to.
+        (void)std::fprintf(stderr, "tolvik_host: %s\n(tolvik_host --help lists the options and key words)\n",
+                           error.c_str());
         return 2;
     }
     if (opts.usage) {
-        std::fputs(usage_text().c_str(), stdout);
+        (void)std::fputs(usage_text().c_str(), stdout);
         return 0;
     }
     try {
         session s(opts);
         return s.run();
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tolvik_host: %s\n", e.what());
+        (void)std::fprintf(stderr, "tolvik_host: %s\n", e.what());
         return 1;
     }
 }

@@ -131,7 +131,8 @@ int session::run() {
     std::string error;
     if (!start(error)) {
         terminal_.close();
-        std::fprintf(stderr, "tolvik_host: %s\n", error.c_str());
+        // Messages that cannot be written have no one else to go to.
+        (void)std::fprintf(stderr, "tolvik_host: %s\n", error.c_str());
         return 1;
     }
     loop();
@@ -139,10 +140,10 @@ int session::run() {
     if (options_.script && !dumped_) dump_screen();
     terminal_.close();
     for (const std::string& fault : host_.failures())
-        std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
+        (void)std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
     if (input_ended_) {
-        std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
-                     to_utf8(ended_in_dialog_, page_).c_str());
+        (void)std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
+                           to_utf8(ended_in_dialog_, page_).c_str());
         return status_input_ended_in_dialog;
     }
     if (!waiting_.empty()) {

@@ -103,8 +103,9 @@ emu::screen session::marked_screen() {
 
 void session::dump_screen() {
     dumped_ = true;
-    std::printf("%s----\n", to_utf8(marked_screen().dump(), page_).c_str());
-    std::fflush(stdout);
+    // A screen that cannot be written has no one else to go to.
+    (void)std::printf("%s----\n", to_utf8(marked_screen().dump(), page_).c_str());
+    (void)std::fflush(stdout);
 }
 
 }  // namespace tolvik::tools

@@ -52,7 +52,8 @@ void on_fatal_signal(int sig, siginfo_t* info, void*) {
     // A real fault returns to the faulting instruction, which faults again
     // into the previous handler; a signal that was sent is sent again.
     bool fault = sig == SIGSEGV || sig == SIGBUS || sig == SIGFPE || sig == SIGILL;
-    if (!fault || !info || info->si_code <= 0) raise(sig);
+    // Should raising fail, the handler returns and the process goes on dying.
+    if (!fault || !info || info->si_code <= 0) (void)raise(sig);
 }
 
 void on_resize(int) { size_changed = 1; }
@@ -71,7 +72,9 @@ bool terminal::open() {
     static bool handlers_installed = false;
     if (!handlers_installed) {
         handlers_installed = true;
-        std::atexit(restore_at_exit);
+        // Should registering fail, close() and the signal handlers still
+        // restore the modes.
+        (void)std::atexit(restore_at_exit);
         struct sigaction fatal {};
         fatal.sa_sigaction = on_fatal_signal;
         fatal.sa_flags = SA_SIGINFO;

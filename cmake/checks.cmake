@@ -1,0 +1,50 @@
+# The checks beside the test programs, each a CTest test with a label of its
+# own and the label "check" (ctest -LE check runs the test programs alone):
+#
+#   plain Linux build (linux32)  format, clang-tidy, exports (libtolvik.so),
+#                                readme, tmux, valgrind (cmake/memcheck.cmake)
+#   coverage build               readme, tmux (their runs count too), coverage
+#   win32                        exports (tolvik.dll), package
+#   fuzz build                   fuzz (fuzz/CMakeLists.txt)
+#
+# Each check uses only its own build, so the presets can run in any order.
+set(scripts ${CMAKE_SOURCE_DIR}/scripts)
+
+function(tolvik_check name label)
+  add_test(NAME ${name} COMMAND ${ARGN})
+  set_tests_properties(${name} PROPERTIES LABELS "${label};check")
+endfunction()
+
+if(WIN32)
+  tolvik_check(exports.dll exports ${scripts}/test-exports.sh $<TARGET_FILE:tolvik>)
+  # scripts/package.sh builds the win32 preset's folder, so only that folder
+  # has the check (a build of the preset elsewhere, as mutation runs make,
+  # has not).
+  if(CMAKE_BINARY_DIR STREQUAL "${CMAKE_SOURCE_DIR}/build/win32")
+    tolvik_check(package package ${scripts}/test-package.sh)
+  endif()
+  return()
+endif()
+if(TOLVIK_SANITIZE)
+  return()
+endif()
+
+# The interactive host of this build on the README's commands and on a real
+# terminal; the README's screens are drawn in build/sample, which one run at a
+# time may use.
+tolvik_check(readme readme ${scripts}/readme-screens.sh --check)
+tolvik_check(tmux tmux ${scripts}/test-tmux.sh)
+set_tests_properties(readme tmux PROPERTIES ENVIRONMENT TOLVIK_HOST=$<TARGET_FILE:tolvik_host>)
+set_tests_properties(readme PROPERTIES RESOURCE_LOCK sample_tree)
+
+if(TOLVIK_COVERAGE)
+  include(${CMAKE_CURRENT_LIST_DIR}/coverage_report.cmake)
+  return()
+endif()
+
+tolvik_check(format format ${scripts}/test-format.sh)
+tolvik_check(exports.so exports ${scripts}/test-exports.sh $<TARGET_FILE:tolvik>)
+# clang-tidy runs its files two at a time, for minutes on a busy machine.
+tolvik_check(clang-tidy clang-tidy ${scripts}/test-clang-tidy.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(clang-tidy PROPERTIES PROCESSORS 2 TIMEOUT 1800)
+include(${CMAKE_CURRENT_LIST_DIR}/memcheck.cmake)
