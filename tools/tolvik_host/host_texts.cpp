@@ -100,12 +100,15 @@ std::vector<std::string> wrap_lines(const std::vector<std::string>& lines, size_
             size_t at = line.rfind(' ', width);
             if (at == std::string::npos || at <= start) {
                 out.push_back(line.substr(0, width));
-                line = indent + line.substr(width);
+                line.replace(0, width, indent);
                 continue;
             }
             size_t next = line.find_first_not_of(' ', at);
             out.push_back(line.substr(0, line.find_last_not_of(' ', at) + 1));
-            line = next == std::string::npos ? std::string() : indent + line.substr(next);
+            if (next == std::string::npos)
+                line.clear();
+            else
+                line.replace(0, next, indent);
         }
         if (!broken || !line.empty()) out.push_back(line);
     }

@@ -125,7 +125,7 @@ struct option_entry {
     option_effect effect = nullptr;
 };
 
-const option_entry option_table[] = {
+constexpr option_entry option_table[] = {
     {"--help", nullptr, &options::usage},
     {"-h", nullptr, &options::usage},
     {"--welcome", nullptr, &options::welcome},

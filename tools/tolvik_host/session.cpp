@@ -147,10 +147,10 @@ int session::run() {
         return status_input_ended_in_dialog;
     }
     if (!waiting_.empty()) {
-        std::fprintf(stderr,
-                     "tolvik_host: %zu key(s) never ran: the screen stayed smaller than %dx%d "
-                     "(--size, resize)\n",
-                     waiting_.size(), min_screen_width, min_screen_height);
+        (void)std::fprintf(stderr,
+                           "tolvik_host: %zu key(s) never ran: the screen stayed smaller than %dx%d "
+                           "(--size, resize)\n",
+                           waiting_.size(), min_screen_width, min_screen_height);
         return status_keys_never_ran;
     }
     return 0;
