@@ -238,6 +238,9 @@ TEST(host_texts, later_files_replace_texts_and_lists_and_marks_are_filled) {
     EXPECT_EQ(fill("{a} and {b}, {a}; {c}", {{"a", "{b}"}, {"b", "x"}}), "x and x, x; {c}");
 }
 
+// No order of importance, labels whole: pairs as they stand in the text.
+const key_bar_order in_text_order{{}, 0, false};
+
 TEST(host_rows, key_bars_keep_whole_pairs_in_80_and_68_columns) {
     // What is drawn is always the first pairs whole, never a cut word. The
     // shipped languages' bars are checked in tests/e2e_languages.
@@ -248,7 +251,7 @@ TEST(host_rows, key_bars_keep_whole_pairs_in_80_and_68_columns) {
     for (int width : {80, 68}) {
         emu::screen display(width, 1);
         for (const std::string& bar : bars) {
-            draw_key_bar(display, 0, bar);
+            draw_key_bar(display, 0, bar, in_text_order);
             std::string shown = display.row(0);
             std::string whole;
             bool matched = shown.empty();
@@ -265,10 +268,10 @@ TEST(host_rows, key_bars_keep_whole_pairs_in_80_and_68_columns) {
 
 TEST(host_rows, key_bar_leaves_out_pairs_that_do_not_fit_whole) {
     emu::screen display(30, 2);
-    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
+    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh", in_text_order);
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep Del Delete");
     display.resize(28, 2);
-    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh");
+    draw_key_bar(display, 1, "F1 Help|Enter Keep|Del Delete|C-R Refresh", in_text_order);
     EXPECT_EQ(display.row(1), "F1 Help Enter Keep") << "never cut mid-word";
     draw_key_bar(display, 1, "", key_bar_order{{0}, 1});
     EXPECT_EQ(display.row(1), "") << "an empty bar";

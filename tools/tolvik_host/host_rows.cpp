@@ -122,10 +122,6 @@ void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs, c
     }
 }
 
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs) {
-    draw_key_bar(display, row, pairs, key_bar_order{{}, 0, false});
-}
-
 void draw_key_bar(emu::screen& display, int32_t row, key_bar which) {
     draw_key_bar(display, row, texts().get(key_bar_name(which)), order_of(which));
 }

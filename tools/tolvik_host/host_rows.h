@@ -50,10 +50,10 @@ const key_bar_order& order_of(key_bar which);
 // labels highlighted, in the text's order. When the row is too narrow,
 // labels take their short forms, the least important pair first, and only
 // when every label of the pairs shown is short is the least important pair
-// left out, and so on; a pair is shown whole or not at all. Drawn with no
-// order, the bar shows as many pairs as fit from its first, labels whole.
+// left out, and so on; a pair is shown whole or not at all. With an empty
+// order that keeps labels whole, the bar shows as many pairs as fit from its
+// first.
 void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs, const key_bar_order& order);
-void draw_key_bar(emu::screen& display, int32_t row, const std::string& pairs);
 // The bar of `which` from the texts in use.
 void draw_key_bar(emu::screen& display, int32_t row, key_bar which);
 
