@@ -1,8 +1,7 @@
 # valgrind memcheck over the programs that load the built plugin through the
 # emulator, a short walk (a quarter of its usual length, 27,000 events) and
 # the allocation sweep, each a whole program under valgrind: the tests
-# memcheck.<program>, labelled valgrind, of the Linux builds without
-# sanitizers. An error or
+# memcheck.<program>, labelled valgrind, of the plain Linux build. An error or
 # a definite or indirect leak fails the program (valgrind's exit status 99);
 # valgrind's report is the test's output.
 find_program(TOLVIK_VALGRIND valgrind REQUIRED)

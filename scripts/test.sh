@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # Runs every test: set-up, then the workflow presets (configure, build, test),
 # whose tests include the checks beside the test programs (cmake/checks.cmake):
-#   linux32-asan      the test programs under AddressSanitizer and UBSan
-#   win32             the test programs under wine; exports, package
-#   linux32-coverage  the test programs with gcov counters; format,
-#                     clang-tidy, exports, readme, tmux, valgrind, then each
-#                     folder's coverage
-#   linux32-fuzz      each fuzz target for a short while, beside the others
-# The plain linux32 preset, the demo's and the benchmarks' build, has the same
-# tests and checks without the coverage: the test command builds Linux once
-# for both.
+#   linux32        format, clang-tidy, exports, readme, tmux, valgrind
+#   linux32-asan   the test programs under AddressSanitizer and UBSan
+#   win32          the test programs under wine; exports, package
+#   linux32-coverage  readme, tmux, then each folder's coverage
+#   linux32-fuzz   each fuzz target for a short while, beside the last two
 # Ends with one line "N passed, M failed", summed from CTest's own summaries;
 # a workflow that stops before its tests counts as one failure.
 #   CTEST_PARALLEL_LEVEL  tests run at once (default: the number of cores)
@@ -53,10 +49,12 @@ count() {
   passed=$((passed + p)); failed=$((failed + f))
 }
 
-workflow linux32-asan
-count linux32-asan
-# The fuzz targets run for a fixed time each: beside the other workflows, as
-# a build folder of their own.
+for preset in linux32 linux32-asan; do
+  workflow "$preset"
+  count "$preset"
+done
+# The fuzz targets run for a fixed time each: beside the last two workflows
+# (the wine tests take turns on one core), as a build folder of their own.
 workflow linux32-fuzz &
 fuzz=$!
 for preset in win32 linux32-coverage; do
