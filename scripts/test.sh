@@ -5,7 +5,7 @@
 #   linux32-asan   the test programs under AddressSanitizer and UBSan
 #   win32          the test programs under wine; exports, package
 #   linux32-coverage  readme, tmux, then each folder's coverage
-#   linux32-fuzz   each fuzz target for a short while, beside the last two
+#   linux32-fuzz   each fuzz target for a short while, beside the coverage one
 # Ends with one line "N passed, M failed", summed from CTest's own summaries;
 # a workflow that stops before its tests counts as one failure.
 #   CTEST_PARALLEL_LEVEL  tests run at once (default: the number of cores)
@@ -49,18 +49,16 @@ count() {
   passed=$((passed + p)); failed=$((failed + f))
 }
 
-for preset in linux32 linux32-asan; do
+for preset in linux32 linux32-asan win32; do
   workflow "$preset"
   count "$preset"
 done
-# The fuzz targets run for a fixed time each: beside the last two workflows
-# (the wine tests take turns on one core), as a build folder of their own.
+# The fuzz targets run for a fixed time each: beside the coverage workflow,
+# as a build folder of their own.
 workflow linux32-fuzz &
 fuzz=$!
-for preset in win32 linux32-coverage; do
-  workflow "$preset"
-  count "$preset"
-done
+workflow linux32-coverage
+count linux32-coverage
 wait "$fuzz"
 count linux32-fuzz
 
