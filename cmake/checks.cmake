@@ -1,9 +1,9 @@
 # The checks beside the test programs, each a CTest test with a label of its
 # own and the label "check" (ctest -LE check runs the test programs alone):
 #
-#   plain Linux build (linux32)  format, clang-tidy, exports (libtolvik.so),
-#                                readme, tmux, valgrind (cmake/memcheck.cmake)
-#   coverage build               readme, tmux (their runs count too), coverage
+#   Linux builds (linux32, and   format, clang-tidy, exports (libtolvik.so),
+#   the coverage build)          readme, tmux, valgrind (cmake/memcheck.cmake)
+#   coverage build, after those  coverage (their runs count too)
 #   win32                        exports (tolvik.dll), package
 #   fuzz build                   fuzz (fuzz/CMakeLists.txt)
 #
@@ -37,14 +37,12 @@ tolvik_check(tmux tmux ${scripts}/test-tmux.sh)
 set_tests_properties(readme tmux PROPERTIES ENVIRONMENT TOLVIK_HOST=$<TARGET_FILE:tolvik_host>)
 set_tests_properties(readme PROPERTIES RESOURCE_LOCK sample_tree)
 
-if(TOLVIK_COVERAGE)
-  include(${CMAKE_CURRENT_LIST_DIR}/coverage_report.cmake)
-  return()
-endif()
-
 tolvik_check(format format ${scripts}/test-format.sh)
 tolvik_check(exports.so exports ${scripts}/test-exports.sh $<TARGET_FILE:tolvik>)
 # clang-tidy runs its files two at a time, for minutes on a busy machine.
 tolvik_check(clang-tidy clang-tidy ${scripts}/test-clang-tidy.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(clang-tidy PROPERTIES PROCESSORS 2 TIMEOUT 1800)
 include(${CMAKE_CURRENT_LIST_DIR}/memcheck.cmake)
+if(TOLVIK_COVERAGE)
+  include(${CMAKE_CURRENT_LIST_DIR}/coverage_report.cmake)
+endif()

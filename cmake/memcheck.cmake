@@ -1,11 +1,12 @@
 # valgrind memcheck over the programs that load the built plugin through the
 # emulator, a short walk (a quarter of its usual length, 27,000 events) and
 # the allocation sweep, each a whole program under valgrind: the tests
-# memcheck.<program>, labelled valgrind, of the plain Linux build. An error or
-# a definite or indirect leak fails the program (valgrind's exit status 99);
-# valgrind's report is the test's output. Where an uninitialised value came
-# from is not tracked, which would double the run's time and finds nothing
-# more: after a failure, add --track-origins=yes to the command ctest -V shows.
+# memcheck.<program>, labelled valgrind, of the Linux builds without
+# sanitizers. An error or a definite or indirect leak fails the program
+# (valgrind's exit status 99); valgrind's report is the test's output. Where
+# an uninitialised value came from is not tracked, which would double the
+# run's time and finds nothing more: after a failure, add --track-origins=yes
+# to the command ctest -V shows.
 find_program(TOLVIK_VALGRIND valgrind REQUIRED)
 get_property(test_programs DIRECTORY ${CMAKE_SOURCE_DIR}/tests PROPERTY BUILDSYSTEM_TARGETS)
 list(FILTER test_programs INCLUDE REGEX "^test_(e2e.*|walk|alloc)$")

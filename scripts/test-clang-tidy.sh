@@ -2,8 +2,8 @@
 # clang-tidy with the root's .clang-tidy over every source of src/, emulator/,
 # tools/ (its tests left out, as tests/ is) and winshim/ that a build
 # compiles, by its compile_commands.json, the files in parallel: the test
-# clang-tidy of the linux32 preset. Exit 1 naming each finding (every check
-# is an error there).
+# clang-tidy of the Linux builds. Exit 1 naming each finding (every check is
+# an error there).
 #   scripts/test-clang-tidy.sh [BUILD]   (default build/linux32)
 set -uo pipefail
 cd "$(dirname "$0")/.."
