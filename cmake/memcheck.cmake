@@ -15,5 +15,5 @@ foreach(program ${test_programs})
     --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect
     --num-callers=30 $<TARGET_FILE:${program}> --gtest_brief=1)
   set_tests_properties(memcheck.${program} PROPERTIES LABELS "valgrind;check" TIMEOUT 1800
-    ENVIRONMENT "TOLVIK_WALK_SEEDS=6;TOLVIK_WALK_EVENTS=4500")
+    ENVIRONMENT "TOLVIK_WALK_SEEDS=6;TOLVIK_WALK_EVENTS=4500" COST 500)
 endforeach()
