@@ -11,12 +11,12 @@ if(NOT TOLVIK_COVERAGE)
   return()
 endif()
 
-# gcov instrumentation of everything but what tolvik_unmeasured leaves out
-# (the preset builds it unoptimised, so that lines and branches map to the
-# source). Every build zeroes the counters, so the coverage tests
+# gcov counters in everything but what tolvik_unmeasured leaves out (the
+# preset builds it unoptimised, so that lines and branches map to the
+# source). These are --coverage's compile flags spelled out: gcc's driver
+# would add them after every other flag, where tolvik_unmeasured's could not
+# take them back. Every build zeroes the counters, so the coverage tests
 # (cmake/coverage_report.cmake) count the suite's run after it.
-# --coverage's compile half, spelled out: gcc's driver would add it after
-# every other flag, where tolvik_unmeasured's could not take it back.
 add_compile_options(-fprofile-arcs -ftest-coverage)
 # gcov reads notes of its own, not the debugging information: line tables,
 # for a crash's backtrace, are all this build needs.
