@@ -47,7 +47,8 @@ enum class call_kind {
 //   get_message:          args {module, id};             texts {the text returned, or "" }
 //   panel_control:        args {handle, command, param}; values and texts by command:
 //                           5  values {current, top} (none for null)
-//                           10 values {indexes of the items marked selected}
+//                           10 values {indexes of the items marked selected},
+//                              texts {the folder the active panel showed}
 //                           12, 19, 21 values {the int}
 //                           16 texts {the directory}
 //   shorten_path:         args {path pointer, width};    texts {path before, path after}

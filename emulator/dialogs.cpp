@@ -147,6 +147,10 @@ int32_t dialog_engine::run_dialog(int32_t module_number, int32_t left, int32_t t
         log_result(entry, -1);
         return -1;
     }
+    if (env_.input && env_.input->take_if(input_kind::refuse_dialog)) {
+        log_result(entry, -1);
+        return -1;
+    }
     if (stack_.size() >= max_depth) {
         fail("dialog '" + dialog.title() + "' opened " + std::to_string(max_depth + 1) + " dialogs deep");
         log_result(entry, -1);
@@ -214,7 +218,8 @@ void dialog_engine::run_loop(open_dialog& dialog) {
                 if (env_.set_ctrl_held) env_.set_ctrl_held(event.kind == input_kind::ctrl_down);
                 break;
             case input_kind::cancel:
-                request_close(dialog, -1);
+            case input_kind::close:
+                request_close(dialog, event.kind == input_kind::cancel ? -1 : event.code);
                 break;
             case input_kind::shutdown:
                 dialog.closing = true;
@@ -222,6 +227,8 @@ void dialog_engine::run_loop(open_dialog& dialog) {
                 break;
             case input_kind::notification:
                 notify(dialog, event.code, 0, 0);
+                break;
+            case input_kind::refuse_dialog:
                 break;
         }
         changed();

@@ -34,6 +34,7 @@ host::host() : dialogs_(environment_of(*this, log_, input_, screen_)) {
     previous_ = live_host;
     live_host = this;
     if (previous_) fail("a second host was created while another one lives");
+    panels_.read_from(barred_);
     set_key_held(virtual_key_control, false);
 }
 
@@ -67,7 +68,7 @@ std::string host::report() const {
 
 void host::use_folders(const folder_source* source) {
     folders_ = source;
-    panels_.read_from(source ? *source : disk_folders());
+    barred_.wrap(source ? *source : disk_folders());
     platform::answer_file_attributes(*this, source ? &attributes_from_folders : nullptr);
 }
 

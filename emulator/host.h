@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "barred_folders.h"
 #include "call_log.h"
 #include "dialogs.h"
 #include "folders.h"
@@ -123,6 +124,9 @@ public:
     void use_folders(const folder_source* source);
     // The folders in use: null for the disk.
     const folder_source* folders() const { return folders_; }
+    // Folders that exist but that the panels cannot enter (barred_folders.h),
+    // whichever folders are in use.
+    barred_folders& barred() { return barred_; }
 
     // What the plugin's GetFileAttributesA returns on Windows once its
     // imports are redirected; empty: the real call. (On Linux the plugin asks
@@ -160,7 +164,8 @@ private:
     std::vector<std::string> failures_;
     std::map<int32_t, uint16_t> key_states_;  // keys whose state is not 0
     const folder_source* folders_ = nullptr;
-    dialog_engine dialogs_;  // after everything its environment refers to
+    barred_folders barred_{disk_folders()};  // what the panels read through
+    dialog_engine dialogs_;                  // after everything its environment refers to
     host* previous_ = nullptr;
 };
 

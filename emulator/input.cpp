@@ -21,8 +21,12 @@ std::string describe(const input_event& event) {
             return "idle";
         case input_kind::cancel:
             return "cancel";
+        case input_kind::close:
+            return "close with item " + std::to_string(event.code);
         case input_kind::shutdown:
             return "shutdown";
+        case input_kind::refuse_dialog:
+            return "refuse the next dialog";
         case input_kind::notification:
             return "notification " + std::to_string(event.code);
     }
@@ -54,6 +58,12 @@ bool input_queue::next(input_event& event) {
         return true;
     }
     return source_ && source_(event);
+}
+
+bool input_queue::take_if(input_kind kind) {
+    if (events_.empty() || events_.front().kind != kind) return false;
+    events_.pop_front();
+    return true;
 }
 
 void input_queue::set_source(source_fn source) { source_ = std::move(source); }

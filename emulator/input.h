@@ -18,7 +18,16 @@ enum class input_kind {
     ctrl_up,    // the Control key goes up
     idle,       // the host has nothing to do: an idle notification
     cancel,     // the host ends the dialog on its own (close with item -1)
-    shutdown,   // the host tears the dialog down without a close notification
+    // The host ends the dialog on its own with item `code` (a list box that
+    // closes its dialog on a double click, say): the close notification
+    // carries that item, and the dialog may refuse as for any close.
+    close,
+    shutdown,  // the host tears the dialog down without a close notification
+    // The next dialog call returns -1 at once, without running (no
+    // notification at all): taken by a dialog or message box that opens
+    // while this event is the first in the queue; a loop that meets it
+    // instead does nothing with it.
+    refuse_dialog,
     // Any other dialog notification the host sends (a real host sends many,
     // for drawing and focus): `code` is the notification, both parameters 0.
     notification,
@@ -26,7 +35,7 @@ enum class input_kind {
 
 struct input_event {
     input_kind kind = input_kind::idle;
-    int32_t code = 0;  // only for input_kind::key and input_kind::notification
+    int32_t code = 0;  // the key, the notification, or the item of a close
 };
 
 // "key 0x128", "ctrl down", "idle", ...
@@ -50,6 +59,9 @@ public:
     // Takes the next event: the queue first, then the source. False when both
     // are exhausted.
     bool next(input_event& event);
+    // Takes the first queued event when it is of `kind` (the source is not
+    // asked); false, nothing taken, otherwise.
+    bool take_if(input_kind kind);
 
     void set_source(source_fn source);
 

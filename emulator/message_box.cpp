@@ -60,6 +60,8 @@ int32_t dialog_engine::message_box(int32_t module_number, uint32_t flags, const 
 }
 
 int32_t dialog_engine::show_box(message_box_run box) {
+    // A box the host does not show is not recorded either.
+    if (env_.input && env_.input->take_if(input_kind::refuse_dialog)) return -1;
     showing_box_ = &box;
     box_first_line_ = 0;
     changed();
@@ -67,7 +69,9 @@ int32_t dialog_engine::show_box(message_box_run box) {
     input_event event;
     // An empty queue closes the box at once: tests need not answer every box.
     while (env_.input && env_.input->next(event)) {
-        if (event.kind == input_kind::cancel || event.kind == input_kind::shutdown) break;
+        if (event.kind == input_kind::cancel || event.kind == input_kind::close ||
+            event.kind == input_kind::shutdown)
+            break;
         if (event.kind == input_kind::ctrl_down || event.kind == input_kind::ctrl_up) {
             if (env_.set_ctrl_held) env_.set_ctrl_held(event.kind == input_kind::ctrl_down);
             continue;

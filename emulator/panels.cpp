@@ -1,5 +1,6 @@
 #include "panels.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -175,6 +176,7 @@ int32_t panel_pair::control(int32_t command, void* param, std::vector<std::strin
         case cmd_set_selection: {
             if (!param) return missing();
             const panel_info* info = static_cast<const panel_info*>(param);
+            if (entry) entry->texts = {active().directory()};
             if (entry && info->items == handed_out() && info->item_count >= 0) {
                 size_t n = std::min(handout_.count, static_cast<size_t>(info->item_count));
                 for (size_t i = 0; i < n; ++i)
@@ -189,6 +191,9 @@ int32_t panel_pair::control(int32_t command, void* param, std::vector<std::strin
             if (!param) return missing();
             int32_t value = *static_cast<const int32_t*>(param);
             if (entry) entry->values = {value};
+            if (std::find(refused_commands.begin(), refused_commands.end(), command) !=
+                refused_commands.end())
+                return 0;
             if (command == cmd_set_view_mode) active().view_mode = value;
             if (command == cmd_set_sort_mode) active().set_sort_mode(value);
             if (command == cmd_set_sort_order) active().set_reversed(value != 0);

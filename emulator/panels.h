@@ -88,6 +88,10 @@ public:
     // test hand the plugin malformed records. Empty: no change.
     std::function<void(panel_info&)> tamper;
 
+    // Commands among 12, 19 and 21 that the host refuses: each answers 0 and
+    // changes nothing (the call is still logged).
+    std::vector<int32_t> refused_commands;
+
     // The item array currently handed out (null before the first command 1/2).
     const panel_item* handed_out() const;
     // Number of item arrays handed out so far.

@@ -41,7 +41,9 @@ void reset(emu::host& h) {
         english_parsed = h.lang().changes();
     }
     h.panels() = emu::panel_pair();
-    h.panels().read_from(*tree().memory());
+    // The panels read through the host's barred folders, over the tree.
+    h.panels().read_from(h.barred());
+    h.barred().free_all();
     h.panels().left().set_directory(tree().windows("a"));
     h.panels().right().set_directory(tree().windows("b"));
 }

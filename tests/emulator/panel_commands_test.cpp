@@ -105,6 +105,11 @@ TEST_F(panel_commands, command_16_moves_the_active_panel_only_to_an_existing_dir
     EXPECT_EQ(fake::panel(cmd_set_directory, missing.data()), 0);
     EXPECT_EQ(h.panels().left().directory(), target);
     EXPECT_EQ(h.panels().right().directory(), tree.windows("right")) << "the passive panel stays";
+    h.barred().bar(tree.windows("right"));
+    std::string barred = tree.windows("right");
+    EXPECT_EQ(fake::panel(cmd_set_directory, barred.data()), 0) << "a barred folder cannot be entered";
+    EXPECT_EQ(h.panels().left().directory(), target);
+    EXPECT_EQ(h.barred().attributes(barred), attribute_directory) << "it still tests as a folder";
     panel_info info{};
     fake::panel(cmd_get_active_info, &info);
     EXPECT_EQ(info.item_count, 1) << "command 1 reports the new directory's items";
@@ -134,6 +139,17 @@ TEST_F(panel_commands, modes_order_and_redraw_act_on_the_active_panel) {
     fake::panel(cmd_redraw, &redraw);
     EXPECT_EQ(h.panels().left().cursor(), 3) << "clamped to the last item";
     EXPECT_EQ(h.panels().left().top(), 0);
+
+    // A host that refuses a mode answers 0 and keeps its own.
+    h.panels().set_active(side::right);
+    h.panels().refused_commands = {cmd_set_view_mode, cmd_set_sort_mode, cmd_set_sort_order};
+    mode = 1, sort = sort_modes::by_name, reverse = 0;
+    EXPECT_EQ(fake::panel(cmd_set_view_mode, &mode), 0);
+    EXPECT_EQ(fake::panel(cmd_set_sort_mode, &sort), 0);
+    EXPECT_EQ(fake::panel(cmd_set_sort_order, &reverse), 0);
+    EXPECT_EQ(h.panels().right().view_mode, 5);
+    EXPECT_EQ(h.panels().right().sort_mode(), sort_modes::by_size);
+    EXPECT_TRUE(h.panels().right().reversed());
 }
 
 TEST_F(panel_commands, bad_commands_parameters_and_handles_are_host_failures) {

@@ -40,6 +40,36 @@ TEST_F(modal_loop, init_first_then_keys_idle_and_ctrl_in_order) {
     EXPECT_EQ(engine->open_count(), 0u);
 }
 
+// What a host may do beside what a plugin asks: end a dialog with an item of
+// its own choosing, tear it down without the close notification, or not run
+// it at all.
+TEST_F(modal_loop, the_host_ends_dialogs_on_its_own_terms) {
+    const struct {
+        const char* what;
+        input_event event;
+        int32_t result;
+        std::vector<int32_t> messages;
+    } ends[] = {
+        {"an item of its own", {input_kind::close, 2}, 2, {dn_init, dn_close}},
+        {"no close notification", {input_kind::shutdown, 0}, -1, {dn_init}},
+        {"not run at all", {input_kind::refuse_dialog, 0}, -1, {}},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e.what);
+        seen.clear();
+        auto items = ok_cancel_dialog();
+        input.push(e.event);
+        EXPECT_EQ(run(items), e.result);
+        EXPECT_EQ(messages_seen(), e.messages) << to_string(messages_seen());
+        if (e.result >= 0) {
+            EXPECT_EQ(seen.back().param1, e.result) << "the close carries the item";
+        }
+        EXPECT_TRUE(input.empty());
+        EXPECT_TRUE(failures.empty()) << failure_text();
+    }
+    EXPECT_EQ(engine->history().size(), 2u) << "a dialog that never ran is not recorded";
+}
+
 TEST_F(modal_loop, enter_without_handler_closes_on_the_default_button_and_is_recorded) {
     auto items = ok_cancel_dialog();
     input.key(key::enter);
