@@ -36,11 +36,14 @@ public:
     virtual const char* short_path(int width) const = 0;
     // True when the view cannot be switched to (not a plain file panel).
     virtual bool is_unsupported() const;
-    // True when the directory existed at the last test.
+    // True when the directory existed at the last test and the last apply,
+    // if any since, could enter it.
     virtual bool is_valid() const = 0;
     // Tests the directory on disk and updates is_valid.
     virtual void refresh_validity() = 0;
-    // Applies the view to the host's active panel.
+    // Applies the view to the host's active panel. A folder that exists but
+    // that the host cannot enter makes the view not valid: it is then applied
+    // as a view whose folder is gone.
     virtual void apply() = 0;
     // A copy with a number of its own and no slots, owned by the caller, or
     // null when memory runs out (then nothing is left behind).

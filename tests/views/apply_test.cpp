@@ -74,26 +74,45 @@ TEST_F(applying, valid_view_restores_directory_modes_selection_and_position) {
     EXPECT_TRUE(panel.reversed());
 }
 
-TEST_F(applying, invalid_view_goes_to_the_fallback_without_selection) {
-    tree.folder("gone");
-    tree.file("gone/a.txt");
+// A folder that is gone, or that is there but the host cannot enter (it
+// answers 0 to command 16 and its panel stays in "right", which holds an
+// a.txt too): the view goes to the fallback, without its selection.
+TEST_F(applying, a_view_whose_folder_cannot_be_shown_goes_to_the_fallback_without_selection) {
+    tree.file("right/a.txt");
     start_without_registry();
-    host.panels().active().set_directory(tree.windows("gone"));
-    host.panels().active().select_name("a.txt", true);
-    file_panel_view* v = adopt(capture_active_panel());
-    host.panels().active().set_directory(tree.windows("right"));
-    tree.remove("gone");
-    v->refresh_validity();
-    ASSERT_FALSE(v->is_valid());
-    host.log().clear();
-    v->apply();
+    const struct {
+        const char* what;
+        bool barred;
+        std::vector<int32_t> commands;
+    } losses[] = {
+        {"gone", false, {16, 12, 19, 21, 5, 21}},
+        {"barred", true, {16, 12, 19, 21, 1, 16, 12, 19, 21, 5, 21}},
+    };
+    for (const auto& l : losses) {
+        SCOPED_TRACE(l.what);
+        tree.file("lost/a.txt");
+        host.panels().active().set_directory(tree.windows("lost"));
+        host.panels().active().select_name("a.txt", true);
+        file_panel_view* v = adopt(capture_active_panel());
+        host.panels().active().set_directory(tree.windows("right"));
+        if (l.barred)
+            host.barred().bar(tree.windows("lost"));
+        else
+            tree.remove("lost");
+        v->refresh_validity();
+        ASSERT_EQ(v->is_valid(), l.barred) << "a barred folder still tests as a folder";
+        host.log().clear();
+        v->apply();
 
-    EXPECT_EQ(commands(), (std::vector<int32_t>{16, 12, 19, 21, 5, 21})) << host.report();
-    auto calls = panel_calls();
-    ASSERT_EQ(calls.size(), 6u);
-    EXPECT_EQ(calls[0].texts, strings{"C:\\"});
-    EXPECT_TRUE(calls[4].values.empty()) << "expected command 5 with null";
-    EXPECT_TRUE(host.panels().active().selected_names().empty());
+        EXPECT_EQ(commands(), l.commands) << host.report();
+        auto calls = panel_calls();
+        ASSERT_EQ(calls.size(), l.commands.size());
+        EXPECT_EQ(calls[calls.size() - 6].texts, strings{"C:\\"});
+        EXPECT_TRUE(calls[calls.size() - 2].values.empty()) << "expected command 5 with null";
+        EXPECT_TRUE(host.panels().active().selected_names().empty());
+        EXPECT_FALSE(v->is_valid());
+        host.barred().free_all();
+    }
 }
 
 TEST_F(applying, selection_matches_names_case_sensitively) {
