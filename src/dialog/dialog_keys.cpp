@@ -98,8 +98,7 @@ param_t view_list_dialog_impl::handle_message(host_handle dialog, int32_t messag
             if (opening_position_.select != 0) send(dm_list_set_position, 1, &opening_position_);
             return 0;
         case dn_close:
-            if (param1 < 0) list_.revert();
-            dialog_handle_ = nullptr;
+            ended(param1);
             return 1;
         case dn_key:
             return handle_key(dialog, param1, param2);
@@ -144,6 +143,14 @@ bool view_list_dialog_impl::refused(int title_id) noexcept {
     return true;
 }
 
-void view_list_dialog_impl::close() noexcept { send(dm_close, 0, 0); }
+void view_list_dialog_impl::close() noexcept {
+    closing_ = true;
+    send(dm_close, 0, 0);
+}
+
+void view_list_dialog_impl::ended(int32_t item) noexcept {
+    dialog_handle_ = nullptr;
+    if (item < 0 || !closing_) list_.revert();
+}
 
 }  // namespace tolvik

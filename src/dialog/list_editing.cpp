@@ -10,10 +10,12 @@ namespace tolvik {
 void list_state::finish_edit(list_position position) noexcept {
     view* chosen = *cursor_;
     chosen->refresh_validity();
+    const bool valid = chosen->is_valid();
     owner_.send(dm_enable_redraw, 0, 0);
     owner_.rebuild_layout(cursor_, position);
     last_applied_ = chosen;
     chosen->apply();
+    refill_if_invalidated(valid, position);
     owner_.send(dm_enable_redraw, 1, 0);
     owner_.send(dm_redraw, 0, 0);
 }

@@ -130,12 +130,18 @@ void list_state::page_down() noexcept {
     finish_move(position);
 }
 
+void list_state::refill_if_invalidated(bool was_valid, list_position position) noexcept {
+    if (was_valid && !(*cursor_)->is_valid()) fill_list(cursor_, position);
+}
+
 void list_state::finish_move(list_position position) noexcept {
     view* chosen = *cursor_;
     chosen->refresh_validity();
+    const bool valid = chosen->is_valid();
     owner_.send(dm_enable_redraw, 0, 0);
     fill_list(cursor_, position);
     apply_once(chosen);
+    refill_if_invalidated(valid, position);
     owner_.send(dm_enable_redraw, 1, 0);
     owner_.send(dm_redraw, 0, 0);
     compute_top(position);

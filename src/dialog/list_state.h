@@ -79,6 +79,10 @@ private:
     void finish_edit(list_position position) noexcept;
     // Applies `chosen` to the panel unless it is the view last applied.
     void apply_once(view* chosen) noexcept;
+    // After the cursor entry's view was applied: when the host could not
+    // enter its folder (the view was valid, `was_valid`, and is not now), its
+    // line, written before the apply, is written again to say so.
+    void refill_if_invalidated(bool was_valid, list_position position) noexcept;
     // Moves past disabled entries, forward (+1) or backward (-1), wrapping at
     // the list ends; `position` follows the cursor.
     void skip_disabled(int direction, list_position& position) noexcept;

@@ -52,6 +52,7 @@ view_position opening_entry(int32_t& index) noexcept {
 int view_list_dialog_impl::run() {
     if (recent_views().empty()) return -1;
     ctrl_mode_ = ctrl_held();
+    closing_ = false;
 
     int32_t index = 0;
     view_position entry = opening_entry(index);
@@ -62,8 +63,8 @@ int view_list_dialog_impl::run() {
 
     const int result = run_dialog(width_, height_, help_topic, items, 2, 0, dialog_proc);
     // The dialog is gone once the call returns, whether or not the host sent
-    // the close notification.
-    dialog_handle_ = nullptr;
+    // the close notification; without one, it ended as a cancel does.
+    if (dialog_handle_) ended(-1);
     return result;
 }
 

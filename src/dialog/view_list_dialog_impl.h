@@ -6,6 +6,12 @@
 // the init notification until the close notification or the end of the
 // host's dialog call, whichever comes first; no dialog message is sent while
 // it is null.
+//
+// However the dialog ends, the active panel then shows the current slot's
+// view: the dialog's own closes follow a commit or a revert (or a refusal,
+// which applied nothing), and a close it did not ask for (the host's cancel,
+// an item the host chose, or the host's dialog call returning without a
+// close notification) reverts a preview still showing.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +62,9 @@ private:
     bool refused(int title_id) noexcept;
     // Closes the running dialog (message 1 with 0, 0).
     void close() noexcept;
+    // The dialog's handle is gone: reverts unless the dialog itself asked to
+    // close (`closing_`) and the host closed with an item (`item` >= 0).
+    void ended(int32_t item) noexcept;
 
     int width_ = 0;
     int height_ = 0;
@@ -63,6 +72,7 @@ private:
     list_state list_;
     warning_box warning_;
     bool ctrl_mode_ = false;
+    bool closing_ = false;  // this run's dialog asked the host to close it
     // Where the opening put the cursor; sent to the host at initialisation
     // when it is not the top line.
     list_position opening_position_{};

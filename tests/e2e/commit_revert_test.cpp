@@ -38,14 +38,29 @@ TEST_F(commit_revert, esc_after_moves_restores_the_current_view_and_keeps_the_or
     EXPECT_EQ(next_lines(), before) << "expected the order kept";
 }
 
-TEST_F(commit_revert, f10_and_the_host_cancelling_revert) {
+// However the list ends when the dialog did not close it, the panel shows
+// the current slot's view again; otherwise the next opening would capture
+// the preview into that view.
+TEST_F(commit_revert, f10_and_every_end_the_host_chooses_revert) {
     grow_to(3);
-    size_t from = open({press(key::down), press(key::f10)});
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
-    from = open({press(key::down), cancel()});
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}))
-        << "a close with a negative item reverts";
-    EXPECT_EQ(active_dir(), dir("v3"));
+    const struct {
+        const char* what;
+        input_event end;
+    } ends[] = {
+        {"F10", press(key::f10)},
+        {"the host cancelling", cancel()},
+        {"the host closing with the list box", host_close(1)},
+        {"the host closing with item 0", host_close(0)},
+        {"the host ending without a close notification", shutdown()},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e.what);
+        size_t from = open({press(key::down), e.end});
+        EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
+        EXPECT_EQ(active_dir(), dir("v3"));
+        const std::string top = next_lines()[0];
+        EXPECT_NE(top.find(dir("v3")), std::string::npos) << "view 3 kept its folder: " << top;
+    }
 }
 
 TEST_F(commit_revert, a_close_with_item_zero_never_reverts) {

@@ -1,5 +1,6 @@
-// A view whose folder is gone is applied at the fallback directory. While the
-// panel still shows that fallback state the view keeps its own snapshot;
+// A view whose folder is gone, or is there but cannot be entered, is applied
+// at the fallback directory. While the panel still shows that fallback state
+// the view keeps its own snapshot;
 // whatever the user changes there is the view's new state. A view of a tree,
 // quick view, information or plugin panel has no such state to keep: once
 // the panel is a plain file panel, that is the view.
@@ -13,15 +14,36 @@ namespace {
 
 class fallback : public list_dialog_test {
 protected:
-    // Leaves view 3 on the active panel with its folder gone: the panel sits
-    // at the fallback directory exactly as apply left it.
-    void strand_view_3() {
+    // How view 3's folder is lost: gone from the disk, or still there but
+    // barred to the host (it tests as a folder, and cannot be entered).
+    enum class loss { gone, barred };
+
+    // Leaves view 3, whose folder holds a selected a.txt, on the active panel
+    // with its folder lost: the panel sits at the fallback directory exactly
+    // as apply left it, not in the folder of view 2 (which holds an a.txt
+    // too) where a host that cannot enter view 3's folder leaves it.
+    void strand_view_3(loss how = loss::gone) {
         grow_to(3);
-        tree.remove("v3");
-        open({press(keys::ctrl_r), press(key::esc)});
+        tree.file("v3/a.txt");
+        tree.file("left/a.txt");
+        panel().refresh();
+        panel().select_name("a.txt", true);
+        open({press(key::esc)});
+        if (how == loss::gone)
+            tree.remove("v3");
+        else
+            host->barred().bar(dir("v3"));
+        open({press(key::down), press(key::up), press(key::esc)});
         ASSERT_EQ(active_dir(), "C:\\");
         ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
         host->log().clear();
+    }
+    // Gives view 3 its folder back, as strand_view_3 took it.
+    void restore_view_3(loss how) {
+        if (how == loss::gone)
+            tree.file("v3/a.txt");
+        else
+            host->barred().free(dir("v3"));
     }
     panel_model& panel() { return host->panels().active(); }
     // The list's top line (the current view) at an opening left with Esc.
@@ -45,16 +67,28 @@ protected:
 };
 
 TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
-    strand_view_3();
-    panel().set_cursor(2);  // the cursor and top line alone are no change
-    std::string line = top_line();
-    EXPECT_EQ(line.substr(0, 2), "3-") << line;
-    EXPECT_TRUE(ends_with_folder(line, "\\v3")) << "the view keeps its folder: " << line;
+    for (loss how : {loss::gone, loss::barred}) {
+        SCOPED_TRACE(how == loss::gone ? "folder gone" : "folder barred");
+        strand_view_3(how);
+        panel().set_cursor(2);  // the cursor and top line alone are no change
+        std::string line = top_line();
+        EXPECT_EQ(line.substr(0, 2), "3-") << line;
+        EXPECT_TRUE(ends_with_folder(line, "\\v3")) << "the view keeps its folder: " << line;
 
-    // Away and back: view 3 is applied at the fallback again, still gone.
-    size_t from = open({press(key::down), press(key::up), press(key::esc)});
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), "C:\\"}));
-    EXPECT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
+        // Away and back: view 3 is applied at the fallback again, still lost.
+        size_t from = open({press(key::down), press(key::up), press(key::esc)});
+        EXPECT_EQ(applied_since(from), how == loss::gone
+                                           ? (std::vector<std::string>{dir("left"), "C:\\"})
+                                           : (std::vector<std::string>{dir("left"), dir("v3"), "C:\\"}));
+        EXPECT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
+
+        // With its folder back, the view is there whole, selection included.
+        restore_view_3(how);
+        open({press(key::down), press(key::up), press(key::esc)});
+        EXPECT_EQ(active_dir(), dir("v3"));
+        EXPECT_EQ(panel().selected_names(), std::vector<std::string>{"a.txt"});
+        restart();
+    }
 }
 
 TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {

@@ -23,6 +23,10 @@ inline input_event ctrl_up() { return {input_kind::ctrl_up, 0}; }
 inline input_event ctrl_down() { return {input_kind::ctrl_down, 0}; }
 inline input_event idle() { return {input_kind::idle, 0}; }
 inline input_event cancel() { return {input_kind::cancel, 0}; }
+// The host ends the dialog on its own terms: with an item, or without a close
+// notification at all.
+inline input_event host_close(int32_t item) { return {input_kind::close, item}; }
+inline input_event shutdown() { return {input_kind::shutdown, 0}; }
 
 class list_dialog_test : public loaded_plugin_test {
 protected:
