@@ -183,9 +183,27 @@ struct panel_expectation {
     int directory_requests = 0;  // the host's count when last looked at
 };
 
+// The active panel shows `shown` as it was when it was last applied (valid:
+// its directory; not valid: the fallback directory); the expectation is
+// taken again when the plugin has sent the panel to a directory since the
+// last look or `shown` is another view than then. A directory that vanished
+// from disk before the view was applied cannot be shown; that is no fault.
+inline void check_panel_shows(emu::host& host, const view* shown, panel_expectation& expect,
+                              std::string& out) {
+    const bool directory_sent = host.panels().directory_requests() != expect.directory_requests;
+    expect.directory_requests = host.panels().directory_requests();
+    if (directory_sent || expect.applied != shown) {
+        expect.applied = shown;
+        expect.directory = shown->is_valid() ? shown->path() : fallback_directory;
+    }
+    const std::string& directory = host.panels().active().directory();
+    if (directory != expect.directory && detail::directory_exists(expect.directory.c_str()))
+        out += "expected the active panel to show " + detail::describe_view(shown) + " at \"" +
+               expect.directory + "\", got \"" + directory + "\"\n";
+}
+
 // While the list is open: the cursor is an entry of recent_views and the
-// active panel shows the last applied view. A directory that vanished from
-// disk before the view was applied cannot be shown; that is no fault.
+// active panel shows the last applied view.
 inline void check_list_open(emu::host& host, panel_expectation& expect, std::string& out) {
     view_list_dialog_impl& dialog = the_view_list_dialog();
     const list_state& list = dialog.list();
@@ -201,16 +219,7 @@ inline void check_list_open(emu::host& host, panel_expectation& expect, std::str
         out += "the last applied view is not in the registry\n";
         return;
     }
-    const bool directory_sent = host.panels().directory_requests() != expect.directory_requests;
-    expect.directory_requests = host.panels().directory_requests();
-    if (directory_sent || expect.applied != list.last_applied()) {
-        expect.applied = list.last_applied();
-        expect.directory = list.last_applied()->is_valid() ? list.last_applied()->path() : fallback_directory;
-    }
-    const std::string& shown = host.panels().active().directory();
-    if (shown != expect.directory && detail::directory_exists(expect.directory.c_str()))
-        out += "expected the active panel to show " + detail::describe_view(list.last_applied()) + " at \"" +
-               expect.directory + "\", got \"" + shown + "\"\n";
+    check_panel_shows(host, list.last_applied(), expect, out);
 }
 
 // After the list closed: both slots show a view, and not the same one.
@@ -220,6 +229,22 @@ inline void check_list_closed(std::string& out) {
     view* second = panel_slots().back()->shown_view();
     if (!first || !second) out += "a panel slot shows no view after the list closed\n";
     if (first && first == second) out += "both panel slots show " + detail::describe_view(first) + "\n";
+}
+
+// Right after an opening, however the list ended: the active panel shows the
+// current slot's view, the last one the list applied (or, with none applied,
+// the one it opened on). Otherwise the next opening would capture what the
+// panel shows into that view.
+inline void check_panel_shows_current(emu::host& host, panel_expectation& expect, std::string& out) {
+    if (panel_slots().size() != 2) return;
+    const view* current = current_slot()->shown_view();
+    const view* applied = the_view_list_dialog().list().last_applied();
+    if (!current || !applied) return;
+    if (applied != current)
+        out += "expected the active panel to show the current slot's " + detail::describe_view(current) +
+               " after the list closed, got the preview of " + detail::describe_view(applied) + "\n";
+    else
+        check_panel_shows(host, current, expect, out);
 }
 
 // Everything that applies at `where`, plus an empty host failure record.

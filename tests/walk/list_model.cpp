@@ -87,7 +87,8 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
     // Events for the warning box: the list and the registry stay as they are.
     if (before.box_open) return;
 
-    if (event.kind == emu::input_kind::cancel) {
+    if (event.kind == emu::input_kind::cancel || event.kind == emu::input_kind::close ||
+        event.kind == emu::input_kind::shutdown) {
         outcome_ = outcome::reverted;
         return;
     }

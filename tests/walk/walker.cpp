@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <utility>
 
+#include "emulator/win_path.h"
 #include "host/constants.h"
 #include "host/panel_info.h"
+#include "host/text_field.h"
 #include "host_keys.h"
 #include "support/list_keys.h"
 
@@ -69,11 +72,45 @@ bool is_closing(int32_t key) {
     return false;
 }
 
+// Folds one more text, with its end, into a hash.
+void fold(uint64_t& hash, const char* text, size_t length) {
+    for (size_t i = 0; i < length; ++i)
+        hash = (hash ^ static_cast<unsigned char>(text[i])) * 1099511628211ull;
+    hash = (hash ^ 0x100u) * 1099511628211ull;
+}
+
+// A view's folder, item names and selection marks, hashed.
+uint64_t contents_of(const view* v) {
+    const panel_info& record = static_cast<const file_panel_view*>(v)->record();
+    uint64_t hash = 14695981039346656037ull;
+    fold(hash, record.current_dir, field_length(record.current_dir, sizeof record.current_dir));
+    for (int32_t i = 0; i < record.item_count; ++i) {
+        const panel_item& item = record.items[i];
+        fold(hash, item.file_name, field_length(item.file_name, sizeof item.file_name));
+        fold(hash, (item.flags & item_selected) ? "*" : "", (item.flags & item_selected) ? 1 : 0);
+    }
+    return hash;
+}
+
+// The same of what a panel shows: what a capture of it holds.
+uint64_t contents_of(const emu::panel_model& panel) {
+    uint64_t hash = 14695981039346656037ull;
+    fold(hash, panel.directory().data(), std::min(panel.directory().size(), size_t{max_path - 1}));
+    for (const emu::panel_entry& entry : panel.items()) {
+        fold(hash, entry.name.data(), std::min(entry.name.size(), size_t{max_path - 1}));
+        fold(hash, entry.selected ? "*" : "", entry.selected ? 1 : 0);
+    }
+    return hash;
+}
+
 }  // namespace
 
 walker::walker(emu::host& host, test_tree& tree, chooser choose)
     : host_(host), tree_(tree), choose_(std::move(choose)) {
     host_.input().set_source([this](emu::input_event& event) { return next_event(event); });
+    // The oracle reads the panel commands from the log.
+    host_.log().set_recording(true);
+    log_seen_ = host_.log().size();
 }
 
 bool walker::start() {
@@ -81,6 +118,7 @@ bool walker::start() {
     blocks_at_start_ = plugin_blocks();
     host_.set_startup_info();
     kinds_.clear();
+    contents_.clear();
     note("start-up");
     return check("after start-up", static_cast<int>(stage::list_closed));
 }
@@ -118,20 +156,36 @@ void walker::open_list() {
     stopping_ = false;
     expectation_ = {};
     expectation_.directory_requests = host_.panels().directory_requests();
+    if (choose_(30) == 0) {
+        host_.input().push({emu::input_kind::refuse_dialog, 0});
+        note("the host will not open the list");
+    }
+    captured_ = true;
     host_.open_plugin();
     ++openings_;
     max_views_ = std::max(max_views_, static_cast<long>(all_views().size()));
     host_.set_key_held(virtual_key_control, false);
+    // A refusal the list did not take is not left for the next opening.
+    host_.input().clear();
     if (violation_.empty()) check_model("after the list closed");
     if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
+    if (violation_.empty()) {
+        std::string problems;
+        check_panel_shows_current(host_, expectation_, problems);
+        if (!problems.empty()) report("after the list closed", problems);
+    }
     if (violation_.empty()) check_kinds("after the list closed", true);
+    if (violation_.empty()) check_contents("after the list closed", captured_);
+    if (violation_.empty()) check_selections("after the list closed");
 }
 
 bool walker::next_event(emu::input_event& event) {
     const bool list_open = the_view_list_dialog().dialog_handle() != nullptr;
     if (!stopping_ && violation_.empty()) check_model("in the dialog");
     if (!stopping_ && violation_.empty() && list_open)
-        check("in the dialog", static_cast<int>(stage::list_open)) && check_kinds("in the dialog", true);
+        check("in the dialog", static_cast<int>(stage::list_open)) && check_kinds("in the dialog", true) &&
+            check_contents("in the dialog", std::exchange(captured_, false)) &&
+            check_selections("in the dialog");
     if (!violation_.empty() || events_ >= limit_ || dialog_events_ >= max_dialog_events ||
         (exhausted_ && exhausted_()))
         stopping_ = true;
@@ -156,7 +210,7 @@ bool walker::next_event(emu::input_event& event) {
 
 emu::input_event walker::dialog_event() {
     for (;;) {
-        switch (pick(choose_, {30, 3, 3, 4, 1, 1})) {
+        switch (pick(choose_, {30, 3, 3, 4, 1, 1, 1, 1})) {
             case 0:
                 return {emu::input_kind::key, key_code()};
             case 1:
@@ -166,12 +220,34 @@ emu::input_event walker::dialog_event() {
             case 3:
                 return {emu::input_kind::idle, 0};
             case 4:
-                if (choose_(4) == 0) return {emu::input_kind::cancel, 0};
+                // The host ends the innermost dialog on its own: a cancel, an
+                // item of its choosing, or no close notification at all.
+                switch (choose_(12)) {
+                    case 0:
+                        return {emu::input_kind::cancel, 0};
+                    case 1:
+                        return {emu::input_kind::close, static_cast<int32_t>(choose_(3))};
+                    case 2:
+                        return {emu::input_kind::shutdown, 0};
+                    default:
+                        break;
+                }
                 break;
-            default:
+            case 5:
                 // Folders vanish and come back while the list is open.
                 change_folders(true);
                 ++events_;
+                break;
+            case 6:
+                change_host_edges(true);
+                ++events_;
+                break;
+            default:
+                // Taken by a warning box that the next event opens, if any.
+                if (choose_(4) == 0) {
+                    host_.input().push({emu::input_kind::refuse_dialog, 0});
+                    note("the host will not open the next dialog");
+                }
                 break;
         }
     }
@@ -197,7 +273,7 @@ int32_t walker::key_code() {
 
 void walker::outside_action() {
     emu::panel_pair& panels = host_.panels();
-    switch (pick(choose_, {3, 2, 4, 2, 2, 1})) {
+    switch (pick(choose_, {3, 2, 4, 2, 2, 1, 1})) {
         case 0:
             panels.switch_active();
             note("switch panels");
@@ -235,12 +311,16 @@ void walker::outside_action() {
             note("panel modes and selection changed");
             break;
         }
+        case 5:
+            change_host_edges(false);
+            break;
         default:
             if (choose_(8) == 0) restart();
             break;
     }
-    if (violation_.empty() && check("between openings", static_cast<int>(stage::between_openings)))
-        check_kinds("between openings", false);
+    if (violation_.empty() && check("between openings", static_cast<int>(stage::between_openings)) &&
+        check_kinds("between openings", false))
+        check_contents("between openings", false);
 }
 
 void walker::move_panel(emu::panel_model& panel) {
@@ -266,12 +346,39 @@ void walker::change_folders(bool inside_dialog) {
     }
 }
 
+void walker::change_host_edges(bool inside_dialog) {
+    const char* when = inside_dialog ? " (list open)" : "";
+    if (choose_(2) == 0) {
+        const auto& folders = walk_folders();
+        const std::string& folder = folders[choose_(static_cast<uint32_t>(folders.size()))];
+        const std::string path = tree_.windows(folder);
+        const bool barred = host_.barred().barred(emu::win_path::resolve(path));
+        if (barred)
+            host_.barred().free(path);
+        else
+            host_.barred().bar(path);
+        note((barred ? "free " : "bar ") + folder + when);
+        return;
+    }
+    static constexpr int32_t commands[] = {cmd_set_view_mode, cmd_set_sort_mode, cmd_set_sort_order};
+    const int32_t command = commands[choose_(3)];
+    std::vector<int32_t>& refused = host_.panels().refused_commands;
+    auto at = std::find(refused.begin(), refused.end(), command);
+    const bool refusing = at == refused.end();
+    if (refusing)
+        refused.push_back(command);
+    else
+        refused.erase(at);
+    note((refusing ? "refuse command " : "take command ") + std::to_string(command) + when);
+}
+
 void walker::restart() {
     violation_ += shut_down(host_, blocks_at_start_);
     note("ExitFAR, then start-up again");
     if (!violation_.empty()) return;
     host_.set_startup_info();
     kinds_.clear();
+    contents_.clear();
 }
 
 bool walker::check(const char* where_name, int where) {
@@ -310,6 +417,53 @@ bool walker::check_kinds(const char* where_name, bool opened) {
         now[v] = {kind, may_change};
     }
     kinds_.swap(now);
+    if (problems.empty()) return true;
+    report(where_name, problems);
+    return false;
+}
+
+bool walker::check_contents(const char* where_name, bool captured) {
+    std::string problems;
+    std::unordered_map<const view*, uint64_t> now;
+    for (view* v : all_views()) {
+        const uint64_t contents = contents_of(v);
+        auto before = contents_.find(v);
+        if (before != contents_.end() && before->second != contents) {
+            // Re-captured by the opening from the panel its slot belongs to.
+            const emu::panel_model* panel = nullptr;
+            if (captured && panel_slots().size() == 2) {
+                if (panel_slots().front()->shown_view() == v) panel = &host_.panels().left();
+                if (panel_slots().back()->shown_view() == v) panel = &host_.panels().right();
+            }
+            if (!panel || contents_of(*panel) != contents)
+                problems += "expected " + std::string(v->path()) + " (view " + std::to_string(v->number) +
+                            ") to keep its folder, items and selection: no panel showing it was captured\n";
+        }
+        now[v] = contents;
+    }
+    contents_.swap(now);
+    if (problems.empty()) return true;
+    report(where_name, problems);
+    return false;
+}
+
+bool walker::check_selections(const char* where_name) {
+    std::string problems;
+    emu::call_log& log = host_.log();
+    for (; log_seen_ < log.size(); ++log_seen_) {
+        const emu::call_entry& call = log[log_seen_];
+        if (call.service != emu::service::panel_control || call.args.size() < 2 || call.texts.empty())
+            continue;
+        if (call.args[1] == cmd_set_directory) sent_directory_ = call.texts[0];
+        if (call.args[1] == cmd_set_selection && !sent_directory_.empty() && call.texts[0] != sent_directory_)
+            problems += "expected a selection only in \"" + sent_directory_ +
+                        "\", where the plugin sent the panel, got one written in \"" + call.texts[0] + "\"\n";
+    }
+    // Nothing else reads the log: it is emptied whenever no call is running.
+    if (log.depth() == 0) {
+        log.clear();
+        log_seen_ = 0;
+    }
     if (problems.empty()) return true;
     report(where_name, problems);
     return false;

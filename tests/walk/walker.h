@@ -3,9 +3,16 @@
 // Ctrl and Shift), Ctrl going down and up, idle ticks and host cancels inside
 // the dialog; between openings panel switches, panel type changes, moves of
 // the panels to other folders, folders removed and created under the views,
-// and shut-down followed by a fresh start. The invariants of invariants.h are
+// and shut-down followed by a fresh start. The host also does what a real one
+// may do within its interface: it ends a dialog with an item of its own or
+// without a close notification, refuses to open a dialog (the list or the
+// warning box), refuses panel commands 12, 19 and 21, and bars folders that
+// still exist (command 16 then fails). The invariants of invariants.h are
 // checked after every event, inside the dialog loop too (the host asks the
-// walker for each next event through the input queue's source).
+// walker for each next event through the input queue's source), with the
+// walk's oracle for lost work: a view's folder, items and selection change
+// only when a panel that shows it is captured, and a selection is written
+// only into the folder the plugin last sent the panel to.
 //
 // Every choice comes from one `chooser`: a seeded generator makes a walk that
 // replays exactly from its seed; a fuzzer's bytes make one that ends when the
@@ -64,7 +71,16 @@ private:
     void change_folders(bool inside_dialog);
     void move_panel(emu::panel_model& panel);
     void restart();
+    // The host's edges: a folder barred or freed, a panel command refused or
+    // taken again.
+    void change_host_edges(bool inside_dialog);
     bool check(const char* where_name, int where);
+    // The oracle for lost work (above). `captured`: the opening has just
+    // re-captured the slots' views from their panels.
+    bool check_contents(const char* where_name, bool captured);
+    // Selections written (command 10) since the last look, against the
+    // folder the plugin last sent the panel to (command 16).
+    bool check_selections(const char* where_name);
     // The oracle for lost work: a view's panel type, and with it its items
     // and selection, changes only when the user changed the type of the
     // panel while that view was shown in it. `opened`: the list has been
@@ -101,6 +117,11 @@ private:
     };
     std::unordered_map<const view*, kind_seen>
         kinds_;  // the list as the last check saw it; its storage is reused
+    // Each live view's folder, item names and selection, hashed, as last seen.
+    std::unordered_map<const view*, uint64_t> contents_;
+    bool captured_ = false;       // an opening began and its contents are not checked yet
+    size_t log_seen_ = 0;         // call log entries check_selections has read
+    std::string sent_directory_;  // the last command 16's directory
     // The last events, a ring: trail_[trail_next_] is the oldest once full.
     struct step {
         long event = 0;
