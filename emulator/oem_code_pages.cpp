@@ -96,9 +96,9 @@ code_page page_numbered(int number) {
     return fallback_page;
 }
 
-const char16_t* high_half(code_page page) { return row_of(page).high; }
-
 }  // namespace
+
+const char16_t* high_half(code_page page) { return row_of(page).high; }
 
 char32_t code_point(unsigned char byte, code_page page) {
     if (byte < 0x20 || byte == 0x7F) return U'?';

@@ -23,6 +23,8 @@ int number_of(code_page page);
 // 852, else 850", languages named in the table's order.
 std::string code_pages_of_languages();
 
+// The characters of bytes 0x80..0xFF, 128 of them (static).
+const char16_t* high_half(code_page page);
 // The Unicode code point of one byte; control bytes are shown as '?'.
 char32_t code_point(unsigned char byte, code_page page);
 // One byte as UTF-8.
