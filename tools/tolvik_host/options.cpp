@@ -96,11 +96,11 @@ std::string usage_text() {
            "  --size WxH      the script's screen, from " +
            std::to_string(script_min_width) + "x" + std::to_string(script_min_height) + " to " +
            std::to_string(script_max_width) + "x" + std::to_string(script_max_height) +
-           " (default 80x25; a terminal\n"
-           "                  has its own size); below " +
+           " (default\n"
+           "                  80x25; a terminal has its own size); below " +
            std::to_string(min_screen_width) + "x" + std::to_string(min_screen_height) +
-           " the host shows only that the\n"
-           "                  screen is too small\n"
+           " the host\n"
+           "                  shows only that the screen is too small\n"
            "  --legacy-keys   do not ask the terminal to report key releases; Ctrl mode\n"
            "                  then uses the stand-in: F12 opens the list as if Ctrl were\n"
            "                  held, Space (or F12) lets go of Ctrl\n"
