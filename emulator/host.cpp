@@ -51,7 +51,7 @@ host* host::current() { return live_host; }
 bool host::load_language(const std::string& path) {
     std::string error;
     if (language_.load(path, &error)) {
-        platform::see_names_in(high_half(code_page_of_language(language_.name())));
+        platform::see_names_in(high_half_utf8(code_page_of_language(language_.name())));
         return true;
     }
     fail(error);

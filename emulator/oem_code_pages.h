@@ -23,8 +23,6 @@ int number_of(code_page page);
 // 852, else 850", languages named in the table's order.
 std::string code_pages_of_languages();
 
-// The characters of bytes 0x80..0xFF, 128 of them (static).
-const char16_t* high_half(code_page page);
 // The Unicode code point of one byte; control bytes are shown as '?'.
 char32_t code_point(unsigned char byte, code_page page);
 // One byte as UTF-8.
@@ -32,5 +30,8 @@ std::string to_utf8(unsigned char byte, code_page page);
 // A text as UTF-8; line breaks stay line breaks, other control bytes
 // become '?'.
 std::string to_utf8(std::string_view text, code_page page);
+// The characters of bytes 0x80..0xFF as UTF-8 texts, 128 of them, for
+// winshim's code page; they live as long as the program.
+const char* const* high_half_utf8(code_page page);
 
 }  // namespace tolvik::emu

@@ -33,49 +33,31 @@ drive_table& drives() {
     return table;
 }
 
-// The A calls' code page: the characters of bytes 0x80..0xFF, when set.
-struct code_page_table {
-    bool set = false;
-    char16_t high[128] = {};
-};
-code_page_table code_page;
+// The A calls' code page: the characters of bytes 0x80..0xFF as UTF-8, all
+// empty while none is set.
+std::string code_page[128];
+bool code_page_set = false;
 
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+// The length of the UTF-8 character at `p`: 1 for a byte that starts none.
+size_t utf8_length(const unsigned char* p) {
+    const size_t more = p[0] >= 0xC2 && p[0] <= 0xDF   ? 1
+                        : p[0] >= 0xE0 && p[0] <= 0xEF ? 2
+                        : p[0] >= 0xF0 && p[0] <= 0xF4 ? 3
+                                                       : 0;
+    for (size_t i = 1; i <= more; ++i)
+        if ((p[i] & 0xC0) != 0x80) return 1;
+    return more + 1;
 }
 
-// The character of UTF-8 that starts at `p`, which moves past it; a byte
-// that starts no character is passed alone and gives U+FFFD.
-char32_t next_utf8(const unsigned char*& p) {
-    const unsigned char lead = *p++;
-    if (lead < 0x80) return lead;
-    int more = lead >= 0xC2 && lead <= 0xDF   ? 1
-               : lead >= 0xE0 && lead <= 0xEF ? 2
-               : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                              : -1;
-    if (more < 0) return U'\uFFFD';
-    char32_t c = lead & (0x3F >> more);
-    for (int i = 0; i < more; ++i) {
-        if ((p[i] & 0xC0) != 0x80) return U'\uFFFD';
-        c = (c << 6) | (p[i] & 0x3F);
-    }
-    p += more;
-    return c;
-}
-
-char byte_of(char32_t c) {
-    if (c < 0x80) return static_cast<char>(c);
+// The byte of the code page for the character at `p` ('?' when the page
+// lacks it); `p` moves past the character.
+char byte_of(const unsigned char*& p) {
+    if (*p < 0x80) return static_cast<char>(*p++);
+    const size_t length = utf8_length(p);
+    const std::string character(reinterpret_cast<const char*>(p), length);
+    p += length;
     for (int i = 0; i < 128; ++i)
-        if (code_page.high[i] == c) return static_cast<char>(0x80 + i);
+        if (code_page[i] == character) return static_cast<char>(0x80 + i);
     return '?';
 }
 
@@ -104,9 +86,9 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
         char c = *p == '\\' ? '/' : *p;
         if (c == '/' && !result.empty() && result.back() == '/') continue;
         const unsigned char byte = static_cast<unsigned char>(c);
-        if (code_page.set && c == '?') return false;
-        if (code_page.set && byte >= 0x80)
-            append_utf8(result, code_page.high[byte - 0x80]);
+        if (code_page_set && c == '?') return false;
+        if (code_page_set && byte >= 0x80)
+            result += code_page[byte - 0x80];
         else
             result += c;
     }
@@ -116,9 +98,9 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
     return true;
 }
 
-void winshim_set_code_page(const char16_t* high) {
-    code_page.set = high != nullptr;
-    for (int i = 0; i < 128; ++i) code_page.high[i] = high ? high[i] : 0;
+void winshim_set_code_page(const char* const* high) {
+    code_page_set = high != nullptr;
+    for (int i = 0; i < 128; ++i) code_page[i] = high && high[i] ? high[i] : "";
 }
 
 bool winshim_name_in_code_page(const char* native_name, char* out, uint32_t size) {
@@ -126,7 +108,7 @@ bool winshim_name_in_code_page(const char* native_name, char* out, uint32_t size
     uint32_t used = 0;
     for (auto p = reinterpret_cast<const unsigned char*>(native_name); *p;) {
         if (used + 1 >= size) return false;
-        out[used++] = code_page.set ? byte_of(next_utf8(p)) : static_cast<char>(*p++);
+        out[used++] = code_page_set ? byte_of(p) : static_cast<char>(*p++);
     }
     if (used >= size) return false;
     out[used] = '\0';

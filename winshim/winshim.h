@@ -30,10 +30,10 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size);
 void winshim_answer_file_attributes(uint32_t (*answer)(const char* path));
 // The code page of the single-byte ("A") calls: the names the process sees
 // are bytes of this page, while the Linux names are UTF-8. `high` holds the
-// characters of bytes 0x80..0xFF (128 of them, copied). Null (the default):
-// names pass as the bytes they are. With a page set, a path holding '?' (a
-// character the page lacks, or a wildcard) names nothing.
-void winshim_set_code_page(const char16_t* high);
+// characters of bytes 0x80..0xFF as UTF-8 texts (128 of them, copied). Null
+// (the default): names pass as the bytes they are. With a page set, a path
+// holding '?' (a character the page lacks, or a wildcard) names nothing.
+void winshim_set_code_page(const char* const* high);
 // A Linux name (UTF-8) as the A calls show it: each character as its byte of
 // the code page, '?' for one the page lacks and for a byte that starts no
 // UTF-8 character. `out` needs at most the name's size; false when the

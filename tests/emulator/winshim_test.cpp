@@ -91,7 +91,7 @@ TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
     };
     for (const auto& n : names) {
         SCOPED_TRACE(n.shown);
-        winshim_set_code_page(emu::high_half(n.page));
+        winshim_set_code_page(emu::high_half_utf8(n.page));
         EXPECT_EQ(in_code_page(n.linux_name), n.shown);
         if (n.shown.find('?') == std::string::npos)
             EXPECT_EQ(native(("W:\\" + n.shown).c_str()), std::string("/srv/w/") + n.linux_name)
