@@ -87,7 +87,7 @@ bool list_native(const std::string& native, std::vector<folder_entry>& out) {
         const char* name = found->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
         folder_entry& entry = out.emplace_back();
-        entry.name = name;
+        win_path::name_from_native(name, entry.name);
         struct stat64 st;
         if (::fstatat64(fd, name, &st, 0) != 0) continue;
         bool is_dir = S_ISDIR(st.st_mode);

@@ -3,6 +3,7 @@
 #include "host/constants.h"
 #include "host/windows_values.h"
 #include "host_platform.h"
+#include "oem_code_pages.h"
 #include "win_path.h"
 
 namespace tolvik::emu {
@@ -42,6 +43,7 @@ host::~host() {
     unload();
     if (folders_) use_folders(nullptr);
     while (!key_states_.empty()) set_key_state(key_states_.begin()->first, 0);
+    platform::see_names_in(nullptr);
     live_host = previous_;
 }
 
@@ -49,7 +51,10 @@ host* host::current() { return live_host; }
 
 bool host::load_language(const std::string& path) {
     std::string error;
-    if (language_.load(path, &error)) return true;
+    if (language_.load(path, &error)) {
+        platform::see_names_in(high_half_utf8(code_page_of_language(language_.name())));
+        return true;
+    }
     fail(error);
     return false;
 }

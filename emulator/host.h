@@ -96,6 +96,10 @@ public:
 
     call_log& log() { return log_; }
     language& lang() { return language_; }
+    // Loads the plugin's language file; from then on the plugin and the
+    // panels see the disk's names in the language's code page, as a console
+    // host does through Windows' single-byte calls ('?' for a character the
+    // page lacks; a path holding one names nothing).
     bool load_language(const std::string& path);
     panel_pair& panels() { return panels_; }
     input_queue& input() { return input_; }

@@ -27,6 +27,8 @@ void answer_file_attributes(host&, uint32_t (*answer)(const char* path)) {
 
 void set_key_state(int32_t virtual_key, uint16_t state) { winshim_set_key_state(virtual_key, state); }
 
+void see_names_in(const char* const* high) { winshim_set_code_page(high); }
+
 int redirect_own_imports() { return 0; }
 
 }  // namespace tolvik::emu::platform

@@ -26,6 +26,11 @@ void* find_symbol(void* library, const char* name);
 void answer_file_attributes(host& h, uint32_t (*answer)(const char* path));
 // The plugin's GetAsyncKeyState reports `state` for `virtual_key`.
 void set_key_state(int32_t virtual_key, uint16_t state);
+// The plugin's file calls and the disk the panels list see the machine's
+// names in the code page whose bytes 0x80..0xFF are the UTF-8 texts `high`
+// (null: as the bytes they are). Windows' own single-byte calls convert by
+// themselves.
+void see_names_in(const char* const* high);
 // Redirects the program's own imports of the Windows calls to the host (for
 // programs that link the plugin). Returns the import slots patched.
 int redirect_own_imports();

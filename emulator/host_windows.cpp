@@ -35,6 +35,8 @@ void answer_file_attributes(host& h, uint32_t (*answer)(const char* path)) {
 // The patched GetAsyncKeyState reads the host's own key states.
 void set_key_state(int32_t, uint16_t) {}
 
+void see_names_in(const char* const*) {}
+
 int redirect_own_imports() {
     return redirect_key_and_file_imports(reinterpret_cast<void*>(GetModuleHandleA(nullptr)));
 }

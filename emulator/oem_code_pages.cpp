@@ -125,6 +125,23 @@ std::string to_utf8(std::string_view text, code_page page) {
     return out;
 }
 
+const char* const* high_half_utf8(code_page page) {
+    struct utf8_half {
+        std::string characters[128];
+        const char* texts[128];
+        explicit utf8_half(code_page of) {
+            for (int i = 0; i < 128; ++i) {
+                characters[i] = to_utf8(static_cast<unsigned char>(0x80 + i), of);
+                texts[i] = characters[i].c_str();
+            }
+        }
+        utf8_half(const utf8_half&) = delete;  // the texts point into it
+    };
+    static const utf8_half halves[] = {utf8_half(code_page::cp850), utf8_half(code_page::cp852),
+                                       utf8_half(code_page::cp866)};
+    return halves[static_cast<int>(page)].texts;
+}
+
 code_page code_page_of_language(std::string_view name) {
     for (const language_row& row : languages)
         if (name == row.name) return page_numbered(row.page);

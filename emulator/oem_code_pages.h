@@ -30,5 +30,8 @@ std::string to_utf8(unsigned char byte, code_page page);
 // A text as UTF-8; line breaks stay line breaks, other control bytes
 // become '?'.
 std::string to_utf8(std::string_view text, code_page page);
+// The characters of bytes 0x80..0xFF as UTF-8 texts, 128 of them, for
+// winshim's code page; they live as long as the program.
+const char* const* high_half_utf8(code_page page);
 
 }  // namespace tolvik::emu

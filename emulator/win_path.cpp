@@ -1,5 +1,6 @@
 #include "win_path.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -93,7 +94,22 @@ std::string from_native(std::string_view folder) {
     if (ec) return {};
     fs::path relative = dir.lexically_relative(drive);
     if (relative.empty() || *relative.begin() == "..") return {};
-    return relative == "." ? std::string("C:\\") : resolve(relative.string(), "C:\\");
+    if (relative == ".") return "C:\\";
+    std::string named;
+    name_from_native(relative.string(), named);
+    return named.find('?') == std::string::npos ? resolve(named, "C:\\") : std::string();
+#endif
+}
+
+void name_from_native(std::string_view name, std::string& out) {
+    out.assign(name);
+#if !defined(_WIN32)
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return;
+    // One byte per character at most: the name's own size is enough.
+    std::string in(name);
+    if (winshim_name_in_code_page(in.c_str(), out.data(), static_cast<uint32_t>(out.size() + 1)))
+        out.resize(std::char_traits<char>::length(out.c_str()));
 #endif
 }
 

@@ -28,8 +28,14 @@ std::string leaf(std::string_view path);
 std::string native(std::string_view path);
 
 // The inverse of native for an existing folder: on Linux its drive path when
-// it lies inside the folder that drive C: maps to ("" elsewhere), on Windows
-// its full path. Empty when the folder does not exist.
+// it lies inside the folder that drive C: maps to ("" elsewhere, and when the
+// host's code page cannot hold its name), on Windows its full path. Empty
+// when the folder does not exist.
 std::string from_native(std::string_view folder);
+
+// A name of the machine as the host sees it: on Linux in the code page of
+// winshim's single-byte calls ('?' for a character the page lacks), on
+// Windows as it stands. Written to `out`.
+void name_from_native(std::string_view name, std::string& out);
 
 }  // namespace tolvik::emu::win_path

@@ -33,6 +33,34 @@ drive_table& drives() {
     return table;
 }
 
+// The A calls' code page: the characters of bytes 0x80..0xFF as UTF-8, all
+// empty while none is set.
+std::string code_page[128];
+bool code_page_set = false;
+
+// The length of the UTF-8 character at `p`: 1 for a byte that starts none.
+size_t utf8_length(const unsigned char* p) {
+    const size_t more = p[0] >= 0xC2 && p[0] <= 0xDF   ? 1
+                        : p[0] >= 0xE0 && p[0] <= 0xEF ? 2
+                        : p[0] >= 0xF0 && p[0] <= 0xF4 ? 3
+                                                       : 0;
+    for (size_t i = 1; i <= more; ++i)
+        if ((p[i] & 0xC0) != 0x80) return 1;
+    return more + 1;
+}
+
+// The byte of the code page for the character at `p` ('?' when the page
+// lacks it); `p` moves past the character.
+char byte_of(const unsigned char*& p) {
+    if (*p < 0x80) return static_cast<char>(*p++);
+    const size_t length = utf8_length(p);
+    const std::string character(reinterpret_cast<const char*>(p), length);
+    p += length;
+    for (int i = 0; i < 128; ++i)
+        if (code_page[i] == character) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
 uint16_t key_state[256];
 uint32_t (*attributes_answer)(const char* path) = nullptr;
 int32_t disable_calls = 0;
@@ -57,11 +85,33 @@ bool winshim_native_path(const char* windows_path, char* out, uint32_t size) {
     for (const char* p = windows_path + 2; *p; ++p) {
         char c = *p == '\\' ? '/' : *p;
         if (c == '/' && !result.empty() && result.back() == '/') continue;
-        result += c;
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (code_page_set && c == '?') return false;
+        if (code_page_set && byte >= 0x80)
+            result += code_page[byte - 0x80];
+        else
+            result += c;
     }
     if (result.size() > 1 && result.back() == '/') result.pop_back();
     if (result.size() + 1 > size) return false;
     std::memcpy(out, result.c_str(), result.size() + 1);
+    return true;
+}
+
+void winshim_set_code_page(const char* const* high) {
+    code_page_set = high != nullptr;
+    for (int i = 0; i < 128; ++i) code_page[i] = high && high[i] ? high[i] : "";
+}
+
+bool winshim_name_in_code_page(const char* native_name, char* out, uint32_t size) {
+    if (!native_name || !out) return false;
+    uint32_t used = 0;
+    for (auto p = reinterpret_cast<const unsigned char*>(native_name); *p;) {
+        if (used + 1 >= size) return false;
+        out[used++] = code_page_set ? byte_of(p) : static_cast<char>(*p++);
+    }
+    if (used >= size) return false;
+    out[used] = '\0';
     return true;
 }
 

@@ -65,13 +65,24 @@ class host_texts_fit : public ::testing::TestWithParam<language_files> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(english_.load(english().host_texts.string()));
-        tools::host_texts own = english_;
-        ASSERT_TRUE(own.load(GetParam().host_texts.string()));
-        tools::set_texts(own);
+        own_ = english_;
+        ASSERT_TRUE(own_.load(GetParam().host_texts.string()));
+        tools::set_texts(own_);
     }
     void TearDown() override { tools::set_texts({}); }
 
+    // The row of a key bar drawn in `texts` on a screen of `size`; the
+    // language's own texts are in use again afterwards.
+    std::string bar_row(const tools::host_texts& texts, tools::key_bar bar, screen_size size) {
+        tools::set_texts(texts);
+        emu::screen display(size.width, size.height);
+        tools::draw_key_bar(display, size.height - 1, bar);
+        tools::set_texts(own_);
+        return display.row(size.height - 1);
+    }
+
     tools::host_texts english_;
+    tools::host_texts own_;
 };
 
 TEST_P(host_texts_fit, key_bars_keep_the_ways_to_keep_and_back_and_show_whole_pairs) {
@@ -82,12 +93,18 @@ TEST_P(host_texts_fit, key_bars_keep_the_ways_to_keep_and_back_and_show_whole_pa
             std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(tools::texts().get(name));
             std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_.get(name));
             ASSERT_EQ(bar.size(), english_bar.size()) << name;
-            emu::screen display(size.width, size.height);
-            tools::draw_key_bar(display, size.height - 1, bar_kind);
-            std::string row = display.row(size.height - 1);
+            std::string row = bar_row(own_, bar_kind, size);
             SCOPED_TRACE(name + " at " + std::to_string(size.width) + ": \"" + row + '"');
             std::vector<bool> shown;
             EXPECT_TRUE(read_bar(row, bar, shown)) << "the row is no run of whole pairs";
+            // The panels' bar keeps every pair English keeps at that size
+            // (short forms first, not the sort key dropped).
+            std::vector<bool> english_shown;
+            if (bar_kind == tools::key_bar::panels &&
+                read_bar(bar_row(english_, bar_kind, size), english_bar, english_shown))
+                for (size_t i = 0; i < bar.size(); ++i)
+                    EXPECT_TRUE(shown[i] || !english_shown[i])
+                        << "lost \"" << pair_text(bar[i]) << "\", which English keeps";
             for (size_t i = 0; i < bar.size(); ++i) {
                 if (must_stay(english_bar[i])) {
                     EXPECT_TRUE(shown[i]) << "lost \"" << pair_text(bar[i]) << '"';

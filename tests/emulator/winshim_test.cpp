@@ -12,6 +12,7 @@
 #include <string>
 
 #include "host/windows_values.h"
+#include "oem_code_pages.h"
 #include "support/test_tree.h"
 
 namespace tolvik::test {
@@ -60,6 +61,47 @@ TEST(winshim_files, attributes_tell_folders_from_files_and_missing_paths) {
     EXPECT_EQ(GetFileAttributesA(tree.windows("docs\\gone").c_str()), invalid_file_attributes);
     EXPECT_EQ(GetFileAttributesA("Q:\\docs"), invalid_file_attributes) << "an unmapped drive";
     EXPECT_EQ(GetFileAttributesA(nullptr), invalid_file_attributes);
+}
+
+// A Linux name as the single-byte calls show it, or "(none)".
+std::string in_code_page(const char* name, uint32_t size = 256) {
+    char out[256] = "untouched";
+    return winshim_name_in_code_page(name, out, size) ? std::string(out) : std::string("(none)");
+}
+
+TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
+    winshim_map_drive('W', "/srv/w");
+    EXPECT_EQ(in_code_page("caf\xC3\xA9"), "caf\xC3\xA9") << "no page: bytes as they are";
+    EXPECT_EQ(native("W:\\a?\xE9"), "/srv/w/a?\xE9");
+    const struct {
+        emu::code_page page;
+        const char* linux_name;  // UTF-8
+        std::string shown;       // in the page
+    } names[] = {
+        {emu::code_page::cp850, "caf\xC3\xA9.txt", "caf\x82.txt"},
+        {emu::code_page::cp852,
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "\x9D\xA2"
+         "d\xAB"},                                                            // Lodz
+        {emu::code_page::cp866, "\xD0\x9F\xD1\x80\xD0\xB8", "\x8F\xE0\xA8"},  // Pri
+        {emu::code_page::cp866, "caf\xC3\xA9", "caf?"},                       // a character the page lacks
+        {emu::code_page::cp850, "\xD0\x9F\xF0\x9F\x98\x80!", "??!"},  // outside the page, outside 16 bits
+        {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},           // bytes that start no character
+    };
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.shown);
+        winshim_set_code_page(emu::high_half_utf8(n.page));
+        EXPECT_EQ(in_code_page(n.linux_name), n.shown);
+        if (n.shown.find('?') == std::string::npos)
+            EXPECT_EQ(native(("W:\\" + n.shown).c_str()), std::string("/srv/w/") + n.linux_name)
+                << "and back";
+    }
+    EXPECT_EQ(native("W:\\a?b"), "(none)") << "a '?' names nothing";
+    EXPECT_EQ(in_code_page("caf\xC3\xA9", 4), "(none)") << "four bytes and the terminator need 5";
+    EXPECT_EQ(in_code_page("caf\xC3\xA9", 5), "caf\x82");
+    winshim_set_code_page(nullptr);
+    winshim_map_drive('W', nullptr);
 }
 
 TEST(winshim_keys, the_state_set_is_the_state_reported_for_each_key) {

@@ -175,10 +175,16 @@ TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
 }
 
 TEST(host_options, wrong_arguments_are_refused_with_a_reason) {
-    const std::initializer_list<const char*> wrong[] = {
-        {"--lang", "xx"},        {"--bogus"}, {"--size", "10x3"},           {"--size", "wide"},
-        {"a", "b", "c"},         {"--left"},  {"--keys", "F11 Frobnicate"}, {"--keys", "resize"},
-        {"--keys", "resize big"}};
+    const std::initializer_list<const char*> wrong[] = {{"--lang", "xx"},
+                                                        {"--bogus"},
+                                                        {"--keys", "F10", "--size", "10x3"},
+                                                        {"--keys", "F10", "--size", "wide"},
+                                                        {"--size", "80x25"},  // a terminal has its own size
+                                                        {"a", "b", "c"},
+                                                        {"--left"},
+                                                        {"--keys", "F11 Frobnicate"},
+                                                        {"--keys", "resize"},
+                                                        {"--keys", "resize big"}};
     for (const auto& args : wrong) {
         bool ok = true;
         std::string error;
@@ -217,7 +223,7 @@ TEST(host_options, help_lists_every_key_word_and_option) {
                     usage.find(" " + name + "\n") != std::string::npos)
             << name;
     for (const char* word : {"dump", "ctrl-down", "ctrl-up", "idle", "resize WxH", "--legacy-keys",
-                             "--welcome", "C-S-F3", "Exit status"})
+                             "--welcome", "C-S-F3", "Exit status", "from 16x4 to 1000x1000"})
         EXPECT_NE(usage.find(word), std::string::npos) << word;
     EXPECT_NE(usage.find("68x15"), std::string::npos) << "the smallest screen";
 }

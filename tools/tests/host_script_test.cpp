@@ -129,6 +129,58 @@ TEST_F(host_script, too_small_screen_shows_only_the_message_and_keys_wait_for_th
     host_run never = run("F11 Enter dump", "--size 40x12");
     EXPECT_EQ(never.status, 4) << "keys that never ran: " << never.errors;
     EXPECT_NE(never.errors.find("2 key(s) never ran"), std::string::npos) << never.errors;
+
+    // Keys that never ran with a dialog open: both are said, status 4; the
+    // screen printed at the end is the one the user saw.
+    host_run both = run("F11 Enter resize 40x12 Down");
+    EXPECT_EQ(both.status, 4) << both.errors;
+    EXPECT_NE(both.errors.find("'Panel views' was open"), std::string::npos) << both.errors;
+    EXPECT_NE(both.errors.find("1 key(s) never ran"), std::string::npos) << both.errors;
+    ASSERT_EQ(both.screens.size(), 1u);
+    EXPECT_NE(both.screens[0].find("Screen too small"), std::string::npos) << both.screens[0];
+    EXPECT_EQ(both.screens[0].find("Panel views"), std::string::npos) << "no squeezed list";
+}
+
+TEST_F(host_script, names_show_in_the_languages_code_page_and_only_those_it_holds_are_reached) {
+    const std::string unicode =
+        "\xC3\x9Cn\xC3\xAF"
+        "c\xC3\xB6"
+        "d\xC3\xA9 dir";  // U-umlaut n i-diaeresis...
+    const std::string privet = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // Cyrillic
+    tree_.folder("left/docs/" + unicode);
+    tree_.folder("left/docs/" + privet);
+    tree_.file("left/docs/caf\xC3\xA9.txt");
+    const struct {
+        const char* lang;
+        std::vector<std::string> shown;  // in the panel, as UTF-8
+        std::string reached;             // the folder the code page holds
+    } cases[] = {
+        {"de", {unicode, "??????", "caf\xC3\xA9.txt"}, unicode},  // code page 850
+        {"ru", {"?n?c?d? dir", privet, "caf?.txt"}, privet},      // code page 866
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        // Into docs; Enter on the folder the page cannot hold (sorted first,
+        // '?' before any letter), then on the other one; the list, a move
+        // away and back (the view applied again) and Ctrl+R.
+        host_run r = run("Down Enter Down Enter dump Down Enter dump F11 Enter Down Up C-R dump Esc F10",
+                         std::string("--lang ") + c.lang);
+        ASSERT_EQ(r.status, 0) << r.errors;
+        ASSERT_EQ(r.screens.size(), 3u);
+        for (const std::string& name : c.shown)
+            EXPECT_NE(r.screens[0].find("| " + name), std::string::npos) << name << "\n" << r.screens[0];
+        EXPECT_EQ(left_title(r.screens[0]), "C:\\left\\docs") << "a '?' names nothing:\n" << r.screens[0];
+        const std::string reached = "C:\\left\\docs\\" + c.reached;
+        EXPECT_NE(rows_of(r.screens[1])[0].find(" " + reached + " "), std::string::npos) << "entered:\n"
+                                                                                         << r.screens[1];
+        EXPECT_NE(rows_of(r.screens[2])[0].find(" " + reached + " "), std::string::npos)
+            << "applied again through command 16:\n"
+            << r.screens[2];
+        EXPECT_NE(row_with(r.screens[2], "2. ").find("< " + reached), std::string::npos)
+            << "captured, and its folder found by GetFileAttributesA ('.'):\n"
+            << r.screens[2];
+        EXPECT_EQ(r.errors, "");
+    }
 }
 
 TEST_F(host_script, a_list_that_cannot_be_seen_takes_no_keys_but_f10) {

@@ -117,7 +117,7 @@ std::string key_words_text() {
            "The screen is printed at the end when the script has no dump.\n"
            "Exit status: 0 done, 1 cannot start, 2 bad arguments or an unknown key word\n"
            "(nothing runs), 3 the script ended while a dialog was open, 4 keys never ran\n"
-           "because the screen stayed too small.\n";
+           "because the screen stayed too small (with a dialog open or not: both are said).\n";
 }
 
 }  // namespace tolvik::tools

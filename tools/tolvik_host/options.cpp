@@ -93,10 +93,14 @@ std::string usage_text() {
            "  --plugin PATH   the plugin library (default: the one built with this host)\n"
            "  --select A,B    select these names of the left panel's folder\n"
            "  --keys          run on a key script instead of a terminal (below)\n"
-           "  --size WxH      the script's screen (default 80x25, at most " +
-           std::to_string(script_max_width) + "x" + std::to_string(script_max_height) + "); below " +
+           "  --size WxH      the script's screen, from " +
+           std::to_string(script_min_width) + "x" + std::to_string(script_min_height) + " to " +
+           std::to_string(script_max_width) + "x" + std::to_string(script_max_height) +
+           " (default\n"
+           "                  80x25; a terminal has its own size); below " +
            std::to_string(min_screen_width) + "x" + std::to_string(min_screen_height) +
-           "\n                  the host shows only that the screen is too small\n"
+           " the host\n"
+           "                  shows only that the screen is too small\n"
            "  --legacy-keys   do not ask the terminal to report key releases; Ctrl mode\n"
            "                  then uses the stand-in: F12 opens the list as if Ctrl were\n"
            "                  held, Space (or F12) lets go of Ctrl\n"
@@ -110,6 +114,7 @@ namespace {
 struct given {
     std::string lang = "en";
     int folders = 0;  // LEFT and RIGHT given without an option
+    bool size = false;
 };
 
 // An option's effect on what is given, for options that do more than store
@@ -146,7 +151,8 @@ constexpr option_entry option_table[] = {
          return parse_key_script(v, out.script_steps, error);
      }},
     {"--size", nullptr, nullptr,
-     [](const std::string& v, options& out, given&, std::string& error) {
+     [](const std::string& v, options& out, given& g, std::string& error) {
+         g.size = true;
          std::string why = parse_size(v, out.width, out.height);
          if (!why.empty()) error = "--size " + v + ": " + why;
          return why.empty();
@@ -246,6 +252,11 @@ bool parse_options(int argc, const char* const* argv, const std::string& lang_di
     out.plugin = plugin;
     if (!read_arguments(argc, argv, out, g, error)) return false;
     if (out.usage) return true;
+    if (g.size && !out.script) {
+        error = "--size " + std::to_string(out.width) + "x" + std::to_string(out.height) +
+                ": only a key script (--keys) has a size of its own; a terminal keeps its own";
+        return false;
+    }
     return check_folders(out, error) && find_language(g.lang, lang_dir, out, error);
 }
 

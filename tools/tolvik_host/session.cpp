@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <utility>
 
@@ -28,14 +29,9 @@ session::session(options o) : options_(std::move(o)) {}
 bool session::start(std::string& error) {
     winshim_map_drive('C', options_.root.c_str());
     drive_c_ = options_.root;
-    // parse_options checked both folders against the root; one may have
-    // gone since.
-    std::string left = emu::win_path::from_native(options_.left);
-    std::string right = emu::win_path::from_native(options_.right);
-    if (left.empty() || right.empty()) {
-        error = "the folder " + (left.empty() ? options_.left : options_.right) + " is gone";
-        return false;
-    }
+    // Nothing here reads the call log: recording it would only grow the
+    // memory of a host the user leaves open.
+    host_.log().set_recording(false);
     if (!host_.loaded() && !host_.load(options_.plugin)) {
         error = host_.load_error();
         return false;
@@ -45,6 +41,19 @@ bool session::start(std::string& error) {
         return false;
     }
     page_ = code_page_of_language(host_.lang().name());
+    // parse_options checked both folders against the root; one may have
+    // gone since, and the language's code page may lack a character of its
+    // name, as the host then cannot reach it either.
+    std::string left = emu::win_path::from_native(options_.left);
+    std::string right = emu::win_path::from_native(options_.right);
+    if (left.empty() || right.empty()) {
+        const std::string& folder = left.empty() ? options_.left : options_.right;
+        error = "the folder " + folder +
+                (std::filesystem::is_directory(folder)
+                     ? " has a name code page " + std::to_string(number_of(page_)) + " cannot hold"
+                     : " is gone");
+        return false;
+    }
     renderer_.set_code_page(page_);
     host_texts own;
     for (const std::string& file : options_.host_texts)
@@ -57,8 +66,10 @@ bool session::start(std::string& error) {
     host_.panels().left().set_directory(left);
     host_.panels().right().set_directory(right);
     std::istringstream names(options_.select);
-    for (std::string name; std::getline(names, name, ',');)
-        if (!name.empty()) host_.panels().left().select_name(name, true);
+    for (std::string name, named; std::getline(names, name, ',');) {
+        emu::win_path::name_from_native(name, named);
+        if (!named.empty()) host_.panels().left().select_name(named, true);
+    }
     emu::dialog_environment& engine = host_.dialogs().environment();
     engine.draw_background = [this](emu::screen& display) { draw_background(display); };
     engine.source_redraws = true;  // paint() before every event
@@ -141,11 +152,9 @@ int session::run() {
     terminal_.close();
     for (const std::string& fault : host_.failures())
         (void)std::fprintf(stderr, "host fault: %s\n", to_utf8(fault, page_).c_str());
-    if (input_ended_) {
+    if (input_ended_)
         (void)std::fprintf(stderr, "tolvik_host: the input ended while '%s' was open\n",
                            to_utf8(ended_in_dialog_, page_).c_str());
-        return status_input_ended_in_dialog;
-    }
     if (!waiting_.empty()) {
         (void)std::fprintf(stderr,
                            "tolvik_host: %zu key(s) never ran: the screen stayed smaller than %dx%d "
@@ -153,13 +162,11 @@ int session::run() {
                            waiting_.size(), min_screen_width, min_screen_height);
         return status_keys_never_ran;
     }
-    return 0;
+    return input_ended_ ? status_input_ended_in_dialog : 0;
 }
 
 void session::loop() {
     while (!quit_) {
-        // Outside the plugin the log only grows: keep the host's memory flat.
-        host_.log().clear();
         paint();
         host_event next;
         if (!next_event(next)) break;
@@ -260,7 +267,11 @@ void session::open_plugin(bool as_if_ctrl_held) {
 
 emu::text_box session::help_box() { return tools::help_box(host_.screen().width()); }
 
-emu::text_box session::welcome_box() { return tools::welcome_box(host_.screen().width(), options_.root); }
+emu::text_box session::welcome_box() {
+    std::string root;  // in the code page, as every text the screen shows
+    emu::win_path::name_from_native(options_.root, root);
+    return tools::welcome_box(host_.screen().width(), root);
+}
 
 bool session::welcome_scrolls() {
     emu::text_box box = welcome_box();

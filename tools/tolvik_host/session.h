@@ -57,7 +57,9 @@ public:
     // Exit statuses besides 0 and 1 (cannot start): the input ended while a
     // dialog of the plugin was open.
     static constexpr int status_input_ended_in_dialog = 3;
-    // The input ended with keys still waiting for a screen large enough.
+    // The input ended with keys still waiting for a screen large enough,
+    // whether or not a dialog was open too (both are said): the script did
+    // not run as written.
     static constexpr int status_keys_never_ran = 4;
 
     // Driving sessions from a program instead of run() (the fuzzer): start()

@@ -74,7 +74,11 @@ key_bar session::dialog_key_bar() {
 
 emu::screen session::marked_screen() {
     emu::screen out = host_.screen();
-    if (too_small()) return out;
+    // What the user sees, whatever was drawn into the screen since.
+    if (too_small()) {
+        draw_too_small(out);
+        return out;
+    }
     for (size_t d = 0; d < host_.dialogs().open_count(); ++d) {
         const emu::open_dialog& dialog = host_.dialogs().open(d);
         emu::dialog_placement at = emu::place(out, dialog);
