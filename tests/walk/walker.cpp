@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 #include "host/constants.h"
@@ -63,6 +64,28 @@ uint32_t pick(const walker::chooser& choose, std::initializer_list<uint32_t> wei
     return index - 1;
 }
 
+// A hash of all a snapshot holds: the record, each item's bytes and texts.
+uint64_t snapshot_hash(const panel_info& record) {
+    uint64_t hash = 14695981039346656037ull;
+    auto mix = [&hash](const void* bytes, size_t size) {
+        for (size_t i = 0; i < size; ++i)
+            hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+    };
+    auto text = [&mix](const char* t) {
+        if (t) mix(t, std::strlen(t) + 1);
+    };
+    mix(&record, sizeof record);
+    for (int32_t i = 0; i < record.item_count; ++i) {
+        const panel_item& item = record.items[i];
+        mix(&item, sizeof item);
+        text(item.description);
+        text(item.owner);
+        for (int32_t j = 0; item.custom_column_data && j < item.custom_column_count; ++j)
+            text(item.custom_column_data[j]);
+    }
+    return hash;
+}
+
 bool is_closing(int32_t key) {
     for (int32_t k : closing_keys)
         if (k == key) return true;
@@ -118,6 +141,7 @@ void walker::open_list() {
     stopping_ = false;
     expectation_ = {};
     expectation_.directory_requests = host_.panels().directory_requests();
+    synchronised_ = true;
     host_.open_plugin();
     ++openings_;
     max_views_ = std::max(max_views_, static_cast<long>(all_views().size()));
@@ -306,10 +330,17 @@ bool walker::check_kinds(const char* where_name, bool opened) {
                         "got type " +
                         std::to_string(record.panel_type) + ", plugin " + std::to_string(record.plugin) +
                         "\n";
+        const uint64_t snapshot = snapshot_hash(record);
+        if (before != kinds_.end() && before->second.checked && before->second.snapshot != snapshot &&
+            !(synchronised_ && before->second.shown))
+            problems += "expected " + detail::describe_view(v) +
+                        " to keep its snapshot: no opening re-captured it (no panel showed it), got other "
+                        "items or texts\n";
         const bool may_change = !opened && before != kinds_.end() && before->second.may_change;
-        now[v] = {kind, may_change};
+        now[v] = {kind, may_change, true, snapshot, !v->slots.empty()};
     }
     kinds_.swap(now);
+    synchronised_ = false;
     if (problems.empty()) return true;
     report(where_name, problems);
     return false;

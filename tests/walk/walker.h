@@ -69,6 +69,9 @@ private:
     // and selection, changes only when the user changed the type of the
     // panel while that view was shown in it. `opened`: the list has been
     // opened since the last type change, so every panel has been captured.
+    // And a view's snapshot (record, items, texts) changes only when an
+    // opening re-captured it, that is while a panel showed it: a duplicate
+    // and its source never see each other's re-captures.
     bool check_kinds(const char* where_name, bool opened);
     void note_kind_change(emu::panel_model& panel);
     // Checks the model's last prediction.
@@ -98,7 +101,11 @@ private:
     struct kind_seen {
         int32_t kind = 0;
         bool may_change = false;
+        bool checked = false;   // set by check_kinds (not only by a type change)
+        uint64_t snapshot = 0;  // a hash of the record, the items and their texts
+        bool shown = false;     // a panel slot showed it
     };
+    bool synchronised_ = false;  // an opening began since the last check_kinds
     std::unordered_map<const view*, kind_seen>
         kinds_;  // the list as the last check saw it; its storage is reused
     // The last events, a ring: trail_[trail_next_] is the oldest once full.
