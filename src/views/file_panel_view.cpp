@@ -42,11 +42,12 @@ file_panel_view* file_panel_view::build(const Source&... source) noexcept {
 
 file_panel_view* file_panel_view::create(const panel_info& record) noexcept {
     file_panel_view* made = build();
-    if (made && !made->copy_items(record)) {
+    if (!made) return nullptr;
+    if (!made->copy_items(record)) {
         memory::destroy(made);
         return nullptr;
     }
-    if (made) made->valid = true;
+    made->valid = true;
     return made;
 }
 

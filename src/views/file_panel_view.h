@@ -88,8 +88,8 @@ private:
 
     panel_info info{};
     bool valid = false;
-    // The item array and all its strings; set from construction to
-    // destruction.
+    // The item array and all its strings; never null in a view that create
+    // or clone returned.
     snapshot_block* block = nullptr;
 };
 
