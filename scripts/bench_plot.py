@@ -118,7 +118,8 @@ def goals(runs):
         if value is None:
             rows.append(f"| {text} | no data | {limit}{unit} | - |")
         else:
-            rows.append(f"| {text} | {value:.2f}{unit} | {limit}{unit} | {'met' if value <= limit else 'NOT met'} |")
+            shown = f"{value:.2f}" if value >= 0.01 else f"{value:.1e}"
+            rows.append(f"| {text} | {shown}{unit} | {limit}{unit} | {'met' if value <= limit else 'NOT met'} |")
 
     add("capture / baseline_copy at 100,000 items", ratio(runs, "capture", "baseline_copy", 100000), 2)
     add("clone / baseline_copy at 100,000 items", ratio(runs, "clone", "baseline_copy", 100000), 2)
