@@ -119,28 +119,26 @@ void capture(benchmark::State& state) {
     set_item_rate(state, panel);
 }
 
-void clone(benchmark::State& state) {
+// One copy of a view made by `copy` and released per iteration.
+template <class Copy>
+void copies(benchmark::State& state, Copy copy) {
     prepared_panel& panel = panel_of(static_cast<int>(state.range(0)));
     file_panel_view* source = capture_active_panel();
     for (auto _ : state) {
-        file_panel_view* copy = source->clone();
-        benchmark::DoNotOptimize(copy);
-        memory::destroy(copy);
+        file_panel_view* made = copy(*source);
+        benchmark::DoNotOptimize(made);
+        memory::destroy(made);
     }
     memory::destroy(source);
     set_item_rate(state, panel);
 }
 
+void clone(benchmark::State& state) {
+    copies(state, [](const file_panel_view& v) { return v.clone(); });
+}
+
 void deep_copy(benchmark::State& state) {
-    prepared_panel& panel = panel_of(static_cast<int>(state.range(0)));
-    file_panel_view* source = capture_active_panel();
-    for (auto _ : state) {
-        file_panel_view* copy = file_panel_view::create(source->record());
-        benchmark::DoNotOptimize(copy);
-        memory::destroy(copy);
-    }
-    memory::destroy(source);
-    set_item_rate(state, panel);
+    copies(state, [](const file_panel_view& v) { return file_panel_view::create(v.record()); });
 }
 
 void duplicates(benchmark::State& state) {
