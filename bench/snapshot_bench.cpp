@@ -5,6 +5,10 @@
 //                  copy: what a new snapshot's own memory costs by itself
 //   capture        capture_active_panel + release of the view
 //   clone          clone of a view + release of the copy
+//   deep_copy      a new view copied from a view's own record + its release:
+//                  the whole copy of items and strings a clone once made
+//   duplicates     ten clones of a view + their release; reports the heap
+//                  the view and its ten clones hold against the view alone
 //   recapture      recapture over the same panel (copy new, free old)
 //   apply          apply onto a directory holding the same names: the host's
 //                  record handed back with the selection matched by name
@@ -115,13 +119,45 @@ void capture(benchmark::State& state) {
     set_item_rate(state, panel);
 }
 
-void clone(benchmark::State& state) {
+// One copy of a view made by `copy` and released per iteration.
+template <class Copy>
+void copies(benchmark::State& state, Copy copy) {
     prepared_panel& panel = panel_of(static_cast<int>(state.range(0)));
     file_panel_view* source = capture_active_panel();
     for (auto _ : state) {
-        file_panel_view* copy = source->clone();
-        benchmark::DoNotOptimize(copy);
-        memory::destroy(copy);
+        file_panel_view* made = copy(*source);
+        benchmark::DoNotOptimize(made);
+        memory::destroy(made);
+    }
+    memory::destroy(source);
+    set_item_rate(state, panel);
+}
+
+void clone(benchmark::State& state) {
+    copies(state, [](const file_panel_view& v) { return v.clone(); });
+}
+
+void deep_copy(benchmark::State& state) {
+    copies(state, [](const file_panel_view& v) { return file_panel_view::create(v.record()); });
+}
+
+void duplicates(benchmark::State& state) {
+    prepared_panel& panel = panel_of(static_cast<int>(state.range(0)));
+    constexpr int count = 10;
+    const size_t before = heap_in_use();
+    file_panel_view* source = capture_active_panel();
+    const size_t one = heap_in_use() - before;
+    file_panel_view* copies[count];
+    for (auto& copy : copies) copy = source->clone();
+    const size_t eleven = heap_in_use() - before;
+    for (auto* copy : copies) memory::destroy(copy);
+    state.counters["heap_one_mb"] = static_cast<double>(one) / 1e6;
+    state.counters["heap_with_ten_duplicates_mb"] = static_cast<double>(eleven) / 1e6;
+    state.counters["ten_duplicates_over_one"] = static_cast<double>(eleven) / static_cast<double>(one);
+    for (auto _ : state) {
+        for (auto& copy : copies) copy = source->clone();
+        benchmark::DoNotOptimize(copies);
+        for (auto* copy : copies) memory::destroy(copy);
     }
     memory::destroy(source);
     set_item_rate(state, panel);
@@ -151,6 +187,8 @@ BENCHMARK(baseline_copy) TOLVIK_SIZES;
 BENCHMARK(baseline_fresh) TOLVIK_SIZES;
 BENCHMARK(capture) TOLVIK_SIZES;
 BENCHMARK(clone) TOLVIK_SIZES;
+BENCHMARK(deep_copy) TOLVIK_SIZES;
+BENCHMARK(duplicates) TOLVIK_SIZES;
 BENCHMARK(recapture) TOLVIK_SIZES;
 BENCHMARK(apply) TOLVIK_SIZES;
 

@@ -1,15 +1,15 @@
-// The deep copy of a panel's items. Everything one snapshot owns lives in one
-// block laid out as
+// The copy of a panel's items. Everything one snapshot holds lives in one
+// snapshot_block laid out as
 //   [item records][padding to 4][custom column pointer arrays][strings]
 // so that a copy either succeeds whole or leaves nothing behind, and the
 // snapshot's heap is the bytes it copies. A re-capture of about the same size
 // (the usual case: both panels are re-captured at every opening) rewrites the
-// block in place: nothing is allocated, so nothing can fail half-way, and the
-// memory stays warm.
+// block in place when no clone shares it: nothing is allocated, so nothing
+// can fail half-way, and the memory stays warm. A shared block is never
+// written: the re-capture copies into a new one.
 #include <cstdint>
 #include <cstring>
 
-#include "base/memory.h"
 #include "host/text_field.h"
 #include "views/file_panel_view.h"
 
@@ -66,20 +66,19 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
     const uint64_t total = plan.item_bytes + padding + plan.pointer_bytes + plan.text_bytes;
     if (total > SIZE_MAX) return false;
     const auto bytes = static_cast<size_t>(total);
-    // Never rewrite the block that is being read (a record of this view).
-    const auto own = reinterpret_cast<uintptr_t>(items_block);
-    const auto from = reinterpret_cast<uintptr_t>(source);
-    const bool source_is_own = own && from && from < own + block_bytes && from + plan.item_bytes > own;
-    const bool in_place =
-        own && !source_is_own && bytes <= block_bytes && bytes >= block_bytes - block_bytes / 16;
-    auto* block = in_place ? static_cast<char*>(items_block) : static_cast<char*>(memory::allocate(bytes));
-    if (!block) return false;
+    // Never rewrite a block that others share, nor the block being read
+    // (a record of this view's own).
+    const bool in_place = block && !block->is_shared() && !block->overlaps(source, plan.item_bytes) &&
+                          bytes <= block->size() && bytes >= block->size() - block->size() / 16;
+    snapshot_block* target = in_place ? block : snapshot_block::create(bytes);
+    if (!target) return false;
 
     // Item by item, so that each record is still in cache when its pointers
     // are redirected (they hold the source's pointers after the byte copy).
-    auto* items = reinterpret_cast<panel_item*>(block);
-    auto* pointers = reinterpret_cast<char**>(block + plan.item_bytes + padding);
-    char* texts = block + plan.item_bytes + padding + plan.pointer_bytes;
+    char* const start = target->bytes();
+    auto* items = reinterpret_cast<panel_item*>(start);
+    auto* pointers = reinterpret_cast<char**>(start + plan.item_bytes + padding);
+    char* texts = start + plan.item_bytes + padding + plan.pointer_bytes;
     for (int32_t i = 0; i < count; ++i) {
         panel_item& item = items[i];
         std::memcpy(&item, &source[i], sizeof(panel_item));
@@ -100,8 +99,7 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
 
     if (!in_place) {
         free_items();
-        items_block = block;
-        block_bytes = bytes;
+        block = target;
     }
     info = record;
     info.items = items;
@@ -111,9 +109,8 @@ bool file_panel_view::copy_items(const panel_info& record) noexcept {
 }
 
 void file_panel_view::free_items() noexcept {
-    memory::release(items_block);
-    items_block = nullptr;
-    block_bytes = 0;
+    snapshot_block::release(block);
+    block = nullptr;
     info.items = nullptr;
     info.item_count = 0;
 }

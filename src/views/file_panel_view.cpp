@@ -25,13 +25,25 @@ file_panel_view* capture_with(int32_t command) noexcept {
 
 file_panel_view::file_panel_view() noexcept = default;
 
+file_panel_view::file_panel_view(const file_panel_view& source) noexcept
+    : view(), info(source.info), valid(source.valid), block(source.block->share()) {}
+
 file_panel_view::~file_panel_view() { free_items(); }
 
+template <class... Source>
+file_panel_view* file_panel_view::build(const Source&... source) noexcept {
+    void* memory = memory::allocate(sizeof(file_panel_view));
+    if (!memory) return nullptr;
+    auto* made = new (memory) file_panel_view(source...);
+    if (made->has_number()) return made;
+    memory::destroy(made);
+    return nullptr;
+}
+
 file_panel_view* file_panel_view::create(const panel_info& record) noexcept {
-    void* block = memory::allocate(sizeof(file_panel_view));
-    if (!block) return nullptr;
-    auto* made = new (block) file_panel_view();
-    if (!made->has_number() || !made->copy_items(record)) {
+    file_panel_view* made = build();
+    if (!made) return nullptr;
+    if (!made->copy_items(record)) {
         memory::destroy(made);
         return nullptr;
     }
@@ -123,10 +135,6 @@ void file_panel_view::refresh_validity() {
     valid = attributes != invalid_file_attributes && (attributes & file_attribute_directory) != 0;
 }
 
-file_panel_view* file_panel_view::clone() const {
-    file_panel_view* copy = create(info);
-    if (copy) copy->valid = valid;
-    return copy;
-}
+file_panel_view* file_panel_view::clone() const { return build(*this); }
 
 }  // namespace tolvik

@@ -27,14 +27,16 @@ protected:
     }
 
     // Both sweeps; `allocates`: the step must reach at least one allocation
-    // (else the scenario tests nothing), or none at all.
-    void both_ways(const scenario& s, bool allocates = true) {
+    // (else the scenario tests nothing), or none at all. Returns the failure
+    // points of the single sweep.
+    long both_ways(const scenario& s, bool allocates = true) {
         long single = sweep(s, false);
         long sticky = sweep(s, true);
         if (allocates)
             EXPECT_GT(single + sticky, 0) << s.name << ": expected the step to allocate at least once";
         else
             EXPECT_EQ(single + sticky, 0) << s.name << ": expected the step to allocate nothing";
+        return single;
     }
 };
 
@@ -47,16 +49,30 @@ TEST_F(alloc, start_up) {
 
 TEST_F(alloc, opening_in_both_modes) {
     for (bool ctrl : {false, true}) {
-        scenario s;
-        s.name = ctrl ? "opening with Ctrl held" : "opening";
-        s.prepare = [this] { start_with_views(4); };
-        s.failing = step::opening;
-        s.ctrl_held_at_opening = ctrl;
-        if (ctrl)
-            s.script = {ctrl_event(false), idle_event()};
-        else
-            s.script = {key_event(key::esc)};
-        both_ways(s);
+        long points[2] = {};
+        // With both shown views duplicated, their blocks are shared: the
+        // opening's re-captures must copy them, where alone they rewrite
+        // them in place.
+        for (bool duplicated : {false, true}) {
+            scenario s;
+            s.name = std::string(ctrl ? "opening with Ctrl held" : "opening") +
+                     (duplicated ? ", both shown views duplicated" : "");
+            s.prepare = [this, duplicated] {
+                start_with_views(4);
+                if (!duplicated) return;
+                for (panel_slot* slot : panel_slots())
+                    add_clone(find_entry(recent_views(), slot->shown_view()));
+                make_current(find_entry(recent_views(), current_slot()->shown_view()));
+            };
+            s.failing = step::opening;
+            s.ctrl_held_at_opening = ctrl;
+            if (ctrl)
+                s.script = {ctrl_event(false), idle_event()};
+            else
+                s.script = {key_event(key::esc)};
+            points[duplicated] = both_ways(s);
+        }
+        EXPECT_GT(points[1], points[0]) << "expected the re-captures of shared blocks to allocate";
     }
 }
 

@@ -2,7 +2,8 @@
 // allocation failing until none fails: a failed operation leaves the
 // registry, the view numbers and the heap exactly as they were; a successful
 // one is undone before the next run. Start-up either completes or leaves an
-// empty registry; a failed re-capture keeps the view's old snapshot whole.
+// empty registry; a failed re-capture keeps the view's old snapshot whole,
+// and a clone that shared it keeps it either way.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -140,7 +141,8 @@ bool switch_and_synchronise(made&) {
 const operation_case cases[] = {
     // The object, its number and its items allocate.
     {"capture", false, nullptr, capture, destroy_view, 2, false, {}},
-    {"clone", false, capture_source, clone, destroy_view, 2, false, {}},
+    // A clone shares its source's items: the object alone allocates.
+    {"clone", false, capture_source, clone, destroy_view, 1, true, {}},
     {"add_new_view", true, nullptr, new_view, remove, 3, false, {2, 1}},
     {"add_clone", true, nullptr, clone_second, remove, 3, false, {2, 1}},
     // The front entry and the slot's entry allocate.
@@ -181,29 +183,56 @@ TEST_F(registry_out_of_memory, start_up_either_completes_or_leaves_an_empty_regi
 
 TEST_F(registry_out_of_memory, recapture_keeps_the_old_snapshot) {
     start_without_registry();
-    file_panel_view* v = capture_active_panel();
-    ASSERT_NE(v, nullptr);
-    const std::string old_path = v->path();
-    const int32_t old_count = v->record().item_count;
-    host.panels().active().set_directory(tree.windows("right"));
-    const long runs = sweep_allocations([&](long n) {
-        const long blocks = memory::live_blocks();
-        bool ok = false;
-        const bool delivered = with_allocation_failing(n, [&] { ok = v->recapture_from_active(); });
-        if (!delivered) {
-            EXPECT_TRUE(ok);
-            return false;
+    struct case_ {
+        const char* name;
+        const char* folder;  // re-captured from
+        bool shared;         // a clone shares the view's block
+        long runs;
+    } cases[] = {{"another folder", "right", false, 1},
+                 {"the same folder, the block shared with a clone", "left", true, 1},
+                 {"the same folder, the block the view's own (rewritten in place)", "left", false, 0}};
+    emu::panel_model& panel = host.panels().active();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        panel.set_directory(tree.windows("left"));
+        panel.clear_selection();
+        file_panel_view* v = capture_active_panel();
+        ASSERT_NE(v, nullptr);
+        file_panel_view* clone = c.shared ? v->clone() : nullptr;
+        const int32_t old_count = v->record().item_count;
+        // The old snapshot: nothing selected, c.txt's columns last.
+        auto is_old = [&](const file_panel_view* s) {
+            const panel_info& r = s->record();
+            bool selected = false;
+            for (int32_t i = 0; i < r.item_count; ++i)
+                selected = selected || (r.items[i].flags & item_selected);
+            return s->path() == tree.windows("left") && r.item_count == old_count && !selected &&
+                   std::string(r.items[old_count - 1].custom_column_data[1]) == "y";
+        };
+        panel.set_directory(tree.windows(c.folder));
+        panel.select_name("b.txt", true);
+        const long runs = sweep_allocations([&](long n) {
+            const long blocks = memory::live_blocks();
+            bool ok = false;
+            const bool delivered = with_allocation_failing(n, [&] { ok = v->recapture_from_active(); });
+            if (!delivered) {
+                EXPECT_TRUE(ok);
+                return false;
+            }
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(memory::live_blocks(), blocks);
+            EXPECT_TRUE(is_old(v)) << "the old snapshot must be kept whole";
+            return true;
+        });
+        EXPECT_EQ(runs, c.runs) << "a re-capture makes one block, or none in place";
+        EXPECT_EQ(v->path(), tree.windows(c.folder));
+        EXPECT_FALSE(is_old(v));
+        if (clone) {
+            EXPECT_TRUE(is_old(clone)) << "the clone must keep the snapshot it shared";
         }
-        EXPECT_FALSE(ok);
-        EXPECT_EQ(memory::live_blocks(), blocks);
-        EXPECT_EQ(v->path(), old_path) << "the old snapshot must be kept whole";
-        EXPECT_EQ(static_cast<int32_t>(v->record().item_count), old_count);
-        EXPECT_STREQ(v->record().items[old_count - 1].custom_column_data[1], "y");
-        return true;
-    });
-    EXPECT_EQ(runs, 1) << "a re-capture makes one block";
-    EXPECT_EQ(v->path(), tree.windows("right"));
-    memory::destroy(v);
+        memory::destroy(v);
+        memory::destroy(clone);
+    }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The layout of a snapshot's block: the custom column pointer arrays aligned
-// after the item records, and the sizes at which a re-capture rewrites the
-// block in place rather than allocating a new one.
+// after the item records, and when a re-capture rewrites the block in place
+// rather than allocating a new one: at about the same size, and never while a
+// clone shares it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "base/memory.h"
 #include "records.h"
@@ -48,34 +50,55 @@ TEST_F(snapshot_block, column_pointer_arrays_are_aligned_after_the_items) {
     }
 }
 
-TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_the_full_size) {
+TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_the_full_size_when_unshared) {
     // One item with a description of n characters takes 366 + 2 (padding)
     // + n + 1 bytes. After a first capture of 400 bytes a re-capture of 375
     // to 400 bytes fits in place, 374 or 401 bytes do not. A sixteenth of
     // 399 rounds down to 24, so after 399 bytes 375 still fits and 374 not.
+    // A block that a clone shares is never rewritten, whichever of the two
+    // is re-captured; once the clone is gone the block is the view's alone.
     auto block_of = [&](size_t bytes) {
         auto record = std::make_unique<record_builder>(tree.windows("left"));
         const std::string description(bytes - 369, 'd');
         record->item("a").texts(description.c_str(), nullptr);
         return record;
     };
+    auto description = [](const file_panel_view* v) {
+        return std::string(field(v->record().items)[0].description);
+    };
+    enum class clone_ { none, kept, destroyed, recaptured };
+    const char* const clone_names[] = {"no clone", "a clone kept", "a clone destroyed",
+                                       "the clone re-captured"};
     struct case_ {
         size_t first, bytes;
+        clone_ clone;
         bool in_place;
-    } cases[] = {{400, 400, true}, {400, 375, true}, {400, 374, false}, {400, 401, false},
-                 {399, 399, true}, {399, 375, true}, {399, 374, false}, {399, 400, false}};
+    } cases[] = {{400, 400, clone_::none, true},        {400, 375, clone_::none, true},
+                 {400, 374, clone_::none, false},       {400, 401, clone_::none, false},
+                 {399, 399, clone_::none, true},        {399, 375, clone_::none, true},
+                 {399, 374, clone_::none, false},       {399, 400, clone_::none, false},
+                 {400, 400, clone_::kept, false},       {400, 375, clone_::kept, false},
+                 {400, 400, clone_::recaptured, false}, {400, 400, clone_::destroyed, true}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.bytes) + " bytes after " + std::to_string(c.first) + ", " +
+                     clone_names[static_cast<int>(c.clone)]);
         auto first = block_of(c.first);
         file_panel_view* v = file_panel_view::create(first->info());
         ASSERT_NE(v, nullptr);
+        file_panel_view* other = c.clone == clone_::none ? nullptr : v->clone();
+        if (c.clone == clone_::destroyed) memory::destroy(std::exchange(other, nullptr));
+        if (c.clone == clone_::recaptured) std::swap(v, other);
         auto next = block_of(c.bytes);
         const long allocations = memory::allocation_count();
         ASSERT_TRUE(v->recapture(next->info()));
         EXPECT_EQ(memory::allocation_count() == allocations, c.in_place)
-            << c.bytes << " bytes after " << c.first << ": expected "
-            << (c.in_place ? "the block rewritten in place" : "a new block");
-        EXPECT_EQ(std::string(field(v->record().items)[0].description), std::string(c.bytes - 369, 'd'));
+            << "expected " << (c.in_place ? "the block rewritten in place" : "a new block");
+        EXPECT_EQ(description(v), std::string(c.bytes - 369, 'd'));
+        if (other) {
+            EXPECT_EQ(description(other), std::string(c.first - 369, 'd')) << "the other view changed";
+        }
         memory::destroy(v);
+        memory::destroy(other);
     }
 }
 

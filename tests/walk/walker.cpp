@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -64,6 +65,28 @@ uint32_t pick(const walker::chooser& choose, std::initializer_list<uint32_t> wei
         ++index;
     }
     return index - 1;
+}
+
+// A hash of all a snapshot holds: the record, each item's bytes and texts.
+uint64_t snapshot_hash(const panel_info& record) {
+    uint64_t hash = 14695981039346656037ull;
+    auto mix = [&hash](const void* bytes, size_t size) {
+        for (size_t i = 0; i < size; ++i)
+            hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+    };
+    auto text = [&mix](const char* t) {
+        if (t) mix(t, std::strlen(t) + 1);
+    };
+    mix(&record, sizeof record);
+    for (int32_t i = 0; i < record.item_count; ++i) {
+        const panel_item& item = record.items[i];
+        mix(&item, sizeof item);
+        text(item.description);
+        text(item.owner);
+        for (int32_t j = 0; item.custom_column_data && j < item.custom_column_count; ++j)
+            text(item.custom_column_data[j]);
+    }
+    return hash;
 }
 
 bool is_closing(int32_t key) {
@@ -426,20 +449,21 @@ bool walker::check_contents(const char* where_name, bool captured) {
     std::string problems;
     std::unordered_map<const view*, uint64_t> now;
     for (view* v : all_views()) {
-        const uint64_t contents = contents_of(v);
+        const uint64_t snapshot = snapshot_hash(static_cast<const file_panel_view*>(v)->record());
         auto before = contents_.find(v);
-        if (before != contents_.end() && before->second != contents) {
+        if (before != contents_.end() && before->second != snapshot) {
             // Re-captured by the opening from the panel its slot belongs to.
             const emu::panel_model* panel = nullptr;
             if (captured && panel_slots().size() == 2) {
                 if (panel_slots().front()->shown_view() == v) panel = &host_.panels().left();
                 if (panel_slots().back()->shown_view() == v) panel = &host_.panels().right();
             }
-            if (!panel || contents_of(*panel) != contents)
-                problems += "expected " + std::string(v->path()) + " (view " + std::to_string(v->number) +
-                            ") to keep its folder, items and selection: no panel showing it was captured\n";
+            if (!panel || contents_of(*panel) != contents_of(v))
+                problems +=
+                    "expected " + std::string(v->path()) + " (view " + std::to_string(v->number) +
+                    ") to keep its snapshot (record, items and texts): no panel showing it was captured\n";
         }
-        now[v] = contents;
+        now[v] = snapshot;
     }
     contents_.swap(now);
     if (problems.empty()) return true;

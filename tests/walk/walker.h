@@ -117,7 +117,9 @@ private:
     };
     std::unordered_map<const view*, kind_seen>
         kinds_;  // the list as the last check saw it; its storage is reused
-    // Each live view's folder, item names and selection, hashed, as last seen.
+    // Each live view's snapshot (record, items and their texts), hashed, as
+    // last seen: a duplicate and its source never see each other's
+    // re-captures.
     std::unordered_map<const view*, uint64_t> contents_;
     bool captured_ = false;       // an opening began and its contents are not checked yet
     size_t log_seen_ = 0;         // call log entries check_selections has read
