@@ -82,6 +82,8 @@ TEST_P(host_texts_fit, key_bars_keep_the_ways_to_keep_and_back_and_show_whole_pa
             std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(tools::texts().get(name));
             std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_.get(name));
             ASSERT_EQ(bar.size(), english_bar.size()) << name;
+            ASSERT_EQ(tools::order_of(bar_kind).importance.size(), bar.size())
+                << name << ": order_of (host_rows.cpp) ranks each pair by its English key";
             emu::screen display(size.width, size.height);
             tools::draw_key_bar(display, size.height - 1, bar_kind);
             std::string row = display.row(size.height - 1);
