@@ -167,4 +167,10 @@ std::string code_pages_of_languages() {
     return out + "else " + std::to_string(number_of(fallback_page));
 }
 
+std::string language_codes() {
+    std::string out;
+    for (const language_row& row : languages) out += std::string(out.empty() ? "" : ", ") + row.code;
+    return out;
+}
+
 }  // namespace tolvik::emu

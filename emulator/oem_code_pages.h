@@ -22,6 +22,9 @@ int number_of(code_page page);
 // The table as a phrase for the host's help: "Russian 866, Polish and Czech
 // 852, else 850", languages named in the table's order.
 std::string code_pages_of_languages();
+// The table's language codes for the host's help: "en, de, ru", in the
+// table's order.
+std::string language_codes();
 
 // The Unicode code point of one byte; control bytes are shown as '?'.
 char32_t code_point(unsigned char byte, code_page page);

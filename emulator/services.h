@@ -17,9 +17,10 @@ const char* TOLVIK_API get_message_service(int32_t module_number, int32_t messag
 int32_t TOLVIK_API panel_control_service(host_handle panel, int32_t command, void* param);
 char* TOLVIK_API shorten_path_service(char* path, int32_t max_length);
 
-// Puts a trap in every slot of the record (and of the table) that is not a
-// service the plugin uses; a trap logs an "unexpected" call naming its slot
-// ("startup+268", "functions+4") and records a host failure.
+// Puts a trap in every service slot of the record (and of the table), which
+// the host then overwrites with the services it gives; a trap logs an
+// "unexpected" call naming its slot ("startup+268", "functions+4") and
+// records a host failure.
 void fill_traps(startup_info& record);
 void fill_traps(standard_functions& table);
 

@@ -1,4 +1,4 @@
-// One trap function per unused slot, so a call names the slot it came through.
+// One trap function per service slot, so a call names the slot it came through.
 #include <array>
 #include <cstddef>
 #include <cstring>
@@ -11,48 +11,21 @@
 namespace tolvik::emu {
 namespace {
 
-// A run of unused pointer slots in a record: its offset and slot count.
-struct unused_run {
-    size_t offset;
-    size_t count;
-};
+// The service slots of each record run from the end of its plain fields to
+// its end, pointer after pointer, as the record declares them
+// (host/startup_info.h): every one holds a trap until the host puts its
+// service there, so a field taken from a reserved range is guarded until it
+// is served.
+constexpr size_t record_first = TOLVIK_FIELD_END(startup_info, module_number);
+constexpr size_t table_first = TOLVIK_FIELD_END(standard_functions, size);
+static_assert((sizeof(startup_info) - record_first) % sizeof(void*) == 0);
+static_assert((sizeof(standard_functions) - table_first) % sizeof(void*) == 0);
 
-#define TOLVIK_UNUSED_RUN(record, field) \
-    unused_run { offsetof(record, field), sizeof(record::field) / sizeof(void*) }
+constexpr int record_slot_count = static_cast<int>((sizeof(startup_info) - record_first) / sizeof(void*));
+constexpr int table_slot_count = static_cast<int>((sizeof(standard_functions) - table_first) / sizeof(void*));
 
-// The unused slots of the startup record, then those of the table, in
-// offset order.
-constexpr unused_run record_runs[] = {
-    TOLVIK_UNUSED_RUN(startup_info, reserved_268), TOLVIK_UNUSED_RUN(startup_info, reserved_292),
-    TOLVIK_UNUSED_RUN(startup_info, reserved_340), TOLVIK_UNUSED_RUN(startup_info, reserved_364)};
-constexpr unused_run table_runs[] = {TOLVIK_UNUSED_RUN(standard_functions, reserved_4),
-                                     TOLVIK_UNUSED_RUN(standard_functions, reserved_152)};
-
-#undef TOLVIK_UNUSED_RUN
-
-template <size_t N>
-constexpr int slot_count(const unused_run (&runs)[N]) {
-    size_t n = 0;
-    for (const unused_run& run : runs) n += run.count;
-    return static_cast<int>(n);
-}
-
-constexpr int record_slot_count = slot_count(record_runs);
-constexpr int table_slot_count = slot_count(table_runs);
-
-// The offset of the index-th unused slot of `runs`.
-template <size_t N>
-size_t slot_offset(const unused_run (&runs)[N], int index) {
-    size_t i = static_cast<size_t>(index);
-    for (const unused_run& run : runs) {
-        if (i < run.count) return run.offset + i * sizeof(void*);
-        i -= run.count;
-    }
-    return 0;
-}
-
-size_t record_offset(int index) { return slot_offset(record_runs, index); }
-size_t table_offset(int index) { return slot_offset(table_runs, index); }
+size_t record_offset(int index) { return record_first + static_cast<size_t>(index) * sizeof(void*); }
+size_t table_offset(int index) { return table_first + static_cast<size_t>(index) * sizeof(void*); }
 
 std::string slot_name(int index) {
     if (index < record_slot_count) return "startup+" + std::to_string(record_offset(index));

@@ -31,7 +31,7 @@ trap 'rm -rf "$work"' EXIT
 
 # README.md with every marked block replaced by the host's output.
 generate() {
-  local line args in_block=0 pending=0
+  local line args argv in_block=0 pending=0
   while IFS= read -r line || [ -n "$line" ]; do
     if [ "$in_block" = 1 ]; then
       [ "$line" = '```' ] && { in_block=0; echo "$line"; }
@@ -39,8 +39,10 @@ generate() {
     fi
     if [ "$pending" = 1 ] && [ "$line" = '```' ]; then
       echo "$line"
-      # The arguments as the README writes them, quotes included.
-      eval "set -- $args"
+      # The arguments as the README writes them, split at blanks outside
+      # quotes by xargs, which expands nothing.
+      mapfile -d '' -t argv < <(xargs -r printf '%s\0' <<<"$args")
+      set -- "${argv[@]}"
       (cd "$root" && TZ=UTC "$host" "$@" 2>&1) | sed -e '/^----$/d' -e 's/[[:space:]]*$//'
       pending=0
       in_block=1

@@ -93,6 +93,8 @@ TEST_P(host_texts_fit, key_bars_keep_the_ways_to_keep_and_back_and_show_whole_pa
             std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(tools::texts().get(name));
             std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_.get(name));
             ASSERT_EQ(bar.size(), english_bar.size()) << name;
+            ASSERT_EQ(tools::order_of(bar_kind).importance.size(), bar.size())
+                << name << ": order_of (host_rows.cpp) ranks each pair by its English key";
             std::string row = bar_row(own_, bar_kind, size);
             SCOPED_TRACE(name + " at " + std::to_string(size.width) + ": \"" + row + '"');
             std::vector<bool> shown;

@@ -1,6 +1,7 @@
 #include "host_rows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host_texts.h"
 #include "shorten_path.h"
@@ -126,35 +127,47 @@ void draw_key_bar(emu::screen& display, int32_t row, key_bar which) {
     draw_key_bar(display, row, texts().get(key_bar_name(which)), order_of(which));
 }
 
-const key_bar_order& order_of(key_bar which) {
-    // By the place of each pair in the English text; every language keeps
-    // English's pairs in English's order.
-    static const key_bar_order orders[key_bar_count] = {
-        // F1 Help|F10 Quit|F11 Plugins|F12 Ctrl mode|Ins Select|s Sort|v Mode|t/q/i/p Type
-        {{1, 0, 2, 3, 7, 6, 5, 4}, 1},
-        // Enter Open|Up/Down Move|Esc Close
-        {{0, 2, 1}, 2},
-        // F1 Help|Enter Keep|Esc Back|Del Delete|C-S-F3 New|C-F3 Duplicate|C-S-F5 Renumber|C-R Refresh
-        {{1, 2, 0, 4, 5, 3, 6, 7}, 2},
-        // Ctrl held|Up/Down Walk|Space Let go of Ctrl = keep|Esc Back|Del Delete
-        {{2, 3, 0, 1, 4}, 2},
-        // Ctrl held|Ctrl+~ Down|Ctrl+Shift+~ Up|Release Ctrl = keep|Esc Back
-        // (Ctrl is held by hand here: saying so matters least)
-        {{3, 4, 1, 2, 0}, 2},
-        // Any key Close
-        {{0}, 1},
-        // Up/Down Scroll|PgUp/PgDn Page|Other keys Close
-        {{2, 0, 1}, 1},
-        // Up/Down Scroll|PgUp/PgDn Page|Home/End Top/Bottom|Esc Close
-        {{3, 0, 1, 2}, 1},
-        // Enter OK|Esc Close
-        {{0, 1}, 2},
-        // Ctrl held|Release Ctrl Close|Esc Close
-        {{1, 2, 0}, 2},
-        // Ctrl held|Space Let go of Ctrl = close|Esc Close
-        {{1, 2, 0}, 2},
+key_bar_order order_of(key_bar which) {
+    // Each bar's pairs from the most important to the least, by the key the
+    // English text gives the pair, and how many of the first are never left
+    // out. Every pair of a bar is named here.
+    auto ranked = [which]() -> std::pair<std::vector<std::string>, size_t> {
+        switch (which) {
+            case key_bar::panels:
+                return {{"F10", "F1", "F11", "F12", "t/q/i/p", "v", "s", "Ins"}, 1};
+            case key_bar::menu:
+                return {{"Enter", "Esc", "Up/Down"}, 2};
+            case key_bar::list:
+                return {{"Enter", "Esc", "F1", "C-S-F3", "C-F3", "Del", "C-S-F5", "C-R"}, 2};
+            case key_bar::ctrl_stand_in:
+                return {{"Space", "Esc", "Ctrl", "Up/Down", "Del"}, 2};
+            case key_bar::ctrl_held:
+                // Ctrl is held by hand here: saying so matters least.
+                return {{"Release", "Esc", "Ctrl+~", "Ctrl+Shift+~", "Ctrl"}, 2};
+            case key_bar::box:
+                return {{"Any"}, 1};
+            case key_bar::box_scroll:
+                return {{"Other", "Up/Down", "PgUp/PgDn"}, 1};
+            case key_bar::help:
+                return {{"Esc", "Up/Down", "PgUp/PgDn", "Home/End"}, 1};
+            case key_bar::warning:
+                return {{"Enter", "Esc"}, 2};
+            case key_bar::warning_ctrl_held:
+                return {{"Release", "Esc", "Ctrl"}, 2};
+            case key_bar::warning_stand_in:
+                return {{"Space", "Esc", "Ctrl"}, 2};
+        }
+        return {};
     };
-    return orders[static_cast<size_t>(which)];
+    auto [keys, kept] = ranked();
+    // Every language gives English's pairs in English's order, so a key
+    // names the place of its pair in the bar in use too.
+    std::vector<key_bar_pair> english = key_bar_pairs(texts().first(key_bar_name(which)));
+    key_bar_order order{{}, kept};
+    for (const std::string& key : keys)
+        for (size_t at = 0; at < english.size(); ++at)
+            if (english[at].key == key) order.importance.push_back(at);
+    return order;
 }
 
 const char* key_bar_name(key_bar which) {

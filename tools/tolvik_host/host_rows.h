@@ -44,7 +44,9 @@ struct key_bar_order {
     size_t kept = 0;
     bool short_labels = true;  // false: labels never shorten
 };
-const key_bar_order& order_of(key_bar which);
+// The order of `which` for the texts in use (host_rows.cpp ranks each bar's
+// pairs by their English keys).
+key_bar_order order_of(key_bar which);
 
 // A key bar from "Key Label|Key Label|..." pairs (host_texts.h): keys plain,
 // labels highlighted, in the text's order. When the row is too narrow,

@@ -38,6 +38,7 @@ void host_texts::parse(std::string_view text) {
         if (!value.empty() && value[0] == ' ') value.remove_prefix(1);
         while (!value.empty() && value.back() == '\r') value.remove_suffix(1);
         if (replaced.insert(name).second) texts_[name].clear();
+        firsts_.emplace(name, value);
         texts_[name].emplace_back(value);
     }
 }
@@ -46,6 +47,11 @@ std::string host_texts::get(std::string_view name) const {
     auto found = texts_.find(name);
     if (found == texts_.end() || found->second.empty()) return "<" + std::string(name) + ">";
     return found->second.front();
+}
+
+std::string host_texts::first(std::string_view name) const {
+    auto found = firsts_.find(name);
+    return found == firsts_.end() ? std::string() : found->second;
 }
 
 const std::vector<std::string>& host_texts::lines(std::string_view name) const {

@@ -28,6 +28,10 @@ public:
     // The text of `name`; "<name>" when no file gives it, so that a missing
     // text shows on screen rather than nothing.
     std::string get(std::string_view name) const;
+    // The first line of `name` as the first file that gave it gave it,
+    // whatever later files replaced: English, which the host reads under the
+    // language in use. "" when no file gives it.
+    std::string first(std::string_view name) const;
     // Every line given for `name`, in order (empty when none).
     const std::vector<std::string>& lines(std::string_view name) const;
     // The names given, in order of name.
@@ -35,6 +39,7 @@ public:
 
 private:
     std::map<std::string, std::vector<std::string>, std::less<>> texts_;
+    std::map<std::string, std::string, std::less<>> firsts_;
 };
 
 // The pairs of a key bar text "Key Label|Key Label|...", in order: the key

@@ -84,7 +84,9 @@ std::string usage_text() {
            "  --root DIR      the folder drive C: stands for (default /)\n"
            "  --left, --right the panels' folders, inside the root (default: here and\n"
            "                  home, or the root when they lie outside it)\n"
-           "  --lang          en, de, ru, pl, cs, es, fr or a language file FILE.lng; the\n"
+           "  --lang          " +
+           language_codes() +
+           " or a language file FILE.lng; the\n"
            "                  help (FILE.hlf) and the host's texts (host_CODE.txt beside\n"
            "                  it) follow it, all read in the code page of the file's\n"
            "                  .Language= name: " +
