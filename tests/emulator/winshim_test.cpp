@@ -86,16 +86,19 @@ TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
          "d\xAB"},                                                            // Lodz
         {emu::code_page::cp866, "\xD0\x9F\xD1\x80\xD0\xB8", "\x8F\xE0\xA8"},  // Pri
         {emu::code_page::cp866, "caf\xC3\xA9", "caf?"},                       // a character the page lacks
-        {emu::code_page::cp850, "\xD0\x9F\xF0\x9F\x98\x80!", "??!"},  // outside the page, outside 16 bits
-        {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},           // bytes that start no character
+        {emu::code_page::cp850, "\xD0\x9F\xF0\x9F\x98\x80!",
+         "??"
+         "!"},                                               // outside the page, outside 16 bits
+        {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},  // bytes that start no character
     };
     for (const auto& n : names) {
         SCOPED_TRACE(n.shown);
         winshim_set_code_page(emu::high_half_utf8(n.page));
         EXPECT_EQ(in_code_page(n.linux_name), n.shown);
-        if (n.shown.find('?') == std::string::npos)
+        if (n.shown.find('?') == std::string::npos) {
             EXPECT_EQ(native(("W:\\" + n.shown).c_str()), std::string("/srv/w/") + n.linux_name)
                 << "and back";
+        }
     }
     EXPECT_EQ(native("W:\\a?b"), "(none)") << "a '?' names nothing";
     EXPECT_EQ(in_code_page("caf\xC3\xA9", 4), "(none)") << "four bytes and the terminator need 5";
