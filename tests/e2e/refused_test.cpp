@@ -106,7 +106,7 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
         EXPECT_EQ(box->items[1].record.left, -1);
         const FarDialogItem& button = box->items[3].record;
         EXPECT_EQ(button.type, item_button);
-        EXPECT_EQ(button.top, 4);
+        EXPECT_EQ(std::vector<int32_t>({button.left, button.top}), std::vector<int32_t>({-1, 4}));
         EXPECT_EQ(button.flags, flag_button_centered);
         EXPECT_EQ(button.focus, 1);
         EXPECT_EQ(button.default_button, 1);
