@@ -82,25 +82,25 @@ TEST_F(key_answers, by_mode_panel_and_key) {
     const std::vector<param_t> none = {0};
     const struct {
         const char* what;
-        bool ctrl;  // Ctrl mode, Ctrl held
-        int32_t panel;
-        int32_t message;
+        bool ctrl = false;  // Ctrl mode, Ctrl held
+        int32_t panel = panel_file;
+        int32_t message = dn_key;
         const std::vector<param_t>& params;  // param2 of the message
-        param_t answer;
-        size_t default_calls;
-        size_t warnings;
+        param_t answer = 0;
+        size_t default_calls = 0;
+        size_t warnings = 0;
     } rows[] = {
-        {"a key the list acts on", false, panel_file, dn_key, acted, 1, 0, 0},
-        {"unknown", false, panel_file, dn_key, unknown, 0, 1, 0},
-        {"swallowed", false, panel_file, dn_key, swallowed, 0, 0, 0},
-        {"idle", false, panel_file, dn_idle, none, 0, 1, 0},
-        {"0x1001", false, panel_file, 0x1001, none, 0, 1, 0},
-        {"2", false, panel_file, 2, none, 0, 1, 0},
-        {"guarded, tree panel", false, panel_tree, dn_key, guarded, 1, 0, 1},
-        {"Ctrl mode", true, panel_file, dn_key, ctrl_mode_keys, 1, 0, 0},
-        {"idle, Ctrl held", true, panel_file, dn_idle, none, 1, 0, 0},
-        {"0x1001, Ctrl mode", true, panel_file, 0x1001, none, 0, 1, 0},
-        {"2, Ctrl mode", true, panel_file, 2, none, 0, 1, 0},
+        {.what = "a key the list acts on", .params = acted, .answer = 1},
+        {.what = "unknown", .params = unknown, .default_calls = 1},
+        {.what = "swallowed", .params = swallowed},
+        {.what = "idle", .message = dn_idle, .params = none, .default_calls = 1},
+        {.what = "0x1001", .message = 0x1001, .params = none, .default_calls = 1},
+        {.what = "2", .message = 2, .params = none, .default_calls = 1},
+        {.what = "guarded, tree panel", .panel = panel_tree, .params = guarded, .answer = 1, .warnings = 1},
+        {.what = "Ctrl mode", .ctrl = true, .params = ctrl_mode_keys, .answer = 1},
+        {.what = "idle, Ctrl held", .ctrl = true, .message = dn_idle, .params = none, .answer = 1},
+        {.what = "0x1001, Ctrl mode", .ctrl = true, .message = 0x1001, .params = none, .default_calls = 1},
+        {.what = "2, Ctrl mode", .ctrl = true, .message = 2, .params = none, .default_calls = 1},
     };
     start();
     for (const auto& row : rows)
