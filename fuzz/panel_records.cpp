@@ -154,7 +154,7 @@ panel_info handed(built_record& r) {
 std::vector<int32_t> first_codes() {
     std::vector<int32_t> codes;
     for (const test::keys::list_key& row : test::keys::table)
-        if (!row.ctrl_mode_only) codes.push_back(row.codes[0].value);
+        if (!row.ctrl_mode_only) codes.push_back(row.plain[0] != 0 ? row.plain[0] : row.exact[0]);
     return codes;
 }
 const std::vector<int32_t> keys = first_codes();

@@ -21,52 +21,47 @@ enum class does { commit, revert, down, up, home, end, page_up, page_down,
                   create, clone, remove, renumber, refresh, swallow };
 // clang-format on
 
-// A code a row answers to: a `plain` one is compared with the key stripped of
-// Ctrl in Ctrl mode, an `exact` one with the key as it came. Unused: {0, false}.
-struct code {
-    int32_t value;
-    bool plain;
-};
-constexpr code plain(int32_t value) { return {value, true}; }
-constexpr code exact(int32_t value) { return {value, false}; }
-
 constexpr int never_refused = -1;
 
-// A row: what the list does, its codes, the warning box's title that refuses
-// it on a panel that cannot be switched, and whether it acts in Ctrl mode only.
+// A row: what the list does; the codes it answers to, `plain` ones compared
+// with the key stripped of Ctrl in Ctrl mode, `exact` ones with the key as it
+// came (unused ones 0); the warning box's title that refuses it on a panel
+// that cannot be switched; and whether it acts in Ctrl mode only.
 struct list_key {
     does action;
-    code codes[3];
+    int32_t plain[2];
+    int32_t exact[2];
     int refused_title = never_refused;
     bool ctrl_mode_only = false;
 };
 
 constexpr list_key table[] = {
-    {does::commit, {plain(key::enter)}},
-    {does::revert, {plain(key::esc), plain(key::f10)}},
-    {does::down, {plain(key::down), plain(key::wheel_down), exact(key::ctrl_tilde)}, msg_refused_move},
-    {does::up, {plain(key::up), plain(key::wheel_up), exact(key::ctrl_shift_tilde)}, msg_refused_move},
-    {does::home, {plain(key::home), exact(key::ctrl | key::home)}, msg_refused_move},
-    {does::end, {plain(key::end), exact(key::ctrl | key::end)}, msg_refused_move},
-    {does::page_up, {plain(key::pg_up), exact(key::ctrl | key::pg_up)}, msg_refused_move},
-    {does::page_down, {plain(key::pg_dn), exact(key::ctrl | key::pg_dn)}, msg_refused_move},
-    {does::create, {exact(new_view)}, msg_refused_new},
-    {does::clone, {exact(duplicate)}, msg_refused_clone},
-    {does::remove, {exact(ctrl_f4), plain(key::del), exact(key::ctrl | key::del)}, msg_refused_delete},
-    {does::renumber, {exact(renumber)}},
-    {does::refresh, {exact(key::ctrl_r)}},
-    {does::swallow, {exact(key::ctrl_u)}},
-    {does::revert, {exact(key::ctrl_mode_cancel)}, never_refused, true},
+    {does::commit, {key::enter}, {}},
+    {does::revert, {key::esc, key::f10}, {}},
+    {does::down, {key::down, key::wheel_down}, {key::ctrl_tilde}, msg_refused_move},
+    {does::up, {key::up, key::wheel_up}, {key::ctrl_shift_tilde}, msg_refused_move},
+    {does::home, {key::home}, {key::ctrl | key::home}, msg_refused_move},
+    {does::end, {key::end}, {key::ctrl | key::end}, msg_refused_move},
+    {does::page_up, {key::pg_up}, {key::ctrl | key::pg_up}, msg_refused_move},
+    {does::page_down, {key::pg_dn}, {key::ctrl | key::pg_dn}, msg_refused_move},
+    {does::create, {}, {new_view}, msg_refused_new},
+    {does::clone, {}, {duplicate}, msg_refused_clone},
+    {does::remove, {key::del}, {ctrl_f4, key::ctrl | key::del}, msg_refused_delete},
+    {does::renumber, {}, {renumber}},
+    {does::refresh, {}, {key::ctrl_r}},
+    {does::swallow, {}, {key::ctrl_u}},
+    {.action = does::revert, .exact = {key::ctrl_mode_cancel}, .ctrl_mode_only = true},
 };
 
 // The row that acts on key `k`, the first that matches as the plugin's does;
 // null when the key goes to the host's default dialog procedure.
 inline const list_key* row_of(int32_t k, bool ctrl_mode) {
-    const int32_t plain_k = ctrl_mode ? (k & ~key::ctrl) : k;
     for (const list_key& row : table) {
         if (row.ctrl_mode_only && !ctrl_mode) continue;
-        for (const code& c : row.codes)
-            if (c.value != 0 && c.value == (c.plain ? plain_k : k)) return &row;
+        for (int32_t code : row.plain)
+            if (code != 0 && code == (ctrl_mode ? (k & ~key::ctrl) : k)) return &row;
+        for (int32_t code : row.exact)
+            if (code != 0 && code == k) return &row;
     }
     return nullptr;
 }
@@ -79,10 +74,13 @@ inline bool guarded(const list_key& row) { return row.refused_title != never_ref
 template <typename pick>
 std::vector<int32_t> codes_of(pick wanted, bool ctrl_mode = false) {
     std::vector<int32_t> codes;
-    for (const list_key& row : table)
-        if (wanted(row) && (ctrl_mode || !row.ctrl_mode_only))
-            for (const code& c : row.codes)
-                if (c.value != 0) codes.push_back(ctrl_mode && c.plain ? c.value | key::ctrl : c.value);
+    for (const list_key& row : table) {
+        if (!wanted(row) || (row.ctrl_mode_only && !ctrl_mode)) continue;
+        for (int32_t code : row.plain)
+            if (code != 0) codes.push_back(ctrl_mode ? code | key::ctrl : code);
+        for (int32_t code : row.exact)
+            if (code != 0) codes.push_back(code);
+    }
     return codes;
 }
 
