@@ -45,13 +45,13 @@ struct made {
 
 struct operation_case {
     const char* name;
-    bool registry = false;               // started with the registry, or with none
-    void (*prepare)(made&) = nullptr;    // before the sweep
-    bool (*operation)(made&) = nullptr;  // true when it succeeded
-    void (*undo)(made&) = nullptr;       // reverts a success
-    long at_least = 0;                   // runs with a failure delivered: at least this many
-    long exactly = -1;                   // or exactly this many, when not -1
-    std::vector<int32_t> numbers{};      // the recent views' numbers afterwards (empty: not checked)
+    bool registry = true;            // started with the registry, or with none
+    void (*setup)(made&) = nullptr;  // before the sweep
+    bool (*run)(made&) = nullptr;    // the operation: true when it succeeded
+    void (*undo)(made&) = nullptr;   // reverts a success
+    long failing = 0;                // runs with a failure delivered: at least this many
+    long exactly = -1;               // or exactly this many, when not -1
+    std::vector<int32_t> numbers{};  // the recent views' numbers afterwards (empty: not checked)
 };
 
 void PrintTo(const operation_case& c, std::ostream* out) { *out << c.name; }
@@ -81,11 +81,11 @@ TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
         start_without_registry();
     }
     made m;
-    if (c.prepare) c.prepare(m);
+    if (c.setup) c.setup(m);
     const long failing = sweep_allocations([&](long n) {
         const snapshot_of_registry before = snapshot_of_registry::take();
         bool ok = false;
-        const bool delivered = with_allocation_failing(n, [&] { ok = c.operation(m); });
+        const bool delivered = with_allocation_failing(n, [&] { ok = c.run(m); });
         SCOPED_TRACE("allocation " + std::to_string(n) + " failing");
         if (c.registry) {
             EXPECT_EQ(registry_problems(), "");
@@ -99,7 +99,7 @@ TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
         }
         return delivered;
     });
-    EXPECT_GE(failing, c.exactly != -1 ? c.exactly : c.at_least);
+    EXPECT_GE(failing, c.exactly != -1 ? c.exactly : c.failing);
     if (c.exactly != -1) EXPECT_LE(failing, c.exactly);
     if (!c.numbers.empty()) {
         EXPECT_EQ(numbers(recent_views()), c.numbers);
@@ -137,31 +137,19 @@ bool switch_and_synchronise(made&) {
 
 const operation_case cases[] = {
     // The object, its number and its items allocate.
-    {.name = "capture", .operation = capture, .undo = destroy_view, .at_least = 2},
+    {.name = "capture", .registry = false, .run = capture, .undo = destroy_view, .failing = 2},
     // A clone shares its source's items: the object alone allocates.
-    {.name = "clone", .prepare = capture_source, .operation = clone, .undo = destroy_view, .exactly = 1},
-    {.name = "add_new_view",
-     .registry = true,
-     .operation = new_view,
-     .undo = remove,
-     .at_least = 3,
-     .numbers = {2, 1}},
-    {.name = "add_clone",
-     .registry = true,
-     .operation = clone_second,
-     .undo = remove,
-     .at_least = 3,
-     .numbers = {2, 1}},
+    {.name = "clone",
+     .registry = false,
+     .setup = capture_source,
+     .run = clone,
+     .undo = destroy_view,
+     .exactly = 1},
+    {.name = "add_new_view", .run = new_view, .undo = remove, .failing = 3, .numbers = {2, 1}},
+    {.name = "add_clone", .run = clone_second, .undo = remove, .failing = 3, .numbers = {2, 1}},
     // The front entry and the slot's entry allocate.
-    {.name = "make_current",
-     .registry = true,
-     .prepare = clone_first,
-     .operation = make_last_current,
-     .exactly = 2},
-    {.name = "synchronise_with_panels",
-     .registry = true,
-     .prepare = left_on_the_right_folder,
-     .operation = switch_and_synchronise},
+    {.name = "make_current", .setup = clone_first, .run = make_last_current, .exactly = 2},
+    {.name = "synchronise_with_panels", .setup = left_on_the_right_folder, .run = switch_and_synchronise},
 };
 
 INSTANTIATE_TEST_SUITE_P(sweep, operations, ::testing::ValuesIn(cases),
