@@ -104,8 +104,9 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
         return;
     }
     const keys::list_key* row = keys::row_of(event.code, before.ctrl_mode);
+    if (!row) return;  // the host's default procedure acts on it
     using keys::does;
-    const does act = row ? row->action : does::swallow;
+    const does act = row->action;
     if (act == does::refresh || act == does::swallow) return;
     if (act == does::commit || act == does::revert) {
         outcome_ = act == does::commit ? outcome::committed : outcome::reverted;
