@@ -150,19 +150,14 @@ panel_info handed(built_record& r) {
     return info;
 }
 
-const int32_t keys[] = {key::down,
-                        key::up,
-                        key::home,
-                        key::end,
-                        key::pg_dn,
-                        key::pg_up,
-                        test::keys::duplicate,
-                        test::keys::new_view,
-                        key::del,
-                        key::ctrl_r,
-                        test::keys::renumber,
-                        key::enter,
-                        key::esc};
+// The first code of each row of the list's key table.
+std::vector<int32_t> first_codes() {
+    std::vector<int32_t> codes;
+    for (const test::keys::list_key& row : test::keys::table)
+        if (!row.ctrl_mode_only) codes.push_back(row.plain[0] != 0 ? row.plain[0] : row.exact[0]);
+    return codes;
+}
+const std::vector<int32_t> keys = first_codes();
 
 }  // namespace
 }  // namespace tolvik::fuzz

@@ -44,7 +44,7 @@ struct key_row {
 };
 
 // The first row that matches acts; a key that no row matches goes to the
-// host's default dialog procedure.
+// host's default dialog procedure. The tests' twin: tests/support/list_keys.h.
 constexpr key_row key_table[] = {
     {.keys = {plain(key::enter)}, .action = &list_state::commit, .closes = true},
     {.keys = {plain(key::esc), plain(key::f10)}, .action = &list_state::revert, .closes = true},

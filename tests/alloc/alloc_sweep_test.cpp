@@ -110,9 +110,9 @@ TEST_F(alloc, editing_keys) {
     both_ways(key_scenario("Del on the third line", {key::down, key::down}, key::del));
     both_ways(key_scenario("Del on the current view", {}, key::del));
     both_ways(key_scenario("Ctrl+Shift+F5", {key::down}, keys::renumber));
-    both_ways(key_scenario("Ctrl+R", {key::down}, keys::ctrl_r));
+    both_ways(key_scenario("Ctrl+R", {key::down}, key::ctrl_r));
     // Keys the list does not act on need no memory.
-    both_ways(key_scenario("Ctrl+U", {}, keys::ctrl_u), false);
+    both_ways(key_scenario("Ctrl+U", {}, key::ctrl_u), false);
     both_ways(key_scenario("an unknown key", {}, 'a'), false);
 }
 

@@ -73,42 +73,34 @@ TEST_F(key_answers, by_mode_panel_and_key) {
     // the unknown keys: the key table's unused slots hold 0 and must match
     // no key. The host's drawing and focus notifications (0x1001, 2) are the
     // list's to pass on.
-    const std::vector<param_t> moves = {
-        key::down,     key::wheel_down,       key::ctrl_tilde, key::up,
-        key::wheel_up, key::ctrl_shift_tilde, key::home,       key::ctrl | key::home,
-        key::end,      key::ctrl | key::end,  key::pg_up,      key::ctrl | key::pg_up,
-        key::pg_dn,    key::ctrl | key::pg_dn};
-    const std::vector<param_t> others = {key::enter,      key::esc,      key::f10, keys::new_view,
-                                         keys::duplicate, keys::ctrl_f4, key::del, key::ctrl | key::del,
-                                         keys::renumber,  keys::ctrl_r};
+    auto acts = [](const keys::list_key& row) { return row.action != keys::does::swallow; };
+    const std::vector<param_t> acted = keys::codes_of(acts);
+    const std::vector<param_t> swallowed = keys::codes_of([&](const auto& row) { return !acts(row); });
     const std::vector<param_t> unknown = {0, 'a', key::f5, key::ctrl | key::up, key::ctrl_mode_cancel};
-    std::vector<param_t> guarded;
-    for (const keys::guarded_key& g : keys::guarded) guarded.push_back(g.code);
-    const std::vector<param_t> ctrl_mode_keys = {key::ctrl | key::up, key::ctrl | key::esc,
-                                                 key::ctrl_mode_cancel};
+    const std::vector<param_t> guarded = keys::codes_of(keys::guarded);
+    const std::vector<param_t> ctrl_mode_keys = keys::codes_of(acts, true);
     const std::vector<param_t> none = {0};
     const struct {
         const char* what;
-        bool ctrl;  // Ctrl mode, Ctrl held
-        int32_t panel;
-        int32_t message;
+        bool ctrl = false;  // Ctrl mode, Ctrl held
+        int32_t panel = panel_file;
+        int32_t message = dn_key;
         const std::vector<param_t>& params;  // param2 of the message
-        param_t answer;
-        size_t default_calls;
-        size_t warnings;
+        param_t answer = 0;
+        size_t default_calls = 0;
+        size_t warnings = 0;
     } rows[] = {
-        {"a move", false, panel_file, dn_key, moves, 1, 0, 0},
-        {"another key the list acts on", false, panel_file, dn_key, others, 1, 0, 0},
-        {"unknown", false, panel_file, dn_key, unknown, 0, 1, 0},
-        {"Ctrl+U", false, panel_file, dn_key, {keys::ctrl_u}, 0, 0, 0},
-        {"idle", false, panel_file, dn_idle, none, 0, 1, 0},
-        {"0x1001", false, panel_file, 0x1001, none, 0, 1, 0},
-        {"2", false, panel_file, 2, none, 0, 1, 0},
-        {"guarded, tree panel", false, panel_tree, dn_key, guarded, 1, 0, 1},
-        {"Ctrl mode", true, panel_file, dn_key, ctrl_mode_keys, 1, 0, 0},
-        {"idle, Ctrl held", true, panel_file, dn_idle, none, 1, 0, 0},
-        {"0x1001, Ctrl mode", true, panel_file, 0x1001, none, 0, 1, 0},
-        {"2, Ctrl mode", true, panel_file, 2, none, 0, 1, 0},
+        {.what = "a key the list acts on", .params = acted, .answer = 1},
+        {.what = "unknown", .params = unknown, .default_calls = 1},
+        {.what = "swallowed", .params = swallowed},
+        {.what = "idle", .message = dn_idle, .params = none, .default_calls = 1},
+        {.what = "0x1001", .message = 0x1001, .params = none, .default_calls = 1},
+        {.what = "2", .message = 2, .params = none, .default_calls = 1},
+        {.what = "guarded, tree panel", .panel = panel_tree, .params = guarded, .answer = 1, .warnings = 1},
+        {.what = "Ctrl mode", .ctrl = true, .params = ctrl_mode_keys, .answer = 1},
+        {.what = "idle, Ctrl held", .ctrl = true, .message = dn_idle, .params = none, .answer = 1},
+        {.what = "0x1001, Ctrl mode", .ctrl = true, .message = 0x1001, .params = none, .default_calls = 1},
+        {.what = "2, Ctrl mode", .ctrl = true, .message = 2, .params = none, .default_calls = 1},
     };
     start();
     for (const auto& row : rows)

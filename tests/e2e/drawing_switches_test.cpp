@@ -27,16 +27,13 @@ protected:
     }
 };
 
-TEST_F(drawing_switches, every_edit_sends_them_with_param2_0) {
+TEST_F(drawing_switches, every_move_and_edit_sends_them_with_param2_0) {
     grow_to(4);
-    for (int32_t edit : {keys::new_view, keys::duplicate, key::del, keys::ctrl_r})
-        expect_switches_with_param2_0(edit);
-}
-
-TEST_F(drawing_switches, every_move_sends_them_with_param2_0) {
-    grow_to(4);
-    for (int32_t move : {key::down, key::up, key::end, key::home, key::pg_dn, key::pg_up})
-        expect_switches_with_param2_0(move);
+    using keys::does;
+    auto changes_the_list = [](const keys::list_key& r) {
+        return r.action != does::commit && r.action != does::revert && r.action != does::swallow;
+    };
+    for (int32_t k : keys::codes_of(changes_the_list)) expect_switches_with_param2_0(k);
 }
 
 }  // namespace

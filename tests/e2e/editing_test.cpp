@@ -145,7 +145,7 @@ TEST_F(editing, renumbering_applies_nothing_and_keeps_order_and_cursor) {
 
 TEST_F(editing, refresh_applies_the_shown_view_again_and_rebuilds_the_layout) {
     grow_to(3);
-    size_t from = open({press(keys::ctrl_r), press(key::esc)});
+    size_t from = open({press(key::ctrl_r), press(key::esc)});
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("v3")}));
     EXPECT_EQ(messages_since(from),
               (std::vector<int32_t>{dm_list_mouse_reaction, dm_list_get_position, dm_enable_redraw,
@@ -157,7 +157,7 @@ TEST_F(editing, refresh_applies_the_shown_view_again_and_rebuilds_the_layout) {
 TEST_F(editing, refresh_marks_a_vanished_directory) {
     grow_to(3);
     tree.remove("v3");
-    size_t from = open({press(keys::ctrl_r), press(key::esc)});
+    size_t from = open({press(key::ctrl_r), press(key::esc)});
     EXPECT_EQ(lines()[0].substr(0, 3), "3- ") << lines()[0];
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{"C:\\"}))
         << "an invalid view goes to the fallback";
@@ -167,7 +167,7 @@ TEST_F(editing, every_editing_key_leaves_the_dialog_open_in_ctrl_mode) {
     grow_to(4);
     size_t from =
         open({press(keys::new_view), press(keys::duplicate), press(key::ctrl | key::del),
-              press(keys::ctrl_f4), press(keys::renumber), press(keys::ctrl_r), idle(), ctrl_up(), idle()},
+              press(keys::ctrl_f4), press(keys::renumber), press(key::ctrl_r), idle(), ctrl_up(), idle()},
              true);
     auto messages = messages_since(from);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_close), 1);

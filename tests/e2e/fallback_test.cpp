@@ -136,7 +136,7 @@ TEST_F(fallback, a_gone_view_of_an_unsupported_panel_frees_the_plain_file_panel_
         open({press(key::esc)});
         ASSERT_EQ(lines()[0].substr(0, 2), "3.") << lines()[0];
         tree.remove("gone");
-        open({press(keys::ctrl_r), press(key::enter)});
+        open({press(key::ctrl_r), press(key::enter)});
         ASSERT_EQ(active_dir(), "C:\\");
         ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
 

@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(cases, layout, ::testing::ValuesIn(cases),
 class rebuild : public list_dialog_test {};
 
 TEST_F(rebuild, while_running_pushes_lines_items_size_and_centre_in_order) {
-    size_t from = open({press(keys::ctrl_r), press(key::esc)});
+    size_t from = open({press(key::ctrl_r), press(key::esc)});
     std::vector<call_entry> sent = calls_since(from, service::send_dialog_message);
     std::vector<int32_t> numbers;
     for (const call_entry& c : sent) numbers.push_back(c.args[1]);

@@ -37,14 +37,13 @@ TEST_F(moves, each_move_previews_once_with_drawing_switched_off_around_it) {
     for (size_t i = from; i < all.size(); ++i) {
         const call_entry& c = all[i];
         if (c.service == service::send_dialog_message && c.args[1] != dm_list_mouse_reaction)
-            steps.push_back("m" + std::to_string(c.args[1]) +
-                            (c.args[1] == dm_enable_redraw ? "/" + std::to_string(c.args[2]) : ""));
+            steps.push_back("m" + std::to_string(c.args[1]) + "/" + std::to_string(c.args[2]));
         if (c.service == service::panel_control && c.args[1] == cmd_set_directory) steps.push_back("apply");
     }
-    // Down: ask the position, drawing off, lines, position, preview, drawing
-    // on, redraw, position; then Esc: revert (applies view 3 again), close.
-    std::vector<std::string> expected{"m30",  "m3/0", "m53", "m31",   "apply",
-                                      "m3/1", "m14",  "m31", "apply", "m1"};
+    // Message/Param1. Down: ask the position, drawing off, lines, position, preview,
+    // drawing on, redraw, position; then Esc: revert (applies view 3 again), close.
+    std::vector<std::string> expected{"m30/1", "m3/0",  "m53/1", "m31/1", "apply",
+                                      "m3/1",  "m14/0", "m31/1", "apply", "m1/0"};
     EXPECT_EQ(steps, expected) << join(steps) << "\n" << host->report();
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
 }

@@ -50,13 +50,13 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     grow_to(3);
     for (const refused_case& kind : panel_kinds) {
         make_active_panel(kind);
-        for (const keys::guarded_key& g : keys::guarded) {
+        for (int32_t code : keys::codes_of(keys::guarded)) {
             SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " +
-                         std::to_string(kind.plugin) + " key " + std::to_string(g.code));
-            size_t from = open({press(g.code), press(key::enter), press(key::esc)});
+                         std::to_string(kind.plugin) + " key " + std::to_string(code));
+            size_t from = open({press(code), press(key::enter), press(key::esc)});
             const open_dialog* box = last_warning();
             ASSERT_NE(box, nullptr) << host->report();
-            EXPECT_EQ(box->title(), text(g.title));
+            EXPECT_EQ(box->title(), text(keys::row_of(code, false)->refused_title));
             EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(kind.label_id));
             EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
             EXPECT_TRUE(applied_since(from).empty())
@@ -106,7 +106,7 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
         EXPECT_EQ(box->items[1].record.left, -1);
         const FarDialogItem& button = box->items[3].record;
         EXPECT_EQ(button.type, item_button);
-        EXPECT_EQ(button.top, 4);
+        EXPECT_EQ(std::vector<int32_t>({button.left, button.top}), std::vector<int32_t>({-1, 4}));
         EXPECT_EQ(button.flags, flag_button_centered);
         EXPECT_EQ(button.focus, 1);
         EXPECT_EQ(button.default_button, 1);
@@ -216,7 +216,7 @@ TEST_F(refused, an_idle_notification_before_the_box_has_its_handle_sends_nothing
 TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {
     grow_to(3);
     make_active_panel(panel_kinds[3]);
-    size_t from = open({press(key::ctrl | key::home), press(key::enter), press(keys::ctrl_r),
+    size_t from = open({press(key::ctrl | key::home), press(key::enter), press(key::ctrl_r),
                         press(keys::renumber), press(key::esc)});
     auto boxes = calls_since(from, service::dialog_ex);
     EXPECT_EQ(boxes.size(), 2u) << "only Ctrl+Home is refused";

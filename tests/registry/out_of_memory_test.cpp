@@ -45,13 +45,13 @@ struct made {
 
 struct operation_case {
     const char* name;
-    bool registry;                 // started with the registry, or with none
-    void (*prepare)(made&);        // before the sweep (may be null)
-    bool (*operation)(made&);      // true when it succeeded
-    void (*undo)(made&);           // reverts a success (may be null)
-    long failing;                  // runs with a failure delivered: at least this many
-    bool exactly;                  // or exactly this many
-    std::vector<int32_t> numbers;  // the recent views' numbers afterwards (empty: not checked)
+    bool registry = true;            // started with the registry, or with none
+    void (*setup)(made&) = nullptr;  // before the sweep
+    bool (*run)(made&) = nullptr;    // the operation: true when it succeeded
+    void (*undo)(made&) = nullptr;   // reverts a success
+    long failing = 0;                // runs with a failure delivered: at least this many
+    long exactly = -1;               // or exactly this many, when not -1
+    std::vector<int32_t> numbers{};  // the recent views' numbers afterwards (empty: not checked)
 };
 
 void PrintTo(const operation_case& c, std::ostream* out) { *out << c.name; }
@@ -81,11 +81,11 @@ TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
         start_without_registry();
     }
     made m;
-    if (c.prepare) c.prepare(m);
+    if (c.setup) c.setup(m);
     const long failing = sweep_allocations([&](long n) {
         const snapshot_of_registry before = snapshot_of_registry::take();
         bool ok = false;
-        const bool delivered = with_allocation_failing(n, [&] { ok = c.operation(m); });
+        const bool delivered = with_allocation_failing(n, [&] { ok = c.run(m); });
         SCOPED_TRACE("allocation " + std::to_string(n) + " failing");
         if (c.registry) {
             EXPECT_EQ(registry_problems(), "");
@@ -99,8 +99,8 @@ TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
         }
         return delivered;
     });
-    if (c.exactly) {
-        EXPECT_EQ(failing, c.failing);
+    if (c.exactly != -1) {
+        EXPECT_EQ(failing, c.exactly);
     } else {
         EXPECT_GE(failing, c.failing);
     }
@@ -140,21 +140,19 @@ bool switch_and_synchronise(made&) {
 
 const operation_case cases[] = {
     // The object, its number and its items allocate.
-    {"capture", false, nullptr, capture, destroy_view, 2, false, {}},
+    {.name = "capture", .registry = false, .run = capture, .undo = destroy_view, .failing = 2},
     // A clone shares its source's items: the object alone allocates.
-    {"clone", false, capture_source, clone, destroy_view, 1, true, {}},
-    {"add_new_view", true, nullptr, new_view, remove, 3, false, {2, 1}},
-    {"add_clone", true, nullptr, clone_second, remove, 3, false, {2, 1}},
+    {.name = "clone",
+     .registry = false,
+     .setup = capture_source,
+     .run = clone,
+     .undo = destroy_view,
+     .exactly = 1},
+    {.name = "add_new_view", .run = new_view, .undo = remove, .failing = 3, .numbers = {2, 1}},
+    {.name = "add_clone", .run = clone_second, .undo = remove, .failing = 3, .numbers = {2, 1}},
     // The front entry and the slot's entry allocate.
-    {"make_current", true, clone_first, make_last_current, nullptr, 2, true, {}},
-    {"synchronise_with_panels",
-     true,
-     left_on_the_right_folder,
-     switch_and_synchronise,
-     nullptr,
-     0,
-     false,
-     {}},
+    {.name = "make_current", .setup = clone_first, .run = make_last_current, .exactly = 2},
+    {.name = "synchronise_with_panels", .setup = left_on_the_right_folder, .run = switch_and_synchronise},
 };
 
 INSTANTIATE_TEST_SUITE_P(sweep, operations, ::testing::ValuesIn(cases),

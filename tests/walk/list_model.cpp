@@ -5,6 +5,7 @@
 #include "dialog/view_list_dialog_impl.h"
 #include "host/constants.h"
 #include "registry/registry.h"
+#include "support/list_keys.h"
 #include "views/file_panel_view.h"
 
 namespace tolvik::test {
@@ -98,66 +99,50 @@ void list_model::expect(const list_snapshot& before, const emu::input_event& eve
     }
     if (event.kind != emu::input_kind::key) return;
 
-    const int32_t k = event.code;
-    const int32_t kp = before.ctrl_mode ? (k & ~key::ctrl) : k;
     if (before.ctrl_mode && !before.ctrl_held) {
         outcome_ = outcome::committed;
         return;
     }
-    if (kp == key::enter) {
-        outcome_ = outcome::committed;
+    const keys::list_key* row = keys::row_of(event.code, before.ctrl_mode);
+    if (!row) return;  // the host's default procedure acts on it
+    using keys::does;
+    const does act = row->action;
+    if (act == does::refresh || act == does::swallow) return;
+    if (act == does::commit || act == does::revert) {
+        outcome_ = act == does::commit ? outcome::committed : outcome::reverted;
         return;
     }
-    if (kp == key::esc || kp == key::f10 || (before.ctrl_mode && k == key::ctrl_mode_cancel)) {
-        outcome_ = outcome::reverted;
+    // Refused on an unsupported panel: the warning box, nothing changes.
+    if (before.current_unsupported && keys::guarded(*row)) return;
+    if (act == does::create || act == does::clone || act == does::renumber) {
+        outcome_ = act == does::renumber ? outcome::renumbered : outcome::added;
+        clone_ = act == does::clone;
         return;
     }
-    const int page =
-        std::max(1, the_view_list_dialog().items[1].bottom - the_view_list_dialog().items[1].top + 1);
-    int moved = -2;
-    if (kp == key::down || kp == key::wheel_down || k == key::ctrl_tilde)
-        moved = next_enabled(c + 1, +1, true);
-    else if (kp == key::up || kp == key::wheel_up || k == key::ctrl_shift_tilde)
-        moved = next_enabled(c - 1, -1, true);
-    else if (kp == key::home || k == (key::ctrl | key::home))
-        moved = next_enabled(0, +1, true);
-    else if (kp == key::end || k == (key::ctrl | key::end))
-        moved = next_enabled(n - 1, -1, true);
-    else if (kp == key::pg_up || k == (key::ctrl | key::pg_up))
-        moved = next_enabled(std::max(0, c - page), +1, true);
-    else if (kp == key::pg_dn || k == (key::ctrl | key::pg_dn))
-        moved = next_enabled(std::min(n - 1, c + page), -1, true);
-    const bool make = k == (key::ctrl | key::shift | key::f3);
-    const bool copy = k == (key::ctrl | key::f3);
-    if (moved != -2 || make || copy) {
-        // Refused on an unsupported panel: the warning box, nothing changes.
-        if (before.current_unsupported) return;
-        if (moved != -2) {
-            outcome_ = outcome::moved;
-            expected_cursor_ = moved;
-        } else {
-            outcome_ = outcome::added;
-            clone_ = copy;
-        }
+    if (act != does::remove) {
+        const int page =
+            std::max(1, the_view_list_dialog().items[1].bottom - the_view_list_dialog().items[1].top + 1);
+        outcome_ = outcome::moved;
+        expected_cursor_ = act == does::down      ? next_enabled(c + 1, +1, true)
+                           : act == does::up      ? next_enabled(c - 1, -1, true)
+                           : act == does::home    ? next_enabled(0, +1, true)
+                           : act == does::end     ? next_enabled(n - 1, -1, true)
+                           : act == does::page_up ? next_enabled(std::max(0, c - page), +1, true)
+                                                  : next_enabled(std::min(n - 1, c + page), -1, true);
         return;
     }
-    if (k == (key::ctrl | key::f4) || kp == key::del || k == (key::ctrl | key::del)) {
-        // Refused on an unsupported panel; else at least three views, and
-        // never the view the other panel shows.
-        if (before.current_unsupported || n <= 2 || before.disabled[static_cast<size_t>(c)]) return;
-        outcome_ = outcome::deleted;
-        int below = -1;
-        for (int i = c + 1; i < n && below < 0; ++i)
-            if (!before.disabled[static_cast<size_t>(i)]) below = i;
-        int above = -1;
-        for (int i = c - 1; i >= 0 && below < 0 && above < 0; --i)
-            if (!before.disabled[static_cast<size_t>(i)]) above = i;
-        // Indexes after the removal.
-        expected_cursor_ = below >= 0 ? below - 1 : above;
-        if (expected_cursor_ < 0) outcome_ = outcome::unchanged;
-        return;
-    }
-    if (k == (key::ctrl | key::shift | key::f5)) outcome_ = outcome::renumbered;
+    // A deletion: at least three views, never the view the other panel shows.
+    if (n <= 2 || before.disabled[static_cast<size_t>(c)]) return;
+    outcome_ = outcome::deleted;
+    int below = -1;
+    for (int i = c + 1; i < n && below < 0; ++i)
+        if (!before.disabled[static_cast<size_t>(i)]) below = i;
+    int above = -1;
+    for (int i = c - 1; i >= 0 && below < 0 && above < 0; --i)
+        if (!before.disabled[static_cast<size_t>(i)]) above = i;
+    // Indexes after the removal.
+    expected_cursor_ = below >= 0 ? below - 1 : above;
+    if (expected_cursor_ < 0) outcome_ = outcome::unchanged;
 }
 
 std::string list_model::tally() const {

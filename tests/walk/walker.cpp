@@ -21,36 +21,23 @@ constexpr int max_dialog_events = 48;
 // Cancels the host may send to close nested dialogs before the walk gives up.
 constexpr int max_forced_cancels = 64;
 
-// Every key of the key table, and a few the dialog leaves to the host.
-constexpr int32_t table_keys[] = {
-    key::enter,
-    key::esc,
-    key::f10,
-    key::down,
-    key::wheel_down,
-    key::tilde,
-    key::up,
-    key::wheel_up,
-    key::home,
-    key::end,
-    key::pg_up,
-    key::pg_dn,
-    key::f3,
-    key::f4,
-    key::del,
-    key::f5,
-    key::letter_r,
-    key::letter_u,
-    key::ctrl_mode_cancel,
-    key::tab,
-    key::space,
-    key::left,
-    key::ins,
-    'a',
-};
-// The keys that end the dialog in one of the two modes; drawn less often so
-// that openings last long enough to move, edit and nest the warning box.
-constexpr int32_t closing_keys[] = {key::enter, key::esc, key::f10, key::ctrl_mode_cancel};
+// Each code of the key table bare of modifiers, once, and a few keys the host
+// acts on; or those that end the dialog, drawn less often so that openings
+// last long enough to move, edit and nest the warning box.
+std::vector<int32_t> bare_keys(bool closing_only) {
+    std::vector<int32_t> bare;
+    auto wanted = [closing_only](const keys::list_key& row) {
+        return !closing_only || row.action == keys::does::commit || row.action == keys::does::revert;
+    };
+    for (int32_t code : keys::codes_of(wanted, true)) {
+        code &= ~(key::ctrl | key::shift);
+        if (std::find(bare.begin(), bare.end(), code) == bare.end()) bare.push_back(code);
+    }
+    if (!closing_only) bare.insert(bare.end(), {key::tab, key::space, key::left, key::ins, 'a'});
+    return bare;
+}
+const std::vector<int32_t> table_keys = bare_keys(false);
+const std::vector<int32_t> closing_keys = bare_keys(true);
 
 constexpr int32_t modifiers[] = {0, key::ctrl, key::shift, key::ctrl | key::shift};
 
@@ -90,9 +77,7 @@ uint64_t snapshot_hash(const panel_info& record) {
 }
 
 bool is_closing(int32_t key) {
-    for (int32_t k : closing_keys)
-        if (k == key) return true;
-    return false;
+    return std::find(closing_keys.begin(), closing_keys.end(), key) != closing_keys.end();
 }
 
 // Folds one more text, with its end, into a hash.
@@ -289,7 +274,7 @@ int32_t walker::key_code() {
     }
     int32_t base;
     do {
-        base = table_keys[choose_(sizeof table_keys / sizeof table_keys[0])];
+        base = table_keys[choose_(static_cast<uint32_t>(table_keys.size()))];
     } while (is_closing(base) && choose_(3) != 0);
     return base | modifiers[choose_(4)];
 }
