@@ -90,6 +90,7 @@ TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
          "??"
          "!"},                                               // outside the page, outside 16 bits
         {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},  // bytes that start no character
+        {emu::code_page::cp850, "\xE2\x82\xAC\xE2(\xF0\x9F(", "?\?(?\?("},  // three bytes, then cut short
     };
     for (const auto& n : names) {
         SCOPED_TRACE(n.shown);
@@ -103,6 +104,10 @@ TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
     EXPECT_EQ(native("W:\\a?b"), "(none)") << "a '?' names nothing";
     EXPECT_EQ(in_code_page("caf\xC3\xA9", 4), "(none)") << "four bytes and the terminator need 5";
     EXPECT_EQ(in_code_page("caf\xC3\xA9", 5), "caf\x82");
+    EXPECT_EQ(in_code_page(nullptr), "(none)");
+    const char* const none_held[128] = {};
+    winshim_set_code_page(none_held);
+    EXPECT_EQ(in_code_page("caf\xC3\xA9"), "caf?") << "a page that holds no character";
     winshim_set_code_page(nullptr);
     winshim_map_drive('W', nullptr);
 }

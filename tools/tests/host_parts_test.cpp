@@ -244,6 +244,26 @@ TEST(host_texts, later_files_replace_texts_and_lists_and_marks_are_filled) {
     EXPECT_EQ(fill("{a} and {b}, {a}; {c}", {{"a", "{b}"}, {"b", "x"}}), "x and x, x; {c}");
 }
 
+// The shipped help and welcome texts fit the smallest screen, so the host's
+// wrapping is held to its contract here.
+TEST(host_texts, lines_too_wide_break_at_a_blank_indented_and_long_words_are_cut) {
+    const struct {
+        std::vector<std::string> lines;
+        size_t width;
+        std::vector<std::string> wrapped;
+    } cases[] = {
+        {{"one two three"}, 9, {"one two", "   three"}},
+        {{"  a bb cc"}, 6, {"  a bb", "   cc"}},  // indented at most half the width
+        {{"abcdefgh ij"}, 4, {"abcd", "  ef", "  gh", "  ij"}},
+        {{"wide   ", ""}, 4, {"wide", ""}},
+        {{"as it is"}, 1, {"as it is"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines[0] + " at " + std::to_string(c.width));
+        EXPECT_EQ(wrap_lines(c.lines, c.width), c.wrapped);
+    }
+}
+
 // No order of importance, labels whole: pairs as they stand in the text.
 const key_bar_order in_text_order{{}, 0, false};
 

@@ -38,14 +38,15 @@ protected:
         return run_arguments(extra + " --keys '" + keys + "'");
     }
 
-    // The host on the tree's two folders with `arguments` (a shell's words)
-    // before them.
-    host_run run_arguments(const std::string& arguments) {
+    // The host on two folders of the tree (by default "left" and "right")
+    // with `arguments` (a shell's words) before them.
+    host_run run_arguments(const std::string& arguments, const std::string& left = "left",
+                           const std::string& right = "right") {
         host_run out;
         fs::path errors = root_ / "stderr.txt";
         std::string command = std::string("'") + TOLVIK_HOST_PATH + "' --root '" + root_.string() + "' " +
-                              arguments + " '" + (root_ / "left").string() + "' '" +
-                              (root_ / "right").string() + "' 2>'" + errors.string() + "'";
+                              arguments + " '" + (root_ / left).string() + "' '" + (root_ / right).string() +
+                              "' 2>'" + errors.string() + "'";
         // Through the shell for its quoting and redirection, on the test's own paths.
         FILE* pipe = popen(command.c_str(), "r");  // NOLINT(cert-env33-c)
         if (!pipe) return out;

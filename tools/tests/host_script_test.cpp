@@ -228,6 +228,13 @@ TEST_F(host_script, what_keeps_the_host_from_starting_is_named_and_exits_1) {
               std::string::npos)
         << bad_language.errors;
 
+    // A folder whose name the language's code page cannot hold is one the
+    // host cannot reach.
+    tree_.folder("\xD0\x9F\xD1\x80\xD0\xB8");  // Pri, in Cyrillic
+    host_run unreachable = run_arguments("--keys F10", "\xD0\x9F\xD1\x80\xD0\xB8");
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_NE(unreachable.errors.find("has a name code page"), std::string::npos) << unreachable.errors;
+
     // Without a key script the host needs a terminal.
     host_run no_terminal = run_arguments("<'" + (root_ / "left" / "notes.txt").string() + "'");
     EXPECT_EQ(no_terminal.status, 1);
