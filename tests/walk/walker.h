@@ -76,7 +76,10 @@ private:
     void change_host_edges(bool inside_dialog);
     bool check(const char* where_name, int where);
     // The oracle for lost work (above). `captured`: the opening has just
-    // re-captured the slots' views from their panels.
+    // re-captured the slots' views from their panels. Snapshots change only
+    // inside plugin calls, so it runs when an opening's first event comes and
+    // after the list closed, not at every event: hashing every view's items
+    // is the walk's dearest check.
     bool check_contents(const char* where_name, bool captured);
     // Selections written (command 10) since the last look, against the
     // folder the plugin last sent the panel to (command 16).
