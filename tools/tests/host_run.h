@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,16 @@ protected:
 
     host_run run(const std::string& keys, const std::string& extra = "") {
         return run_arguments(extra + " --keys '" + keys + "'");
+    }
+
+    // run() of a script that must exit with status 0, without host faults,
+    // after `dumps` screens; else the test stops there (GoogleTest reports
+    // the exception as a failure).
+    host_run run_ok(const std::string& keys, size_t dumps, const std::string& extra = "") {
+        host_run r = run(keys, extra);
+        if (r.status == 0 && r.errors.empty() && r.screens.size() == dumps) return r;
+        throw std::runtime_error("'" + keys + "': status " + std::to_string(r.status) + ", " +
+                                 std::to_string(r.screens.size()) + " screens, stderr: " + r.errors);
     }
 
     // The host on two folders of the tree (by default "left" and "right")
@@ -69,18 +80,28 @@ protected:
         return open == std::string::npos ? "" : first.substr(open + 1, first.find(' ', open + 1) - open - 1);
     }
 
-    // The row of a screen that holds `text`, or "".
-    static std::string row_with(const std::string& screen, const std::string& text) {
-        std::istringstream rows(screen);
-        for (std::string row; std::getline(rows, row);)
-            if (row.find(text) != std::string::npos) return row;
-        return "";
-    }
     static std::vector<std::string> rows_of(const std::string& screen) {
         std::vector<std::string> out;
         std::istringstream rows(screen);
         for (std::string row; std::getline(rows, row);) out.push_back(row);
         return out;
+    }
+    // The first row of a screen that holds `text`, or "".
+    static std::string row_with(const std::string& screen, const std::string& text) {
+        for (const std::string& row : rows_of(screen))
+            if (row.find(text) != std::string::npos) return row;
+        return "";
+    }
+
+    // Whether `screen` shows `text` (shows) or not (lacks), with the screen
+    // in the message of a failure.
+    static ::testing::AssertionResult shows(const std::string& screen, const std::string& text) {
+        if (screen.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "no '" << text << "' on:\n" << screen;
+    }
+    static ::testing::AssertionResult lacks(const std::string& screen, const std::string& text) {
+        if (screen.find(text) == std::string::npos) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "'" << text << "' on:\n" << screen;
     }
 
     test::test_tree tree_;
