@@ -128,6 +128,7 @@ TEST_F(host_screens, boxes_stay_above_the_host_rows_with_their_frames_whole) {
         host_run welcome = run_ok("dump End dump x dump F10", 3, s.arg() + " --welcome");
         EXPECT_GT(whole_frame(welcome.screens[0], "= Welcome to the tolvik demo =", s.height), 0)
             << welcome.screens[0];
+        EXPECT_TRUE(shows(welcome.screens[0], "Drive C: is the folder " + root_.string().substr(0, 20)));
         host_rows_intact(welcome.screens[0], s.height, s.height < 25 ? "Up/Down Scroll" : "Any key Close");
         bool fits = s.height >= 25;
         EXPECT_EQ(welcome.screens[1].find("Welcome") == std::string::npos, fits)
@@ -137,6 +138,9 @@ TEST_F(host_screens, boxes_stay_above_the_host_rows_with_their_frames_whole) {
             EXPECT_TRUE(shows(welcome.screens[1], "Any key closes this box."));
         }
         EXPECT_TRUE(lacks(welcome.screens[2], "Welcome")) << "another key closes it";
+        EXPECT_TRUE(shows(row_with(welcome.screens[2], "|.."), "Up"))
+            << "the keys the box took did nothing else:\n"
+            << welcome.screens[2];
     }
 }
 
@@ -215,15 +219,17 @@ TEST_F(host_screens, every_language_prints_utf8_in_its_code_page) {
         EXPECT_TRUE(shows(r.screens[0], "tolvik: " + c.expected)) << "the menu";
         EXPECT_TRUE(shows(r.screens[1], "= " + c.expected + " =")) << "the list";
         EXPECT_EQ(rows_of(r.screens[1]).back().find("F1 " + c.expected), 0u)
-            << "the host's texts beside the language file, in its code page:\n"
+            << "the host's texts beside the language file:\n"
             << r.screens[1];
         EXPECT_TRUE(lacks(r.screens[1], c.title)) << "no raw code page bytes";
         EXPECT_EQ(r.errors, "tolvik_host: the input ended while '" + c.expected + "' was open\n");
     }
 }
 
-TEST_F(host_screens, clicks_move_and_open_panel_items) {
-    host_run r = run_ok("click 3,2 dump double-click 3,2 dump click 45,2 dump F10", 3);
+TEST_F(host_screens, clicks_and_the_wheel_move_the_panel_cursor_and_clicks_open_items) {
+    host_run r =
+        run_ok("click 3,2 dump double-click 3,2 dump click 45,2 dump WheelDown dump WheelUp dump F10", 5);
+    // The footer (two rows above the bottom border) names the cursor item.
     std::vector<std::string> rows = rows_of(r.screens[0]);
     EXPECT_EQ(rows[rows.size() - 4].find("|docs"), 0u) << "the cursor on the clicked item:\n" << r.screens[0];
     EXPECT_EQ(left_title(r.screens[1]), "C:\\left\\docs") << "a double click opens it:\n" << r.screens[1];
@@ -231,20 +237,23 @@ TEST_F(host_screens, clicks_move_and_open_panel_items) {
         << "a click in the other panel makes it active:\n"
         << r.screens[2];
     EXPECT_EQ(rows_of(r.screens[2])[rows.size() - 4].find("|music"), 40u) << r.screens[2];
+    EXPECT_EQ(rows_of(r.screens[3])[rows.size() - 4].find("|song.txt"), 40u) << "wheel down:\n"
+                                                                             << r.screens[3];
+    EXPECT_EQ(rows_of(r.screens[4])[rows.size() - 4].find("|music"), 40u) << "wheel up:\n" << r.screens[4];
 }
 
 TEST_F(host_screens, clicks_walk_the_list_with_its_preview_and_press_buttons) {
-    host_run first = run_ok("F11 Enter C-S-F3 dump Esc F10", 1);
-    std::string view_2 = cell_of(first.screens[0], "2. file panel");
-    std::string view_1 = cell_of(first.screens[0], "1. file panel");
-    std::string entry = cell_of(run_ok("F11 dump F10", 1).screens[0], "tolvik: panel views");
+    // F10 closes the menu.
+    host_run first = run_ok("F11 dump F10 F11 Enter C-S-F3 dump Esc F10", 2);
+    std::string entry = cell_of(first.screens[0], "tolvik: panel views");
+    std::string view_2 = cell_of(first.screens[1], "2. file panel");
+    std::string view_1 = cell_of(first.screens[1], "1. file panel");
 
     host_run r = run_ok(
         "F11 click " + entry + " C-S-F3 dump click " + view_2 + " dump click " + view_1 + " dump Esc F10", 3);
     EXPECT_TRUE(shows(r.screens[0], "3. file panel")) << "a click on the menu entry opens the list";
     EXPECT_TRUE(shows(row_with(r.screens[1], "2. file panel"), ">|2."))
-        << "the list's cursor on the clicked line:\n"
-        << r.screens[1];
+        << "the list's cursor on the clicked line";
     EXPECT_EQ(left_title(r.screens[1]), "C:\\left") << "the preview follows:\n" << r.screens[1];
     EXPECT_EQ(r.screens[2], r.screens[1]) << "the other panel's greyed line takes no cursor";
 
