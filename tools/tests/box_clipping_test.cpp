@@ -15,13 +15,7 @@ namespace tolvik::emu {
 namespace {
 
 FarDialogItem item(int32_t type, int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text) {
-    FarDialogItem out;
-    std::memset(&out, 0, sizeof out);
-    out.type = type;
-    out.left = left;
-    out.top = top;
-    out.right = right;
-    out.bottom = bottom;
+    FarDialogItem out{.type = type, .left = left, .top = top, .right = right, .bottom = bottom};
     std::strncpy(out.text, text, sizeof out.text - 1);
     return out;
 }

@@ -74,7 +74,7 @@ TEST(key_decoder, legacy_keys_the_list_dialog_tests_get_their_host_codes) {
     }
 }
 
-TEST(key_decoder, sequence_split_across_reads_waits_for_its_end) {
+TEST(key_decoder, a_split_sequence_waits_for_its_end_and_a_lone_esc_for_a_quiet_terminal) {
     key_decoder decoder;
     std::vector<terminal_event> out;
     decoder.feed("\x1b[1;", out);
@@ -84,16 +84,11 @@ TEST(key_decoder, sequence_split_across_reads_waits_for_its_end) {
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0].code, 0x1000172) << "expected Ctrl+F3, got " << key_name(out[0].code);
     EXPECT_FALSE(decoder.pending());
-}
-
-TEST(key_decoder, lone_esc_is_the_esc_key_once_the_terminal_is_quiet) {
-    key_decoder decoder;
-    std::vector<terminal_event> out;
     decoder.feed("\x1b", out);
-    EXPECT_TRUE(out.empty()) << "ESC may start a sequence: it waits";
+    EXPECT_EQ(out.size(), 1u) << "ESC may start a sequence: it waits";
     decoder.flush(out);
-    ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(out[0].code, 0x1B);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[1].code, 0x1B);
     EXPECT_EQ(names(codes("\x1b\x1b[B")), "Esc Down");
 }
 
@@ -113,7 +108,7 @@ TEST(key_decoder, broken_or_endless_sequences_end_as_esc_and_lose_no_later_key) 
     EXPECT_EQ(names(codes("\x1b[99x\x1b[A")), "Up");
 }
 
-TEST(key_decoder, progressive_protocol_reports_ctrl_going_down_and_up) {
+TEST(key_decoder, progressive_protocol_reports_ctrl_going_down_and_up_and_answers_apart_from_keys) {
     std::vector<terminal_event> events = decode("\x1b[57442u\x1b[96;5u\x1b[96;5:3u\x1b[57442;5:3u");
     ASSERT_EQ(events.size(), 3u) << "expected Ctrl down, Ctrl+~, Ctrl up (key releases dropped)";
     EXPECT_EQ(events[0].what, kind::ctrl_down);
@@ -127,6 +122,13 @@ TEST(key_decoder, progressive_protocol_reports_ctrl_going_down_and_up) {
     EXPECT_EQ(events[1].what, kind::ctrl_up);
     // Shift alone is no key.
     EXPECT_TRUE(decode("\x1b[57441;2u").empty());
+    // Answers to the host's questions are no keys.
+    events = decode("\x1b[?11u\x1b[?62;22c");
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].what, kind::protocol_reply);
+    EXPECT_EQ(events[0].code, 11);
+    EXPECT_EQ(events[1].what, kind::protocol_reply);
+    EXPECT_EQ(events[1].code, -1) << "device attributes";
 }
 
 TEST(key_decoder, progressive_protocol_keys_get_the_same_codes_as_legacy_ones) {
@@ -142,15 +144,6 @@ TEST(key_decoder, progressive_protocol_keys_get_the_same_codes_as_legacy_ones) {
     EXPECT_EQ(codes("\x1b[61:43;2u"), std::vector<int32_t>{'+'});
     EXPECT_EQ(codes("\x1b[96:126;6u"), std::vector<int32_t>{0x500007E}) << "Ctrl+Shift+~";
     EXPECT_EQ(codes("\x1b[114:82;6u"), std::vector<int32_t>{0x5000052}) << "Ctrl+Shift+R";
-}
-
-TEST(key_decoder, protocol_answers_are_told_apart_from_keys) {
-    std::vector<terminal_event> events = decode("\x1b[?11u\x1b[?62;22c");
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].what, kind::protocol_reply);
-    EXPECT_EQ(events[0].code, 11);
-    EXPECT_EQ(events[1].what, kind::protocol_reply);
-    EXPECT_EQ(events[1].code, -1) << "device attributes";
 }
 
 TEST(key_decoder, sgr_mouse_wheel_gives_the_wheel_keys_and_clicks_nothing) {

@@ -80,9 +80,7 @@ TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
     std::string error;
     options o;
     ASSERT_TRUE(parse({"--root", root.c_str(), photos.c_str()}, o, error))
-        << "the default right panel (home, outside the root) must not stop the "
-           "start: "
-        << error;
+        << "the default right panel (home, outside the root) must not stop the start: " << error;
     EXPECT_EQ(o.left, photos);
     EXPECT_EQ(fs::canonical(o.right), fs::canonical(root)) << "the root stands in for the home folder";
 
@@ -174,8 +172,7 @@ TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
             << error;
         EXPECT_EQ(out.language, each.language);
         EXPECT_EQ(out.host_texts, (std::vector<std::string>{in_tree("lang/host_en.txt"), each.host_texts}))
-            << "English under every language, then the texts beside the language "
-               "file";
+            << "English under every language, then the texts beside the language file";
         EXPECT_EQ(out.help, each.help);
     }
 }

@@ -48,12 +48,11 @@ TEST(host_render, every_byte_is_drawn_as_its_code_page_glyph) {
 
 TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
     // Letters each language needs, by their known code points.
-    struct letter {
+    const struct {
         code_page page;
         unsigned char byte;
         char32_t expected;
-    };
-    const letter letters[] = {
+    } letters[] = {
         {code_page::cp850, 0x84, U'\u00E4'},  // a-umlaut
         {code_page::cp850, 0xE1, U'\u00DF'},  // sharp s
         {code_page::cp850, 0xA4, U'\u00F1'},  // n-tilde (es)
@@ -68,7 +67,7 @@ TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
         {code_page::cp866, 0xE0, U'\u0440'},  // Cyrillic er
         {code_page::cp866, 0xF1, U'\u0451'},  // Cyrillic yo
     };
-    for (const letter& l : letters)
+    for (const auto& l : letters)
         EXPECT_EQ(code_point(l.byte, l.page), l.expected)
             << "byte 0x" << std::hex << int(l.byte) << " of code page " << std::dec << number_of(l.page);
     EXPECT_EQ(to_utf8(0x84, code_page::cp850), "\xC3\xA4");
