@@ -59,11 +59,7 @@ TEST(dialog_clipping, a_dialog_larger_than_the_screen_keeps_its_frame_and_the_ho
     for (const std::string& row : seen) EXPECT_EQ(row.find("BOTTOM"), std::string::npos) << "folded away";
 
     // Where clicks land: a screen cell back to the dialog's own cell.
-    open_dialog dialog;
-    dialog.width = 40;
-    dialog.height = 14;
-    dialog.items.resize(1);
-    dialog.items[0].record = items[0];
+    open_dialog dialog{.width = 40, .height = 14, .items = {{.record = items[0]}}};
     dialog_placement at = place(display, dialog);
     EXPECT_EQ(at.row_at(6), 12) << "the screen row of the bottom border is dialog row 12";
     EXPECT_EQ(at.column_at(27), 37);
@@ -74,11 +70,7 @@ TEST(dialog_clipping, a_dialog_larger_than_the_screen_keeps_its_frame_and_the_ho
 TEST(dialog_clipping, a_dialog_reaching_over_the_host_rows_moves_up_whole) {
     screen display(30, 10);
     display.set_bottom_rows(2);
-    open_dialog dialog;
-    dialog.left = 5;
-    dialog.top = 4;
-    dialog.width = 10;
-    dialog.height = 5;
+    open_dialog dialog{.left = 5, .top = 4, .width = 10, .height = 5};
     dialog_placement at = place(display, dialog);
     EXPECT_EQ(at.top, 3) << "its last row on row 7, above the status row";
     EXPECT_EQ(at.left, 5);

@@ -11,7 +11,7 @@
 namespace tolvik::tools {
 namespace {
 
-TEST(ctrl_mode, the_stand_in_holds_ctrl_for_the_run_and_lets_go_on_space_or_f12) {
+TEST(ctrl_mode, the_stand_in_holds_ctrl_for_the_run_and_lets_go_on_space_or_f12_the_terminals_ctrl_stays) {
     emu::host host;
     ctrl_mode ctrl;
     EXPECT_FALSE(ctrl.wants_idle()) << "no run: no idle ticks";
@@ -37,11 +37,8 @@ TEST(ctrl_mode, the_stand_in_holds_ctrl_for_the_run_and_lets_go_on_space_or_f12)
     ctrl.begin(host, true);
     ctrl.end(host);
     EXPECT_FALSE(host.key_held(virtual_key_control)) << "a run that ends with Ctrl held lets go of it";
-}
 
-TEST(ctrl_mode, a_ctrl_the_terminal_holds_is_left_to_the_terminal) {
-    emu::host host;
-    ctrl_mode ctrl;
+    // A Ctrl the terminal holds is left to the terminal.
     host.set_key_held(virtual_key_control, true);
     ctrl.begin(host, true);
     EXPECT_TRUE(ctrl.on(host));

@@ -70,51 +70,15 @@ TEST(host_rows, key_bar_shows_the_first_pairs_that_fit_whole) {
     EXPECT_EQ(pairs[2].label, "Read again") << "the label runs to the next bar";
 }
 
-TEST(host_rows, status_names_each_sort_and_view_mode_by_its_own_text) {
-    host_texts t;
-    t.parse(
-        "status = [{sort}{reversed}|{mode} {mode_name}]\nstatus.reversed = -\n"
-        "sort.unsorted = U\nsort.name = N\nsort.extension = E\nsort.time = T\nsort.size = S\n"
-        "sort.other = ?\nview.1 = b\nview.2 = m\nview.3 = f\nview.4 = w\nview.other = o\n");
-    set_texts(t);
-    emu::panel_pair panels;
-    panels.lay_out(80, 25);
-    emu::screen display(80, 25);
-    auto status = [&] {
-        draw_status(display, 0, panels, 0);
-        std::string row = display.row(0);
-        return row.substr(row.find('[') + 1, row.find(']') - row.find('[') - 1);
-    };
-    const std::pair<int32_t, const char*> sorts[] = {{emu::sort_modes::unsorted, "U"},
-                                                     {emu::sort_modes::by_name, "N"},
-                                                     {emu::sort_modes::by_extension, "E"},
-                                                     {emu::sort_modes::by_write_time, "T"},
-                                                     {emu::sort_modes::by_size, "S"}};
-    panels.active().view_mode = 2;
-    for (const auto& [mode, text] : sorts) {
-        panels.active().set_sort_mode(mode);
-        EXPECT_EQ(status(), std::string(text) + "|2 m") << "sort mode " << mode;
-    }
-    const std::pair<int32_t, const char*> views[] = {
-        {1, "1 b"}, {3, "3 f"}, {4, "4 w"}, {0, "0 o"}, {9, "9 o"}};
-    for (const auto& [mode, text] : views) {
-        panels.active().view_mode = mode;
-        EXPECT_EQ(status(), std::string("S|") + text) << "view mode " << mode;
-    }
-    set_texts(host_texts{});
-}
-
 const char* const first_texts =
-    "status = [{folder}|{sort}{reversed}|{mode} {mode_name}]\nstatus.counts = "
-    "{selected}\n"
+    "status = [{folder}|{sort}{reversed}|{mode} {mode_name}]\nstatus.counts = {selected}\n"
     "status.reversed = -\nstatus.faults = F{count}\n"
     "sort.name = N\nsort.size = S\nview.2 = m\nview.3 = f\n"
-    "keybar.panels = F1 One|F2 Two|F3 Three\nkeybar.menu = Enter Open|Esc "
-    "Close\n";
+    "keybar.panels = F1 One|F2 Two|F3 Three\nkeybar.menu = Enter Open|Esc Close\n";
 
-class host_rows_cache_test : public ::testing::Test {
+class host_rows_test : public ::testing::Test {
 protected:
-    host_rows_cache_test() {
+    host_rows_test() {
         folders_.add_file("C:\\a\\x.txt");
         folders_.add_file("C:\\a\\y.txt");
         folders_.add_folder("C:\\b");
@@ -124,7 +88,7 @@ protected:
         panels_.right().set_directory("C:\\b");
         set_texts(texts_of(first_texts));
     }
-    ~host_rows_cache_test() override { set_texts(host_texts{}); }
+    ~host_rows_test() override { set_texts(host_texts{}); }
 
     // The rows as the cache draws them over rows left by an earlier paint,
     // and as drawn afresh; each pair must match, and each step must change
@@ -154,7 +118,38 @@ protected:
     size_t faults_ = 0;
 };
 
-TEST_F(host_rows_cache_test, status_row_follows_folder_modes_selection_faults_width_and_texts) {
+TEST_F(host_rows_test, status_names_each_sort_and_view_mode_by_its_own_text) {
+    host_texts t;
+    t.parse(
+        "status = [{sort}{reversed}|{mode} {mode_name}]\nstatus.reversed = -\n"
+        "sort.unsorted = U\nsort.name = N\nsort.extension = E\nsort.time = T\nsort.size = S\n"
+        "sort.other = ?\nview.1 = b\nview.2 = m\nview.3 = f\nview.4 = w\nview.other = o\n");
+    set_texts(t);
+    emu::screen display(80, 25);
+    auto status = [&] {
+        draw_status(display, 0, panels_, 0);
+        std::string row = display.row(0);
+        return row.substr(row.find('[') + 1, row.find(']') - row.find('[') - 1);
+    };
+    const std::pair<int32_t, const char*> sorts[] = {{emu::sort_modes::unsorted, "U"},
+                                                     {emu::sort_modes::by_name, "N"},
+                                                     {emu::sort_modes::by_extension, "E"},
+                                                     {emu::sort_modes::by_write_time, "T"},
+                                                     {emu::sort_modes::by_size, "S"}};
+    panels_.active().view_mode = 2;
+    for (const auto& [mode, text] : sorts) {
+        panels_.active().set_sort_mode(mode);
+        EXPECT_EQ(status(), std::string(text) + "|2 m") << "sort mode " << mode;
+    }
+    const std::pair<int32_t, const char*> views[] = {
+        {1, "1 b"}, {3, "3 f"}, {4, "4 w"}, {0, "0 o"}, {9, "9 o"}};
+    for (const auto& [mode, text] : views) {
+        panels_.active().view_mode = mode;
+        EXPECT_EQ(status(), std::string("S|") + text) << "view mode " << mode;
+    }
+}
+
+TEST_F(host_rows_test, status_row_follows_folder_modes_selection_faults_width_and_texts) {
     emu::panel_model& left = panels_.left();
     expect_rows_follow(
         {{"the first paint", [] {}},
@@ -174,7 +169,7 @@ TEST_F(host_rows_cache_test, status_row_follows_folder_modes_selection_faults_wi
         });
 }
 
-TEST_F(host_rows_cache_test, key_bar_follows_what_has_the_keyboard_the_width_and_the_texts) {
+TEST_F(host_rows_test, key_bar_follows_what_has_the_keyboard_the_width_and_the_texts) {
     key_bar shown = key_bar::panels;
     expect_rows_follow({{"the first paint", [] {}},
                         {"the menu open", [&] { shown = key_bar::menu; }},

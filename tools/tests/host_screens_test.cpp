@@ -150,9 +150,8 @@ TEST_F(host_screens, help_viewer_scrolls_and_shows_where_it_is) {
     for (const size& s : sizes) {
         SCOPED_TRACE(s.arg());
         host_run r = run_ok(
-            "F11 Enter F1 dump Down dump PgDn dump End dump PgUp dump Home dump WheelDown dump WheelUp dump "
-            "Esc "
-            "Esc F10",
+            "F11 Enter F1 dump Down dump PgDn dump End dump PgUp dump Home dump WheelDown dump "
+            "WheelUp dump Esc Esc F10",
             8, s.arg() + " --lang '" + lang + "'");
         // Lines shown: the box area (height - 2) less its borders and button.
         int shown = s.height - 2 - 3;

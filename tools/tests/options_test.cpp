@@ -44,7 +44,7 @@ struct home_folder {
     std::optional<std::string> old;
 };
 
-TEST(host_options, folders_language_code_and_help_file) {
+TEST(host_options, folders_plugin_keys_and_size) {
     test_tree c;
     c.folder("a");
     c.folder("b");
@@ -52,13 +52,10 @@ TEST(host_options, folders_language_code_and_help_file) {
     std::string a = c.native("a").string();
     std::string b = c.native("b").string();
     options o;
-    ASSERT_TRUE(
-        parse({"--root", c.native().string().c_str(), "--lang", "de", a.c_str(), b.c_str()}, o, error))
-        << error;
+    ASSERT_TRUE(parse({"--root", c.native().string().c_str(), a.c_str(), b.c_str()}, o, error)) << error;
     EXPECT_EQ(o.left, a);
     EXPECT_EQ(o.right, b);
-    EXPECT_EQ(fs::path(o.language).filename(), "tolvik_de.lng");
-    EXPECT_EQ(fs::path(o.help).filename(), "tolvik_de.hlf") << "the help file beside the language file";
+    EXPECT_EQ(fs::path(o.language).filename(), "tolvik_en.lng") << "English unless --lang says otherwise";
     EXPECT_EQ(o.plugin, "plugin.so");
     EXPECT_FALSE(o.script);
 
