@@ -87,9 +87,10 @@ protected:
     }
 };
 
-// The last line of a file that starts with `prefix`, without the prefix.
-std::string last_line(const std::string& path, const std::string& prefix) {
-    std::string text = emu::read_text_file(path).value_or("");
+// The last line of a shipped language folder's `file` that starts with
+// `prefix`, without the prefix.
+std::string last_line(const std::string& file, const std::string& prefix) {
+    std::string text = emu::read_text_file(std::string(TOLVIK_LANG_DIR) + "/" + file).value_or("");
     std::string last;
     for (std::string_view line : emu::split_lines(text)) {
         line = emu::trim_right(line);
@@ -118,11 +119,10 @@ TEST_F(host_screens, boxes_stay_above_the_host_rows_with_their_frames_whole) {
         }
         EXPECT_TRUE(lacks(help.screens[0], "Panel_list")) << "the topic's title, not its name";
         EXPECT_TRUE(lacks(help.screens[0], "# The view list")) << "the title line is no text line";
-        EXPECT_TRUE(shows(help.screens[1], last_line(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.hlf", "")))
+        EXPECT_TRUE(shows(help.screens[1], last_line("tolvik_en.hlf", "")))
             << "the plugin's help to its last line";
         EXPECT_TRUE(shows(help.screens[1], "[ OK ]")) << "and its button";
-        EXPECT_TRUE(
-            shows(help.screens[3], last_line(std::string(TOLVIK_LANG_DIR) + "/host_en.txt", "help = ")))
+        EXPECT_TRUE(shows(help.screens[3], last_line("host_en.txt", "help = ")))
             << "the host's help to its last line";
 
         host_run welcome = run_ok("dump End dump x dump F10", 3, s.arg() + " --welcome");
@@ -229,16 +229,15 @@ TEST_F(host_screens, clicks_and_the_wheel_move_the_panel_cursor_and_clicks_open_
     host_run r =
         run_ok("click 3,2 dump double-click 3,2 dump click 45,2 dump WheelDown dump WheelUp dump F10", 5);
     // The footer (two rows above the bottom border) names the cursor item.
-    std::vector<std::string> rows = rows_of(r.screens[0]);
-    EXPECT_EQ(rows[rows.size() - 4].find("|docs"), 0u) << "the cursor on the clicked item:\n" << r.screens[0];
+    const size_t footer = rows_of(r.screens[0]).size() - 4;
+    EXPECT_EQ(rows_of(r.screens[0])[footer].find("|docs"), 0u) << "the clicked item:\n" << r.screens[0];
     EXPECT_EQ(left_title(r.screens[1]), "C:\\left\\docs") << "a double click opens it:\n" << r.screens[1];
-    EXPECT_EQ(rows_of(r.screens[2])[rows.size() - 2].find(" C:\\right"), 0u)
+    EXPECT_EQ(rows_of(r.screens[2])[footer + 2].find(" C:\\right"), 0u)
         << "a click in the other panel makes it active:\n"
         << r.screens[2];
-    EXPECT_EQ(rows_of(r.screens[2])[rows.size() - 4].find("|music"), 40u) << r.screens[2];
-    EXPECT_EQ(rows_of(r.screens[3])[rows.size() - 4].find("|song.txt"), 40u) << "wheel down:\n"
-                                                                             << r.screens[3];
-    EXPECT_EQ(rows_of(r.screens[4])[rows.size() - 4].find("|music"), 40u) << "wheel up:\n" << r.screens[4];
+    EXPECT_EQ(rows_of(r.screens[2])[footer].find("|music"), 40u) << r.screens[2];
+    EXPECT_EQ(rows_of(r.screens[3])[footer].find("|song.txt"), 40u) << "wheel down:\n" << r.screens[3];
+    EXPECT_EQ(rows_of(r.screens[4])[footer].find("|music"), 40u) << "wheel up:\n" << r.screens[4];
 }
 
 TEST_F(host_screens, clicks_walk_the_list_with_its_preview_and_press_buttons) {

@@ -107,10 +107,7 @@ TEST_F(host_script, too_small_screen_shows_only_the_message_and_keys_wait_for_th
 }
 
 TEST_F(host_script, names_show_in_the_languages_code_page_and_only_those_it_holds_are_reached) {
-    const std::string unicode =
-        "\xC3\x9Cn\xC3\xAF"
-        "c\xC3\xB6"
-        "d\xC3\xA9 dir";  // U-umlaut n i-diaeresis...
+    const std::string unicode = "\xC3\x9Cn\xC3\xAFv\xC3\xB6r\xC3\xA9 dir";  // U-umlaut n i-diaeresis v...
     const std::string privet = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";  // Cyrillic
     tree_.folder("left/docs/" + unicode);
     tree_.folder("left/docs/" + privet);
@@ -121,7 +118,7 @@ TEST_F(host_script, names_show_in_the_languages_code_page_and_only_those_it_hold
         std::string reached;             // the folder the code page holds
     } cases[] = {
         {"de", {unicode, "??????", "caf\xC3\xA9.txt"}, unicode},  // code page 850
-        {"ru", {"?n?c?d? dir", privet, "caf?.txt"}, privet},      // code page 866
+        {"ru", {"?n?v?r? dir", privet, "caf?.txt"}, privet},      // code page 866
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lang);
@@ -155,7 +152,6 @@ TEST_F(host_script, what_keeps_the_host_from_starting_is_named_and_nothing_is_dr
     // A library without the plugin's exports: winshim's, built beside the host.
     const std::string winshim =
         (fs::path(TOLVIK_HOST_PATH).parent_path().parent_path() / "winshim" / "libwinshim.so").string();
-    ASSERT_TRUE(fs::exists(winshim)) << winshim;
     const std::string bad_language = (root_ / "bad.lng").string();
     tree_.file("bad.lng", "\"no header\"\n");
     const std::string cyrillic = "\xD0\x9F\xD1\x80\xD0\xB8";  // Pri

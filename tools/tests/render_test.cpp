@@ -67,11 +67,7 @@ TEST(host_code_pages, oem_bytes_become_utf8_and_control_bytes_question_marks) {
     EXPECT_EQ(to_utf8(0x84, code_page::cp850), "\xC3\xA4");
     EXPECT_EQ(to_utf8(0x80, code_page::cp866), "\xD0\x90") << "two bytes of UTF-8";
     EXPECT_EQ(to_utf8(0xB0, code_page::cp852), "\xE2\x96\x91") << "a shade block: three bytes";
-    EXPECT_EQ(to_utf8(std::string_view("Zur\x81"
-                                       "ck\n\x1b"),
-                      code_page::cp850),
-              "Zur\xC3\xBC"
-              "ck\n?")
+    EXPECT_EQ(to_utf8(std::string_view("Gr\x81n\n\x1b"), code_page::cp850), "Gr\xC3\xBCn\n?")
         << "an ESC in a file name must not reach the terminal; line breaks stay";
     EXPECT_EQ(to_utf8(0x7F, code_page::cp850), "?");
 }
