@@ -29,73 +29,68 @@ bool parse(std::vector<const char*> args, options& out, std::string& error,
     return parse_options(static_cast<int>(args.size()), args.data(), lang_dir, "plugin.so", out, error);
 }
 
-// HOME set for the scope of a test.
-struct home_folder {
-    explicit home_folder(const std::string& path) {
-        if (const char* was = std::getenv("HOME")) old = was;
-        setenv("HOME", path.c_str(), 1);
+// A tree whose folder root/ holds photos/, and a folder elsewhere/ beside
+// the root that HOME names for the scope of a test.
+class host_options : public ::testing::Test {
+protected:
+    host_options() {
+        tree_.folder("root/photos");
+        tree_.folder("elsewhere");
+        if (const char* was = std::getenv("HOME")) home_ = was;
+        setenv("HOME", elsewhere_.c_str(), 1);
     }
-    ~home_folder() {
-        if (old)
-            setenv("HOME", old->c_str(), 1);
+    ~host_options() override {
+        if (home_)
+            setenv("HOME", home_->c_str(), 1);
         else
             unsetenv("HOME");
     }
-    std::optional<std::string> old;
+
+    test_tree tree_;
+    const std::string root_ = tree_.native("root").string();
+    const std::string photos_ = tree_.native("root/photos").string();
+    const std::string elsewhere_ = tree_.native("elsewhere").string();
+    std::optional<std::string> home_;  // HOME before the test
 };
 
-TEST(host_options, folders_plugin_keys_and_size) {
-    test_tree c;
-    c.folder("a");
-    c.folder("b");
+TEST_F(host_options, folders_plugin_keys_and_size) {
     std::string error;
-    std::string a = c.native("a").string();
-    std::string b = c.native("b").string();
     options o;
-    ASSERT_TRUE(parse({"--root", c.native().string().c_str(), a.c_str(), b.c_str()}, o, error)) << error;
-    EXPECT_EQ(o.left, a);
-    EXPECT_EQ(o.right, b);
+    ASSERT_TRUE(
+        parse({"--root", tree_.native().string().c_str(), photos_.c_str(), elsewhere_.c_str()}, o, error))
+        << error;
+    EXPECT_EQ(o.left, photos_);
+    EXPECT_EQ(o.right, elsewhere_);
     EXPECT_EQ(fs::path(o.language).filename(), "tolvik_en.lng") << "English unless --lang says otherwise";
     EXPECT_EQ(o.plugin, "plugin.so");
     EXPECT_FALSE(o.script);
 
-    ASSERT_TRUE(parse({"--keys", "F11 Enter", "--size", "100x30", "--left", a.c_str()}, o, error)) << error;
+    ASSERT_TRUE(parse({"--keys", "F11 Enter", "--size", "100x30", "--left", photos_.c_str()}, o, error))
+        << error;
     EXPECT_TRUE(o.script);
     EXPECT_EQ(o.width, 100);
     EXPECT_EQ(o.height, 30);
-    EXPECT_EQ(o.left, a);
-    EXPECT_FALSE(o.right.empty()) << "the right panel defaults to the home folder";
+    EXPECT_EQ(o.left, photos_);
+    EXPECT_EQ(o.right, elsewhere_) << "the right panel defaults to the home folder";
 }
 
-TEST(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
-    test_tree c;
-    c.folder("root/photos");
-    c.folder("home");
-    home_folder home(c.native("home").string());
-    std::string root = c.native("root").string();
-    std::string photos = c.native("root/photos").string();
+TEST_F(host_options, default_folders_outside_the_root_fall_back_to_the_root) {
     std::string error;
     options o;
-    ASSERT_TRUE(parse({"--root", root.c_str(), photos.c_str()}, o, error))
+    ASSERT_TRUE(parse({"--root", root_.c_str(), photos_.c_str()}, o, error))
         << "the default right panel (home, outside the root) must not stop the start: " << error;
-    EXPECT_EQ(o.left, photos);
-    EXPECT_EQ(fs::canonical(o.right), fs::canonical(root)) << "the root stands in for the home folder";
+    EXPECT_EQ(o.left, photos_);
+    EXPECT_EQ(fs::canonical(o.right), fs::canonical(root_)) << "the root stands in for the home folder";
 
-    c.folder("root/home");
-    std::string inner_home = c.native("root/home").string();
-    home_folder inside(inner_home);
-    ASSERT_TRUE(parse({"--root", root.c_str(), photos.c_str()}, o, error)) << error;
+    tree_.folder("root/home");
+    const std::string inner_home = tree_.native("root/home").string();
+    setenv("HOME", inner_home.c_str(), 1);
+    ASSERT_TRUE(parse({"--root", root_.c_str(), photos_.c_str()}, o, error)) << error;
     EXPECT_EQ(o.right, inner_home) << "a home inside the root stays";
 }
 
-TEST(host_options, wrong_arguments_are_refused_naming_only_what_was_given) {
-    test_tree c;
-    c.folder("root/photos");
-    c.folder("elsewhere");
-    home_folder home(c.native("elsewhere").string());
-    std::string root = c.native("root").string();
-    std::string missing = c.native("root/nothing").string();
-    std::string outside = c.native("elsewhere").string();
+TEST_F(host_options, wrong_arguments_are_refused_naming_only_what_was_given) {
+    const std::string missing = tree_.native("root/nothing").string();
     const struct {
         std::vector<const char*> args;
         std::vector<std::string> said;
@@ -104,21 +99,21 @@ TEST(host_options, wrong_arguments_are_refused_naming_only_what_was_given) {
         {.args = {"--root", "/nonexistent/tolvik-root"},
          .said = {"--root", "/nonexistent/tolvik-root", "does not exist"},
          .not_said = "home"},
-        {.args = {"--root", root.c_str(), missing.c_str()},
+        {.args = {"--root", root_.c_str(), missing.c_str()},
          .said = {"left panel", missing, "does not exist"},
-         .not_said = outside},
-        {.args = {"--root", root.c_str(), "--right", outside.c_str()},
-         .said = {"right panel", outside, "outside the root", root},
+         .not_said = elsewhere_},
+        {.args = {"--root", root_.c_str(), "--right", elsewhere_.c_str()},
+         .said = {"right panel", elsewhere_, "outside the root", root_},
          .not_said = "left panel"},
-        {.args = {"--lang", "xx", "--root", root.c_str()}, .said = {"--lang xx", "known:", "de", "en"}},
+        {.args = {"--lang", "xx", "--root", root_.c_str()}, .said = {"--lang xx", "known:", "de", "en"}},
         {.args = {"--size", "99999x99999"},
          .said = {"--size 99999x99999", "at most 1000x1000"},
          .not_said = "at least"},
         {.args = {"--size", "10x3"}, .said = {"--size 10x3", "at least 16x4"}, .not_said = "at most"},
         {.args = {"--keys", "F10", "--size", "wide"}, .said = {"--size wide", "WxH"}},
         {.args = {"--size", "80x25"}, .said = {"--size 80x25", "a terminal keeps its own"}},
-        {.args = {"--root", root.c_str(), "--select", "photos,nothing.jpg", root.c_str()},
-         .said = {"--select nothing.jpg", "no such name", root},
+        {.args = {"--root", root_.c_str(), "--select", "photos,nothing.jpg", root_.c_str()},
+         .said = {"--select nothing.jpg", "no such name", root_},
          .not_said = "photos,"},
         {.args = {"--bogus"}, .said = {"unknown option --bogus"}},
         {.args = {"a", "b", "c"}, .said = {"too many folders: c"}},
@@ -139,12 +134,11 @@ TEST(host_options, wrong_arguments_are_refused_naming_only_what_was_given) {
     }
 }
 
-TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
-    test_tree c;
+TEST_F(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
     for (const char* file : {"lang/tolvik_ru.lng", "lang/tolvik_ru.hlf", "lang/host_ru.txt",
                              "lang/host_en.txt", "own/tolvik_pl.lng", "own/host_pl.txt"})
-        c.file(file);
-    auto in_tree = [&](const char* path) { return c.native(path).string(); };
+        tree_.file(file);
+    auto in_tree = [&](const char* path) { return tree_.native(path).string(); };
     const struct {
         std::string lang;  // as --lang gives it
         std::string language;
@@ -164,8 +158,8 @@ TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
         SCOPED_TRACE(each.lang);
         options out;
         std::string error;
-        ASSERT_TRUE(parse({"--root", c.native().string().c_str(), "--lang", each.lang.c_str()}, out, error,
-                          in_tree("lang")))
+        ASSERT_TRUE(parse({"--root", tree_.native().string().c_str(), "--lang", each.lang.c_str()}, out,
+                          error, in_tree("lang")))
             << error;
         EXPECT_EQ(out.language, each.language);
         EXPECT_EQ(out.host_texts, (std::vector<std::string>{in_tree("lang/host_en.txt"), each.host_texts}))
@@ -174,7 +168,7 @@ TEST(host_options, language_codes_find_their_files_and_host_texts_beside_them) {
     }
 }
 
-TEST(host_options, key_scripts_are_read_whole_before_anything_runs) {
+TEST_F(host_options, key_scripts_are_read_whole_before_anything_runs) {
     std::vector<script_step> steps;
     std::string error;
     ASSERT_TRUE(parse_key_script("F11 resize 60x16 ctrl-down C-S-F3 ctrl-up idle dump", steps, error))
@@ -196,7 +190,7 @@ TEST(host_options, key_scripts_are_read_whole_before_anything_runs) {
     EXPECT_EQ(steps.size(), 1u) << "nothing is taken from a script with a bad word";
 }
 
-TEST(host_options, help_lists_every_key_word_and_option) {
+TEST_F(host_options, help_lists_every_key_word_and_option) {
     std::string usage = usage_text();
     for (const std::string& name : key_names())
         EXPECT_TRUE(usage.find(" " + name + " ") != std::string::npos ||
