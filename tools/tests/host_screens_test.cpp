@@ -2,7 +2,7 @@
 // above the status row and the key bar with their frames whole, the help
 // scrolls and says where it is, the key bar shows the keys of what has the
 // keyboard; a script that ends inside a dialog; text in each language's code
-// page printed as UTF-8; mouse clicks.
+// page printed as UTF-8; mouse clicks and the wheel.
 #include <regex>
 
 #include "host_run.h"

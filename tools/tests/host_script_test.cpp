@@ -184,14 +184,6 @@ TEST_F(host_script, what_keeps_the_host_from_starting_is_named_and_nothing_is_dr
     }
 }
 
-TEST_F(host_script, dumps_mark_the_list_cursor_line_left_of_the_box) {
-    host_run r = run_ok("F11 Enter C-S-F3 dump Down dump Esc F10", 2);
-    EXPECT_TRUE(shows(row_with(r.screens[0], "3. file panel"), ">|3. file panel")) << r.screens[0];
-    std::string other = row_with(r.screens[0], "2. file panel");
-    EXPECT_EQ(other.find('>'), other.find("> C:")) << "only the cursor line is marked: " << other;
-    EXPECT_TRUE(shows(row_with(r.screens[1], "2. file panel"), ">|2. file panel")) << r.screens[1];
-}
-
 TEST_F(host_script, the_language_chosen_names_the_plugins_and_the_hosts_texts) {
     // The panels, the menu, the list, its help; the panels in full mode.
     host_run de = run_ok("dump F11 dump Enter dump F1 dump Esc Esc 3 dump F10", 5, "--lang de");
