@@ -11,7 +11,7 @@
 namespace tolvik::tools {
 namespace {
 
-TEST(ctrl_mode, the_stand_in_holds_ctrl_for_the_run_and_lets_go_on_space_or_f12_the_terminals_ctrl_stays) {
+TEST(ctrl_mode, holds_ctrl_only_as_the_stand_in_and_lets_go_only_on_space_or_f12) {
     emu::host host;
     ctrl_mode ctrl;
     EXPECT_FALSE(ctrl.wants_idle()) << "no run: no idle ticks";
