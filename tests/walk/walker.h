@@ -92,7 +92,9 @@ private:
     void note_kind_change(emu::panel_model& panel);
     // Checks the model's last prediction.
     bool check_model(const char* where_name);
-    void report(const char* where_name, const std::string& problems);
+    // True when `problems` is empty; else records the violation with the
+    // trail of events that led to it.
+    bool verdict(const char* where_name, const std::string& problems);
     void note(std::string what);
 
     emu::host& host_;
