@@ -90,14 +90,10 @@ protected:
     }
 };
 
-TEST_F(host_answers, a_list_position_before_the_first_line_is_taken_as_the_first) {
+TEST_F(host_answers, a_list_position_off_the_list_is_taken_as_its_nearest_end) {
     make_three_views();
     // From the top line, the host says -5: Down goes to line 1.
     EXPECT_EQ(lying_move({key::home}, key::down, -5), 1) << host.report();
-}
-
-TEST_F(host_answers, a_list_position_past_the_last_line_is_taken_as_the_last) {
-    make_three_views();
     // The right panel keeps the new view; back on the left panel the list
     // reads: the left panel's view, the new one (disabled), the right
     // panel's old one. From the bottom line, the host says line 43 (or 3,
