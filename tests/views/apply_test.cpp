@@ -20,7 +20,6 @@ using strings = std::vector<std::string>;
 
 class applying : public view_fixture {
 protected:
-    // The panel control calls of the log, in order.
     std::vector<emu::call_entry> panel_calls() { return host.log().calls_to(panel_control); }
 };
 

@@ -52,10 +52,9 @@ TEST_F(malformed_records, bad_item_counts_give_an_empty_panel) {
     for (file_panel_view* v : {negative, no_array}) {
         ASSERT_NE(v, nullptr);
         EXPECT_EQ(field(v->record().item_count), 0);
-        file_panel_view* copy = v->clone();
+        file_panel_view* copy = adopt(v->clone());
         ASSERT_NE(copy, nullptr);
         EXPECT_EQ(field(copy->record().item_count), 0);
-        memory::destroy(copy);
     }
 }
 
