@@ -404,11 +404,9 @@ bool walker::check_kinds(const char* where_name, bool opened) {
         const int32_t kind = v->is_unsupported() ? 1 + 2 * record.panel_type + (record.plugin == 1) : 0;
         auto before = kinds_.find(v);
         if (before != kinds_.end() && !before->second.may_change && before->second.kind != kind)
-            problems += "expected " + std::string(v->is_unsupported() ? "" : "un") + "supported view " +
-                        std::to_string(v->number) + " to keep its panel type (" +
+            problems += "expected view " + std::to_string(v->number) + " to keep its panel kind " +
                         std::to_string(before->second.kind) +
-                        "): no panel changed its type while showing it, "
-                        "got type " +
+                        " (no panel changed type while showing it), got " + std::to_string(kind) + ": type " +
                         std::to_string(record.panel_type) + ", plugin " + std::to_string(record.plugin) +
                         "\n";
         const bool may_change = !opened && before != kinds_.end() && before->second.may_change;
