@@ -11,6 +11,7 @@
 #include "emulator/host.h"
 #include "host/constants.h"
 #include "plugin/module.h"
+#include "support/allocation_sweep.h"
 #include "support/linked_plugin_test.h"
 #include "support/list_keys.h"
 
@@ -104,23 +105,19 @@ TEST_F(session, each_failing_allocation_of_an_editing_run_is_survived) {
     const std::vector<input_event> script{press(key::down), press(keys::new_view), press(keys::duplicate),
                                           press(key::del),  press(keys::renumber), press(key::ctrl_r),
                                           press(key::up),   press(key::enter)};
-    for (long n = 1; n < 200; ++n) {
-        SCOPED_TRACE("allocation " + std::to_string(n) + " fails");
-        host.set_startup_info();
-        open({press(keys::new_view), press(key::enter)});
-        memory::fail_allocation(n);
-        open(script);
-        bool hit = memory::failure_delivered();
-        memory::fail_allocation(0);
-        open({press(key::down), press(key::esc)});
-        exit_leaving_nothing();
-        if (!hit) {
-            EXPECT_GT(n, 10) << "expected the script to allocate";
-            std::printf("allocations survived: %ld\n", n - 1);
-            break;
-        }
-        EXPECT_LT(n, 199) << "expected the script to end within 200 allocations";
-    }
+    const long survived = sweep_allocations(
+        [&](long n) {
+            SCOPED_TRACE("allocation " + std::to_string(n) + " fails");
+            host.set_startup_info();
+            open({press(keys::new_view), press(key::enter)});
+            const bool hit = with_allocation_failing(n, [&] { open(script); });
+            open({press(key::down), press(key::esc)});
+            exit_leaving_nothing();
+            return hit;
+        },
+        200);
+    EXPECT_GE(survived, 10) << "expected the script to allocate";
+    std::printf("allocations survived: %ld\n", survived);
 }
 
 TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
