@@ -90,7 +90,6 @@ private:
     // opened since the last type change, so every panel has been captured.
     bool check_kinds(const char* where_name, bool opened);
     void note_kind_change(emu::panel_model& panel);
-    // Checks the model's last prediction.
     bool check_model(const char* where_name);
     // True when `problems` is empty; else records the violation with the
     // trail of events that led to it.
