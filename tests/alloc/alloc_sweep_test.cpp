@@ -17,9 +17,7 @@ protected:
     // A key of the normal-mode dialog, after `before` (unarmed) keys, over
     // `views` views, then Esc.
     scenario key_scenario(const char* name, std::vector<int32_t> before, int32_t code, int views = 5) {
-        scenario s;
-        s.name = name;
-        s.prepare = [this, views] { start_with_views(views); };
+        scenario s{.name = name, .prepare = [this, views] { start_with_views(views); }};
         for (int32_t k : before) s.script.push_back(key_event(k));
         s.script.push_back(key_event(code, true));
         s.script.push_back(key_event(key::esc));
@@ -40,12 +38,7 @@ protected:
     }
 };
 
-TEST_F(alloc, start_up) {
-    scenario s;
-    s.name = "start-up";
-    s.failing = step::start_up;
-    both_ways(s);
-}
+TEST_F(alloc, start_up) { both_ways({.name = "start-up", .failing = step::start_up}); }
 
 TEST_F(alloc, opening_in_both_modes) {
     for (bool ctrl : {false, true}) {
@@ -66,10 +59,7 @@ TEST_F(alloc, opening_in_both_modes) {
             };
             s.failing = step::opening;
             s.ctrl_held_at_opening = ctrl;
-            if (ctrl)
-                s.script = {ctrl_event(false), idle_event()};
-            else
-                s.script = {key_event(key::esc)};
+            s.script = ctrl ? std::vector{ctrl_event(false), idle_event()} : std::vector{key_event(key::esc)};
             points[duplicated] = both_ways(s);
         }
         EXPECT_GT(points[1], points[0]) << "expected the re-captures of shared blocks to allocate";
@@ -126,14 +116,11 @@ TEST_F(alloc, ctrl_mode_keys) {
         {"Ctrl+F3 in Ctrl mode", {key_event(keys::duplicate, true), ctrl_event(false), idle_event()}},
         {"key 0x1006", {key_event(key::ctrl_tilde), key_event(key::ctrl_mode_cancel, true)}},
     };
-    for (const auto& [name, script] : scripts) {
-        scenario s;
-        s.name = name;
-        s.prepare = [this] { start_with_views(5); };
-        s.ctrl_held_at_opening = true;
-        s.script = script;
-        both_ways(s);
-    }
+    for (const auto& [name, script] : scripts)
+        both_ways({.name = name,
+                   .prepare = [this] { start_with_views(5); },
+                   .script = script,
+                   .ctrl_held_at_opening = true});
 }
 
 TEST_F(alloc, refused_keys_and_their_warning_box) {
@@ -164,10 +151,7 @@ TEST_F(alloc, refused_keys_and_their_warning_box) {
 }
 
 TEST_F(alloc, exit) {
-    scenario s;
-    s.name = "ExitFAR";
-    s.prepare = [this] { start_with_views(6); };
-    s.failing = step::exit;
+    const scenario s{.name = "ExitFAR", .prepare = [this] { start_with_views(6); }, .failing = step::exit};
     // ExitFAR frees and allocates nothing: the sweep ends at once, and must.
     EXPECT_EQ(sweep(s, false), 0) << "expected ExitFAR to need no memory";
     EXPECT_EQ(sweep(s, true), 0);

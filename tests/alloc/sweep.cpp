@@ -89,7 +89,7 @@ bool alloc_sweep::next_scripted(emu::input_event& event) {
     return true;
 }
 
-bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& delivered, std::string& problems) {
+void alloc_sweep::run_once(const scenario& s, long n, bool sticky) {
     static const std::vector<scripted_event> follow_up = {key_event(key::down), key_event(key::enter)};
     memory::fail_allocation(0);
     host.clear_failures();
@@ -137,10 +137,8 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
     check_now(stage::between_openings, "after preparing");
     switch (s.failing) {
         case step::start_up:
-            memory::fail_allocation(n, sticky);
-            host.set_startup_info();
-            delivered_ = memory::failure_delivered();
-            memory::fail_allocation(0);
+            delivered_ = with_allocation_failing(
+                n, [this] { host.set_startup_info(); }, sticky);
             check_now(stage::list_closed, "after the failing start-up");
             break;
         case step::opening:
@@ -150,10 +148,8 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
             open(s.script, s.ctrl_held_at_opening, false);
             break;
         case step::exit:
-            memory::fail_allocation(n, sticky);
-            host.exit_far();
-            delivered_ = memory::failure_delivered();
-            memory::fail_allocation(0);
+            delivered_ = with_allocation_failing(
+                n, [this] { host.exit_far(); }, sticky);
             if (!all_views().empty() || !panel_slots().empty())
                 problems_ += "ExitFAR left views or slots behind\n";
             break;
@@ -164,22 +160,18 @@ bool alloc_sweep::run_once(const scenario& s, long n, bool sticky, bool& deliver
     }
     problems_ += shut_down(host, blocks_before);
     check_now(stage::between_openings, "after ExitFAR");
-    delivered = delivered_;
-    problems = problems_;
-    return problems_.empty();
 }
 
 long alloc_sweep::sweep(const scenario& s, bool sticky) {
     SCOPED_TRACE(s.name);
     return sweep_allocations([&](long n) {
-        bool delivered = false;
-        std::string problems;
-        bool passed = run_once(s, n, sticky, delivered, problems);
+        run_once(s, n, sticky);
+        const bool passed = problems_.empty();
         ++totals().runs;
         EXPECT_TRUE(passed) << s.name << (sticky ? ", every allocation from the " : ", allocation ") << n
                             << (sticky ? "th on failing" : " failing") << ":\n"
-                            << problems << host.report();
-        if (!passed || !delivered) return false;
+                            << problems_ << host.report();
+        if (!passed || !delivered_) return false;
         ++totals().failure_points;
         return true;
     });

@@ -61,7 +61,8 @@ protected:
     void start_with_views(int count);
 
 private:
-    bool run_once(const scenario& s, long n, bool sticky, bool& delivered, std::string& problems);
+    // One run; its outcome is left in delivered_ and problems_.
+    void run_once(const scenario& s, long n, bool sticky);
     bool next_scripted(emu::input_event& event);
     void check_now(stage where, const char* label);
 

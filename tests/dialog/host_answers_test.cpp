@@ -53,15 +53,6 @@ protected:
         linked_plugin_test::TearDown();
     }
 
-    // Three views: a new one made and left with Esc stays on the top line;
-    // below it the active panel's view and the passive panel's (disabled).
-    void make_three_views() {
-        start();
-        host.input().keys({keys::new_view, key::esc});
-        host.open_plugin();
-        ASSERT_EQ(recent_views().size(), 3u) << host.report();
-    }
-
     // Opens the list, runs `before` truthfully, then `key` while the host
     // reports `line` as its cursor's; returns the host's line after it.
     int32_t lying_move(const std::vector<int32_t>& before, int32_t key, int32_t line) {
@@ -90,14 +81,15 @@ protected:
     }
 };
 
-TEST_F(host_answers, a_list_position_before_the_first_line_is_taken_as_the_first) {
-    make_three_views();
+TEST_F(host_answers, a_list_position_off_the_list_is_taken_as_its_nearest_end) {
+    // Three views: a new one made and left with Esc stays on the top line;
+    // below it the active panel's view and the passive panel's (disabled).
+    start();
+    host.input().keys({keys::new_view, key::esc});
+    host.open_plugin();
+    ASSERT_EQ(recent_views().size(), 3u) << host.report();
     // From the top line, the host says -5: Down goes to line 1.
     EXPECT_EQ(lying_move({key::home}, key::down, -5), 1) << host.report();
-}
-
-TEST_F(host_answers, a_list_position_past_the_last_line_is_taken_as_the_last) {
-    make_three_views();
     // The right panel keeps the new view; back on the left panel the list
     // reads: the left panel's view, the new one (disabled), the right
     // panel's old one. From the bottom line, the host says line 43 (or 3,

@@ -11,6 +11,7 @@
 #include "emulator/host.h"
 #include "host/constants.h"
 #include "plugin/module.h"
+#include "support/allocation_sweep.h"
 #include "support/linked_plugin_test.h"
 #include "support/list_keys.h"
 
@@ -44,9 +45,26 @@ protected:
         host.input().clear();
     }
 
-    // After ExitFAR only the dialog's line block may remain, and it goes
-    // with the module objects.
-    void expect_nothing_left() {
+    // An opening over `script` with the first allocation failing from the
+    // moment the host takes event `failing_at`.
+    void open_failing(const std::vector<input_event>& script, size_t failing_at) {
+        size_t next = 0;
+        host.input().set_source([&](input_event& e) {
+            if (next >= script.size()) return false;
+            if (next == failing_at) memory::fail_allocation(1);
+            e = script[next++];
+            return true;
+        });
+        host.open_plugin();
+        host.input().set_source(nullptr);
+    }
+
+    // The host saw no fault; after ExitFAR only the dialog's line block may
+    // remain, and it goes with the module objects.
+    void exit_leaving_nothing() {
+        EXPECT_TRUE(host.failures().empty()) << host.report();
+        host.clear_failures();
+        host.exit_far();
         module_unload();
         EXPECT_EQ(memory::live_blocks(), baseline_)
             << "expected " << baseline_ << " live blocks after unload, got " << memory::live_blocks();
@@ -78,9 +96,7 @@ TEST_F(session, a_users_session_leaves_nothing_behind) {
     open({press(key::down), press(key::enter), press(keys::ctrl_f4), press(key::esc), press(key::esc)});
     host.panels().active().plugin = 0;
     open({press(key::down), {input_kind::cancel, 0}});
-    EXPECT_TRUE(host.failures().empty()) << host.report();
-    host.exit_far();
-    expect_nothing_left();
+    exit_leaving_nothing();
 }
 
 // Every allocation of an opening that edits the list fails in turn: the
@@ -89,46 +105,26 @@ TEST_F(session, each_failing_allocation_of_an_editing_run_is_survived) {
     const std::vector<input_event> script{press(key::down), press(keys::new_view), press(keys::duplicate),
                                           press(key::del),  press(keys::renumber), press(key::ctrl_r),
                                           press(key::up),   press(key::enter)};
-    for (long n = 1; n < 200; ++n) {
-        SCOPED_TRACE("allocation " + std::to_string(n) + " fails");
-        host.set_startup_info();
-        open({press(keys::new_view), press(key::enter)});
-        memory::fail_allocation(n);
-        open(script);
-        bool hit = memory::failure_delivered();
-        memory::fail_allocation(0);
-        open({press(key::down), press(key::esc)});
-        EXPECT_TRUE(host.failures().empty()) << host.report();
-        host.clear_failures();
-        host.exit_far();
-        expect_nothing_left();
-        if (!hit) {
-            EXPECT_GT(n, 10) << "expected the script to allocate";
-            std::printf("allocations survived: %ld\n", n - 1);
-            break;
-        }
-        EXPECT_LT(n, 199) << "expected the script to end within 200 allocations";
-    }
+    const long survived = sweep_allocations(
+        [&](long n) {
+            SCOPED_TRACE("allocation " + std::to_string(n) + " fails");
+            host.set_startup_info();
+            open({press(keys::new_view), press(key::enter)});
+            const bool hit = with_allocation_failing(n, [&] { open(script); });
+            open({press(key::down), press(key::esc)});
+            exit_leaving_nothing();
+            return hit;
+        },
+        200);
+    EXPECT_GE(survived, 10) << "expected the script to allocate";
+    std::printf("allocations survived: %ld\n", survived);
 }
 
 TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
     host.set_startup_info();
     open({press(keys::new_view), press(key::enter)});
-    bool armed = false;
-    std::vector<input_event> script{press(key::down), press(key::down), press(key::esc)};
-    size_t next = 0;
-    host.input().set_source([&](input_event& e) {
-        if (next >= script.size()) return false;
-        if (next == 0 && !armed) {
-            memory::fail_allocation(1);  // the first move's line block
-            armed = true;
-        }
-        e = script[next++];
-        return true;
-    });
     size_t from = host.log().size();
-    open({});
-    host.input().set_source(nullptr);
+    open_failing({press(key::down), press(key::down), press(key::esc)}, 0);  // the first move's line block
     std::vector<int32_t> counts;
     for (size_t i = from; i < host.log().size(); ++i) {
         const call_entry& c = host.log()[i];
@@ -136,9 +132,7 @@ TEST_F(session, a_failed_line_block_shows_an_empty_list_until_the_next_fill) {
             counts.push_back(c.values[0]);
     }
     EXPECT_EQ(counts, (std::vector<int32_t>{0, 3})) << "expected an empty list, then the lines again";
-    EXPECT_TRUE(host.failures().empty()) << host.report();
-    host.exit_far();
-    expect_nothing_left();
+    exit_leaving_nothing();
 }
 
 TEST_F(session, commit_that_runs_out_of_memory_puts_the_slots_view_back_in_the_panel) {
@@ -146,22 +140,11 @@ TEST_F(session, commit_that_runs_out_of_memory_puts_the_slots_view_back_in_the_p
     // A third view at the top of the list that no panel shows.
     open({press(keys::new_view), press(key::esc)});
     ASSERT_EQ(host.panels().left().directory(), tree.windows("left"));
-    std::vector<input_event> script{press(key::down), press(key::enter)};
-    size_t next = 0;
-    host.input().set_source([&](input_event& e) {
-        if (next >= script.size()) return false;
-        if (script[next].code == key::enter) memory::fail_allocation(1);  // the slot's entry in the new view
-        e = script[next++];
-        return true;
-    });
-    open({});
-    host.input().set_source(nullptr);
+    open_failing({press(key::down), press(key::enter)}, 1);  // the slot's entry in the new view
     ASSERT_TRUE(memory::failure_delivered());
     EXPECT_EQ(host.panels().left().directory(), tree.windows("left"))
         << "the slot kept its view, so the panel must show it again";
-    EXPECT_TRUE(host.failures().empty()) << host.report();
-    host.exit_far();
-    expect_nothing_left();
+    exit_leaving_nothing();
 }
 
 }  // namespace

@@ -24,22 +24,17 @@ std::string substituted(const char* format, const char* argument, size_t size = 
     return out;
 }
 
-TEST(substitute_string, puts_the_argument_into_the_first_placeholder_only) {
+TEST(substitute_string, puts_the_argument_into_the_first_placeholder_only_and_cuts_to_the_buffer) {
     EXPECT_EQ(substituted("Active panel: %s.", "tree panel"), "Active panel: tree panel.");
     EXPECT_EQ(substituted("%s and %s", "A"), "A and %s");
     EXPECT_EQ(substituted("%s", nullptr), "");
     EXPECT_EQ(substituted(nullptr, "x"), "");
-}
-
-TEST(substitute_string, never_acts_on_other_percent_sequences) {
     // A language file holding %n or %d must not make the plugin read or write
     // anywhere: they are shown as they stand.
     EXPECT_EQ(substituted("%n%d %s %x%%", "L"), "%n%d L %x%%");
     EXPECT_EQ(substituted("no placeholder %d", "L"), "no placeholder %d");
     EXPECT_EQ(substituted("%", "L"), "%");
-}
-
-TEST(substitute_string, cuts_the_result_to_the_buffer) {
+    // Cut to the buffer.
     std::string label(1000, 'a');
     std::string out = substituted("<%s>", label.c_str());
     EXPECT_EQ(out.size(), 511u) << "expected 511 characters, got " << out.size();
@@ -69,6 +64,13 @@ TEST(format_list_line, lays_out_number_marks_label_and_path) {
     EXPECT_EQ(line_of({1, 3, '.', 10, "file panel", '<', 8, "C:\\dir"}), "3. file panel < C:\\dir   ");
     EXPECT_EQ(line_of({2, 7, '-', 12, "tree panel", ' ', 4, "C:\\longer"}), " 7- tree panel     C:\\l ");
     EXPECT_EQ(line_of({1, 12, '.', 2, "plugin", '>', 0, "C:\\"}), "12. pl >  ");
+    // A null label or path is blank; a negative number keeps its sign.
+    EXPECT_EQ(line_of({2, 3, '.', 4, nullptr, '<', 3, nullptr}), " 3.      <     ");
+    EXPECT_EQ(line_of({3, -12, '-', 1, "f", ' ', 3, "C:\\"}), "-12- f   C:\\ ");
+    EXPECT_EQ(line_of({1, -2147483647 - 1, '.', 1, "f", ' ', 0, ""}), "-2147483648. f    ");
+    EXPECT_EQ(line_of({1, 0, '.', 1, "f", ' ', 0, ""}), "0. f    ") << "zero is one digit, with no sign";
+    EXPECT_EQ(message_length(nullptr), 0u);
+    EXPECT_EQ(message_length("four"), 4u);
 }
 
 TEST(format_list_line, fits_128_characters_whatever_the_fields) {
@@ -85,15 +87,6 @@ TEST(format_list_line, fits_128_characters_whatever_the_fields) {
     // Huge widths from a hostile layout are cut, never written past the field.
     line = line_of({1000, 5, '.', 2000, "x", ' ', 2000, "y"});
     EXPECT_EQ(line.size(), 127u);
-}
-
-TEST(format_list_line, a_null_label_or_path_is_blank_and_a_negative_number_keeps_its_sign) {
-    EXPECT_EQ(line_of({2, 3, '.', 4, nullptr, '<', 3, nullptr}), " 3.      <     ");
-    EXPECT_EQ(line_of({3, -12, '-', 1, "f", ' ', 3, "C:\\"}), "-12- f   C:\\ ");
-    EXPECT_EQ(line_of({1, -2147483647 - 1, '.', 1, "f", ' ', 0, ""}), "-2147483648. f    ");
-    EXPECT_EQ(line_of({1, 0, '.', 1, "f", ' ', 0, ""}), "0. f    ") << "zero is one digit, with no sign";
-    EXPECT_EQ(message_length(nullptr), 0u);
-    EXPECT_EQ(message_length("four"), 4u);
 }
 
 TEST(format_list_line, reads_the_path_no_further_than_its_width) {

@@ -75,11 +75,7 @@ class operations : public registry_out_of_memory, public ::testing::WithParamInt
 
 TEST_P(operations, change_whole_or_leave_everything_as_it_was) {
     const operation_case& c = GetParam();
-    if (c.registry) {
-        host.set_startup_info();
-    } else {
-        start_without_registry();
-    }
+    c.registry ? host.set_startup_info() : start_without_registry();
     made m;
     if (c.setup) c.setup(m);
     const long failing = sweep_allocations([&](long n) {

@@ -11,6 +11,7 @@
 #include "emulator/call_log.h"
 #include "host/constants.h"
 #include "support/linked_plugin_test.h"
+#include "views/view_numbers.h"
 #include "walk/invariants.h"
 
 namespace tolvik::test {
@@ -33,6 +34,7 @@ protected:
 TEST_F(registry_operations, start_up_numbers_the_passive_panel_first_for_either_active_side) {
     for (emu::side active : {emu::side::left, emu::side::right}) {
         const bool left = active == emu::side::left;
+        EXPECT_EQ(current_view(), nullptr) << "before start-up";
         host.panels().set_active(active);
         host.set_startup_info();
         const std::string where = left ? "left active" : "right active";
@@ -44,13 +46,23 @@ TEST_F(registry_operations, start_up_numbers_the_passive_panel_first_for_either_
         EXPECT_EQ(left_slot()->shown_view()->number, left ? 2 : 1) << where;
         EXPECT_EQ(right_slot()->shown_view()->number, left ? 1 : 2) << where;
         EXPECT_EQ(current_slot(), left ? left_slot() : right_slot()) << where;
+        EXPECT_EQ(current_view(), current_slot()->shown_view()) << where;
         EXPECT_EQ(panel_side(current_slot()), left ? side::left : side::right) << where;
         EXPECT_EQ(panel_side(left ? right_slot() : left_slot()), left ? side::right : side::left) << where;
         EXPECT_EQ(registry_problems(), "") << where;
+        // The next opening after a switch promotes the newly active view;
+        // each slot keeps its view.
+        host.panels().switch_active();
+        synchronise_with_panels();
+        EXPECT_EQ(current_slot(), left ? right_slot() : left_slot()) << where << ", switched";
+        EXPECT_EQ(numbers(recent_views()), (ints{1, 2})) << where << ", switched";
+        EXPECT_EQ(current_view()->number, 1) << where << ", switched";
+        EXPECT_EQ(registry_problems(), "") << where << ", switched";
         host.exit_far();
         host.log().clear();
         EXPECT_TRUE(all_views().empty() && recent_views().empty() && panel_slots().empty());
-        EXPECT_EQ(current_slot(), nullptr);
+        EXPECT_EQ(view_numbers().size(), 0u);
+        EXPECT_EQ(current_view(), nullptr) << "after shut-down";
     }
 }
 
@@ -68,20 +80,6 @@ TEST_F(registry_operations, active_side_from_rectangles) {
             << "active " << c.active_left << ".." << c.active_right << ", passive " << c.passive_left << ".."
             << c.passive_right;
     }
-}
-
-TEST_F(registry_operations, switching_panels_promotes_the_newly_active_view_on_the_next_opening) {
-    start();
-    synchronise_with_panels();
-    EXPECT_EQ(numbers(recent_views()), (ints{2, 1})) << "no switch: order kept";
-    host.panels().switch_active();
-    host.log().clear();
-    synchronise_with_panels();
-    EXPECT_EQ(current_slot(), right_slot());
-    EXPECT_EQ(numbers(recent_views()), (ints{1, 2}));
-    EXPECT_EQ(right_slot()->shown_view()->number, 1) << "the slot keeps its view";
-    EXPECT_EQ(panel_side(current_slot()), side::right);
-    EXPECT_EQ(registry_problems(), "") << "after the switch";
 }
 
 TEST_F(registry_operations, every_opening_recaptures_both_shown_views) {
@@ -137,6 +135,10 @@ TEST_F(registry_operations, add_clone_and_add_new_view_positions) {
     EXPECT_TRUE((*fresh)->slots.empty());
     EXPECT_EQ(host.panels().active().directory(), "C:\\") << "the panel stays at the fallback";
     EXPECT_EQ(registry_problems(), "") << "after adding";
+    panel_slot* current = current_slot();
+    host.set_startup_info();
+    EXPECT_EQ(numbers(recent_views()), (ints{2, 3, 1, 4})) << "a second start-up keeps the registry";
+    EXPECT_EQ(current_slot(), current);
 }
 
 TEST_F(registry_operations, remove_view_at_the_end_and_of_the_current_slot) {
@@ -191,25 +193,6 @@ TEST_F(registry_operations, opening_tolerates_a_slot_without_a_view) {
     EXPECT_EQ(registry_problems(), "");
 }
 
-TEST_F(registry_operations, current_view_is_the_current_slots_view_and_null_without_a_slot) {
-    EXPECT_EQ(current_view(), nullptr) << "before start-up";
-    start();
-    ASSERT_NE(current_view(), nullptr);
-    EXPECT_EQ(current_view(), current_slot()->shown_view());
-    EXPECT_EQ(current_view()->number, 2) << "the active panel's view";
-    host.exit_far();
-    EXPECT_EQ(current_view(), nullptr) << "after shut-down";
-}
-
-TEST_F(registry_operations, a_second_start_up_keeps_the_registry) {
-    start();
-    add_clone(recent_views().begin());
-    panel_slot* current = current_slot();
-    host.set_startup_info();
-    EXPECT_EQ(numbers(recent_views()), (ints{3, 2, 1}));
-    EXPECT_EQ(current_slot(), current);
-}
-
 TEST_F(registry_operations, an_opening_that_cannot_build_the_registry_shows_no_list) {
     start_without_registry();
     memory::fail_allocation(1, true);
@@ -224,16 +207,6 @@ TEST_F(registry_operations, an_opening_that_cannot_build_the_registry_shows_no_l
     host.open_plugin();
     EXPECT_EQ(numbers(recent_views()), (ints{2, 1})) << "the next opening builds it";
     EXPECT_EQ(host.log().count(emu::service::dialog_ex), 1u);
-}
-
-TEST_F(registry_operations, exit_leaves_nothing_allocated) {
-    start();
-    add_clone(recent_views().begin());
-    add_new_view(recent_views().begin());
-    host.exit_far();
-    EXPECT_EQ(plugin_blocks(), blocks_before);
-    EXPECT_TRUE(all_views().empty() && recent_views().empty() && panel_slots().empty());
-    EXPECT_EQ(view_numbers().size(), 0u);
 }
 
 }  // namespace

@@ -9,16 +9,15 @@
 #include "base/memory.h"
 #include "emulator/call_log.h"
 #include "records.h"
-#include "support/linked_plugin_test.h"
-#include "views/file_panel_view.h"
+#include "view_fixture.h"
 
 namespace tolvik::test {
 namespace {
 
-class malformed_records : public linked_plugin_test {
+class malformed_records : public view_fixture {
 protected:
     void SetUp() override {
-        linked_plugin_test::SetUp();
+        view_fixture::SetUp();
         tree.file("left/a.txt");
         tree.file("left/b.txt");
         start_without_registry();
@@ -29,23 +28,8 @@ protected:
         host.panels().tamper = std::move(tamper);
         file_panel_view* v = capture_active_panel();
         host.panels().tamper = nullptr;
-        EXPECT_NE(v, nullptr);
-        if (v) made.push_back(v);
-        return v;
+        return adopt(v);
     }
-    void TearDown() override {
-        host.panels().tamper = nullptr;
-        for (auto* v : made) memory::destroy(v);
-        linked_plugin_test::TearDown();
-    }
-    // The items command 10 carried selected, from the log.
-    std::vector<int32_t> selection_sent() {
-        for (const auto& call : host.log().entries())
-            if (call.args.size() > 1 && call.args[1] == 10) return call.values;
-        ADD_FAILURE() << "expected a command 10\n" << host.report();
-        return {};
-    }
-    std::vector<file_panel_view*> made;
 };
 
 TEST_F(malformed_records, unterminated_directory_is_cut_within_its_field) {
@@ -68,31 +52,19 @@ TEST_F(malformed_records, bad_item_counts_give_an_empty_panel) {
     for (file_panel_view* v : {negative, no_array}) {
         ASSERT_NE(v, nullptr);
         EXPECT_EQ(field(v->record().item_count), 0);
-        file_panel_view* copy = v->clone();
+        file_panel_view* copy = adopt(v->clone());
         ASSERT_NE(copy, nullptr);
         EXPECT_EQ(field(copy->record().item_count), 0);
-        memory::destroy(copy);
     }
 }
 
 TEST_F(malformed_records, custom_columns_with_null_entries_or_negative_counts) {
-    auto column_item = [](panel_info& info) -> panel_item& {
-        for (int32_t i = 0; i < info.item_count; ++i)
-            if (std::strcmp(info.items[i].file_name, "a.txt") == 0) return info.items[i];
-        ADD_FAILURE() << "a.txt not listed";
-        return info.items[0];
-    };
-    file_panel_view* holes =
-        capture_tampered([&](panel_info& info) { column_item(info).custom_column_data[1] = nullptr; });
+    file_panel_view* holes = capture_tampered(
+        [&](panel_info& info) { find_item(info, "a.txt")->custom_column_data[1] = nullptr; });
     file_panel_view* negative =
-        capture_tampered([&](panel_info& info) { column_item(info).custom_column_count = -3; });
+        capture_tampered([&](panel_info& info) { find_item(info, "a.txt")->custom_column_count = -3; });
     ASSERT_TRUE(holes && negative);
-    auto copied = [](file_panel_view* v) -> const panel_item& {
-        const panel_info& r = v->record();
-        for (int32_t i = 0; i < r.item_count; ++i)
-            if (std::strcmp(r.items[i].file_name, "a.txt") == 0) return r.items[i];
-        return r.items[0];
-    };
+    auto copied = [](file_panel_view* v) -> const panel_item& { return *find_item(v->record(), "a.txt"); };
     const panel_item& with_hole = copied(holes);
     ASSERT_EQ(field(with_hole.custom_column_count), 3);
     EXPECT_STREQ(with_hole.custom_column_data[0], "one");
@@ -106,9 +78,8 @@ TEST_F(malformed_records, unterminated_and_empty_names_during_apply) {
     record_builder record(tree.windows("left"));
     record.item("", true).item("a.txt", true);
     std::memset(record.items()[0].file_name, 'n', max_path);  // unterminated, selected
-    file_panel_view* v = file_panel_view::create(record.info());
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
     ASSERT_NE(v, nullptr);
-    made.push_back(v);
     host.panels().tamper = [](panel_info& info) {
         ASSERT_GE(info.item_count, 2);
         std::memset(info.items[0].file_name, 'n', max_path);  // the same unterminated name
@@ -119,9 +90,8 @@ TEST_F(malformed_records, unterminated_and_empty_names_during_apply) {
 
     record_builder empty_name(tree.windows("left"));
     empty_name.item("", true);
-    file_panel_view* w = file_panel_view::create(empty_name.info());
+    file_panel_view* w = adopt(file_panel_view::create(empty_name.info()));
     ASSERT_NE(w, nullptr);
-    made.push_back(w);
     host.log().clear();
     w->apply();
     EXPECT_TRUE(selection_sent().empty()) << "an empty name never matches";
@@ -130,9 +100,8 @@ TEST_F(malformed_records, unterminated_and_empty_names_during_apply) {
 TEST_F(malformed_records, fresh_listing_without_items_during_apply) {
     record_builder record(tree.windows("left"));
     record.item("a.txt", true);
-    file_panel_view* v = file_panel_view::create(record.info());
+    file_panel_view* v = adopt(file_panel_view::create(record.info()));
     ASSERT_NE(v, nullptr);
-    made.push_back(v);
     for (auto tamper : {std::function<void(panel_info&)>([](panel_info& i) { i.item_count = -1; }),
                         std::function<void(panel_info&)>([](panel_info& i) { i.items = nullptr; })}) {
         host.panels().tamper = tamper;

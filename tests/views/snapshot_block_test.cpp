@@ -17,15 +17,10 @@
 namespace tolvik::test {
 namespace {
 
-class snapshot_block : public linked_plugin_test {
-protected:
-    void SetUp() override {
-        linked_plugin_test::SetUp();
-        start_without_registry();
-    }
-};
+class snapshot_block : public linked_plugin_test {};
 
 TEST_F(snapshot_block, column_pointer_arrays_are_aligned_after_the_items) {
+    start_without_registry();
     // Item records are 366 bytes: after an odd count the arrays need padding.
     for (int count : {1, 2, 3, 5}) {
         record_builder record(tree.windows("left"));
@@ -51,6 +46,7 @@ TEST_F(snapshot_block, column_pointer_arrays_are_aligned_after_the_items) {
 }
 
 TEST_F(snapshot_block, recapture_rewrites_in_place_from_fifteen_sixteenths_to_the_full_size_when_unshared) {
+    start_without_registry();
     // One item with a description of n characters takes 366 + 2 (padding)
     // + n + 1 bytes. After a first capture of 400 bytes a re-capture of 375
     // to 400 bytes fits in place, 374 or 401 bytes do not. A sixteenth of

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -26,11 +27,8 @@ void fill(view_number_set& set, std::initializer_list<int32_t> numbers) {
     int32_t top = 0;
     for (int32_t n : numbers) top = n > top ? n : top;
     for (int32_t i = 1; i <= top; ++i) ASSERT_EQ(set.take_smallest_free(), i);
-    for (int32_t i = 1; i <= top; ++i) {
-        bool wanted = false;
-        for (int32_t n : numbers) wanted = wanted || n == i;
-        if (!wanted) set.erase(i);
-    }
+    for (int32_t i = 1; i <= top; ++i)
+        if (std::find(numbers.begin(), numbers.end(), i) == numbers.end()) set.erase(i);
 }
 
 TEST(view_number_set, takes_the_smallest_free_number) {

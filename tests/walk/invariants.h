@@ -172,22 +172,19 @@ inline void check_current_slot(emu::host& host, std::string& out) {
 }
 
 // What the active panel must show while the list is open: the last applied
-// view as it was when it was applied (valid: its directory; not valid: the
-// fallback directory). A view's validity may change later without a new
-// apply (a move onto the view already applied tests it again), so the
-// expectation is taken whenever the plugin has changed the panel's directory
-// (command 16) or applied another view, and kept otherwise.
+// view as it was when it was applied. A view's validity may change later
+// without a new apply (a move onto the view already applied tests it again),
+// so the expectation is kept until the plugin sends the panel to a directory
+// (command 16) or applies another view.
 struct panel_expectation {
     const view* applied = nullptr;
     std::string directory;
     int directory_requests = 0;  // the host's count when last looked at
 };
 
-// The active panel shows `shown` as it was when it was last applied (valid:
-// its directory; not valid: the fallback directory); the expectation is
-// taken again when the plugin has sent the panel to a directory since the
-// last look or `shown` is another view than then. A directory that vanished
-// from disk before the view was applied cannot be shown; that is no fault.
+// The active panel shows `shown` as `expect` holds it (valid: its directory;
+// not valid: the fallback directory). A directory that vanished from disk
+// before the view was applied cannot be shown; that is no fault.
 inline void check_panel_shows(emu::host& host, const view* shown, panel_expectation& expect,
                               std::string& out) {
     const bool directory_sent = host.panels().directory_requests() != expect.directory_requests;

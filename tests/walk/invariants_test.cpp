@@ -27,43 +27,39 @@ protected:
         panel_expectation unused;
         return check_all(host, where, unused);
     }
+    void expect_named(stage where, const std::string& part) {
+        const std::string found = report(where);
+        EXPECT_NE(found.find(part), std::string::npos) << "expected \"" << part << "\", got: " << found;
+    }
 };
-
-bool mentions(const std::string& report, const std::string& part) {
-    return report.find(part) != std::string::npos;
-}
 
 TEST_F(invariants_check, sees_a_view_listed_twice_in_recent_views) {
     auto extra = recent_views().push_back(recent_views().front());
-    std::string found = report(stage::between_openings);
+    expect_named(stage::between_openings, "recent_views holds a view twice");
     recent_views().erase(extra);
-    EXPECT_TRUE(mentions(found, "recent_views holds a view twice")) << "got: " << found;
 }
 
 TEST_F(invariants_check, sees_a_number_the_set_does_not_hold) {
     view* v = all_views().front();
     const int32_t number = v->number;
     v->number = 9;
-    std::string found = report(stage::between_openings);
+    expect_named(stage::between_openings, "expected the number set");
     v->number = number;
-    EXPECT_TRUE(mentions(found, "expected the number set")) << "got: " << found;
 }
 
 TEST_F(invariants_check, sees_a_slot_list_that_misses_a_slot) {
     view* v = current_slot()->shown_view();
     panel_slot* slot = v->slots.front();
     v->remove_slot(slot);
-    std::string found = report(stage::between_openings);
+    expect_named(stage::between_openings, "slot(s) showing it");
     v->add_slot(slot);
-    EXPECT_TRUE(mentions(found, "slot(s) showing it")) << "got: " << found;
 }
 
 TEST_F(invariants_check, sees_the_current_slot_on_the_passive_side) {
     host.panels().switch_active();
     EXPECT_EQ(report(stage::between_openings), "") << "expected no current-slot check between openings";
-    std::string found = report(stage::list_closed);
+    expect_named(stage::list_closed, "expected current_slot to be the");
     host.panels().switch_active();
-    EXPECT_TRUE(mentions(found, "expected current_slot to be the")) << "got: " << found;
 }
 
 TEST_F(invariants_check, sees_both_slots_on_one_view) {
@@ -71,16 +67,14 @@ TEST_F(invariants_check, sees_both_slots_on_one_view) {
         current_slot() == panel_slots().front() ? panel_slots().back() : panel_slots().front();
     view* kept = other->shown_view();
     ASSERT_TRUE(other->show(current_slot()->shown_view()));
-    std::string found = report(stage::list_closed);
+    expect_named(stage::list_closed, "both panel slots show");
     ASSERT_TRUE(other->show(kept));
-    EXPECT_TRUE(mentions(found, "both panel slots show")) << "got: " << found;
 }
 
 TEST_F(invariants_check, sees_a_host_failure) {
     host.fail("a test's own failure");
-    std::string found = report(stage::between_openings);
+    expect_named(stage::between_openings, "host failure: a test's own failure");
     host.clear_failures();
-    EXPECT_TRUE(mentions(found, "host failure: a test's own failure")) << "got: " << found;
 }
 
 }  // namespace

@@ -27,12 +27,6 @@ int smallest_free(std::vector<int32_t> numbers) {
 
 }  // namespace
 
-list_snapshot snapshot_list(emu::host& host) {
-    list_snapshot s;
-    snapshot_list(host, s);
-    return s;
-}
-
 void snapshot_list(emu::host& host, list_snapshot& s) {
     s.order.clear();
     s.numbers.clear();
@@ -162,6 +156,11 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
     std::string problems;
     auto fail = [&problems](const std::string& what) { problems += "  " + what + "\n"; };
     const bool still_open = after.list_open && after.cursor >= 0;
+    auto expect_cursor = [&](int line) {
+        if (after.cursor != line)
+            fail("expected the cursor on line " + std::to_string(line) + ", got line " +
+                 std::to_string(after.cursor));
+    };
 
     switch (outcome_) {
         case outcome::unchanged:
@@ -170,10 +169,7 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
             if (after.order != b.order) fail("expected recent_views in the same order");
             if (after.numbers != b.numbers) fail("expected the same view numbers");
             if (after.current != b.current) fail("expected the current slot to show the same view");
-            if (still_open && b.list_open && outcome_ != outcome::reverted &&
-                after.cursor != expected_cursor_)
-                fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
-                     std::to_string(after.cursor));
+            if (still_open && b.list_open && outcome_ != outcome::reverted) expect_cursor(expected_cursor_);
             break;
         case outcome::committed: {
             std::vector<view*> order = b.order;
@@ -196,8 +192,7 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
             rest.erase(rest.begin() + static_cast<long>(at));
             if (rest != b.order || std::find(b.order.begin(), b.order.end(), made) != b.order.end())
                 fail("expected the new view on the cursor line, the others in their order");
-            if (still_open && after.cursor != b.cursor)
-                fail("expected the cursor on the new view's line " + std::to_string(b.cursor));
+            if (still_open) expect_cursor(b.cursor);
             if (after.numbers[at] != smallest_free(b.numbers))
                 fail("expected the new view to take number " + std::to_string(smallest_free(b.numbers)) +
                      ", got " + std::to_string(after.numbers[at]));
@@ -216,9 +211,7 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
             numbers.erase(numbers.begin() + b.cursor);
             if (after.order != order) fail("expected the view under the cursor to leave recent_views");
             if (after.numbers != numbers) fail("expected the other views to keep their numbers");
-            if (still_open && after.cursor != expected_cursor_)
-                fail("expected the cursor on line " + std::to_string(expected_cursor_) + ", got line " +
-                     std::to_string(after.cursor));
+            if (still_open) expect_cursor(expected_cursor_);
             view* shown = expected_cursor_ >= 0 && expected_cursor_ < static_cast<int>(order.size())
                               ? order[static_cast<size_t>(expected_cursor_)]
                               : nullptr;
@@ -235,7 +228,7 @@ void list_model::verify(const list_snapshot& after, std::string& out) {
             if (after.numbers != numbers)
                 fail("expected the numbers " + numbers_text(numbers) + ", got " +
                      numbers_text(after.numbers));
-            if (still_open && after.cursor != b.cursor) fail("expected the cursor to stay on its line");
+            if (still_open) expect_cursor(b.cursor);
             break;
         }
     }

@@ -35,8 +35,8 @@ struct list_snapshot {
     bool ctrl_held = false;
 };
 
-list_snapshot snapshot_list(emu::host& host);
-// The same, into `into`, whose storage is reused (the walk takes one per event).
+// The registry as the list shows it now, into `into`, whose storage is reused
+// (the walk takes one per event).
 void snapshot_list(emu::host& host, list_snapshot& into);
 
 class list_model {

@@ -38,12 +38,6 @@ protected:
         host.input().set_source(nullptr);
     }
 
-    // The directory the current slot's view puts the panel in.
-    std::string current_view_directory() {
-        view* shown = current_slot()->shown_view();
-        return shown->is_valid() ? shown->path() : fallback_directory;
-    }
-
     std::string first_check;
 };
 
@@ -55,7 +49,8 @@ TEST_F(walk_regression, opening_after_a_new_top_line_view_and_esc_commits_what_t
     ASSERT_EQ(host.panels().active().directory(), tree.windows("a"));
     open_with({key::enter});
     EXPECT_EQ(first_check, "") << "expected the invariants to hold when the list opened";
-    EXPECT_EQ(host.panels().active().directory(), current_view_directory())
+    view* shown = current_slot()->shown_view();
+    EXPECT_EQ(host.panels().active().directory(), shown->is_valid() ? shown->path() : fallback_directory)
         << "expected the active panel to show the view its slot shows after Enter";
     panel_expectation unused;
     EXPECT_EQ(check_all(host, stage::list_closed, unused), "");

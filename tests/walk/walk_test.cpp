@@ -40,24 +40,20 @@ walk_result walk_seed(uint32_t seed, long events) {
     memory::fail_allocation(0);
     test_tree tree;
     emu::host host;
-    walk_result result;
-    if (!attach_plugin(host, tree)) {
-        result.violation = "the language file did not load";
-        return result;
-    }
+    if (!attach_plugin(host, tree)) return {.violation = "the language file did not load"};
 
     std::mt19937 generator(seed);
     walker walk(host, tree,
                 [&generator](uint32_t bound) { return static_cast<uint32_t>(generator() % bound); });
-    bool walked = walk.start() && walk.walk(events);
-    result.passed = walk.finish() && walked;
-    result.events = walk.events();
-    result.openings = walk.openings();
-    result.digest = walk.digest();
-    result.tally = walk.model_tally();
-    result.max_views = walk.max_views();
-    result.violation = walk.violation();
-    return result;
+    const bool walked = walk.start() && walk.walk(events);
+    // Braced members are initialised in order: finish() runs first.
+    return {.passed = walk.finish() && walked,
+            .events = walk.events(),
+            .openings = walk.openings(),
+            .digest = walk.digest(),
+            .tally = walk.model_tally(),
+            .max_views = walk.max_views(),
+            .violation = walk.violation()};
 }
 
 TEST(walk, invariants_hold_after_every_event_of_every_seed) {

@@ -55,20 +55,22 @@ uint32_t pick(const walker::chooser& choose, std::initializer_list<uint32_t> wei
     return index - 1;
 }
 
+// Folds `size` bytes into an FNV-1a hash.
+void mix(uint64_t& hash, const void* bytes, size_t size) {
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+}
+
 // A hash of all a snapshot holds: the record, each item's bytes and texts.
 uint64_t snapshot_hash(const panel_info& record) {
     uint64_t hash = 14695981039346656037ull;
-    auto mix = [&hash](const void* bytes, size_t size) {
-        for (size_t i = 0; i < size; ++i)
-            hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+    auto text = [&hash](const char* t) {
+        if (t) mix(hash, t, std::strlen(t) + 1);
     };
-    auto text = [&mix](const char* t) {
-        if (t) mix(t, std::strlen(t) + 1);
-    };
-    mix(&record, sizeof record);
+    mix(hash, &record, sizeof record);
     for (int32_t i = 0; i < record.item_count; ++i) {
         const panel_item& item = record.items[i];
-        mix(&item, sizeof item);
+        mix(hash, &item, sizeof item);
         text(item.description);
         text(item.owner);
         for (int32_t j = 0; item.custom_column_data && j < item.custom_column_count; ++j)
@@ -83,8 +85,7 @@ bool is_closing(int32_t key) {
 
 // Folds one more text, with its end, into a hash.
 void fold(uint64_t& hash, const char* text, size_t length) {
-    for (size_t i = 0; i < length; ++i)
-        hash = (hash ^ static_cast<unsigned char>(text[i])) * 1099511628211ull;
+    mix(hash, text, length);
     hash = (hash ^ 0x100u) * 1099511628211ull;
 }
 
@@ -176,16 +177,13 @@ void walker::open_list() {
     host_.set_key_held(virtual_key_control, false);
     // A refusal the list did not take is not left for the next opening.
     host_.input().clear();
-    if (violation_.empty()) check_model("after the list closed");
-    if (violation_.empty()) check("after the list closed", static_cast<int>(stage::list_closed));
-    if (violation_.empty()) {
-        std::string problems;
+    const char* const closed = "after the list closed";
+    std::string problems;
+    if (violation_.empty() && check_model(closed) && check(closed, static_cast<int>(stage::list_closed))) {
         check_panel_shows_current(host_, expectation_, problems);
-        if (!problems.empty()) report("after the list closed", problems);
+        verdict(closed, problems) && check_kinds(closed, true) && check_contents(closed, captured_) &&
+            check_selections(closed);
     }
-    if (violation_.empty()) check_kinds("after the list closed", true);
-    if (violation_.empty()) check_contents("after the list closed", captured_);
-    if (violation_.empty()) check_selections("after the list closed");
 }
 
 bool walker::next_event(emu::input_event& event) {
@@ -292,12 +290,10 @@ void walker::outside_action() {
             // and then, not most of the time.
             emu::panel_model& panel = choose_(2) ? panels.active() : panels.passive();
             // 9: a number no panel type has.
-            static constexpr int32_t types[] = {panel_file,       panel_file,        panel_file, panel_file,
-                                                panel_file,       panel_file,        panel_file, panel_tree,
-                                                panel_quick_view, panel_information, 9};
-            static constexpr int32_t plugin_flags[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2};
-            panel.type = types[choose_(11)];
-            panel.plugin = plugin_flags[choose_(10)];
+            static constexpr int32_t others[] = {panel_tree, panel_quick_view, panel_information, 9};
+            const uint32_t type = choose_(11), plugin = choose_(10);
+            panel.type = type < 7 ? panel_file : others[type - 7];
+            panel.plugin = plugin < 8 ? 0 : static_cast<int32_t>(plugin - 7);
             note_kind_change(panel);
             note("panel type " + std::to_string(panel.type) + ", plugin " + std::to_string(panel.plugin));
             break;
@@ -361,10 +357,7 @@ void walker::change_host_edges(bool inside_dialog) {
         const std::string& folder = folders[choose_(static_cast<uint32_t>(folders.size()))];
         const std::string path = tree_.windows(folder);
         const bool barred = host_.barred().barred(emu::win_path::resolve(path));
-        if (barred)
-            host_.barred().free(path);
-        else
-            host_.barred().bar(path);
+        barred ? host_.barred().free(path) : host_.barred().bar(path);
         note((barred ? "free " : "bar ") + folder + when);
         return;
     }
@@ -390,10 +383,7 @@ void walker::restart() {
 }
 
 bool walker::check(const char* where_name, int where) {
-    std::string problems = check_all(host_, static_cast<stage>(where), expectation_);
-    if (problems.empty()) return true;
-    report(where_name, problems);
-    return false;
+    return verdict(where_name, check_all(host_, static_cast<stage>(where), expectation_));
 }
 
 void walker::note_kind_change(emu::panel_model& panel) {
@@ -414,11 +404,9 @@ bool walker::check_kinds(const char* where_name, bool opened) {
         const int32_t kind = v->is_unsupported() ? 1 + 2 * record.panel_type + (record.plugin == 1) : 0;
         auto before = kinds_.find(v);
         if (before != kinds_.end() && !before->second.may_change && before->second.kind != kind)
-            problems += "expected " + std::string(v->is_unsupported() ? "" : "un") + "supported view " +
-                        std::to_string(v->number) + " to keep its panel type (" +
+            problems += "expected view " + std::to_string(v->number) + " to keep its panel kind " +
                         std::to_string(before->second.kind) +
-                        "): no panel changed its type while showing it, "
-                        "got type " +
+                        " (no panel changed type while showing it), got " + std::to_string(kind) + ": type " +
                         std::to_string(record.panel_type) + ", plugin " + std::to_string(record.plugin) +
                         "\n";
         const bool may_change = !opened && before != kinds_.end() && before->second.may_change;
@@ -429,9 +417,7 @@ bool walker::check_kinds(const char* where_name, bool opened) {
     // address is not taken for it by check_contents, which runs less often.
     for (auto at = contents_.begin(); at != contents_.end();)
         at = kinds_.count(at->first) ? std::next(at) : contents_.erase(at);
-    if (problems.empty()) return true;
-    report(where_name, problems);
-    return false;
+    return verdict(where_name, problems);
 }
 
 bool walker::check_contents(const char* where_name, bool captured) {
@@ -455,9 +441,7 @@ bool walker::check_contents(const char* where_name, bool captured) {
         now[v] = snapshot;
     }
     contents_.swap(now);
-    if (problems.empty()) return true;
-    report(where_name, problems);
-    return false;
+    return verdict(where_name, problems);
 }
 
 bool walker::check_selections(const char* where_name) {
@@ -477,21 +461,18 @@ bool walker::check_selections(const char* where_name) {
         log.clear();
         log_seen_ = 0;
     }
-    if (problems.empty()) return true;
-    report(where_name, problems);
-    return false;
+    return verdict(where_name, problems);
 }
 
 bool walker::check_model(const char* where_name) {
     std::string problems;
     snapshot_list(host_, now_);
     model_.verify(now_, problems);
-    if (problems.empty()) return true;
-    report(where_name, problems);
-    return false;
+    return verdict(where_name, problems);
 }
 
-void walker::report(const char* where_name, const std::string& problems) {
+bool walker::verdict(const char* where_name, const std::string& problems) {
+    if (problems.empty()) return true;
     std::string trail;
     for (size_t i = 0; i < trail_size_; ++i) {
         const step& s = trail_[(trail_next_ + trail_length - trail_size_ + i) % trail_length];
@@ -500,10 +481,11 @@ void walker::report(const char* where_name, const std::string& problems) {
     violation_ = "at event " + std::to_string(events_) + " (" + where_name + "):\n" + problems +
                  "last events, oldest first:\n" + trail;
     stopping_ = true;
+    return false;
 }
 
 void walker::note(std::string what) {
-    for (char c : what) digest_ = (digest_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    mix(digest_, what.data(), what.size());
     trail_[trail_next_] = {events_, std::move(what)};
     trail_next_ = (trail_next_ + 1) % trail_length;
     trail_size_ = std::min(trail_size_ + 1, trail_length);

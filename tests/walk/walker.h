@@ -90,9 +90,10 @@ private:
     // opened since the last type change, so every panel has been captured.
     bool check_kinds(const char* where_name, bool opened);
     void note_kind_change(emu::panel_model& panel);
-    // Checks the model's last prediction.
     bool check_model(const char* where_name);
-    void report(const char* where_name, const std::string& problems);
+    // True when `problems` is empty; else records the violation with the
+    // trail of events that led to it.
+    bool verdict(const char* where_name, const std::string& problems);
     void note(std::string what);
 
     emu::host& host_;
