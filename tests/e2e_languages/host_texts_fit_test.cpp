@@ -198,7 +198,7 @@ TEST_P(host_texts_fit, help_shows_every_word_whole_when_scrolled_through) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(shipped, host_texts_fit, ::testing::ValuesIn(shipped_languages()), language_name{});
+TOLVIK_EACH_LANGUAGE(host_texts_fit);
 
 }  // namespace
 }  // namespace tolvik::test
