@@ -41,9 +41,7 @@ protected:
     panel_model& panel() { return host->panels().active(); }
     // The folder a line ends with; the list may shorten it in the middle.
     static bool ends_with_folder(const std::string& line, const std::string& tail) {
-        const size_t end = line.find_last_not_of(' ');
-        return end != std::string::npos && end + 1 >= tail.size() &&
-               line.compare(end + 1 - tail.size(), tail.size(), tail) == 0;
+        return std::string_view(line).substr(0, line.find_last_not_of(' ') + 1).ends_with(tail);
     }
 };
 

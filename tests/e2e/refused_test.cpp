@@ -8,10 +8,6 @@ namespace {
 
 class refused : public list_dialog_test {
 protected:
-    // The shipped language `code` ("en", "de") in place of the English one.
-    void use_language(const std::string& code) {
-        ASSERT_TRUE(host->load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_" + code + ".lng"));
-    }
     // Message 11 with the label of `label_id` in its one "%s".
     std::string type_line(int32_t label_id) {
         std::string line = text(msg_warning_format);
@@ -91,7 +87,7 @@ TEST_F(refused, the_box_in_normal_and_in_ctrl_mode) {
     grow_to(3);
     for (const auto& l : languages) {
         SCOPED_TRACE(l.language);
-        use_language(l.language);
+        ASSERT_TRUE(host->load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_" + l.language + ".lng"));
         make_active(plugin_panel);
         open({press(key::down), press(key::enter), press(key::esc)});
         const open_dialog* box = last_warning();

@@ -8,6 +8,7 @@
 #include "e2e/list_fixture.h"
 #include "e2e_languages/language_set.h"
 #include "e2e_languages/screen_reading.h"
+#include "support/host_setup.h"
 
 namespace tolvik::test {
 namespace {
@@ -26,10 +27,7 @@ protected:
         ASSERT_TRUE(host->load_language(GetParam().messages.string())) << host->report();
         // Folders long enough to widen the list to its limit.
         const std::string deep = "a_folder_with_a_name_long_enough/to_widen_the_list_to_its_limit";
-        tree.folder("left/" + deep);
-        tree.folder("right/" + deep);
-        host->panels().left().set_directory(dir("left/" + deep));
-        host->panels().right().set_directory(dir("right/" + deep));
+        open_panels_on(*host, tree, "left/" + deep, "right/" + deep);
     }
 
     // Opens the list with `before` queued, in Ctrl mode when `ctrl`; the

@@ -110,9 +110,7 @@ TEST_F(startup_records, null_services_in_a_full_record_are_never_called) {
     };
     host->set_startup_info();
     host->log().clear();
-    host->input().push({input_kind::key, key::down});
-    host->input().push({input_kind::key, 'a'});  // for the missing default procedure
-    host->input().push({input_kind::key, key::esc});
+    host->input().keys({key::down, 'a', key::esc});  // 'a' for the missing default procedure
     host->input().cancel();
     EXPECT_EQ(host->open_plugin(), no_panel);
     EXPECT_TRUE(host->input().empty());
