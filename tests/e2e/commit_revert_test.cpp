@@ -8,20 +8,18 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-class commit_revert : public list_dialog_test {
-protected:
-    // The lines of the next opening (closed at once with Esc).
-    std::vector<std::string> next_lines() {
-        open({press(key::esc)});
-        return lines();
-    }
-};
+class commit_revert : public list_dialog_test {};
 
 TEST_F(commit_revert, enter_on_the_last_applied_view_applies_nothing_and_still_promotes) {
     grow_to(3);  // 3 (current), 2, 1
     size_t from = open({press(key::down), press(key::enter)});
-    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left")})) << "only the move's preview";
+    EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left")}))
+        << "only the move's preview, no revert after the close";
     EXPECT_EQ(active_dir(), dir("left"));
+    auto sent = calls_since(from, service::send_dialog_message);
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back().args[1], dm_close) << "closing is the last message";
+    EXPECT_EQ(sent.back().args[2], 0);
     auto after = next_lines();
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after[0].substr(0, 5), "2. fi") << join(after);
@@ -40,39 +38,34 @@ TEST_F(commit_revert, esc_after_moves_restores_the_current_view_and_keeps_the_or
 
 // However the list ends when the dialog did not close it, the panel shows
 // the current slot's view again; otherwise the next opening would capture
-// the preview into that view.
-TEST_F(commit_revert, f10_and_every_end_the_host_chooses_revert) {
+// the preview into that view. In Ctrl mode the list closes itself on
+// Ctrl+Esc and key 0x1006.
+TEST_F(commit_revert, f10_ctrl_esc_and_every_end_the_host_chooses_revert) {
     grow_to(3);
     const struct {
         const char* what;
         input_event end;
+        bool ctrl = false;
     } ends[] = {
         {"F10", press(key::f10)},
         {"the host cancelling", cancel()},
         {"the host closing with the list box", host_close(1)},
         {"the host closing with item 0", host_close(0)},
         {"the host ending without a close notification", shutdown()},
+        {"Ctrl+Esc", press(key::ctrl | key::esc), true},
+        {"key 0x1006", press(key::ctrl_mode_cancel), true},
     };
     for (const auto& e : ends) {
         SCOPED_TRACE(e.what);
-        size_t from = open({press(key::down), e.end});
+        size_t from = open({press(e.ctrl ? key::ctrl_tilde : key::down), e.end}, e.ctrl);
+        if (e.ctrl) {
+            EXPECT_EQ(messages_since(from).back(), dm_close);
+        }
         EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")}));
         EXPECT_EQ(active_dir(), dir("v3"));
         const std::string top = next_lines()[0];
         EXPECT_NE(top.find(dir("v3")), std::string::npos) << "view 3 kept its folder: " << top;
     }
-}
-
-TEST_F(commit_revert, a_close_with_item_zero_never_reverts) {
-    grow_to(3);
-    size_t from = open({press(key::down), press(key::enter)});
-    auto closes = calls_since(from, service::send_dialog_message);
-    ASSERT_FALSE(closes.empty());
-    EXPECT_EQ(closes.back().args[1], dm_close) << "closing is the last message";
-    EXPECT_EQ(closes.back().args[2], 0);
-    EXPECT_EQ(applied_since(from).size(), 1u)
-        << "expected no revert after the close: " << join(applied_since(from));
-    EXPECT_EQ(active_dir(), dir("left"));
 }
 
 TEST_F(commit_revert, ctrl_mode_walks_with_ctrl_tilde_and_commits_on_release_at_idle) {
@@ -95,15 +88,6 @@ TEST_F(commit_revert, a_key_after_ctrl_was_released_commits_and_is_ignored) {
     auto messages = messages_since(from);
     EXPECT_EQ(messages.back(), dm_close);
     EXPECT_EQ(next_lines()[0].substr(0, 2), "3.");
-}
-
-TEST_F(commit_revert, ctrl_esc_and_key_0x1006_revert_in_ctrl_mode) {
-    grow_to(3);
-    for (int32_t code : {key::ctrl | key::esc, key::ctrl_mode_cancel}) {
-        size_t from = open({press(key::ctrl_tilde), press(code)}, true);
-        EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v3")})) << code;
-        EXPECT_EQ(messages_since(from).back(), dm_close);
-    }
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 class drawing_switches : public list_dialog_test {
 protected:
     // Opens the list, presses `k` and Esc; every drawing message has Param2
-    // 0, and the drawing is switched off first and on last.
+    // 0 (a redraw Param1 0 too), and the drawing is switched off first and on
+    // last.
     void expect_switches_with_param2_0(int32_t k) {
         size_t from = open({press(k), press(key::esc)});
         std::vector<int32_t> switches;
@@ -20,6 +21,9 @@ protected:
             if (c.args[1] != dm_redraw && c.args[1] != dm_enable_redraw) continue;
             EXPECT_EQ(c.args[3], 0) << "Param2 is 0: " << c.describe();
             if (c.args[1] == dm_enable_redraw) switches.push_back(c.args[2]);
+            if (c.args[1] == dm_redraw) {
+                EXPECT_EQ(c.args[2], 0) << "Param1 is 0: " << c.describe();
+            }
         }
         ASSERT_FALSE(switches.empty()) << "key " << k;
         EXPECT_EQ(switches.front(), 0) << "key " << k;

@@ -38,31 +38,10 @@ protected:
         ASSERT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
         host->log().clear();
     }
-    // Gives view 3 its folder back, as strand_view_3 took it.
-    void restore_view_3(loss how) {
-        if (how == loss::gone)
-            tree.file("v3/a.txt");
-        else
-            host->barred().free(dir("v3"));
-    }
     panel_model& panel() { return host->panels().active(); }
-    // The list's top line (the current view) at an opening left with Esc.
-    std::string top_line() {
-        open({press(key::esc)});
-        return lines()[0];
-    }
-    // A fresh host and plugin over the same tree, started.
-    void restart() {
-        TearDown();
-        reload();
-        host->panels().lay_out(80, 25);
-        host->set_startup_info();
-    }
     // The folder a line ends with; the list may shorten it in the middle.
     static bool ends_with_folder(const std::string& line, const std::string& tail) {
-        const size_t end = line.find_last_not_of(' ');
-        return end != std::string::npos && end + 1 >= tail.size() &&
-               line.compare(end + 1 - tail.size(), tail.size(), tail) == 0;
+        return std::string_view(line).substr(0, line.find_last_not_of(' ') + 1).ends_with(tail);
     }
 };
 
@@ -71,7 +50,7 @@ TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
         SCOPED_TRACE(how == loss::gone ? "folder gone" : "folder barred");
         strand_view_3(how);
         panel().set_cursor(2);  // the cursor and top line alone are no change
-        std::string line = top_line();
+        std::string line = next_lines()[0];
         EXPECT_EQ(line.substr(0, 2), "3-") << line;
         EXPECT_TRUE(ends_with_folder(line, "\\v3")) << "the view keeps its folder: " << line;
 
@@ -83,7 +62,10 @@ TEST_F(fallback, the_unchanged_fallback_state_keeps_the_views_own_snapshot) {
         EXPECT_EQ(lines()[0].substr(0, 2), "3-") << lines()[0];
 
         // With its folder back, the view is there whole, selection included.
-        restore_view_3(how);
+        if (how == loss::gone)
+            tree.file("v3/a.txt");
+        else
+            host->barred().free(dir("v3"));
         open({press(key::down), press(key::up), press(key::esc)});
         EXPECT_EQ(active_dir(), dir("v3"));
         EXPECT_EQ(panel().selected_names(), std::vector<std::string>{"a.txt"});
@@ -107,7 +89,7 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
         SCOPED_TRACE(c.what);
         strand_view_3();
         c.change(panel());
-        std::string line = top_line();
+        std::string line = next_lines()[0];
         EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;
         EXPECT_TRUE(ends_with_folder(line, " C:\\")) << line;
         restart();
@@ -115,24 +97,13 @@ TEST_F(fallback, every_change_made_at_the_fallback_is_captured) {
 }
 
 TEST_F(fallback, a_gone_view_of_an_unsupported_panel_frees_the_plain_file_panel_it_is_left_on) {
-    const struct {
-        const char* what;
-        int32_t type;
-        int32_t plugin;
-    } kinds[] = {
-        {"a plugin panel", panel_file, 1},
-        {"a tree", panel_tree, 0},
-        {"a quick view", panel_quick_view, 0},
-        {"an information panel", panel_information, 0},
-    };
-    for (const auto& k : kinds) {
-        SCOPED_TRACE(k.what);
+    for (const panel_kind& k : unsupported_panels) {
+        SCOPED_TRACE(k.name);
         // View 3 is captured of that panel at a folder that then goes.
         grow_to(3);
         tree.folder("gone");
         ASSERT_TRUE(panel().set_directory(dir("gone")));
-        panel().type = k.type;
-        panel().plugin = k.plugin;
+        make_active(k);
         open({press(key::esc)});
         ASSERT_EQ(lines()[0].substr(0, 2), "3.") << lines()[0];
         tree.remove("gone");
@@ -142,8 +113,7 @@ TEST_F(fallback, a_gone_view_of_an_unsupported_panel_frees_the_plain_file_panel_
 
         // The panel turns back into a plain file panel where apply left it:
         // its view is now that panel, and the list's keys act on it.
-        panel().type = panel_file;
-        panel().plugin = 0;
+        make_active(file_panel);
         size_t from = open({press(key::down), press(key::esc)});
         std::string line = lines()[0];
         EXPECT_EQ(line.substr(0, 2), "3.") << "captured and valid again: " << line;

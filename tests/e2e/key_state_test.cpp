@@ -40,19 +40,8 @@ TEST_F(key_state, ctrl_mode_ends_when_only_the_pressed_bit_is_left) {
     // The cursor moves to view 2's line; then the key reads 0x0001 (let go
     // after a press): the next idle tick is the release, which commits view 2.
     size_t from = host->log().size();
-    host->input().push(press(key::ctrl | key::down));
-    bool released = false;
-    host->input().set_source([&](input_event& e) {
-        if (released) return false;
-        released = true;
-        host->set_key_state(virtual_key_control, 0x0001);
-        e = idle();
-        return true;
-    });
-    host->set_key_held(virtual_key_control, true);
-    host->open_plugin();
-    host->input().set_source(nullptr);
-    host->set_key_held(virtual_key_control, false);
+    open_and_watch({press(key::ctrl | key::down)}, {idle()}, true,
+                   [&] { host->set_key_state(virtual_key_control, 0x0001); });
     EXPECT_EQ(applied_since(from).size(), 1u) << host->report();
 }
 

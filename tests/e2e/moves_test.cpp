@@ -6,26 +6,46 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-class moves : public list_dialog_test {};
+class moves : public list_dialog_test {
+protected:
+    // Grows the list to `views` views and presses `codes` at one opening, then
+    // Esc (Ctrl+Esc in Ctrl mode); `from` is where the opening starts. Returns
+    // the {selected, top} each key left, each move's two messages 31 alike.
+    std::vector<std::vector<int32_t>> stops(int views, const std::vector<int32_t>& codes, size_t& from,
+                                            bool ctrl = false) {
+        grow_to(views);
+        std::vector<input_event> events;
+        for (int32_t code : codes) events.push_back(press(code));
+        events.push_back(press(ctrl ? key::ctrl | key::esc : key::esc));
+        from = open(events, ctrl);
+        auto positions = positions_since(from);
+        EXPECT_EQ(positions.size(), 2 * codes.size()) << host->report();
+        std::vector<std::vector<int32_t>> out;
+        for (size_t i = 0; i + 1 < positions.size(); i += 2) {
+            EXPECT_EQ(positions[i + 1], positions[i]) << "both messages 31 of a move agree";
+            out.push_back(positions[i]);
+        }
+        return out;
+    }
+};
+
+using cursor_tops = std::vector<std::vector<int32_t>>;
 
 TEST_F(moves, up_and_down_wrap_at_both_ends_skipping_the_disabled_line) {
-    grow_to(4);  // lines: 4 (current), 3, 2, 1 (right panel: disabled)
-    size_t from = open({press(key::up), press(key::down), press(key::esc)});
-    auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 4u) << host->report();
-    EXPECT_EQ(positions[0], (std::vector<int32_t>{2, 0}))
-        << "Up on the top line goes to the last enabled line";
-    EXPECT_EQ(positions[2], (std::vector<int32_t>{0, 0}))
-        << "Down past the disabled bottom line wraps to the top";
+    // Lines: 4 (current), 3, 2, 1 (right panel: disabled). Up on the top
+    // line goes to the last enabled line; Down past the disabled bottom line
+    // wraps to the top.
+    size_t from;
+    EXPECT_EQ(stops(4, {key::up, key::down}, from), (cursor_tops{{2, 0}, {0, 0}}));
     EXPECT_EQ(applied_since(from), (std::vector<std::string>{dir("left"), dir("v4")}))
         << "expected a preview of each move and nothing from Esc, which finds view 4 applied";
 }
 
 TEST_F(moves, with_one_enabled_line_the_list_is_refilled_and_nothing_applied) {
-    size_t from = open({press(key::up), press(key::down), press(key::esc)});
+    size_t from;
+    EXPECT_EQ(stops(2, {key::up, key::down}, from), (cursor_tops{{0, 0}, {0, 0}}));
     auto messages = messages_since(from);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_list_set), 2) << host->report();
-    EXPECT_EQ(positions_since(from), (std::vector<std::vector<int32_t>>{{0, 0}, {0, 0}, {0, 0}, {0, 0}}));
     EXPECT_TRUE(applied_since(from).empty()) << "expected nothing applied, got " << join(applied_since(from));
 }
 
@@ -49,23 +69,16 @@ TEST_F(moves, each_move_previews_once_with_drawing_switched_off_around_it) {
 }
 
 TEST_F(moves, home_and_end_skip_a_disabled_line_and_do_not_ask_the_host) {
-    grow_to(4);  // 4, 3, 2, 1 (disabled bottom)
-    size_t from = open({press(key::end), press(key::home), press(key::esc)});
-    auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 4u) << host->report();
-    EXPECT_EQ(positions[0][0], 2) << "End on a disabled bottom line stops on the line above";
-    EXPECT_EQ(positions[2][0], 0);
+    // 4, 3, 2, 1 (disabled bottom): End stops on the line above.
+    size_t from;
+    EXPECT_EQ(stops(4, {key::end, key::home}, from), (cursor_tops{{2, 0}, {0, 0}}));
     auto messages = messages_since(from);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), dm_list_get_position), 0)
         << "Home and End do not ask the host for the position";
 }
 
 TEST_F(moves, home_on_a_disabled_top_line_goes_to_the_first_enabled_line) {
-    grow_to(4);
-    host->panels().switch_active();  // right panel active: lines 1 (current), 4 (disabled), 3, 2
-    // Delete view 1 from the right panel: its slot takes view 3, the front
-    // stays view 4, which the left panel shows.
-    open({press(key::home), press(key::del), press(key::esc)});
+    leave_the_other_panels_view_at_the_front();
     size_t from = open({press(key::end), press(key::home), press(key::esc)});
     auto positions = positions_since(from);
     ASSERT_EQ(positions.size(), 5u) << host->report();
@@ -74,48 +87,24 @@ TEST_F(moves, home_on_a_disabled_top_line_goes_to_the_first_enabled_line) {
     EXPECT_EQ(positions[3][0], 1) << "Home skips the disabled top line";
 }
 
-// Pages: 8 lines in normal mode, 10 in Ctrl mode.
-TEST_F(moves, page_keys_step_a_page_and_stop_at_the_ends_in_normal_mode) {
-    grow_to(12);  // 12 lines, the bottom one disabled
-    size_t from = open({press(key::pg_dn), press(key::pg_dn), press(key::pg_up), press(key::pg_up),
-                        press(key::ctrl | key::pg_dn), press(key::esc)});
-    auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 10u) << host->report();
-    EXPECT_EQ(positions[0], (std::vector<int32_t>{8, 4})) << "PgDn: 8 lines down";
-    EXPECT_EQ(positions[2], (std::vector<int32_t>{10, 4})) << "PgDn near the end: last enabled line";
-    EXPECT_EQ(positions[4], (std::vector<int32_t>{2, 0})) << "PgUp: 8 lines up";
-    EXPECT_EQ(positions[6], (std::vector<int32_t>{0, 0})) << "PgUp near the top: the top line";
-    EXPECT_EQ(positions[8], (std::vector<int32_t>{8, 4})) << "Ctrl+PgDn acts like PgDn";
-}
-
-TEST_F(moves, page_keys_step_ten_lines_in_ctrl_mode) {
-    grow_to(13);
-    size_t from =
-        open({press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_dn), press(key::ctrl | key::pg_up),
-              press(key::ctrl | key::pg_up), press(key::ctrl | key::esc)},
-             true);
-    auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 8u) << host->report();
-    EXPECT_EQ(positions[0], (std::vector<int32_t>{10, 3}));
-    EXPECT_EQ(positions[2], (std::vector<int32_t>{11, 3}));
-    EXPECT_EQ(positions[4], (std::vector<int32_t>{1, 0}));
-    EXPECT_EQ(positions[6], (std::vector<int32_t>{0, 0}));
+// Pages: 8 lines in normal mode, 10 in Ctrl mode; the top line follows the
+// cursor. 12 or 13 lines, the bottom one disabled: a page near the end stops
+// on the last enabled line, near the top on the top line. Ctrl+PgDn acts like
+// PgDn in normal mode.
+TEST_F(moves, page_keys_step_a_page_and_stop_at_the_ends) {
+    size_t from;
+    EXPECT_EQ(stops(12, {key::pg_dn, key::pg_dn, key::pg_up, key::pg_up, key::ctrl | key::pg_dn}, from),
+              (cursor_tops{{8, 4}, {10, 4}, {2, 0}, {0, 0}, {8, 4}}));
+    restart();
+    const int32_t ctrl_pg_dn = key::ctrl | key::pg_dn, ctrl_pg_up = key::ctrl | key::pg_up;
+    EXPECT_EQ(stops(13, {ctrl_pg_dn, ctrl_pg_dn, ctrl_pg_up, ctrl_pg_up}, from, true),
+              (cursor_tops{{10, 3}, {11, 3}, {1, 0}, {0, 0}}));
 }
 
 TEST_F(moves, the_top_line_follows_the_cursor_with_ten_lines) {
-    grow_to(10);  // the bottom line (index 9) is disabled
-    std::vector<input_event> walk(8, press(key::down));
-    walk.push_back(press(key::esc));
-    size_t from = open(walk);
-    auto positions = positions_since(from);
-    ASSERT_EQ(positions.size(), 16u) << host->report();
-    const int32_t expected_top[] = {0, 0, 0, 1, 2, 2, 2, 2};  // cursor 1..8
-    for (size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(positions[2 * i][0], static_cast<int32_t>(i + 1));
-        EXPECT_EQ(positions[2 * i][1], expected_top[i])
-            << "cursor " << i + 1 << ": expected top " << expected_top[i] << ", got " << positions[2 * i][1];
-        EXPECT_EQ(positions[2 * i + 1], positions[2 * i]) << "both messages 31 of a move agree";
-    }
+    size_t from;  // the bottom line (index 9) is disabled
+    EXPECT_EQ(stops(10, std::vector<int32_t>(8, key::down), from),
+              (cursor_tops{{1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 2}, {6, 2}, {7, 2}, {8, 2}}));
     EXPECT_EQ(host_cursor(), 8);
 }
 

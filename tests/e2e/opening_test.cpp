@@ -8,17 +8,7 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-class opening : public list_dialog_test {
-protected:
-    // Right panel active; its view 1 deleted from the list, so that the
-    // right slot shows view 3 while the front is view 4, which the left panel
-    // shows: lines 4 (disabled), 3 (current), 2.
-    void leave_the_other_panels_view_at_the_front() {
-        grow_to(4);
-        host->panels().switch_active();
-        open({press(key::del), press(key::esc)});
-    }
-};
+class opening : public list_dialog_test {};
 
 TEST_F(opening, normally_starts_on_the_top_line_and_applies_nothing) {
     grow_to(3);

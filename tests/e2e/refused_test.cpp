@@ -1,63 +1,36 @@
 // Keys refused while the active panel cannot be switched: the warning box
 // names the panel type, and nothing changes.
-#include <cstring>
-
 #include "e2e/list_fixture.h"
 
 namespace tolvik::test {
 using namespace emu;
 namespace {
 
-struct refused_case {
-    int32_t type;
-    int32_t plugin;
-    int32_t label_id;
-};
-
 class refused : public list_dialog_test {
 protected:
-    // Makes the active panel of the given kind; the next opening captures it.
-    void make_active_panel(const refused_case& c) {
-        host->panels().active().type = c.type;
-        host->panels().active().plugin = c.plugin;
-    }
-    // The shipped language `code` ("en", "de") in place of the English one.
-    void use_language(const std::string& code) {
-        ASSERT_TRUE(host->load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_" + code + ".lng"));
-    }
     // Message 11 with the label of `label_id` in its one "%s".
     std::string type_line(int32_t label_id) {
         std::string line = text(msg_warning_format);
         size_t at = line.find("%s");
         return at == std::string::npos ? line : line.replace(at, 2, text(label_id));
     }
-    const open_dialog* last_warning() {
-        const auto& runs = host->dialogs().history();
-        for (auto it = runs.rbegin(); it != runs.rend(); ++it)
-            if (it->items.size() == 4) return &*it;
-        return nullptr;
-    }
 };
 
-const refused_case panel_kinds[] = {
-    {panel_file, 1, msg_label_plugin},
-    {panel_tree, 0, msg_label_tree},
-    {panel_quick_view, 0, msg_label_quick_view},
-    {panel_information, 0, msg_label_information},
-};
+const panel_kind& plugin_panel = unsupported_panels[0];
+const panel_kind& tree_panel = unsupported_panels[1];
+const panel_kind& quick_view_panel = unsupported_panels[2];
 
 TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     grow_to(3);
-    for (const refused_case& kind : panel_kinds) {
-        make_active_panel(kind);
+    for (const panel_kind& kind : unsupported_panels) {
+        make_active(kind);
         for (int32_t code : keys::codes_of(keys::guarded)) {
-            SCOPED_TRACE("panel type " + std::to_string(kind.type) + " plugin " +
-                         std::to_string(kind.plugin) + " key " + std::to_string(code));
+            SCOPED_TRACE(std::string(kind.name) + " panel, key " + std::to_string(code));
             size_t from = open({press(code), press(key::enter), press(key::esc)});
             const open_dialog* box = last_warning();
             ASSERT_NE(box, nullptr) << host->report();
             EXPECT_EQ(box->title(), text(keys::row_of(code, false)->refused_title));
-            EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(kind.label_id));
+            EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(kind.label));
             EXPECT_EQ(field_text(box->items[1].record.text, item_text_size), text(msg_warning_line));
             EXPECT_TRUE(applied_since(from).empty())
                 << "a refused key changes nothing: " << join(applied_since(from));
@@ -78,29 +51,53 @@ TEST_F(refused, each_guarded_key_shows_its_title_and_names_the_panel_type) {
     }
 }
 
-TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button) {
+TEST_F(refused, the_longest_of_the_formatted_line_and_the_title_sets_the_width) {
+    const struct {
+        int32_t id;
+        std::string text;
+        int32_t width;
+    } longest[] = {
+        {msg_label_tree, "tree panel of a rather long kind", 15 + 32 + 8},  // inner width: the formatted line
+        {msg_refused_move, std::string(50, 'T'), 52 + 8},                   // inner width: the title + 2
+    };
+    make_active(tree_panel);
+    for (const auto& l : longest) {
+        host->lang().set_message(l.id, l.text);
+        open({press(key::down), press(key::enter), press(key::esc)});
+        ASSERT_NE(last_warning(), nullptr);
+        EXPECT_EQ(last_warning()->width, l.width) << l.text;
+    }
+}
+
+// In normal mode the box is seven rows with a focused default button; in Ctrl
+// mode it closes on the release, and the list after it.
+TEST_F(refused, the_box_in_normal_and_in_ctrl_mode) {
     // Inner width: the longest of message 10, the formatted line and the
-    // title + 2; W = inner + 4 + 4. English: "Views work on file panels
-    // only." (31) over "Active panel: plugin panel." (27) and 19 + 2. German:
-    // message 10 and "Ansicht kann nicht gewechselt werden" + 2 (both 38) over
-    // "Typ des aktiven Panels: Plugin-Panel." (37).
+    // title + 2; W = inner + 4, and 4 more of margins in normal mode.
+    // English: "Views work on file panels only." (31) over "Active panel:
+    // plugin panel." (27), its quick view line and 19 + 2. German: message 10
+    // and "Ansicht kann nicht gewechselt werden" + 2 (both 38) over "Typ des
+    // aktiven Panels: Plugin-Panel." (37), under "Typ des aktiven Panels:
+    // Schnellansicht." (39).
     const struct {
         const char* language;
-        int32_t width;
-    } languages[] = {{"en", 31 + 8}, {"de", 38 + 8}};
-    make_active_panel(panel_kinds[0]);
+        int32_t normal_width;
+        int32_t ctrl_width;
+    } languages[] = {{"en", 31 + 8, 31 + 4}, {"de", 38 + 8, 39 + 4}};
+    grow_to(3);
     for (const auto& l : languages) {
         SCOPED_TRACE(l.language);
-        use_language(l.language);
+        ASSERT_TRUE(host->load_language(std::string(TOLVIK_LANG_DIR) + "/tolvik_" + l.language + ".lng"));
+        make_active(plugin_panel);
         open({press(key::down), press(key::enter), press(key::esc)});
         const open_dialog* box = last_warning();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_plugin));
-        EXPECT_EQ(box->width, l.width);
+        EXPECT_EQ(box->width, l.normal_width);
         EXPECT_EQ(box->height, 7);
         const FarDialogItem& frame = box->items[0].record;
         EXPECT_EQ(std::vector<int32_t>({frame.left, frame.top, frame.right, frame.bottom}),
-                  std::vector<int32_t>({2, 1, l.width - 3, 5}));
+                  std::vector<int32_t>({2, 1, l.normal_width - 3, 5}));
         EXPECT_EQ(box->items[1].record.top, 2);
         EXPECT_EQ(box->items[2].record.top, 3);
         EXPECT_EQ(box->items[1].record.left, -1);
@@ -111,46 +108,16 @@ TEST_F(refused, the_normal_mode_box_is_seven_rows_with_a_focused_default_button)
         EXPECT_EQ(button.focus, 1);
         EXPECT_EQ(button.default_button, 1);
         EXPECT_EQ(field_text(button.text, item_text_size), text(msg_ok));
-    }
-}
 
-TEST_F(refused, a_type_line_longer_than_the_fixed_line_and_the_title_sets_the_width) {
-    host->lang().set_message(msg_label_tree, "tree panel of a rather long kind");
-    make_active_panel(panel_kinds[1]);
-    open({press(key::down), press(key::enter), press(key::esc)});
-    ASSERT_NE(last_warning(), nullptr);
-    EXPECT_EQ(last_warning()->width, 15 + 32 + 8) << "inner width = the formatted line";
-}
-
-TEST_F(refused, a_title_longer_than_both_lines_sets_the_width) {
-    host->lang().set_message(msg_refused_move, std::string(50, 'T'));
-    make_active_panel(panel_kinds[1]);
-    open({press(key::down), press(key::enter), press(key::esc)});
-    ASSERT_NE(last_warning(), nullptr);
-    EXPECT_EQ(last_warning()->width, 52 + 8) << "inner width = title + 2";
-}
-
-TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
-    // No margins: W = inner + 4. English: "Views work on file panels only."
-    // (31) is the widest; German: "Typ des aktiven Panels: Schnellansicht."
-    // (39) over message 10 and the title + 2 (both 38).
-    const struct {
-        const char* language;
-        int32_t width;
-    } languages[] = {{"en", 31 + 4}, {"de", 39 + 4}};
-    grow_to(3);
-    for (const auto& l : languages) {
-        SCOPED_TRACE(l.language);
-        use_language(l.language);
-        make_active_panel({panel_file, 0, 0});
-        auto before = (open({press(key::esc)}), lines());
-        make_active_panel(panel_kinds[2]);
+        make_active(file_panel);
+        auto before = next_lines();
+        make_active(quick_view_panel);
         size_t from = open({press(key::ctrl_tilde), idle(), ctrl_up(), idle()}, true);
-        const open_dialog* box = last_warning();
+        box = last_warning();
         ASSERT_NE(box, nullptr) << host->report();
         EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), type_line(msg_label_quick_view));
         EXPECT_EQ(box->height, 4);
-        EXPECT_EQ(box->width, l.width);
+        EXPECT_EQ(box->width, l.ctrl_width);
         EXPECT_EQ(box->items[3].record.flags, flag_hidden | flag_button_centered);
         EXPECT_EQ(box->items[0].record.right, box->width - 1);
         EXPECT_TRUE(applied_since(from).empty()) << join(applied_since(from));
@@ -165,9 +132,8 @@ TEST_F(refused, in_ctrl_mode_the_box_closes_on_release_and_the_list_after_it) {
         }
         EXPECT_EQ(host->dialogs().open_count(), 0u);
         // Nothing committed: the order stays.
-        make_active_panel({panel_file, 0, 0});
-        open({press(key::esc)});
-        EXPECT_EQ(lines(), before);
+        make_active(file_panel);
+        EXPECT_EQ(next_lines(), before);
     }
 }
 
@@ -196,12 +162,8 @@ int32_t TOLVIK_API early_idle_dialog_ex(int32_t module_number, int32_t left, int
 }
 
 TEST_F(refused, an_idle_notification_before_the_box_has_its_handle_sends_nothing) {
-    host->exit_far();
-    reload();
-    host->panels().lay_out(80, 25);
-    host->tamper_startup = [](startup_info& record) { record.dialog_ex = &early_idle_dialog_ex; };
-    host->set_startup_info();
-    make_active_panel(panel_kinds[0]);
+    restart([](startup_info& record) { record.dialog_ex = &early_idle_dialog_ex; });
+    make_active(plugin_panel);
     size_t from = open({press(key::ctrl_tilde), idle()}, true);
     ASSERT_NE(last_warning(), nullptr) << host->report();
     for (const call_entry& c : calls_since(from, service::send_dialog_message))
@@ -215,7 +177,7 @@ TEST_F(refused, an_idle_notification_before_the_box_has_its_handle_sends_nothing
 
 TEST_F(refused, unguarded_keys_still_act_on_an_unsupported_panel) {
     grow_to(3);
-    make_active_panel(panel_kinds[3]);
+    make_active(unsupported_panels[3]);
     size_t from = open({press(key::ctrl | key::home), press(key::enter), press(key::ctrl_r),
                         press(keys::renumber), press(key::esc)});
     auto boxes = calls_since(from, service::dialog_ex);

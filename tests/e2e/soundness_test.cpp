@@ -12,11 +12,8 @@ namespace {
 class soundness : public list_dialog_test {
 protected:
     void expect_lines_fit() {
-        const open_dialog& run = last_list_run();
-        ASSERT_EQ(run.items.size(), 2u);
-        for (const list_item& line : run.items[1].lines) {
+        for (const list_item& line : list_lines())
             EXPECT_NE(std::memchr(line.text, '\0', sizeof line.text), nullptr) << "a line is not terminated";
-        }
     }
 };
 
@@ -57,27 +54,23 @@ TEST_F(soundness, message_11_is_never_a_format) {
     host->lang().set_message(msg_warning_format, "%n%d %s and %s %x");
     host->panels().active().plugin = 1;
     open({press(key::down), press(key::enter), press(key::esc)});
-    const auto& runs = host->dialogs().history();
-    const open_dialog* box = nullptr;
-    for (const open_dialog& r : runs)
-        if (r.items.size() == 4) box = &r;
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), "%n%d plugin panel and %s %x");
+    ASSERT_NE(last_warning(), nullptr);
+    EXPECT_EQ(field_text(last_warning()->items[2].record.text, item_text_size),
+              "%n%d plugin panel and %s %x");
 }
 
 TEST_F(soundness, message_11_without_placeholder_or_with_a_huge_label_fits_the_item) {
     host->lang().set_message(msg_warning_format, "no placeholder");
     host->panels().active().type = panel_tree;
     open({press(key::down), press(key::enter), press(key::esc)});
-    const open_dialog* box = &host->dialogs().history()[host->dialogs().history().size() - 2];
-    ASSERT_EQ(box->items.size(), 4u);
+    const open_dialog* box = last_warning();
+    ASSERT_NE(box, nullptr);
     EXPECT_EQ(field_text(box->items[2].record.text, item_text_size), "no placeholder");
 
     host->lang().set_message(msg_warning_format, "Type: %s");
     host->lang().set_message(msg_label_tree, std::string(700, 'T'));
     open({press(key::down), press(key::enter), press(key::esc)});
-    box = &host->dialogs().history()[host->dialogs().history().size() - 2];
-    ASSERT_EQ(box->items.size(), 4u);
+    box = last_warning();
     std::string line = field_text(box->items[2].record.text, item_text_size);
     EXPECT_EQ(line.size(), 511u) << "expected the line cut to the item text";
     EXPECT_EQ(line.substr(0, 8), "Type: TT");

@@ -2,8 +2,8 @@
 // place with the same placeholders (message 11 exactly one "%s", no other
 // message a '%'), each help topic under the same name, and in the host's
 // texts every name English has and no other, with the same "{...}" marks and
-// key bars of the same keys. English itself says what each message is for
-// and which keys the list's help names.
+// key bars of the same keys, whose first pair fits the smallest screen. English itself says what each message
+// is for and which keys the list's help names.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -41,12 +41,14 @@ std::vector<std::string> messages_of(const language_files& files, std::string* n
     return texts;
 }
 
-// The "{name}" marks of a text, in order.
-std::vector<std::string> marks(const std::string& text) {
+// The "{name}" marks of a text's lines, sorted.
+std::vector<std::string> marks(const std::vector<std::string>& lines) {
     std::vector<std::string> found;
     static const std::regex mark("\\{[a-z_]+\\}");
-    for (std::sregex_iterator it(text.begin(), text.end(), mark), end; it != end; ++it)
-        found.push_back(it->str());
+    for (const std::string& text : lines)
+        for (std::sregex_iterator it(text.begin(), text.end(), mark), end; it != end; ++it)
+            found.push_back(it->str());
+    std::sort(found.begin(), found.end());
     return found;
 }
 
@@ -181,35 +183,18 @@ TEST_P(completeness, host_texts_are_names_english_has_with_the_same_marks_and_ke
         if (english_lines.size() == 1) {
             EXPECT_EQ(lines.size(), 1u) << "one line in English";
         }
-        std::vector<std::string> all_marks;
-        std::vector<std::string> english_marks;
-        for (const std::string& line : lines)
-            for (const std::string& m : marks(line)) all_marks.push_back(m);
-        for (const std::string& line : english_lines)
-            for (const std::string& m : marks(line)) english_marks.push_back(m);
-        std::sort(all_marks.begin(), all_marks.end());
-        std::sort(english_marks.begin(), english_marks.end());
-        EXPECT_EQ(joined(all_marks), joined(english_marks));
+        EXPECT_EQ(joined(marks(lines)), joined(marks(english_lines)));
         if (name.rfind("keybar.", 0) != 0) continue;
         std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(lines[0]);
         std::vector<tools::key_bar_pair> english_bar = tools::key_bar_pairs(english_lines[0]);
         ASSERT_EQ(bar.size(), english_bar.size()) << "pairs: " << lines[0];
+        // The host's smallest screen is 68 columns wide: the first pair fits it.
+        ASSERT_FALSE(bar.empty());
+        EXPECT_LE(pair_text(bar[0]).size(), 68u) << pair_text(bar[0]);
         for (size_t i = 0; i < bar.size(); ++i)
             EXPECT_EQ(modifiers(bar[i].key), modifiers(english_bar[i].key))
                 << "pair \"" << pair_text(bar[i]) << "\": key bars write the modifiers as English does ("
                 << pair_text(english_bar[i]) << ")";
-    }
-}
-
-// The host's smallest screen is 68 columns wide: every key bar's first pair
-// fits it.
-TEST_P(completeness, key_bars_show_their_first_pair_on_the_smallest_screen) {
-    for (const auto& [name, lines] : host_texts_of({english().host_texts, GetParam().host_texts})) {
-        SCOPED_TRACE(name);
-        if (name.rfind("keybar.", 0) != 0) continue;
-        std::vector<tools::key_bar_pair> bar = tools::key_bar_pairs(lines[0]);
-        ASSERT_FALSE(bar.empty());
-        EXPECT_LE(bar[0].key.size() + 1 + bar[0].label.size(), 68u) << pair_text(bar[0]);
     }
 }
 
@@ -231,7 +216,7 @@ TEST_P(completeness, help_and_welcome_boxes_fit_the_smallest_screen) {
     EXPECT_EQ(second_columns[0], second_columns[1]) << "the welcome's key lines are out of line";
 }
 
-INSTANTIATE_TEST_SUITE_P(shipped, completeness, ::testing::ValuesIn(shipped_languages()), language_name{});
+TOLVIK_EACH_LANGUAGE(completeness);
 
 }  // namespace
 }  // namespace tolvik::test

@@ -8,6 +8,7 @@
 #include "e2e/list_fixture.h"
 #include "e2e_languages/language_set.h"
 #include "e2e_languages/screen_reading.h"
+#include "support/host_setup.h"
 
 namespace tolvik::test {
 namespace {
@@ -20,58 +21,22 @@ constexpr int widest_dialog = 68;
 constexpr int least_path_columns = 20;
 constexpr int number_columns = 2;
 
-struct panel_kind {
-    const char* name;
-    int32_t type;
-    int32_t plugin;
-    int32_t label;
-};
-
-const panel_kind file_panel{"file", panel_file, 0, msg_label_file};
-const panel_kind unsupported_kinds[] = {
-    {"plugin", panel_file, 1, msg_label_plugin},
-    {"tree", 1, 0, msg_label_tree},
-    {"quick view", 2, 0, msg_label_quick_view},
-    {"information", 3, 0, msg_label_information},
-    {"other", 5, 0, msg_label_other},
-};
-
 class dialogs_fit : public list_dialog_test, public ::testing::WithParamInterface<language_files> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(host->load_language(GetParam().messages.string())) << host->report();
         // Folders long enough to widen the list to its limit.
         const std::string deep = "a_folder_with_a_name_long_enough/to_widen_the_list_to_its_limit";
-        tree.folder("left/" + deep);
-        tree.folder("right/" + deep);
-        host->panels().left().set_directory(dir("left/" + deep));
-        host->panels().right().set_directory(dir("right/" + deep));
+        open_panels_on(*host, tree, "left/" + deep, "right/" + deep);
     }
 
-    void make_active(const panel_kind& kind) {
-        host->panels().active().type = kind.type;
-        host->panels().active().plugin = kind.plugin;
-    }
-
-    // Opens the list with `before` queued; when the input first runs dry
-    // the host's screen and dialogs are taken, then `after` is fed.
-    sight open_and_watch(const std::vector<input_event>& before, const std::vector<input_event>& after,
-                         bool ctrl) {
+    // Opens the list with `before` queued, in Ctrl mode when `ctrl`; the
+    // host's sight is taken when the input first runs dry, then the list is
+    // closed: `after` fed, or Ctrl released in Ctrl mode.
+    sight watch(const std::vector<input_event>& before, bool ctrl, const std::vector<input_event>& after) {
         sight s;
-        size_t next = 0;
-        host->input().set_source([&](input_event& e) {
-            if (!s.seen) {
-                s.seen = true;
-                s.screen = host->screen();
-                for (size_t i = 0; i < host->dialogs().open_count(); ++i)
-                    s.dialogs.push_back(host->dialogs().open(i));
-            }
-            if (next >= after.size()) return false;
-            e = after[next++];
-            return true;
-        });
-        open(before, ctrl);
-        host->input().set_source(nullptr);
+        open_and_watch(before, ctrl ? std::vector{ctrl_up(), idle()} : after, ctrl,
+                       [&] { s = sight_of(*host); });
         return s;
     }
 
@@ -87,13 +52,12 @@ protected:
 TEST_P(dialogs_fit, the_list_keeps_its_title_labels_and_folders_within_the_widest_list) {
     const std::string title = text(msg_list_title);
     std::vector<panel_kind> kinds{file_panel};
-    kinds.insert(kinds.end(), std::begin(unsupported_kinds), std::end(unsupported_kinds));
+    kinds.insert(kinds.end(), std::begin(unsupported_panels), std::end(unsupported_panels));
     for (bool ctrl : {false, true})
         for (const panel_kind& kind : kinds) {
             SCOPED_TRACE(std::string(ctrl ? "Ctrl mode, " : "normal mode, ") + kind.name + " panel");
             make_active(kind);
-            sight s = ctrl ? open_and_watch({}, {ctrl_up(), idle()}, true)
-                           : open_and_watch({}, {press(key::esc)}, false);
+            sight s = watch({}, ctrl, {press(key::esc)});
             ASSERT_TRUE(s.seen && s.dialogs.size() == 1) << host->report();
             const emu::open_dialog& list = s.dialogs[0];
             EXPECT_LE(list.width, widest_dialog);
@@ -138,14 +102,12 @@ TEST_P(dialogs_fit, the_warning_box_keeps_within_the_widest_dialog_on_every_unsu
                    {"new view", keys::new_view, msg_refused_new},
                    {"delete", key::del, msg_refused_delete}};
     for (bool ctrl : {false, true})
-        for (const panel_kind& kind : unsupported_kinds)
+        for (const panel_kind& kind : unsupported_panels)
             for (const auto& action : refused) {
                 SCOPED_TRACE(std::string(ctrl ? "Ctrl mode, " : "normal mode, ") + kind.name + " panel, " +
                              action.name);
                 make_active(kind);
-                sight s =
-                    ctrl ? open_and_watch({press(action.code)}, {ctrl_up(), idle()}, true)
-                         : open_and_watch({press(action.code)}, {press(key::enter), press(key::esc)}, false);
+                sight s = watch({press(action.code)}, ctrl, {press(key::enter), press(key::esc)});
                 ASSERT_TRUE(s.seen && s.dialogs.size() == 2) << "no warning box\n" << host->report();
                 const emu::open_dialog& box = s.dialogs[1];
                 EXPECT_LE(box.width, widest_dialog) << "the warning box is " << box.width << " columns wide";
@@ -168,7 +130,7 @@ TEST_P(dialogs_fit, the_warning_box_keeps_within_the_widest_dialog_on_every_unsu
             }
 }
 
-INSTANTIATE_TEST_SUITE_P(shipped, dialogs_fit, ::testing::ValuesIn(shipped_languages()), language_name{});
+TOLVIK_EACH_LANGUAGE(dialogs_fit);
 
 // A host too old for the plugin: its one message box fits the screen.
 class too_old_box_fits : public loaded_plugin_test, public ::testing::WithParamInterface<language_files> {};
@@ -179,8 +141,7 @@ TEST_P(too_old_box_fits, on_an_80_column_screen) {
     sight s;
     host->input().set_source([&](input_event& e) {
         if (s.seen) return false;
-        s.seen = true;
-        s.screen = host->screen();
+        s = sight_of(*host);
         e = press(key::enter);
         return true;
     });
@@ -195,8 +156,7 @@ TEST_P(too_old_box_fits, on_an_80_column_screen) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(shipped, too_old_box_fits, ::testing::ValuesIn(shipped_languages()),
-                         language_name{});
+TOLVIK_EACH_LANGUAGE(too_old_box_fits);
 
 }  // namespace
 }  // namespace tolvik::test

@@ -14,10 +14,6 @@
 namespace tolvik::test {
 namespace {
 
-param_t TOLVIK_API default_only(host_handle dialog, int32_t message, int32_t param1, param_t param2) {
-    return emu::default_dialog_proc(dialog, message, param1, param2);
-}
-
 // Shows `topic` with F1 from a small dialog on a screen of 80x25 and
 // returns the screen while the help window is open.
 sight show_help(emu::dialog_engine& engine, emu::input_queue& input, const std::string& topic) {
@@ -39,7 +35,7 @@ sight show_help(emu::dialog_engine& engine, emu::input_queue& input, const std::
     items[0].type = item_double_box;
     items[0].right = 19;
     items[0].bottom = 4;
-    engine.run_dialog(1, -1, -1, 20, 5, topic.c_str(), items, 1, 0, 0, default_only, 0);
+    engine.run_dialog(1, -1, -1, 20, 5, topic.c_str(), items, 1, 0, 0, emu::default_dialog_proc, 0);
     input.set_source(nullptr);
     return s;
 }
@@ -104,7 +100,7 @@ TEST_P(help_fit, every_topic_fits_the_help_window_on_80x25) {
     EXPECT_TRUE(failures.empty()) << failures.front();
 }
 
-INSTANTIATE_TEST_SUITE_P(shipped, help_fit, ::testing::ValuesIn(shipped_languages()), language_name{});
+TOLVIK_EACH_LANGUAGE(help_fit);
 
 }  // namespace
 }  // namespace tolvik::test

@@ -12,12 +12,8 @@ namespace {
 
 // The files of the language `code` in `dir`, as lang/ names them.
 language_files files_of(const fs::path& dir, const std::string& code) {
-    language_files files;
-    files.code = code;
-    files.messages = dir / ("tolvik_" + code + ".lng");
-    files.help = dir / ("tolvik_" + code + ".hlf");
-    files.host_texts = dir / ("host_" + code + ".txt");
-    return files;
+    return {code, dir / ("tolvik_" + code + ".lng"), dir / ("tolvik_" + code + ".hlf"),
+            dir / ("host_" + code + ".txt")};
 }
 
 }  // namespace

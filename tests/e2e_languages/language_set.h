@@ -41,11 +41,10 @@ std::vector<std::string> help_topics(const std::string& contents);
 
 // gtest prints a language by its code; test names carry it too.
 inline void PrintTo(const language_files& language, std::ostream* out) { *out << language.code; }
-struct language_name {
-    template <class Info>
-    std::string operator()(const Info& info) const {
-        return info.param.code;
-    }
-};
 
 }  // namespace tolvik::test
+
+// Runs the TEST_Ps of `suite` once for each shipped language.
+#define TOLVIK_EACH_LANGUAGE(suite)                                                                  \
+    INSTANTIATE_TEST_SUITE_P(shipped, suite, ::testing::ValuesIn(tolvik::test::shipped_languages()), \
+                             [](const auto& info) { return info.param.code; })

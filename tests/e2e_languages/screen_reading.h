@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "emulator/dialog_state.h"
+#include "emulator/host.h"
 #include "emulator/screen.h"
 
 namespace tolvik::test {
@@ -34,5 +35,11 @@ struct sight {
     emu::screen screen;
     std::vector<emu::open_dialog> dialogs;  // outermost first
 };
+
+inline sight sight_of(emu::host& host) {
+    sight s{true, host.screen(), {}};
+    for (size_t i = 0; i < host.dialogs().open_count(); ++i) s.dialogs.push_back(host.dialogs().open(i));
+    return s;
+}
 
 }  // namespace tolvik::test
