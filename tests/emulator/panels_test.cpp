@@ -8,30 +8,12 @@
 
 #include "emulator/panel_model.h"
 #include "emulator/win_path.h"
+#include "panel_names.h"
 #include "support/test_tree.h"
 
 namespace tolvik::test {
 using namespace emu;
 namespace {
-
-std::vector<std::string> names(const panel_model& panel) {
-    std::vector<std::string> out;
-    for (const panel_entry& e : panel.items()) out.push_back(e.name);
-    return out;
-}
-
-std::vector<std::string> files(const panel_model& panel) {
-    std::vector<std::string> out;
-    for (const panel_entry& e : panel.items())
-        if (!e.is_directory()) out.push_back(e.name);
-    return out;
-}
-
-std::string joined(const std::vector<std::string>& v) {
-    std::string out;
-    for (const std::string& s : v) out += (out.empty() ? "" : " ") + s;
-    return out;
-}
 
 class panel_listing : public ::testing::Test {
 protected:
@@ -53,7 +35,7 @@ protected:
 TEST_F(panel_listing, lists_parent_then_directories_then_files_with_attributes_and_sizes) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     EXPECT_EQ(panel.directory(), tree.windows("top"));
-    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log b.txt C.dat");
+    EXPECT_EQ(names(panel), ".. Alpha zeta a.log b.txt C.dat");
     EXPECT_EQ(panel.items()[0].attributes, attribute_directory);
     EXPECT_EQ(panel.items()[1].attributes, attribute_directory);
     const panel_entry& b = panel.items()[static_cast<size_t>(panel.find("b.txt"))];
@@ -65,23 +47,23 @@ TEST_F(panel_listing, lists_parent_then_directories_then_files_with_attributes_a
 TEST_F(panel_listing, sort_modes_keep_directories_first_and_parent_on_top) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     panel.set_sort_mode(sort_modes::by_size);
-    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta a.log C.dat b.txt");
+    EXPECT_EQ(names(panel), ".. Alpha zeta a.log C.dat b.txt");
     panel.set_sort_mode(sort_modes::by_extension);
-    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta C.dat a.log b.txt");
+    EXPECT_EQ(names(panel), ".. Alpha zeta C.dat a.log b.txt");
     // Folder times are not settable everywhere: only the files are compared.
     panel.set_sort_mode(sort_modes::by_write_time);
-    EXPECT_EQ(joined(files(panel)), "b.txt C.dat a.log");
+    EXPECT_EQ(names(panel, true), "b.txt C.dat a.log");
     panel.set_reversed(true);
-    EXPECT_EQ(joined(files(panel)), "a.log C.dat b.txt");
+    EXPECT_EQ(names(panel, true), "a.log C.dat b.txt");
     EXPECT_EQ(panel.items()[0].name, "..");
     EXPECT_TRUE(panel.items()[1].is_directory() && panel.items()[2].is_directory());
     panel.set_sort_mode(sort_modes::by_name);
-    EXPECT_EQ(joined(names(panel)), ".. zeta Alpha C.dat b.txt a.log");
+    EXPECT_EQ(names(panel), ".. zeta Alpha C.dat b.txt a.log");
     EXPECT_EQ(panel.sort_mode(), sort_modes::by_name);
     EXPECT_TRUE(panel.reversed());
     panel.set_sort_mode(99);
     EXPECT_EQ(panel.sort_mode(), 99) << "an unknown mode is kept and reported back";
-    EXPECT_EQ(joined(names(panel)), ".. zeta Alpha C.dat b.txt a.log") << "and sorts by name";
+    EXPECT_EQ(names(panel), ".. zeta Alpha C.dat b.txt a.log") << "and sorts by name";
 }
 
 TEST_F(panel_listing, sorting_keeps_the_cursor_and_selection_on_their_items) {
@@ -108,7 +90,7 @@ TEST_F(panel_listing, relative_paths_and_entering_directories) {
     ASSERT_TRUE(panel.set_directory(tree.windows("top")));
     ASSERT_TRUE(panel.set_directory("zeta"));
     EXPECT_EQ(panel.directory(), tree.windows("top\\zeta"));
-    EXPECT_EQ(joined(names(panel)), "..");
+    EXPECT_EQ(names(panel), "..");
     ASSERT_TRUE(panel.enter()) << "the cursor is on ..";
     EXPECT_EQ(panel.directory(), tree.windows("top"));
     EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "zeta")
@@ -123,7 +105,7 @@ TEST_F(panel_listing, refresh_sees_new_files_and_keeps_selection_by_name) {
     tree.file("top/new.txt");
     tree.remove("top/a.log");
     ASSERT_TRUE(panel.refresh());
-    EXPECT_EQ(joined(names(panel)), ".. Alpha zeta b.txt C.dat new.txt");
+    EXPECT_EQ(names(panel), ".. Alpha zeta b.txt C.dat new.txt");
     EXPECT_EQ(panel.selected_names(), std::vector<std::string>{"C.dat"});
     tree.remove("top");
     EXPECT_FALSE(panel.refresh()) << "a directory that is gone cannot be re-read";
@@ -188,7 +170,7 @@ TEST(win_path, drive_root_has_no_parent_entry) {
     tree.file("only.txt");
     panel_model panel;
     ASSERT_TRUE(panel.set_directory(tree.windows()));
-    EXPECT_EQ(joined(names(panel)), "only.txt");
+    EXPECT_EQ(names(panel), "only.txt");
 }
 
 }  // namespace
