@@ -22,15 +22,6 @@ protected:
     }
 };
 
-TEST_F(list_messages, lines_are_copied_at_creation) {
-    const open_dialog& record = run_with([this](host_handle) {
-        std::strcpy(lines.items[0].text, "changed");  // the plugin's buffer, not the host's
-    });
-    ASSERT_EQ(record.items[1].lines.size(), 10u);
-    EXPECT_STREQ(record.items[1].lines[0].text, "one");
-    EXPECT_EQ(record.items[1].lines[4].flags, list_item_disabled);
-}
-
 TEST_F(list_messages, position_set_is_read_back_and_clamped_to_the_lines) {
     list_position got{-7, -7};
     list_position late{-7, -7};
@@ -71,8 +62,9 @@ TEST_F(list_messages, replacing_lines_copies_them_and_keeps_the_cursor_on_a_line
     EXPECT_EQ(logged->texts, (std::vector<std::string>{"alpha", "beta"}));
 }
 
-TEST_F(list_messages, item_replacement_size_and_place) {
-    const open_dialog& record = run_with([](host_handle dialog) {
+TEST_F(list_messages, lines_copied_at_creation_item_replacement_size_and_place) {
+    const open_dialog& record = run_with([this](host_handle dialog) {
+        std::strcpy(lines.items[0].text, "changed");  // the plugin's buffer, not the host's
         FarDialogItem wider = box_item(2, 1, 37, 10, "Wider");
         EXPECT_EQ(send(dialog, dm_set_item, 0, &wider), 1);
         std::strcpy(wider.text, "not seen");
@@ -86,7 +78,9 @@ TEST_F(list_messages, item_replacement_size_and_place) {
     EXPECT_EQ(record.width, 40);
     EXPECT_EQ(record.left, 20) << "expected the resized dialog centred again";
     EXPECT_EQ(record.top, 6);
-    EXPECT_EQ(record.items[1].lines.size(), 10u) << "replacing the box keeps the list's lines";
+    ASSERT_EQ(record.items[1].lines.size(), 10u) << "replacing the box keeps the list's lines";
+    EXPECT_STREQ(record.items[1].lines[0].text, "one") << "copied when the dialog was made";
+    EXPECT_EQ(record.items[1].lines[4].flags, list_item_disabled);
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 

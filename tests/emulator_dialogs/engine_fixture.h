@@ -123,12 +123,6 @@ protected:
         engine = std::make_unique<dialog_engine>(env);
     }
 
-    void TearDown() override {
-        engine.reset();
-        outer_handler = nullptr;
-        inner_handler = nullptr;
-    }
-
     // Runs a dialog through the stdcall service, as the plugin does.
     int32_t run(std::vector<FarDialogItem>& items, int32_t width = 30, int32_t height = 8,
                 dialog_proc_fn proc = outer_proc, const char* help = nullptr, uint32_t flags = 0) {

@@ -132,28 +132,13 @@ TEST_F(modal_loop, input_running_out_ends_even_a_dialog_that_refuses_to_close) {
     EXPECT_EQ(engine->open_count(), 0u);
 }
 
-TEST_F(modal_loop, source_feeds_the_loop_when_the_queue_is_empty) {
-    auto items = ok_cancel_dialog();
-    int asked = 0;
-    input.set_source([&asked](input_event& event) {
-        ++asked;
-        event = {input_kind::key, key::enter};
-        return true;
-    });
-    EXPECT_EQ(run(items), 2);
-    EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(failures.empty()) << failure_text();
-}
-
 TEST_F(modal_loop, nested_open_dialogs_its_own_loop_inside_the_outer_notification) {
-    static std::vector<FarDialogItem> inner_items;
-    inner_items = {box_item(0, 0, 19, 3, "Inner"), button_item(-1, 2, "OK", flag_button_centered, true)};
+    std::vector<FarDialogItem> inner_items{box_item(0, 0, 19, 3, "Inner"),
+                                           button_item(-1, 2, "OK", flag_button_centered, true)};
     auto outer_items = ok_cancel_dialog();
     int32_t inner_result = 99;
     size_t open_inside = 0;
-    host_handle outer_handle = nullptr;
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t, param_t code) -> param_t {
-        if (message == dn_init) outer_handle = dialog;
+    outer_handler = [&](host_handle, int32_t message, int32_t, param_t code) -> param_t {
         if (message == dn_key && code == 'n') {
             inner_result = dialog_ex(7, -1, -1, 20, 4, nullptr, inner_items.data(), 2, 0, 1, inner_proc, 0);
             return 1;
@@ -163,8 +148,9 @@ TEST_F(modal_loop, nested_open_dialogs_its_own_loop_inside_the_outer_notificatio
     inner_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
         if (message == dn_key && param2 == 'm') {
             open_inside = engine->open_count();
-            // The outer dialog still answers messages while the inner one runs.
-            EXPECT_EQ(send(outer_handle, dm_redraw, 0), 1);
+            // The outer dialog (its handle came with its init) still answers
+            // messages while the inner one runs.
+            EXPECT_EQ(send(seen[0].dialog, dm_redraw, 0), 1);
             return 1;
         }
         return default_dialog_proc(dialog, message, param1, param2);
@@ -212,25 +198,17 @@ TEST_F(modal_loop, close_message_ends_with_its_param1_after_the_notification_ret
 
 TEST_F(modal_loop, message_to_a_closed_dialog_is_a_failure_not_a_crash) {
     auto items = ok_cancel_dialog();
-    // Runs the dialog to its close with Enter; the handle its init carried.
-    auto run_to_enter = [&] {
-        host_handle handle = nullptr;
-        outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-            if (message == dn_init) handle = dialog;
-            return default_dialog_proc(dialog, message, param1, param2);
-        };
-        input.key(key::enter);
-        run(items);
-        outer_handler = nullptr;
-        return handle;
-    };
-    host_handle remembered = run_to_enter();
+    input.key(key::enter);
+    run(items);
+    ASSERT_EQ(seen.size(), 3u) << "expected init, Enter and close";
+    host_handle remembered = seen[0].dialog;
     ASSERT_NE(remembered, nullptr);
-    failures.clear();
     EXPECT_EQ(send(remembered, dm_redraw, 0), 0);
     EXPECT_EQ(failures.size(), 1u) << failure_text();
     // A new dialog never gets the handle of an old one.
-    EXPECT_NE(run_to_enter(), remembered);
+    input.key(key::enter);
+    run(items);
+    EXPECT_NE(seen.back().dialog, remembered);
 }
 
 TEST_F(modal_loop, malformed_item_arrays_are_refused) {

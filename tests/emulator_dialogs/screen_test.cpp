@@ -131,13 +131,7 @@ TEST_F(screen_drawing, a_source_that_redraws_gets_no_redraws_of_the_engine_but_o
     plugin_lines before{{"old line"}};
     plugin_lines after{{"new line"}};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        if (message == dn_key && param2 == 'k') {
-            send(dialog, dm_list_set, 1, &after.record);
-            return 1;
-        }
-        return default_dialog_proc(dialog, message, param1, param2);
-    };
+    on_key_k([&](host_handle dialog) { send(dialog, dm_list_set, 1, &after.record); });
     std::vector<std::string> before_redraw;
     std::vector<std::string> after_redraw;
     const input_event events[] = {{input_kind::key, 'k'}, {input_kind::idle, 0}, {input_kind::key, key::esc}};
