@@ -16,11 +16,16 @@ std::vector<FarDialogItem> two_buttons(bool second_focused) {
     return items;
 }
 
-TEST_F(default_procedure, enter_without_focus_closes_on_the_first_button_that_can_take_it) {
-    auto items = two_buttons(false);
-    items[1].flags = flag_hidden;  // hidden items never take the focus
-    input.key(key::enter);
-    EXPECT_EQ(run(items), 2);
+// Enter closes on the focused button: the one marked, or else the first
+// that can take the focus (hidden items never do).
+TEST_F(default_procedure, enter_closes_on_the_focused_button) {
+    auto marked = two_buttons(true);
+    auto unmarked = two_buttons(false);
+    unmarked[1].flags = flag_hidden;
+    for (auto* items : {&marked, &unmarked}) {
+        input.key(key::enter);
+        EXPECT_EQ(run(*items), 2) << (items == &marked ? "marked" : "first that can take it");
+    }
 }
 
 TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_and_idle_are_left_alone) {
