@@ -19,7 +19,7 @@ namespace {
 
 using trap_fn = intptr_t(TOLVIK_API*)();
 
-TEST(host_startup, record_carries_the_services_the_module_number_and_the_table) {
+TEST(host_startup, record_carries_the_services_the_module_number_the_table_and_traps) {
     host h;
     h.attach(fake::exports());
     h.set_module_number(77);
@@ -41,6 +41,21 @@ TEST(host_startup, record_carries_the_services_the_module_number_and_the_table) 
     EXPECT_EQ(trap_slot(r.functions->reserved_4[0]), "functions+4");
     EXPECT_EQ(trap_slot(r.functions->reserved_152[18]), "functions+224");
     EXPECT_TRUE(h.failures().empty()) << h.report();
+
+    // A trap the plugin calls logs and fails, naming its slot.
+    reinterpret_cast<trap_fn>(r.reserved_292[3])();
+    reinterpret_cast<trap_fn>(r.functions->reserved_4[35])();
+    ASSERT_EQ(h.log().count(service::unexpected), 2u) << h.report();
+    EXPECT_EQ(h.log().last(service::unexpected)->texts[0], "functions+144");
+    ASSERT_EQ(h.failures().size(), 2u);
+    EXPECT_NE(h.failures()[0].find("startup+304"), std::string::npos) << h.failures()[0];
+
+    // Scribbled and released records are gone for the plugin.
+    h.scribble_startup_records();
+    EXPECT_NE(h.startup_record()->get_message, &get_message_service);
+    h.release_startup_records();
+    EXPECT_EQ(h.startup_bytes(), nullptr);
+    EXPECT_EQ(h.function_table(), nullptr);
 }
 
 TEST(host_startup, size_field_sets_the_buffer_short_or_poisoned_beyond_372) {
@@ -59,29 +74,6 @@ TEST(host_startup, size_field_sets_the_buffer_short_or_poisoned_beyond_372) {
     EXPECT_EQ(size, 286u);
     h.set_startup_info(0);
     EXPECT_EQ(h.startup_buffer_size(), 4u);
-}
-
-TEST(host_startup, traps_log_and_fail_naming_their_slot) {
-    host h;
-    h.attach(fake::exports());
-    h.set_startup_info();
-    reinterpret_cast<trap_fn>(fake::record->reserved_292[3])();
-    reinterpret_cast<trap_fn>(fake::record->functions->reserved_4[35])();
-    ASSERT_EQ(h.log().count(service::unexpected), 2u) << h.report();
-    EXPECT_EQ(h.log().last(service::unexpected)->texts[0], "functions+144");
-    ASSERT_EQ(h.failures().size(), 2u);
-    EXPECT_NE(h.failures()[0].find("startup+304"), std::string::npos) << h.failures()[0];
-}
-
-TEST(host_startup, scribbled_and_released_records_are_gone_for_the_plugin) {
-    host h;
-    h.attach(fake::exports());
-    h.set_startup_info();
-    h.scribble_startup_records();
-    EXPECT_NE(h.startup_record()->get_message, &get_message_service);
-    h.release_startup_records();
-    EXPECT_EQ(h.startup_bytes(), nullptr);
-    EXPECT_EQ(h.function_table(), nullptr);
 }
 
 TEST(host_exports, calls_are_logged_with_results_and_nested_service_calls) {
@@ -155,26 +147,21 @@ TEST(host_services, services_without_a_live_host_answer_nothing) {
     EXPECT_EQ(panel_control_service(no_panel, cmd_get_active_info, nullptr), 0);
 }
 
-TEST(host_keys, the_plugins_key_state_follows_the_host) {
-    host h;
-    h.redirect_own_imports();
-    EXPECT_FALSE(ctrl_held());
-    h.set_key_held(virtual_key_control, true);
-    EXPECT_TRUE(h.key_held(virtual_key_control));
-    EXPECT_TRUE(ctrl_held()) << "GetAsyncKeyState must report the held Ctrl key";
-    h.set_key_held(virtual_key_control, false);
-    EXPECT_FALSE(ctrl_held());
-}
-
-TEST(host_keys, regression_a_new_host_starts_with_ctrl_released) {
+TEST(host_keys, the_plugins_key_state_follows_the_host_and_starts_released) {
     {
         host h;
         h.redirect_own_imports();
+        EXPECT_FALSE(ctrl_held());
+        h.set_key_held(virtual_key_control, true);
+        EXPECT_TRUE(h.key_held(virtual_key_control));
+        EXPECT_TRUE(ctrl_held()) << "GetAsyncKeyState must report the held Ctrl key";
+        h.set_key_held(virtual_key_control, false);
+        EXPECT_FALSE(ctrl_held());
         h.set_key_held(virtual_key_control, true);
     }
     host h;
     h.redirect_own_imports();
-    EXPECT_FALSE(ctrl_held()) << "a key held by an earlier host leaked into this one";
+    EXPECT_FALSE(ctrl_held()) << "regression: a key held by an earlier host leaked into this one";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "emulator/folders.h"
 #include "emulator/host.h"
 #include "emulator/panel_model.h"
+#include "panel_names.h"
 #include "support/test_tree.h"
 
 namespace tolvik::emu {
@@ -23,11 +24,7 @@ std::string listing(const folder_source& source, const std::string& path) {
     return out;
 }
 
-std::string names(const panel_model& panel) {
-    std::string out;
-    for (const panel_entry& e : panel.items()) out += (out.empty() ? "" : " ") + e.name;
-    return out;
-}
+using test::names;
 
 TEST(memory_folders, lists_in_the_order_added_and_creates_missing_parents) {
     memory_folders tree;

@@ -58,22 +58,16 @@ TEST_F(panel_commands, commands_1_and_2_fill_the_whole_record_from_each_panel) {
     for (size_t at = 220 + tree.windows("left").size(); at < 480; ++at)
         ASSERT_EQ(bytes[at], 0) << "directory tail byte " << at;
 
+    EXPECT_EQ(h.panels().handed_out(), active.items);
+
     panel_info passive = poisoned();
     ASSERT_EQ(fake::panel(cmd_get_passive_info, &passive), 1);
+    EXPECT_NE(h.panels().handed_out(), active.items) << "each command replaces the host-owned item array";
+    EXPECT_EQ(h.panels().handouts(), 2);
     EXPECT_EQ(std::string(passive.current_dir), tree.windows("right"));
     EXPECT_EQ(passive.rect.left, 40);
     EXPECT_EQ(passive.rect.right, 79);
     EXPECT_EQ(h.log().panel_commands(), (std::vector<int32_t>{1, 2}));
-}
-
-TEST_F(panel_commands, each_command_1_or_2_replaces_the_host_owned_item_array) {
-    panel_info info{};
-    fake::panel(cmd_get_active_info, &info);
-    const panel_item* first = info.items;
-    EXPECT_EQ(h.panels().handed_out(), first);
-    fake::panel(cmd_get_passive_info, &info);
-    EXPECT_NE(h.panels().handed_out(), first) << "the first array must be gone";
-    EXPECT_EQ(h.panels().handouts(), 2);
 }
 
 TEST_F(panel_commands, command_10_takes_the_selection_by_index_from_the_last_command_1) {

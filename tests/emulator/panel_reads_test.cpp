@@ -16,6 +16,7 @@
 #include "emulator/panel_model.h"
 #include "fake_plugin.h"
 #include "host/constants.h"
+#include "panel_names.h"
 #include "support/test_tree.h"
 
 namespace tolvik::test {
@@ -34,12 +35,6 @@ public:
     memory_folders tree;
     mutable int lists = 0;
 };
-
-std::string joined(const panel_model& panel) {
-    std::string out;
-    for (const panel_entry& e : panel.items()) out += (out.empty() ? "" : " ") + e.name;
-    return out;
-}
 
 class panel_reads : public ::testing::Test {
 protected:
@@ -74,7 +69,7 @@ TEST_F(panel_reads, view_and_sort_commands_on_an_unchanged_listing_read_nothing)
     panel_info info{};
     ASSERT_EQ(fake::panel(cmd_get_active_info, &info), 1);
     EXPECT_EQ(folders.lists, 0) << "expected no folder read, got " << folders.lists;
-    EXPECT_EQ(joined(h.panels().left()), ".. b.txt c.dat a.log")
+    EXPECT_EQ(names(h.panels().left()), ".. b.txt c.dat a.log")
         << "the sort mode and order take effect on the listing the panel holds";
     EXPECT_EQ(info.view_mode, 4);
     EXPECT_EQ(info.sort_mode, sort_modes::by_size);
@@ -82,7 +77,7 @@ TEST_F(panel_reads, view_and_sort_commands_on_an_unchanged_listing_read_nothing)
 
     ASSERT_EQ(fake::panel(cmd_set_directory, const_cast<char*>("C:\\big")), 1);
     EXPECT_EQ(folders.lists, 1) << "a directory command reads the folder, once";
-    EXPECT_EQ(joined(h.panels().left()), ".. b.txt c.dat a.log new.txt");
+    EXPECT_EQ(names(h.panels().left()), ".. b.txt c.dat a.log new.txt");
 }
 
 TEST_F(panel_reads, the_host_keys_and_refresh_read_only_when_asked) {
@@ -92,13 +87,13 @@ TEST_F(panel_reads, the_host_keys_and_refresh_read_only_when_asked) {
     panel.set_reversed(true);
     panel.view_mode = 1;
     EXPECT_EQ(folders.lists, 0);
-    EXPECT_EQ(joined(panel), ".. c.dat a.log b.txt");
+    EXPECT_EQ(names(panel), ".. c.dat a.log b.txt");
     EXPECT_EQ(panel.items()[static_cast<size_t>(panel.cursor())].name, "c.dat")
         << "the cursor stays on its item";
     folders.tree.remove("C:\\big\\a.log");
     ASSERT_TRUE(panel.refresh());
     EXPECT_EQ(folders.lists, 1);
-    EXPECT_EQ(joined(panel), ".. c.dat b.txt");
+    EXPECT_EQ(names(panel), ".. c.dat b.txt");
 }
 
 // The host's comparison before names were folded once per entry: both names
@@ -130,24 +125,18 @@ TEST(panel_sorting, folded_names_sort_as_the_old_comparison_did_on_tricky_names)
     panel.read_from(tree);
     ASSERT_TRUE(panel.set_directory("C:\\t"));
 
-    std::vector<panel_entry> files;
+    std::vector<panel_entry> expected;
     for (const panel_entry& e : panel.items())
-        if (!e.is_directory()) files.push_back(e);
-    std::vector<panel_entry> expected = files;
+        if (!e.is_directory()) expected.push_back(e);
     std::sort(expected.begin(), expected.end(), old_name_order);
-    std::string got_text, expected_text;
-    for (size_t i = 0; i < files.size(); ++i) {
-        got_text += files[i].name + "|";
-        expected_text += expected[i].name + "|";
-    }
-    EXPECT_EQ(got_text, expected_text);
-    EXPECT_EQ(joined(panel).substr(0, 26), ".. _d Dir dir .hidden 10 9")
+    std::vector<std::string> sorted;
+    for (const panel_entry& e : expected) sorted.push_back(e.name);
+    EXPECT_EQ(item_names(panel, true), sorted);
+    EXPECT_EQ(names(panel).substr(0, 26), ".. _d Dir dir .hidden 10 9")
         << "folders first, '_' before letters, '.' before digits";
 
     panel.set_sort_mode(sort_modes::by_extension);
-    std::vector<std::string> order;
-    for (const panel_entry& e : panel.items())
-        if (!e.is_directory()) order.push_back(e.name);
+    std::vector<std::string> order = item_names(panel, true);
     // No extension first (".hidden" has none), then by folded extension,
     // then by name within one extension.
     auto at = [&](const std::string& name) {
@@ -162,14 +151,9 @@ TEST(panel_sorting, folded_names_sort_as_the_old_comparison_did_on_tricky_names)
 
     panel.set_sort_mode(sort_modes::by_name);
     panel.set_reversed(true);
-    std::vector<std::string> reversed;
-    for (const panel_entry& e : panel.items())
-        if (!e.is_directory()) reversed.push_back(e.name);
-    std::vector<std::string> forward;
-    for (const panel_entry& e : expected) forward.push_back(e.name);
-    std::reverse(forward.begin(), forward.end());
-    EXPECT_EQ(reversed, forward) << "reverse order reverses the files";
-    EXPECT_EQ(joined(panel).substr(0, 12), ".. dir Dir _") << "and the folders, below the parent";
+    std::reverse(sorted.begin(), sorted.end());
+    EXPECT_EQ(item_names(panel, true), sorted) << "reverse order reverses the files";
+    EXPECT_EQ(names(panel).substr(0, 12), ".. dir Dir _") << "and the folders, below the parent";
 }
 
 #if !defined(_WIN32)
@@ -184,7 +168,7 @@ TEST(panel_disk_reads, links_are_followed_and_a_broken_link_lists_as_an_empty_fi
     std::filesystem::create_symlink(tree.native("d/gone"), tree.native("d/broken"));
     panel_model panel;
     ASSERT_TRUE(panel.set_directory(tree.windows("d")));
-    EXPECT_EQ(joined(panel), ".. dirlink sub broken link.txt target.txt");
+    EXPECT_EQ(names(panel), ".. dirlink sub broken link.txt target.txt");
     const panel_entry& link = panel.items()[static_cast<size_t>(panel.find("link.txt"))];
     EXPECT_EQ(link.size, 7u);
     EXPECT_EQ(link.attributes, attribute_file);

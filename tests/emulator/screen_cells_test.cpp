@@ -23,10 +23,11 @@ std::string first_difference(const screen& a, const screen& b) {
     return "";
 }
 
+struct rectangle {
+    int left, top, right, bottom;
+};
+
 TEST(screen_cells, fill_writes_what_a_put_per_cell_writes_wherever_the_rectangle_lies) {
-    struct rectangle {
-        int left, top, right, bottom;
-    };
     // Inside, across each edge, around the whole screen, wholly outside,
     // inverted, and one cell; on a screen of odd size.
     const rectangle rectangles[] = {{2, 1, 9, 3},      {-5, -2, 3, 2}, {10, 4, 40, 20}, {-1, -1, 17, 7},
@@ -61,9 +62,6 @@ TEST(screen_cells, clear_sets_every_cell_of_any_size) {
 }
 
 TEST(screen_cells, box_borders_are_the_cells_a_put_per_cell_writes_wherever_the_box_lies) {
-    struct rectangle {
-        int left, top, right, bottom;
-    };
     const rectangle boxes[] = {{2, 1, 9, 5}, {-5, -2, 3, 2}, {10, 4, 40, 20}, {-1, -1, 17, 7},
                                {3, 2, 3, 2}, {4, 3, 5, 3},   {6, 0, 8, 6},    {20, 1, 30, 3}};
     for (const rectangle& r : boxes) {

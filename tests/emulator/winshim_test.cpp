@@ -79,17 +79,11 @@ TEST(winshim_code_page, names_are_bytes_of_the_page_and_paths_go_back_to_utf8) {
         std::string shown;       // in the page
     } names[] = {
         {emu::code_page::cp850, "caf\xC3\xA9.txt", "caf\x82.txt"},
-        {emu::code_page::cp852,
-         "\xC5\x81\xC3\xB3"
-         "d\xC5\xBA",
-         "\x9D\xA2"
-         "d\xAB"},                                                            // Lodz
-        {emu::code_page::cp866, "\xD0\x9F\xD1\x80\xD0\xB8", "\x8F\xE0\xA8"},  // Pri
-        {emu::code_page::cp866, "caf\xC3\xA9", "caf?"},                       // a character the page lacks
-        {emu::code_page::cp850, "\xD0\x9F\xF0\x9F\x98\x80!",
-         "??"
-         "!"},                                               // outside the page, outside 16 bits
-        {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},  // bytes that start no character
+        {emu::code_page::cp852, "\xC5\x81\xC3\xB3\x64\xC5\xBA", "\x9D\xA2\x64\xAB"},  // Lodz
+        {emu::code_page::cp866, "\xD0\x9F\xD1\x80\xD0\xB8", "\x8F\xE0\xA8"},          // Pri
+        {emu::code_page::cp866, "caf\xC3\xA9", "caf?"},                // a character the page lacks
+        {emu::code_page::cp850, "\xD0\x9F\xF0\x9F\x98\x80!", "?\?!"},  // outside the page, outside 16 bits
+        {emu::code_page::cp850, "a\xC3(\xFF\xE9", "a?(??"},            // bytes that start no character
         {emu::code_page::cp850, "\xE2\x82\xAC\xE2(\xF0\x9F(", "?\?(?\?("},  // three bytes, then cut short
     };
     for (const auto& n : names) {

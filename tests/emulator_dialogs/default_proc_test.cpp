@@ -16,20 +16,19 @@ std::vector<FarDialogItem> two_buttons(bool second_focused) {
     return items;
 }
 
+// Enter closes on the focused button: the one marked, or else the first
+// that can take the focus (hidden items never do).
 TEST_F(default_procedure, enter_closes_on_the_focused_button) {
-    auto items = two_buttons(true);
-    input.key(key::enter);
-    EXPECT_EQ(run(items), 2);
+    auto marked = two_buttons(true);
+    auto unmarked = two_buttons(false);
+    unmarked[1].flags = flag_hidden;
+    for (auto* items : {&marked, &unmarked}) {
+        input.key(key::enter);
+        EXPECT_EQ(run(*items), 2) << (items == &marked ? "marked" : "first that can take it");
+    }
 }
 
-TEST_F(default_procedure, enter_without_focus_closes_on_the_first_button_that_can_take_it) {
-    auto items = two_buttons(false);
-    items[1].flags = flag_hidden;  // hidden items never take the focus
-    input.key(key::enter);
-    EXPECT_EQ(run(items), 2);
-}
-
-TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_are_left_alone) {
+TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_and_idle_are_left_alone) {
     auto items = two_buttons(false);
     std::vector<param_t> answers;
     outer_handler = [&answers](host_handle dialog, int32_t message, int32_t param1,
@@ -38,29 +37,18 @@ TEST_F(default_procedure, esc_closes_with_minus_one_and_other_keys_are_left_alon
         answers.push_back(answer);
         return answer;
     };
-    input.keys({'x', key::down, key::esc});
-    EXPECT_EQ(run(items), -1);
-    // init, 'x', Down, Esc, close
-    ASSERT_EQ(answers.size(), 5u);
-    EXPECT_EQ(answers[1], 0) << "expected an ordinary key left unhandled";
-    EXPECT_EQ(answers[2], 0);
-    EXPECT_EQ(answers[3], 1) << "expected Esc handled";
-    EXPECT_EQ(answers[4], 1) << "expected the close allowed";
-    EXPECT_EQ(calls.count(service::default_dialog_proc), 5u);
-}
-
-TEST_F(default_procedure, idle_answers_zero) {
-    auto items = two_buttons(false);
-    param_t idle_answer = -5;
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        param_t answer = default_dialog_proc(dialog, message, param1, param2);
-        if (message == dn_idle) idle_answer = answer;
-        return answer;
-    };
+    input.key('x');
     input.idle();
-    input.key(key::esc);
-    run(items);
-    EXPECT_EQ(idle_answer, 0);
+    input.keys({key::down, key::esc});
+    EXPECT_EQ(run(items), -1);
+    // init, 'x', idle, Down, Esc, close
+    ASSERT_EQ(answers.size(), 6u);
+    EXPECT_EQ(answers[1], 0) << "expected an ordinary key left unhandled";
+    EXPECT_EQ(answers[2], 0) << "expected idle answered 0";
+    EXPECT_EQ(answers[3], 0);
+    EXPECT_EQ(answers[4], 1) << "expected Esc handled";
+    EXPECT_EQ(answers[5], 1) << "expected the close allowed";
+    EXPECT_EQ(calls.count(service::default_dialog_proc), 6u);
 }
 
 TEST_F(default_procedure, f1_records_the_topic_and_shows_its_help_text) {
@@ -115,18 +103,15 @@ TEST_F(message_boxes, texts_are_split_into_title_lines_and_buttons) {
     EXPECT_TRUE(failures.empty()) << failure_text();
 }
 
-TEST_F(message_boxes, esc_gives_minus_one_and_other_keys_are_ignored) {
+TEST_F(message_boxes, esc_gives_minus_one_other_keys_are_ignored_and_no_input_cancels) {
     const char* texts[] = {"T", "line", "OK"};
     input.keys({'a', key::down, key::esc, key::enter});
     EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
     EXPECT_EQ(input.size(), 1u) << "the box stops at Esc";
-}
-
-TEST_F(message_boxes, empty_queue_closes_at_once_without_failure) {
-    const char* texts[] = {"T", "line", "OK"};
-    EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1);
-    EXPECT_TRUE(failures.empty()) << failure_text();
-    EXPECT_EQ(engine->message_boxes().size(), 1u);
+    EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), 0);
+    EXPECT_EQ(message_box(7, 1, nullptr, texts, 3, 1), -1) << "an empty queue closes at once";
+    EXPECT_TRUE(failures.empty()) << "running out of input is no failure here:\n" << failure_text();
+    EXPECT_EQ(engine->message_boxes().size(), 3u);
 }
 
 TEST_F(message_boxes, malformed_arguments_are_failures_not_crashes) {
@@ -140,16 +125,7 @@ TEST_F(message_boxes, malformed_arguments_are_failures_not_crashes) {
         << "the buttons are cut to the texts after the title";
 }
 
-}  // namespace
-}  // namespace tolvik::test
-
-namespace tolvik::test {
-using namespace emu;
-namespace {
-
-using help_topic = engine_test;
-
-TEST_F(help_topic, shipped_help_topic_is_shown_whole_on_the_screen) {
+TEST_F(default_procedure, shipped_help_topic_is_shown_whole_on_the_screen) {
     ASSERT_TRUE(engine->load_help(std::string(TOLVIK_LANG_DIR) + "/tolvik_en.hlf"));
     std::string text = engine->help_topic_text("Panel_list");
     ASSERT_FALSE(text.empty()) << "expected the Panel_list topic in the English help file";

@@ -50,43 +50,39 @@ inline param_t TOLVIK_API inner_proc(host_handle dialog, int32_t message, int32_
     return forward(inner_handler, dialog, message, param1, param2);
 }
 
-inline FarDialogItem box_item(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* title) {
-    FarDialogItem item{};
-    item.type = item_double_box;
-    item.left = left, item.top = top, item.right = right, item.bottom = bottom;
-    std::strncpy(item.text, title, item_text_size - 1);
+inline FarDialogItem item_of(dialog_item_type type, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                             const char* text, uint32_t flags = 0) {
+    FarDialogItem item{
+        .type = type, .left = left, .top = top, .right = right, .bottom = bottom, .flags = flags};
+    if (text) std::strncpy(item.text, text, item_text_size - 1);
     return item;
+}
+
+inline FarDialogItem box_item(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* title) {
+    return item_of(item_double_box, left, top, right, bottom, title);
 }
 
 inline FarDialogItem list_box_item(int32_t left, int32_t top, int32_t right, int32_t bottom,
                                    list_record* list, uint32_t flags = flag_list_no_box | flag_no_focus) {
-    FarDialogItem item{};
-    item.type = item_list_box;
-    item.left = left, item.top = top, item.right = right, item.bottom = bottom;
+    FarDialogItem item = item_of(item_list_box, left, top, right, bottom, nullptr, flags);
     item.list = list;
-    item.flags = flags;
     return item;
 }
 
 inline FarDialogItem text_item(int32_t left, int32_t top, const char* text, uint32_t flags = 0) {
-    FarDialogItem item{};
-    item.type = item_text;
-    item.left = left, item.top = top;
-    item.flags = flags;
-    std::strncpy(item.text, text, item_text_size - 1);
-    return item;
+    return item_of(item_text, left, top, 0, 0, text, flags);
 }
 
 inline FarDialogItem button_item(int32_t left, int32_t top, const char* text, uint32_t flags = 0,
                                  bool is_default = false) {
-    FarDialogItem item{};
-    item.type = item_button;
-    item.left = left, item.top = top;
-    item.flags = flags;
-    item.focus = is_default ? 1 : 0;
-    item.default_button = is_default ? 1 : 0;
-    std::strncpy(item.text, text, item_text_size - 1);
+    FarDialogItem item = item_of(item_button, left, top, 0, 0, text, flags);
+    item.focus = item.default_button = is_default ? 1 : 0;
     return item;
+}
+
+// Sends `message` with a record of the caller's (or none) as Param2.
+inline param_t send(host_handle dialog, int32_t message, int32_t param1, const void* record = nullptr) {
+    return send_dialog_message(dialog, message, param1, reinterpret_cast<param_t>(record));
 }
 
 // Lines as a plugin holds them: its own buffer behind its own list record.
@@ -127,17 +123,24 @@ protected:
         engine = std::make_unique<dialog_engine>(env);
     }
 
-    void TearDown() override {
-        engine.reset();
-        outer_handler = nullptr;
-        inner_handler = nullptr;
-    }
-
     // Runs a dialog through the stdcall service, as the plugin does.
     int32_t run(std::vector<FarDialogItem>& items, int32_t width = 30, int32_t height = 8,
                 dialog_proc_fn proc = outer_proc, const char* help = nullptr, uint32_t flags = 0) {
         return dialog_ex(7, -1, -1, width, height, help, items.data(), static_cast<int32_t>(items.size()), 0,
                          flags, proc, 0x55);
+    }
+
+    // Calls `act` inside the notification of key 'k' and answers it; every
+    // other notification goes to the default procedure.
+    static void on_key_k(const std::function<void(host_handle)>& act) {
+        outer_handler = [act](host_handle dialog, int32_t message, int32_t param1,
+                              param_t param2) -> param_t {
+            if (message == dn_key && param2 == 'k') {
+                act(dialog);
+                return 1;
+            }
+            return default_dialog_proc(dialog, message, param1, param2);
+        };
     }
 
     // Notification numbers seen, in order.

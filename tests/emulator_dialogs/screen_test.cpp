@@ -1,5 +1,7 @@
 // What the host draws: dialogs, message boxes and panels, as golden rows of
 // text and of attribute letters.
+#include <cstdint>
+
 #include "engine_fixture.h"
 #include "panel_drawing.h"
 #include "panels.h"
@@ -9,53 +11,50 @@ namespace tolvik::test {
 using namespace emu;
 namespace {
 
-using screen_drawing = engine_test;
-
-// Rows first..last of a dump, for comparing a region.
-std::vector<std::string> rows_of(const std::vector<std::string>& all, size_t first, size_t last) {
-    return std::vector<std::string>(all.begin() + static_cast<long>(first),
-                                    all.begin() + static_cast<long>(last) + 1);
-}
-
-std::string joined(const std::vector<std::string>& rows) {
+// Rows first..last, one per line, for comparing a region.
+std::string joined(const std::vector<std::string>& rows, size_t first = 0, size_t last = SIZE_MAX) {
     std::string out;
-    for (const std::string& row : rows) out += row + "\n";
+    for (size_t y = first; y <= last && y < rows.size(); ++y) out += rows[y] + "\n";
     return out;
 }
 
-// Runs a dialog and captures the screen inside the notification of key 'k',
-// after `act` ran.
-struct capture {
-    std::vector<std::string> text;
-    std::vector<std::string> attributes;
-};
+class screen_drawing : public engine_test {
+protected:
+    void SetUp() override {
+        engine_test::SetUp();
+        panels.lay_out(80, 25);
+    }
 
-capture look_inside(input_queue& input, screen& display, std::vector<FarDialogItem>& items, int32_t width,
-                    int32_t height, uint32_t flags = 0,
-                    const std::function<void(host_handle)>& act = nullptr) {
-    capture seen;
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        if (message == dn_key && param2 == 'k') {
-            if (act) act(dialog);
-            seen.text = display.text_rows();
-            seen.attributes = display.attribute_rows();
-            return 1;
-        }
-        return default_dialog_proc(dialog, message, param1, param2);
+    struct capture {
+        std::vector<std::string> text;
+        std::vector<std::string> attributes;
     };
-    input.keys({'k', key::esc});
-    dialog_ex(7, -1, -1, width, height, nullptr, items.data(), static_cast<int32_t>(items.size()), 0, flags,
-              outer_proc, 0);
-    return seen;
-}
+
+    // Runs a dialog and captures the screen inside the notification of key
+    // 'k', after `act` ran.
+    capture look_inside(std::vector<FarDialogItem>& items, int32_t width, int32_t height, uint32_t flags = 0,
+                        const std::function<void(host_handle)>& act = nullptr) {
+        capture seen;
+        on_key_k([&](host_handle dialog) {
+            if (act) act(dialog);
+            seen = {display.text_rows(), display.attribute_rows()};
+        });
+        input.keys({'k', key::esc});
+        run(items, width, height, outer_proc, nullptr, flags);
+        return seen;
+    }
+
+    test::test_tree tree;
+    panel_pair panels;
+};
 
 TEST_F(screen_drawing, list_dialog_golden) {
     plugin_lines lines{{"1. File  < C:\\", "2. File  > C:\\Temp", "3. Tree    C:\\Windows"}, 1};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 6, "Views"),
                                      list_box_item(3, 2, 24, 5, &lines.record)};
-    capture seen = look_inside(input, display, items, 28, 8, 0, [](host_handle dialog) {
+    capture seen = look_inside(items, 28, 8, 0, [](host_handle dialog) {
         list_position position{2, 0};
-        send_dialog_message(dialog, dm_list_set_position, 1, reinterpret_cast<param_t>(&position));
+        send(dialog, dm_list_set_position, 1, &position);
     });
     ASSERT_EQ(seen.text.size(), 25u);
     std::vector<std::string> text{
@@ -80,39 +79,32 @@ TEST_F(screen_drawing, list_dialog_golden) {
         "............................ffffffffffffffffffffffffhh",
         "..............................hhhhhhhhhhhhhhhhhhhhhhhh",
     };
-    EXPECT_EQ(joined(rows_of(seen.text, 8, 15)), joined(text));
-    EXPECT_EQ(joined(rows_of(seen.attributes, 8, 15)), joined(attributes));
+    EXPECT_EQ(joined(seen.text, 8, 15), joined(text));
+    EXPECT_EQ(joined(seen.attributes, 8, 15), joined(attributes));
     EXPECT_EQ(seen.text[7], "") << "nothing above the dialog";
 }
 
-TEST_F(screen_drawing, warning_dialog_centres_texts_and_hides_hidden_buttons) {
-    std::vector<FarDialogItem> items{box_item(2, 1, 25, 5, "Refused"), text_item(-1, 2, "Not here."),
-                                     text_item(-1, 3, "Panel: Tree"),
-                                     button_item(-1, 4, "OK", flag_button_centered, true)};
-    capture normal = look_inside(input, display, items, 28, 7, style_warning);
+// Centred buttons share their row, whether placed at -1 or by the flag alone.
+TEST_F(screen_drawing, warning_dialog_centres_texts_and_buttons_and_hides_hidden_buttons) {
+    std::vector<FarDialogItem> items{
+        box_item(2, 1, 25, 5, "Refused"), text_item(-1, 2, "Not here."), text_item(-1, 3, "Panel: Tree"),
+        button_item(-1, 4, "OK", flag_button_centered, true), button_item(0, 4, "No", flag_button_centered)};
+    capture normal = look_inside(items, 28, 7, style_warning);
     std::vector<std::string> text{
         "                            +====== Refused =======+",
         "                            |      Not here.       |",
         "                            |     Panel: Tree      |",
-        "                            |        [ OK ]        |",
+        "                            |    [ OK ] [ No ]     |",
         "                            +======================+",
     };
-    EXPECT_EQ(joined(rows_of(normal.text, 10, 14)), joined(text));
-    EXPECT_EQ(normal.attributes[13], "............................WwwwwwwwwBBBBBBwwwwwwwwWhh")
-        << "expected warning colours and the focused button";
+    EXPECT_EQ(joined(normal.text, 10, 14), joined(text));
+    EXPECT_EQ(normal.attributes[13], "............................WwwwwBBBBBBwbbbbbbwwwwwWhh")
+        << "expected warning colours, the focused button and the other";
 
     items[3].flags |= flag_hidden;
-    capture hidden = look_inside(input, display, items, 28, 7, style_warning);
-    EXPECT_EQ(hidden.text[13], "                            |                      |")
-        << "a hidden button is not drawn";
-}
-
-TEST_F(screen_drawing, centred_buttons_share_their_row) {
-    std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "Q"),
-                                     button_item(0, 2, "Yes", flag_button_centered, true),
-                                     button_item(0, 2, "No", flag_button_centered)};
-    capture seen = look_inside(input, display, items, 28, 6);
-    EXPECT_EQ(seen.text[11], "                            |    [ Yes ] [ No ]    |");
+    capture hidden = look_inside(items, 28, 7, style_warning);
+    EXPECT_EQ(hidden.text[13], "                            |        [ No ]        |")
+        << "a hidden button is not drawn and takes no room";
 }
 
 TEST_F(screen_drawing, nothing_is_drawn_while_redraw_is_stopped) {
@@ -120,12 +112,12 @@ TEST_F(screen_drawing, nothing_is_drawn_while_redraw_is_stopped) {
     plugin_lines after{{"new line"}};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
     bool stale_while_stopped = false;
-    capture seen = look_inside(input, display, items, 28, 6, 0, [&](host_handle dialog) {
-        send_dialog_message(dialog, dm_enable_redraw, 0, 0);
-        send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&after.record));
-        send_dialog_message(dialog, dm_redraw, 0, 0);
+    capture seen = look_inside(items, 28, 6, 0, [&](host_handle dialog) {
+        send(dialog, dm_enable_redraw, 0);
+        send(dialog, dm_list_set, 1, &after.record);
+        send(dialog, dm_redraw, 0);
         stale_while_stopped = display.shows("old line") && !display.shows("new line");
-        send_dialog_message(dialog, dm_enable_redraw, 1, 0);
+        send(dialog, dm_enable_redraw, 1);
     });
     EXPECT_TRUE(stale_while_stopped) << "expected the old picture while drawing was stopped";
     EXPECT_NE(joined(seen.text).find("new line"), std::string::npos) << "expected the new line once resumed";
@@ -139,13 +131,7 @@ TEST_F(screen_drawing, a_source_that_redraws_gets_no_redraws_of_the_engine_but_o
     plugin_lines before{{"old line"}};
     plugin_lines after{{"new line"}};
     std::vector<FarDialogItem> items{box_item(2, 1, 25, 4, "L"), list_box_item(3, 2, 24, 3, &before.record)};
-    outer_handler = [&](host_handle dialog, int32_t message, int32_t param1, param_t param2) -> param_t {
-        if (message == dn_key && param2 == 'k') {
-            send_dialog_message(dialog, dm_list_set, 1, reinterpret_cast<param_t>(&after.record));
-            return 1;
-        }
-        return default_dialog_proc(dialog, message, param1, param2);
-    };
+    on_key_k([&](host_handle dialog) { send(dialog, dm_list_set, 1, &after.record); });
     std::vector<std::string> before_redraw;
     std::vector<std::string> after_redraw;
     const input_event events[] = {{input_kind::key, 'k'}, {input_kind::idle, 0}, {input_kind::key, key::esc}};
@@ -193,7 +179,7 @@ TEST_F(screen_drawing, message_box_is_drawn_while_it_waits) {
     EXPECT_FALSE(display.shows("Warning")) << "the box is gone once closed";
 }
 
-TEST_F(screen_drawing, screen_primitives_clip_and_trim) {
+TEST_F(screen_drawing, screen_primitives_clip_trim_and_keep_titles) {
     screen small(12, 3);
     small.double_box(0, 0, 11, 2, attr::frame, "A very long title");
     small.text(9, 1, "abcd", attr::dialog);
@@ -208,22 +194,16 @@ TEST_F(screen_drawing, screen_primitives_clip_and_trim) {
     EXPECT_EQ(small.attribute_rows()[1], "..d") << "trailing normal blanks are trimmed";
     small.text(0, 2, std::string_view("\x01\x7F", 2), attr::dialog);
     EXPECT_EQ(small.row(2), "??") << "control characters show as '?'";
-}
-
-TEST_F(screen_drawing, dash_in_double_box_title_is_not_turned_into_border) {
-    screen small(20, 3);
-    small.double_box(0, 0, 19, 2, attr::frame, "Panel-Ansichten");
-    EXPECT_EQ(small.row(0), "+ Panel-Ansichten =+");
-    EXPECT_EQ(small.row(2), "+==================+");
+    screen wide(20, 3);
+    wide.double_box(0, 0, 19, 2, attr::frame, "Panel-Ansichten");
+    EXPECT_EQ(wide.row(0), "+ Panel-Ansichten =+") << "a dash in a title is not turned into border";
+    EXPECT_EQ(wide.row(2), "+==================+");
 }
 
 TEST_F(screen_drawing, panels_show_items_selection_cursor_and_stand_ins) {
-    test::test_tree tree;
     tree.folder("docs/sub");
     tree.file("docs/a.txt");
     tree.file("docs/b.txt");
-    panel_pair panels;
-    panels.lay_out(80, 25);
     ASSERT_TRUE(panels.left().set_directory(tree.windows("docs")));
     ASSERT_TRUE(panels.right().set_directory(tree.windows("docs")));
     panels.set_active(side::left);
@@ -233,11 +213,10 @@ TEST_F(screen_drawing, panels_show_items_selection_cursor_and_stand_ins) {
     panels.left().set_cursor(panels.left().find("b.txt"));
     panels.right().type = panel_tree;
 
-    screen display_80(80, 25);
-    draw_panels(display_80, panels);
-    auto text = display_80.text_rows();
-    auto attributes = display_80.attribute_rows();
-    std::string all = display_80.dump();
+    draw_panels(display, panels);
+    auto text = display.text_rows();
+    auto attributes = display.attribute_rows();
+    std::string all = display.dump();
 
     EXPECT_EQ(text[0].substr(0, 1), "+");
     EXPECT_NE(text[0].find("docs"), std::string::npos) << "the directory stands in the top border:\n" << all;
@@ -257,15 +236,11 @@ TEST_F(screen_drawing, panels_show_items_selection_cursor_and_stand_ins) {
 }
 
 TEST_F(screen_drawing, long_directory_keeps_its_end_in_the_border) {
-    test::test_tree tree;
     std::string deep = "a_rather_long_folder_name/another_long_folder_name/last_one";
     tree.folder(deep);
-    panel_pair panels;
-    panels.lay_out(80, 25);
     ASSERT_TRUE(panels.left().set_directory(tree.windows(deep)));
-    screen display_80(80, 25);
-    draw_panels(display_80, panels);
-    std::string border = display_80.row(0).substr(0, 40);
+    draw_panels(display, panels);
+    std::string border = display.row(0).substr(0, 40);
     EXPECT_EQ(border.substr(0, 5), "+ ...") << border;
     EXPECT_EQ(border.substr(border.size() - 11), "\\last_one +") << border;
 }
@@ -273,21 +248,17 @@ TEST_F(screen_drawing, long_directory_keeps_its_end_in_the_border) {
 // Regression: in the full view mode ".." (which has no time) drew its "Up"
 // at the right edge instead of in the size column.
 TEST_F(screen_drawing, full_mode_sizes_end_in_one_column_up_included) {
-    test::test_tree tree;
     tree.folder("docs/sub");
     tree.file("docs/a.txt", "12345");
-    panel_pair panels;
-    panels.lay_out(80, 25);
     ASSERT_TRUE(panels.left().set_directory(tree.windows("docs")));
     panels.left().view_mode = 3;
-    screen display_80(80, 25);
-    draw_panels(display_80, panels);
-    std::string all = display_80.dump();
+    draw_panels(display, panels);
+    std::string all = display.dump();
     // The end of the size field on the row of `name`: the last cell of the
     // first word after the name.
     auto size_end = [&](const std::string& name, const std::string& size) {
         for (int y = 1; y < 20; ++y) {
-            std::string row = display_80.row(y).substr(0, 40);
+            std::string row = display.row(y).substr(0, 40);
             if (row.compare(2, name.size() + 1, name + " ") != 0) continue;
             size_t at = row.find(" " + size + " ", 2 + name.size());
             return at == std::string::npos ? -1 : static_cast<int>(at + size.size());
