@@ -99,7 +99,7 @@ public:
         // Nothing is sent before the dialog runs; the init sends only 54,
         // with the list box and 0.
         EXPECT_EQ(messages_since(from), (std::vector<int32_t>{dm_list_mouse_reaction, dm_close}));
-        const call_entry& init = calls_since(from, service::send_dialog_message).front();
+        const call_entry init = calls_since(from, service::send_dialog_message).front();
         EXPECT_EQ(std::vector<int32_t>(init.args.begin() + 2, init.args.end()), (std::vector<int32_t>{1, 0}));
     }
 
